@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, and then either starts the program on its
+# private database with the demo herd ("run") or runs every test ("test").
+set -euo pipefail
+cd "$(dirname "$0")"
+
+mode=${1:-}
+case "$mode" in
+run | test | bench) ;;
+*)
+    echo "usage: $0 run|test|bench" >&2
+    exit 2
+    ;;
+esac
+
+packages=(cmake ninja-build g++ pkg-config
+    qt6-base-dev qt6-charts-dev libqt6sql6-mysql libgl1-mesa-dev libxlsxwriter-dev
+    mariadb-server mariadb-client fonts-dejavu-core xdg-utils)
+missing=()
+for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing+=("$p")
+done
+if ((${#missing[@]})); then
+    sudo=""
+    [ "$(id -u)" -eq 0 ] || sudo=sudo
+    echo "Installing: ${missing[*]}"
+    $sudo apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+build=${TARVELIN_BUILD_DIR:-build}
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=${TARVELIN_BUILD_TYPE:-RelWithDebInfo} >/dev/null
+cmake --build "$build" -j"$(nproc)"
+
+case "$mode" in
+run) exec "$build/tarvelin" ;;
+test) cd "$build" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$(nproc)" ;;
+bench) exec "$build/bench/tarvelin-bench" ;;
+esac

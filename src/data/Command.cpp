@@ -1,0 +1,16 @@
+#include "Command.h"
+
+#include "Connection.h"
+
+#include <QSqlQuery>
+
+Command::Command(Connection* connection, QObject* parent)
+    : QObject(parent)
+    , m_connection(connection)
+{
+}
+
+void Command::execute()
+{
+    m_connection->execute(m_text);
+}

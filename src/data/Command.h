@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QObject>
+
+class Connection;
+
+/// One statement whose text its user replaces before each execution; any result is ignored.
+class Command : public QObject {
+    Q_OBJECT
+public:
+    explicit Command(Connection* connection, QObject* parent = nullptr);
+
+    void setCommandText(const QString& text) { m_text = text; }
+    const QString& commandText() const { return m_text; }
+
+    /// Throws DatabaseError with the server's text when the statement fails.
+    void execute();
+
+private:
+    Connection* m_connection;
+    QString m_text;
+};

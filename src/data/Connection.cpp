@@ -1,0 +1,129 @@
+#include "Connection.h"
+
+#include "DatabaseError.h"
+#include "StatementLogFile.h"
+
+#include <QAtomicInt>
+#include <QSqlError>
+#include <QSqlQuery>
+
+namespace {
+
+QString uniqueConnectionName()
+{
+    static QAtomicInt counter;
+    return QStringLiteral("tarvelin-%1").arg(counter.fetchAndAddRelaxed(1));
+}
+
+QString errorText(const QSqlError& error)
+{
+    // The server's own text is what the user needs; the driver's prefix only repeats the kind.
+    QString text = error.databaseText().trimmed();
+    return text.isEmpty() ? error.text().trimmed() : text;
+}
+
+} // namespace
+
+Connection::Connection(ConnectionSettings settings, QObject* parent)
+    : QObject(parent)
+    , m_settings(std::move(settings))
+    , m_name(uniqueConnectionName())
+{
+    QSqlDatabase::addDatabase(QStringLiteral("QMYSQL"), m_name);
+}
+
+Connection::~Connection()
+{
+    close();
+    // The handle must be gone before the name is released, or Qt warns about a connection
+    // still in use.
+    { QSqlDatabase::database(m_name, false) = QSqlDatabase(); }
+    QSqlDatabase::removeDatabase(m_name);
+}
+
+void Connection::setSettings(const ConnectionSettings& settings)
+{
+    close();
+    m_settings = settings;
+}
+
+QSqlDatabase Connection::database() const
+{
+    return QSqlDatabase::database(m_name, false);
+}
+
+void Connection::open()
+{
+    QSqlDatabase db = database();
+    if (db.isOpen())
+        return;
+    if (!db.isValid())
+        throw DatabaseError(tr("Ovládač databázy MariaDB/MySQL pre Qt nie je nainštalovaný "
+                               "(balík libqt6sql6-mysql)."));
+    db.setUserName(m_settings.user);
+    db.setPassword(m_settings.password);
+    db.setDatabaseName(m_settings.database);
+    QString options = QStringLiteral("MYSQL_OPT_RECONNECT=0");
+    if (m_settings.usesSocket()) {
+        db.setHostName(QStringLiteral("localhost"));
+        options += QStringLiteral(";UNIX_SOCKET=") + m_settings.socket;
+    } else {
+        db.setHostName(m_settings.host);
+        db.setPort(m_settings.port);
+    }
+    db.setConnectOptions(options);
+    if (!db.open())
+        throw DatabaseError(errorText(db.lastError()));
+    QSqlQuery names(db);
+    names.exec(QStringLiteral("SET NAMES utf8mb4"));
+    Q_EMIT opened();
+}
+
+void Connection::close()
+{
+    QSqlDatabase db = database();
+    if (!db.isOpen())
+        return;
+    db.close();
+    Q_EMIT closed();
+}
+
+bool Connection::isOpen() const
+{
+    return database().isOpen();
+}
+
+QSqlQuery Connection::execute(const QString& sql, const ParameterValues& parameters)
+{
+    open();
+    QSqlQuery query(database());
+    query.setForwardOnly(true);
+    logStatement(sql, parameters);
+    if (parameters.empty()) {
+        if (!query.exec(sql))
+            throw DatabaseError(errorText(query.lastError()));
+        return query;
+    }
+    if (!query.prepare(sql))
+        throw DatabaseError(errorText(query.lastError()));
+    for (const auto& [name, value] : parameters)
+        query.bindValue(QLatin1Char(':') + name, value);
+    if (!query.exec())
+        throw DatabaseError(errorText(query.lastError()));
+    return query;
+}
+
+void Connection::executeDirect(const QString& sql)
+{
+    open();
+    QSqlQuery query(database());
+    logStatement(sql, {});
+    if (!query.exec(sql))
+        throw DatabaseError(errorText(query.lastError()));
+}
+
+void Connection::logStatement(const QString& sql, const ParameterValues& parameters)
+{
+    StatementLogFile::instance().append(sql, parameters);
+    Q_EMIT statementSent(sql, parameters);
+}

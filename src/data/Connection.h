@@ -1,0 +1,54 @@
+#pragma once
+
+#include "ConnectionSettings.h"
+
+#include <QObject>
+#include <QSqlDatabase>
+#include <QVariant>
+#include <utility>
+#include <vector>
+
+class QSqlQuery;
+
+/// Named parameter values in the order they were set; names without the leading colon.
+using ParameterValues = std::vector<std::pair<QString, QVariant>>;
+
+/// The program's one database connection. Opens itself on demand before any statement,
+/// reports every statement it sends (statementSent), and turns driver failures into
+/// DatabaseError with the server's own text.
+class Connection : public QObject {
+    Q_OBJECT
+public:
+    explicit Connection(ConnectionSettings settings, QObject* parent = nullptr);
+    ~Connection() override;
+
+    const ConnectionSettings& settings() const { return m_settings; }
+    void setSettings(const ConnectionSettings& settings);
+
+    /// Throws DatabaseError when the server cannot be reached.
+    void open();
+    void close();
+    bool isOpen() const;
+
+    /// Runs one statement with its named parameters bound by the driver and returns the active
+    /// query positioned before the first row. Opens the connection first when it is closed.
+    QSqlQuery execute(const QString& sql, const ParameterValues& parameters = {});
+
+    /// Runs one statement without parameters through the driver's plain text protocol (needed
+    /// for statements the server cannot prepare, such as CREATE VIEW or multi-row scripts).
+    void executeDirect(const QString& sql);
+
+    QSqlDatabase database() const;
+
+Q_SIGNALS:
+    /// One record of the statement log: the exact text and the values bound to it.
+    void statementSent(const QString& sql, const ParameterValues& parameters);
+    void opened();
+    void closed();
+
+private:
+    void logStatement(const QString& sql, const ParameterValues& parameters);
+
+    ConnectionSettings m_settings;
+    QString m_name;
+};
