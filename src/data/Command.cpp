@@ -6,11 +6,8 @@
 
 Command::Command(Connection* connection, QObject* parent)
     : QObject(parent)
-    , m_connection(connection)
-{
-}
+    , m_connection(connection) {}
 
-void Command::execute()
-{
+void Command::execute() {
     m_connection->execute(m_text);
 }

@@ -8,13 +8,11 @@
 
 namespace {
 
-QString settingsKey(const QString& section, const QString& key)
-{
+QString settingsKey(const QString& section, const QString& key) {
     return section + QLatin1Char('/') + key;
 }
 
-QString statusText(QSettings::Status status, const QString& path)
-{
+QString statusText(QSettings::Status status, const QString& path) {
     if (status == QSettings::FormatError)
         return QCoreApplication::translate("ConfigFile", "Konfiguračný súbor %1 je poškodený.")
             .arg(path);
@@ -24,15 +22,13 @@ QString statusText(QSettings::Status status, const QString& path)
 
 } // namespace
 
-QString ConfigFile::path()
-{
+QString ConfigFile::path() {
     const QFileInfo executable(QCoreApplication::applicationFilePath());
     return executable.path() + QLatin1Char('/') + executable.completeBaseName() +
            QStringLiteral(".ini");
 }
 
-QString ConfigFile::read(const QString& section, const QString& key, const QString& defaultValue)
-{
+QString ConfigFile::read(const QString& section, const QString& key, const QString& defaultValue) {
     const QString file = path();
     const QFileInfo info(file);
     if (info.exists() && !info.isReadable())
@@ -43,8 +39,7 @@ QString ConfigFile::read(const QString& section, const QString& key, const QStri
     return settings.value(settingsKey(section, key), defaultValue).toString();
 }
 
-void ConfigFile::write(const QString& section, const QString& key, const QString& value)
-{
+void ConfigFile::write(const QString& section, const QString& key, const QString& value) {
     const QString file = path();
     QSettings settings(file, QSettings::IniFormat);
     settings.setValue(settingsKey(section, key), value);

@@ -9,14 +9,12 @@
 
 namespace {
 
-QString uniqueConnectionName()
-{
+QString uniqueConnectionName() {
     static QAtomicInt counter;
     return QStringLiteral("tarvelin-%1").arg(counter.fetchAndAddRelaxed(1));
 }
 
-QString errorText(const QSqlError& error)
-{
+QString errorText(const QSqlError& error) {
     // The server's own text is what the user needs; the driver's prefix only repeats the kind.
     QString text = error.databaseText().trimmed();
     return text.isEmpty() ? error.text().trimmed() : text;
@@ -27,13 +25,11 @@ QString errorText(const QSqlError& error)
 Connection::Connection(ConnectionSettings settings, QObject* parent)
     : QObject(parent)
     , m_settings(std::move(settings))
-    , m_name(uniqueConnectionName())
-{
+    , m_name(uniqueConnectionName()) {
     QSqlDatabase::addDatabase(QStringLiteral("QMYSQL"), m_name);
 }
 
-Connection::~Connection()
-{
+Connection::~Connection() {
     close();
     // The handle must be gone before the name is released, or Qt warns about a connection
     // still in use.
@@ -41,19 +37,16 @@ Connection::~Connection()
     QSqlDatabase::removeDatabase(m_name);
 }
 
-void Connection::setSettings(const ConnectionSettings& settings)
-{
+void Connection::setSettings(const ConnectionSettings& settings) {
     close();
     m_settings = settings;
 }
 
-QSqlDatabase Connection::database() const
-{
+QSqlDatabase Connection::database() const {
     return QSqlDatabase::database(m_name, false);
 }
 
-void Connection::open()
-{
+void Connection::open() {
     QSqlDatabase db = database();
     if (db.isOpen())
         return;
@@ -79,8 +72,7 @@ void Connection::open()
     Q_EMIT opened();
 }
 
-void Connection::close()
-{
+void Connection::close() {
     QSqlDatabase db = database();
     if (!db.isOpen())
         return;
@@ -88,13 +80,11 @@ void Connection::close()
     Q_EMIT closed();
 }
 
-bool Connection::isOpen() const
-{
+bool Connection::isOpen() const {
     return database().isOpen();
 }
 
-QSqlQuery Connection::execute(const QString& sql, const ParameterValues& parameters)
-{
+QSqlQuery Connection::execute(const QString& sql, const ParameterValues& parameters) {
     open();
     QSqlQuery query(database());
     query.setForwardOnly(true);
@@ -113,8 +103,7 @@ QSqlQuery Connection::execute(const QString& sql, const ParameterValues& paramet
     return query;
 }
 
-void Connection::executeDirect(const QString& sql)
-{
+void Connection::executeDirect(const QString& sql) {
     open();
     QSqlQuery query(database());
     logStatement(sql, {});
@@ -122,8 +111,7 @@ void Connection::executeDirect(const QString& sql)
         throw DatabaseError(errorText(query.lastError()));
 }
 
-void Connection::logStatement(const QString& sql, const ParameterValues& parameters)
-{
+void Connection::logStatement(const QString& sql, const ParameterValues& parameters) {
     StatementLogFile::instance().append(sql, parameters);
     Q_EMIT statementSent(sql, parameters);
 }

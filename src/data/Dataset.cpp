@@ -11,8 +11,7 @@
 
 namespace {
 
-FieldKind kindOfResultColumn(const QSqlField& column)
-{
+FieldKind kindOfResultColumn(const QSqlField& column) {
     switch (column.metaType().id()) {
     case QMetaType::Short:
     case QMetaType::UShort:
@@ -42,15 +41,13 @@ FieldKind kindOfResultColumn(const QSqlField& column)
     }
 }
 
-bool isDateKind(FieldKind kind)
-{
+bool isDateKind(FieldKind kind) {
     return kind == FieldKind::Date || kind == FieldKind::DateTime;
 }
 
 /// A declared field accepts any result column of its family; text accepts everything, since
 /// the server may return a computed column as text.
-bool fits(const FieldDef& declared, FieldKind result)
-{
+bool fits(const FieldDef& declared, FieldKind result) {
     if (declared.isText() || result == FieldKind::Other || result == FieldKind::Text)
         return true;
     if (declared.isNumeric())
@@ -60,8 +57,7 @@ bool fits(const FieldDef& declared, FieldKind result)
     return true;
 }
 
-QVariant converted(const QVariant& raw, FieldKind kind)
-{
+QVariant converted(const QVariant& raw, FieldKind kind) {
     if (raw.isNull())
         return {};
     switch (kind) {
@@ -85,8 +81,7 @@ QVariant converted(const QVariant& raw, FieldKind kind)
     return raw;
 }
 
-QString kindName(FieldKind kind)
-{
+QString kindName(FieldKind kind) {
     if (isDateKind(kind))
         return QStringLiteral("dátum");
     return kind == FieldKind::Text || kind == FieldKind::FixedText ? QStringLiteral("text")
@@ -97,17 +92,13 @@ QString kindName(FieldKind kind)
 
 Dataset::Dataset(Connection* connection, QObject* parent)
     : QObject(parent)
-    , m_connection(connection)
-{
-}
+    , m_connection(connection) {}
 
-void Dataset::setDeclaredFields(QList<FieldDef> fields)
-{
+void Dataset::setDeclaredFields(QList<FieldDef> fields) {
     m_declared = std::move(fields);
 }
 
-void Dataset::open()
-{
+void Dataset::open() {
     if (m_open)
         return;
     readResult();
@@ -118,8 +109,7 @@ void Dataset::open()
     Q_EMIT currentRowChanged(m_current);
 }
 
-void Dataset::close()
-{
+void Dataset::close() {
     if (!m_open)
         return;
     m_open = false;
@@ -131,14 +121,12 @@ void Dataset::close()
     Q_EMIT closed();
 }
 
-void Dataset::reopen()
-{
+void Dataset::reopen() {
     close();
     open();
 }
 
-void Dataset::readResult()
-{
+void Dataset::readResult() {
     QSqlQuery query = m_connection->execute(selectText(), boundParameters());
     const QSqlRecord record = query.record();
 
@@ -147,7 +135,8 @@ void Dataset::readResult()
     if (m_declared.isEmpty()) {
         for (int i = 0; i < record.count(); ++i) {
             const QSqlField column = record.field(i);
-            fields.append(FieldDef::make(column.name(), kindOfResultColumn(column), int(column.length())));
+            fields.append(
+                FieldDef::make(column.name(), kindOfResultColumn(column), int(column.length())));
             sourceColumn.push_back(i);
         }
     } else {
@@ -182,44 +171,38 @@ void Dataset::readResult()
     m_rows = std::move(rows);
 }
 
-int Dataset::fieldIndex(const QString& name) const
-{
+int Dataset::fieldIndex(const QString& name) const {
     for (int i = 0; i < m_fields.size(); ++i)
         if (m_fields[i].name.compare(name, Qt::CaseInsensitive) == 0)
             return i;
     return -1;
 }
 
-int Dataset::requireField(const QString& name) const
-{
+int Dataset::requireField(const QString& name) const {
     const int index = fieldIndex(name);
     if (index < 0)
         throw DatabaseError(tr("%1: pole '%2' neexistuje.").arg(objectName(), name));
     return index;
 }
 
-void Dataset::setCurrentRow(int row)
-{
+void Dataset::setCurrentRow(int row) {
     if (m_rows.empty())
         return moveTo(-1, true);
     moveTo(std::clamp(row, 0, recordCount() - 1), false);
 }
 
-void Dataset::next()
-{
+void Dataset::next() {
     if (m_current + 1 >= recordCount())
         return moveTo(m_current, true);
     moveTo(m_current + 1, false);
 }
 
-void Dataset::prior()
-{
+void Dataset::prior() {
     if (m_current > 0)
         moveTo(m_current - 1, false);
 }
 
-void Dataset::moveTo(int row, bool eof)
-{
+void Dataset::moveTo(int row, bool eof) {
     m_eof = eof;
     if (row == m_current)
         return;
@@ -227,27 +210,23 @@ void Dataset::moveTo(int row, bool eof)
     Q_EMIT currentRowChanged(row);
 }
 
-QVariant Dataset::value(int row, int column) const
-{
+QVariant Dataset::value(int row, int column) const {
     if (row < 0 || row >= recordCount() || column < 0 || column >= fieldCount())
         return {};
     return m_rows[size_t(row)][column];
 }
 
-QString Dataset::displayText(int row, int column) const
-{
+QString Dataset::displayText(int row, int column) const {
     if (column < 0 || column >= fieldCount())
         return {};
     return DisplayFormat::text(value(row, column), m_fields[column]);
 }
 
-QVariant Dataset::value(const QString& fieldName) const
-{
+QVariant Dataset::value(const QString& fieldName) const {
     return value(m_current, requireField(fieldName));
 }
 
-QString Dataset::text(const QString& fieldName) const
-{
+QString Dataset::text(const QString& fieldName) const {
     const QVariant v = value(fieldName);
     return v.isNull() ? QString() : v.toString();
 }

@@ -7,8 +7,7 @@
 #include <QLocale>
 #include <cmath>
 
-QString DisplayFormat::formatNumber(double value, const QString& pattern)
-{
+QString DisplayFormat::formatNumber(double value, const QString& pattern) {
     QLocale locale;
     if (pattern.isEmpty()) {
         locale.setNumberOptions(QLocale::OmitGroupSeparator);
@@ -50,8 +49,7 @@ QString DisplayFormat::formatNumber(double value, const QString& pattern)
     return negative ? locale.negativeSign() + result : result;
 }
 
-QString DisplayFormat::text(const QVariant& value, const FieldDef& field)
-{
+QString DisplayFormat::text(const QVariant& value, const FieldDef& field) {
     if (value.isNull() || !value.isValid())
         return {};
     const QLocale locale;

@@ -27,8 +27,7 @@ struct FieldDef {
     bool hidden = false;
     bool readOnly = false;
 
-    static FieldDef make(const QString& name, FieldKind kind, int size = 0, int scale = 0)
-    {
+    static FieldDef make(const QString& name, FieldKind kind, int size = 0, int scale = 0) {
         FieldDef f;
         f.name = name;
         f.kind = kind;
@@ -38,47 +37,44 @@ struct FieldDef {
     }
     static FieldDef integer(const QString& name) { return make(name, FieldKind::Integer); }
     static FieldDef smallInt(const QString& name) { return make(name, FieldKind::SmallInt); }
-    static FieldDef autoIncrement(const QString& name) { return make(name, FieldKind::AutoIncrement); }
-    static FieldDef text(const QString& name, int size) { return make(name, FieldKind::Text, size); }
-    static FieldDef fixedText(const QString& name, int size)
-    {
+    static FieldDef autoIncrement(const QString& name) {
+        return make(name, FieldKind::AutoIncrement);
+    }
+    static FieldDef text(const QString& name, int size) {
+        return make(name, FieldKind::Text, size);
+    }
+    static FieldDef fixedText(const QString& name, int size) {
         return make(name, FieldKind::FixedText, size);
     }
-    static FieldDef decimal(const QString& name, int precision, int scale)
-    {
+    static FieldDef decimal(const QString& name, int precision, int scale) {
         return make(name, FieldKind::Decimal, precision, scale);
     }
     static FieldDef floating(const QString& name) { return make(name, FieldKind::Float); }
     static FieldDef date(const QString& name) { return make(name, FieldKind::Date); }
     static FieldDef dateTime(const QString& name) { return make(name, FieldKind::DateTime); }
 
-    FieldDef shown(const QString& pattern) const
-    {
+    FieldDef shown(const QString& pattern) const {
         FieldDef f = *this;
         f.displayFormat = pattern;
         return f;
     }
-    FieldDef titled(const QString& heading) const
-    {
+    FieldDef titled(const QString& heading) const {
         FieldDef f = *this;
         f.title = heading;
         return f;
     }
-    FieldDef asHidden() const
-    {
+    FieldDef asHidden() const {
         FieldDef f = *this;
         f.hidden = true;
         return f;
     }
-    FieldDef asReadOnly() const
-    {
+    FieldDef asReadOnly() const {
         FieldDef f = *this;
         f.readOnly = true;
         return f;
     }
 
-    bool isNumeric() const
-    {
+    bool isNumeric() const {
         return kind == FieldKind::Integer || kind == FieldKind::SmallInt ||
                kind == FieldKind::AutoIncrement || kind == FieldKind::Decimal ||
                kind == FieldKind::Float;

@@ -3,18 +3,14 @@
 #include "DatabaseError.h"
 
 Query::Query(Connection* connection, QObject* parent)
-    : Dataset(connection, parent)
-{
-}
+    : Dataset(connection, parent) {}
 
-void Query::setSql(const QStringList& lines)
-{
+void Query::setSql(const QStringList& lines) {
     m_sql = lines;
     m_parameterNames = placeholders(sqlText());
 }
 
-QStringList Query::placeholders(const QString& sql)
-{
+QStringList Query::placeholders(const QString& sql) {
     QStringList names;
     QChar quote;
     for (qsizetype i = 0; i < sql.size(); ++i) {
@@ -30,10 +26,10 @@ QStringList Query::placeholders(const QString& sql)
             quote = c;
             continue;
         }
-        const bool startsName = c == QLatin1Char(':') && i + 1 < sql.size() &&
-                                (sql[i + 1].isLetter() || sql[i + 1] == QLatin1Char('_')) &&
-                                (i == 0 || !(sql[i - 1].isLetterOrNumber() ||
-                                             sql[i - 1] == QLatin1Char(':')));
+        const bool startsName =
+            c == QLatin1Char(':') && i + 1 < sql.size() &&
+            (sql[i + 1].isLetter() || sql[i + 1] == QLatin1Char('_')) &&
+            (i == 0 || !(sql[i - 1].isLetterOrNumber() || sql[i - 1] == QLatin1Char(':')));
         if (!startsName)
             continue;
         qsizetype end = i + 1;
@@ -47,20 +43,17 @@ QStringList Query::placeholders(const QString& sql)
     return names;
 }
 
-void Query::setParameter(const QString& name, const QVariant& value)
-{
+void Query::setParameter(const QString& name, const QVariant& value) {
     if (!m_parameterNames.contains(name))
         throw DatabaseError(tr("%1: parameter '%2' neexistuje.").arg(objectName(), name));
     m_values.insert(name, value);
 }
 
-QVariant Query::parameter(const QString& name) const
-{
+QVariant Query::parameter(const QString& name) const {
     return m_values.value(name);
 }
 
-ParameterValues Query::boundParameters() const
-{
+ParameterValues Query::boundParameters() const {
     ParameterValues values;
     for (const QString& name : m_parameterNames)
         values.emplace_back(name, m_values.value(name));

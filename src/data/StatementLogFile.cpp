@@ -3,14 +3,12 @@
 #include <QDateTime>
 #include <QMutexLocker>
 
-StatementLogFile& StatementLogFile::instance()
-{
+StatementLogFile& StatementLogFile::instance() {
     static StatementLogFile log;
     return log;
 }
 
-StatementLogFile::StatementLogFile()
-{
+StatementLogFile::StatementLogFile() {
     const QString path = qEnvironmentVariable("TARVELIN_SQL_LOG");
     if (path.isEmpty())
         return;
@@ -19,19 +17,18 @@ StatementLogFile::StatementLogFile()
         qWarning("Cannot open the statement log %s", qPrintable(path));
 }
 
-QString StatementLogFile::format(const QString& sql, const ParameterValues& parameters)
-{
+QString StatementLogFile::format(const QString& sql, const ParameterValues& parameters) {
     QString record = sql + QLatin1Char('\n');
     for (const auto& [name, value] : parameters) {
-        const QString shown = value.isNull() ? QStringLiteral("NULL")
-                                             : QLatin1Char('\'') + value.toString() + QLatin1Char('\'');
+        const QString shown = value.isNull()
+                                  ? QStringLiteral("NULL")
+                                  : QLatin1Char('\'') + value.toString() + QLatin1Char('\'');
         record += QStringLiteral("-- :%1 = %2\n").arg(name, shown);
     }
     return record + QStringLiteral("-- ;\n");
 }
 
-void StatementLogFile::append(const QString& sql, const ParameterValues& parameters)
-{
+void StatementLogFile::append(const QString& sql, const ParameterValues& parameters) {
     if (!m_file.isOpen())
         return;
     QMutexLocker lock(&m_mutex);

@@ -4,8 +4,7 @@
 
 TDataModuleHlavny::TDataModuleHlavny(const ConnectionSettings& settings, QObject* parent)
     : QObject(parent)
-    , ADOConnectionTarvelin(new Connection(settings, this))
-{
+    , ADOConnectionTarvelin(new Connection(settings, this)) {
     setObjectName(QStringLiteral("DataModuleHlavny"));
     ADOConnectionTarvelin->setObjectName(QStringLiteral("ADOConnectionTarvelin"));
 
@@ -18,10 +17,10 @@ TDataModuleHlavny::TDataModuleHlavny(const ConnectionSettings& settings, QObject
         QStringLiteral("WHERE ko.krava_id = z.zviera_id AND"),
     };
 
-    ADOQueryZvierata = query("ADOQueryZvierata",
-                             {QStringLiteral("SELECT * FROM kravy_view"),
-                              QStringLiteral("WHERE chovatel LIKE :Chov")},
-                             MainDatasetFields::zvierata());
+    ADOQueryZvierata = query(
+        "ADOQueryZvierata",
+        {QStringLiteral("SELECT * FROM kravy_view"), QStringLiteral("WHERE chovatel LIKE :Chov")},
+        MainDatasetFields::zvierata());
     ADOQueryKrava = query("ADOQueryKrava",
                           {QStringLiteral("SELECT * FROM kravy_viewf"),
                            QStringLiteral("WHERE usnecislo = :UsneCislo")},
@@ -76,10 +75,10 @@ TDataModuleHlavny::TDataModuleHlavny(const ConnectionSettings& settings, QObject
                                   MainDatasetFields::laktacie(MainDatasetFields::Laktacie::Kravy));
     ADOTableUniZostava = table("ADOTableUniZostava", QString());
     ADOQueryUniZostava = query("ADOQueryUniZostava", {});
-    ADOQueryUniZostavy = query("ADOQueryUniZostavy",
-                               {QStringLiteral("SELECT * FROM sys_zostavy"),
-                                QStringLiteral("ORDER BY nazov")},
-                               MainDatasetFields::uniZostavy());
+    ADOQueryUniZostavy =
+        query("ADOQueryUniZostavy",
+              {QStringLiteral("SELECT * FROM sys_zostavy"), QStringLiteral("ORDER BY nazov")},
+              MainDatasetFields::uniZostavy());
     ADOCommandUniZostava = new Command(ADOConnectionTarvelin, this);
     ADOCommandUniZostava->setObjectName(QStringLiteral("ADOCommandUniZostava"));
     ADOQueryParam = query("ADOQueryParam", {QStringLiteral("select * from param p")});
@@ -89,14 +88,12 @@ TDataModuleHlavny::TDataModuleHlavny(const ConnectionSettings& settings, QObject
     ADOQueryParam->open();
 }
 
-TDataModuleHlavny::~TDataModuleHlavny()
-{
+TDataModuleHlavny::~TDataModuleHlavny() {
     ADOConnectionTarvelin->close();
 }
 
 Query* TDataModuleHlavny::query(const char* name, const QStringList& sql,
-                                const QList<FieldDef>& fields)
-{
+                                const QList<FieldDef>& fields) {
     auto* q = new Query(ADOConnectionTarvelin, this);
     q->setObjectName(QLatin1String(name));
     q->setSql(sql);
@@ -104,8 +101,7 @@ Query* TDataModuleHlavny::query(const char* name, const QStringList& sql,
     return q;
 }
 
-Table* TDataModuleHlavny::table(const char* name, const QString& tableName)
-{
+Table* TDataModuleHlavny::table(const char* name, const QString& tableName) {
     auto* t = new Table(ADOConnectionTarvelin, this);
     t->setObjectName(QLatin1String(name));
     t->setTableName(tableName);

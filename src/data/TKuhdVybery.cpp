@@ -4,8 +4,7 @@
 
 TKuhdVybery::TKuhdVybery(Connection* connection)
     : m_connection(connection)
-    , m_query(std::make_unique<Query>(connection))
-{
+    , m_query(std::make_unique<Query>(connection)) {
     m_query->setSql({});
 }
 

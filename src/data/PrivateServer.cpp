@@ -1,0 +1,481 @@
+#include "PrivateServer.h"
+
+#include "Connection.h"
+#include "DatabaseError.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QLockFile>
+#include <QProcess>
+#include <QSqlQuery>
+#include <QStandardPaths>
+#include <QTemporaryFile>
+
+#include <chrono>
+#include <csignal>
+#include <cstring>
+#include <functional>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <thread>
+#include <unistd.h>
+
+using namespace std::chrono_literals;
+
+namespace {
+
+// sun_path holds 108 bytes; MariaDB and the client library want some room to spare.
+constexpr qsizetype maxSocketPathLength = 100;
+
+constexpr auto pollInterval = 100ms;
+// Long enough for another program's first start, which installs the server's own tables.
+constexpr auto lockTimeLimit = 180s;
+constexpr auto installTimeLimit = 120s;
+constexpr auto startTimeLimit = 60s;
+// Servers are launched under the folder's lock, so one found running has already answered
+// its launcher; the grace is for a server started by hand.
+constexpr auto answerTimeLimit = 3s;
+constexpr auto shutdownTimeLimit = 30s;
+constexpr auto terminateTimeLimit = 15s;
+constexpr auto killTimeLimit = 5s;
+constexpr qsizetype logTailLines = 15;
+constexpr qint64 maxLogSize = 1024 * 1024;
+
+QString lockFileName() {
+    return QStringLiteral("tarvelin.lock");
+}
+
+QString logFileName() {
+    return QStringLiteral("server.log");
+}
+
+bool waitUntil(const std::function<bool()>& condition, std::chrono::milliseconds limit) {
+    QElapsedTimer timer;
+    timer.start();
+    while (!condition()) {
+        if (timer.elapsed() >= limit.count())
+            return false;
+        std::this_thread::sleep_for(pollInterval);
+    }
+    return true;
+}
+
+bool processAlive(qint64 pid) {
+    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+    if (!stat.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray text = stat.readAll();
+    // The state letter follows the command name, which may itself hold parentheses. A zombie
+    // has finished; only its parent has not collected it yet.
+    const qsizetype state = text.lastIndexOf(')') + 2;
+    return state >= 2 && state < text.size() && text[state] != 'Z' && text[state] != 'X';
+}
+
+bool endProcess(qint64 pid) {
+    const auto gone = [pid] {
+        return !processAlive(pid);
+    };
+    ::kill(static_cast<pid_t>(pid), SIGTERM);
+    if (waitUntil(gone, terminateTimeLimit))
+        return true;
+    ::kill(static_cast<pid_t>(pid), SIGKILL);
+    return waitUntil(gone, killTimeLimit);
+}
+
+QStringList commandLineOf(qint64 pid) {
+    QFile file(QStringLiteral("/proc/%1/cmdline").arg(pid));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QStringList arguments;
+    for (const QByteArray& argument : file.readAll().split('\0'))
+        arguments << QFile::decodeName(argument);
+    return arguments;
+}
+
+// MariaDB greets every new client with a handshake packet whose first byte is the protocol
+// version, 10. Receiving it shows that the server takes clients, without logging in.
+bool socketAnswers(const QString& path) {
+    const QByteArray name = QFile::encodeName(path);
+    sockaddr_un address{};
+    if (name.isEmpty() || name.size() >= qsizetype(sizeof address.sun_path))
+        return false;
+    address.sun_family = AF_UNIX;
+    std::memcpy(address.sun_path, name.constData(), name.size());
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    if (fd < 0)
+        return false;
+    const timeval timeout{2, 0};
+    ::setsockopt(fd, SOL_SOCKET, SO_RCVTIMEO, &timeout, sizeof timeout);
+    unsigned char header[5] = {};
+    const bool answered =
+        ::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0 &&
+        ::recv(fd, header, sizeof header, MSG_WAITALL) == qsizetype(sizeof header) &&
+        header[4] == 10;
+    ::close(fd);
+    return answered;
+}
+
+QStringList rootUserOption() {
+    // mariadbd refuses to run as root unless told that this is meant.
+    return ::geteuid() == 0 ? QStringList{QStringLiteral("--user=root")} : QStringList{};
+}
+
+QString lastLines(const QString& text) {
+    QStringList lines = text.trimmed().split(QLatin1Char('\n'));
+    if (lines.size() > logTailLines)
+        lines = lines.mid(lines.size() - logTailLines);
+    return lines.join(QLatin1Char('\n'));
+}
+
+ConnectionSettings rootSettings(const QString& socket) {
+    ConnectionSettings settings;
+    settings.socket = socket;
+    settings.database.clear();
+    return settings;
+}
+
+DatabaseError notInstalled(const QString& program) {
+    return DatabaseError(
+        QStringLiteral("Databázový server MariaDB nie je nainštalovaný (program %1 "
+                       "sa nenašiel). Nainštalujte balík mariadb-server.")
+            .arg(program));
+}
+
+} // namespace
+
+PrivateServer::PrivateServer(const QString& dataFolder)
+    : m_dataFolder(QDir::cleanPath(QFileInfo(dataFolder).absoluteFilePath())) {
+    // The running server is recognised by the folder in its command line; a folder reached
+    // through a symbolic link must name the same server.
+    const QString canonical = QFileInfo(m_dataFolder).canonicalFilePath();
+    if (!canonical.isEmpty())
+        m_dataFolder = canonical;
+}
+
+QString PrivateServer::defaultDataFolder() {
+    // Spelled out rather than taken from the application name, so that the program and the
+    // tool, which run under different names, share one folder.
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+           QStringLiteral("/tarvelin/mariadb");
+}
+
+void PrivateServer::setServerProgram(const QString& path) {
+    m_serverProgram = path;
+}
+
+void PrivateServer::start() {
+    m_startedServer = false;
+    prepareFolder();
+    QLockFile lockFile(m_dataFolder + QLatin1Char('/') + lockFileName());
+    lock(lockFile);
+    if (const auto server = findServer()) {
+        if (waitUntil([&] { return socketAnswers(server->socket); }, answerTimeLimit))
+            return;
+        // Its socket is gone (runtime folders are emptied at logout), so no client can reach
+        // it; it makes way for a server that can be reached.
+        shutDown(*server);
+    }
+    removeStaleFiles();
+    const QString program = locateServerProgram();
+    if (!QFileInfo(m_dataFolder + QStringLiteral("/mysql")).isDir())
+        install(program);
+    launch(program);
+    m_startedServer = true;
+}
+
+void PrivateServer::stop() {
+    if (!QFileInfo(m_dataFolder).isDir())
+        return;
+    QLockFile lockFile(m_dataFolder + QLatin1Char('/') + lockFileName());
+    lock(lockFile);
+    if (const auto server = findServer())
+        shutDown(*server);
+    removeStaleFiles();
+}
+
+bool PrivateServer::stopUnlessInUse() {
+    const auto server = findServer();
+    if (!server)
+        return true;
+    {
+        Connection connection(rootSettings(server->socket));
+        QSqlQuery others = connection.execute(
+            QStringLiteral("SELECT COUNT(*) FROM information_schema.PROCESSLIST "
+                           "WHERE ID <> CONNECTION_ID() AND COMMAND <> 'Daemon'"));
+        if (others.next() && others.value(0).toInt() > 0)
+            return false;
+    }
+    stop();
+    return true;
+}
+
+qint64 PrivateServer::runningPid() const {
+    const auto server = findServer();
+    return server ? server->pid : 0;
+}
+
+QString PrivateServer::socketPath() const {
+    const auto server = findServer();
+    return server ? server->socket : plannedSocketPath();
+}
+
+ConnectionSettings PrivateServer::connectionSettings() const {
+    return rootSettings(socketPath());
+}
+
+std::optional<PrivateServer::ServerProcess> PrivateServer::findServer() const {
+    QFile file(pidFilePath());
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    bool ok = false;
+    const qint64 pid = file.readAll().trimmed().toLongLong(&ok);
+    if (!ok || pid <= 0)
+        return std::nullopt;
+    // After a crash the pid may belong to another process by now; only a server started for
+    // this folder counts. A process that has ended shows an empty command line.
+    const QStringList arguments = commandLineOf(pid);
+    if (!arguments.contains(QStringLiteral("--datadir=") + m_dataFolder))
+        return std::nullopt;
+    const QString socketOption = QStringLiteral("--socket=");
+    for (const QString& argument : arguments) {
+        if (argument.startsWith(socketOption))
+            return ServerProcess{pid, argument.mid(socketOption.size())};
+    }
+    return std::nullopt;
+}
+
+QString PrivateServer::plannedSocketPath() const {
+    // Data folders may lie deep below the home folder, but a socket path must stay short: the
+    // socket lives in a private folder of the user's runtime or temporary folder, named by a
+    // hash of the data folder.
+    const QString name = QString::fromLatin1(QCryptographicHash::hash(m_dataFolder.toUtf8(),
+                                                                      QCryptographicHash::Sha1)
+                                                 .toHex()
+                                                 .left(16)) +
+                         QStringLiteral(".sock");
+    const QString user = QString::number(::geteuid());
+    QStringList folders;
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (!runtime.isEmpty() && QFileInfo(runtime).isDir())
+        folders << runtime + QStringLiteral("/tarvelin");
+    folders << QDir::tempPath() + QStringLiteral("/tarvelin-") + user
+            << QStringLiteral("/tmp/tarvelin-") + user;
+    for (const QString& folder : std::as_const(folders)) {
+        const QString path = folder + QLatin1Char('/') + name;
+        if (QFile::encodeName(path).size() < maxSocketPathLength)
+            return path;
+    }
+    return folders.last() + QLatin1Char('/') + name;
+}
+
+QString PrivateServer::pidFilePath() const {
+    return m_dataFolder + QStringLiteral("/mariadbd.pid");
+}
+
+QString PrivateServer::logFilePath() const {
+    return m_dataFolder + QLatin1Char('/') + logFileName();
+}
+
+void PrivateServer::prepareFolder() {
+    if (!QDir().mkpath(m_dataFolder) || !QFileInfo(m_dataFolder).isDir())
+        throw DatabaseError(
+            QStringLiteral("Priečinok databázy %1 sa nedá vytvoriť.").arg(m_dataFolder));
+    m_dataFolder = QFileInfo(m_dataFolder).canonicalFilePath();
+}
+
+void PrivateServer::lock(QLockFile& lockFile) const {
+    // Two programs starting on one folder at once must not both install or launch a server;
+    // the second waits and then finds the first one's server running.
+    lockFile.setStaleLockTime(0);
+    if (lockFile.tryLock(int(std::chrono::milliseconds(lockTimeLimit).count())))
+        return;
+    if (lockFile.error() == QLockFile::LockFailedError)
+        throw DatabaseError(QStringLiteral("Priečinok databázy %1 má zamknutý iný program, ktorý "
+                                           "práve spúšťa alebo zastavuje databázový server.")
+                                .arg(m_dataFolder));
+    throw DatabaseError(
+        QStringLiteral("Do priečinka databázy %1 sa nedá zapisovať.").arg(m_dataFolder));
+}
+
+QString PrivateServer::locateServerProgram() const {
+    if (!m_serverProgram.isEmpty()) {
+        if (QFileInfo(m_serverProgram).isExecutable())
+            return m_serverProgram;
+        throw notInstalled(m_serverProgram);
+    }
+    const QString name = QStringLiteral("mariadbd");
+    QString path = QStandardPaths::findExecutable(name);
+    if (path.isEmpty())
+        path = QStandardPaths::findExecutable(
+            name, {QStringLiteral("/usr/sbin"), QStringLiteral("/usr/local/sbin")});
+    if (path.isEmpty())
+        throw notInstalled(name);
+    return path;
+}
+
+void PrivateServer::install(const QString& serverProgram) {
+    // Installing into a folder that holds something else could overwrite it; the folder
+    // must hold nothing but what this class itself put there.
+    const QDir folder(m_dataFolder);
+    const auto foreignEntries = [&] {
+        QStringList entries =
+            folder.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
+        entries.removeIf([](const QString& entry) {
+            return entry.startsWith(lockFileName()) || entry.startsWith(logFileName());
+        });
+        return entries;
+    };
+    if (!foreignEntries().isEmpty())
+        throw DatabaseError(QStringLiteral("Priečinok %1 nie je prázdny a nie je v ňom databáza "
+                                           "MariaDB; databáza sa doň nezaloží.")
+                                .arg(m_dataFolder));
+
+    const QString name = QStringLiteral("mariadb-install-db");
+    QString installer =
+        QStandardPaths::findExecutable(name, {QFileInfo(serverProgram).absolutePath()});
+    if (installer.isEmpty())
+        installer = QStandardPaths::findExecutable(name);
+    if (installer.isEmpty())
+        throw notInstalled(name);
+
+    // Root's password is set while the grant tables are written, so that the server never
+    // runs with root reachable without it. FLUSH PRIVILEGES loads the tables that the
+    // installer's bootstrap mode otherwise leaves unused.
+    QTemporaryFile script;
+    if (!script.open())
+        throw DatabaseError(
+            QStringLiteral("Dočasný súbor sa nedá vytvoriť: %1").arg(script.errorString()));
+    script.write("FLUSH PRIVILEGES;\n"
+                 "ALTER USER root@localhost IDENTIFIED VIA mysql_native_password "
+                 "USING PASSWORD('lomy') OR unix_socket;\n");
+    script.flush();
+
+    QProcess process;
+    process.setProcessChannelMode(QProcess::MergedChannels);
+    process.start(installer, QStringList{QStringLiteral("--no-defaults"),
+                                         QStringLiteral("--datadir=") + m_dataFolder,
+                                         QStringLiteral("--skip-test-db"),
+                                         QStringLiteral("--lower-case-table-names=1"),
+                                         QStringLiteral("--extra-file=") + script.fileName()} +
+                                 rootUserOption());
+    const bool finished =
+        process.waitForFinished(int(std::chrono::milliseconds(installTimeLimit).count()));
+    if (finished && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0)
+        return;
+    process.kill();
+    process.waitForFinished();
+    QString output = QString::fromLocal8Bit(process.readAll());
+    if (output.trimmed().isEmpty())
+        output = process.errorString();
+    // What the installer left is incomplete and would pass for an installed server next time.
+    for (const QString& entry : foreignEntries()) {
+        const QString path = folder.filePath(entry);
+        if (!QDir(path).removeRecursively())
+            QFile::remove(path);
+    }
+    throw DatabaseError(QStringLiteral("Príprava databázy v priečinku %1 zlyhala:\n%2")
+                            .arg(m_dataFolder, lastLines(output)));
+}
+
+void PrivateServer::launch(const QString& serverProgram) {
+    const QString socket = plannedSocketPath();
+    const QFileInfo socketFolder(QFileInfo(socket).absolutePath());
+    QDir().mkpath(socketFolder.absoluteFilePath());
+    // A folder in /tmp could have been prepared by another user to catch the socket.
+    if (socketFolder.isSymLink() || socketFolder.ownerId() != ::geteuid())
+        throw DatabaseError(QStringLiteral("Priečinok %1 pre soket databázového servera patrí "
+                                           "inému používateľovi.")
+                                .arg(socketFolder.absoluteFilePath()));
+    QFile::setPermissions(socketFolder.absoluteFilePath(),
+                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    if (QFile::encodeName(socket).size() >= maxSocketPathLength)
+        throw DatabaseError(
+            QStringLiteral("Cesta k soketu databázového servera je príliš dlhá: %1").arg(socket));
+
+    // The log gets a few lines each start; a program used for years must not fill the disk.
+    if (QFileInfo(logFilePath()).size() > maxLogSize) {
+        QFile::remove(logFilePath() + QStringLiteral(".old"));
+        QFile::rename(logFilePath(), logFilePath() + QStringLiteral(".old"));
+    }
+    const qint64 logStart = QFileInfo(logFilePath()).size();
+    QProcess process;
+    process.setProgram(serverProgram);
+    process.setArguments(
+        QStringList{
+            // The system's and the user's option files must not move the socket, open
+            // a port or change how table names compare.
+            QStringLiteral("--no-defaults"), QStringLiteral("--datadir=") + m_dataFolder,
+            QStringLiteral("--socket=") + socket, QStringLiteral("--pid-file=") + pidFilePath(),
+            QStringLiteral("--log-error=") + logFilePath(), QStringLiteral("--skip-networking"),
+            QStringLiteral("--lower-case-table-names=1"),
+            QStringLiteral("--character-set-server=utf8mb4"),
+            QStringLiteral("--collation-server=utf8mb4_unicode_ci"),
+            QStringLiteral("--innodb-buffer-pool-size=256M"),
+            // The report scripts were written for MySQL's lenient mode: a division by zero
+            // gives no value rather than failing the whole working table.
+            QStringLiteral("--sql-mode=NO_ENGINE_SUBSTITUTION"),
+            // A crash of the system may cost the last second of work, never the
+            // database; loading a herd gets much faster.
+            QStringLiteral("--innodb-flush-log-at-trx-commit=2")} +
+        rootUserOption());
+    process.setWorkingDirectory(m_dataFolder);
+    // The server outlives this process, so it must not hold on to its terminal or pipes.
+    process.setStandardInputFile(QProcess::nullDevice());
+    process.setStandardOutputFile(QProcess::nullDevice());
+    // Complaints about the options come before the server opens its log.
+    process.setStandardErrorFile(logFilePath(), QIODevice::Append);
+    qint64 pid = 0;
+    if (!process.startDetached(&pid))
+        throw DatabaseError(QStringLiteral("Databázový server %1 sa nepodarilo spustiť: %2")
+                                .arg(serverProgram, process.errorString()));
+
+    bool ended = false;
+    const bool answered = waitUntil(
+        [&] {
+            ended = !processAlive(pid);
+            return ended || socketAnswers(socket);
+        },
+        startTimeLimit);
+    if (answered && !ended)
+        return;
+    if (!ended)
+        endProcess(pid);
+    // A server that aborts may leave its socket behind.
+    removeStaleFiles();
+    throw DatabaseError(QStringLiteral("Databázový server sa nespustil. Posledné riadky jeho "
+                                       "záznamu %1:\n%2")
+                            .arg(logFilePath(), logTail(logStart)));
+}
+
+void PrivateServer::removeStaleFiles() const {
+    QFile::remove(pidFilePath());
+    const QString socket = plannedSocketPath();
+    if (QFileInfo(socket).exists() && !socketAnswers(socket))
+        QFile::remove(socket);
+}
+
+void PrivateServer::shutDown(const ServerProcess& server) const {
+    bool requested = true;
+    try {
+        Connection connection(rootSettings(server.socket));
+        connection.executeDirect(QStringLiteral("SHUTDOWN"));
+    } catch (const DatabaseError&) {
+        // No login (a lost socket, a changed password): the signal still reaches the server.
+        requested = false;
+    }
+    if (requested && waitUntil([&] { return !processAlive(server.pid); }, shutdownTimeLimit))
+        return;
+    if (!endProcess(server.pid))
+        throw DatabaseError(QStringLiteral("Databázový server (proces %1) sa nepodarilo zastaviť.")
+                                .arg(server.pid));
+}
+
+QString PrivateServer::logTail(qint64 fromPosition) const {
+    QFile log(logFilePath());
+    if (!log.open(QIODevice::ReadOnly) || !log.seek(fromPosition))
+        return {};
+    return lastLines(QString::fromLocal8Bit(log.readAll()));
+}

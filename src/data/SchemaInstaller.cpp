@@ -1,0 +1,183 @@
+#include "SchemaInstaller.h"
+
+#include "Connection.h"
+#include "DatabaseError.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QSqlQuery>
+
+namespace {
+
+// A commit per statement would flush the log for every row; one transaction for a whole herd
+// would grow the undo log without bound.
+constexpr qint64 batchSize = 500;
+constexpr qsizetype quotedStatementLength = 200;
+
+ConnectionSettings serverSettings(const Connection& connection) {
+    ConnectionSettings settings = connection.settings();
+    settings.database.clear();
+    return settings;
+}
+
+bool exists(Connection& server, const QString& name) {
+    QSqlQuery found =
+        server.execute(QStringLiteral("SELECT SCHEMA_NAME FROM information_schema.SCHEMATA "
+                                      "WHERE SCHEMA_NAME = :Nazov"),
+                       {{QStringLiteral("Nazov"), name}});
+    return found.next();
+}
+
+QString quoted(const QString& statement) {
+    return statement.size() > quotedStatementLength
+               ? statement.left(quotedStatementLength) + QStringLiteral("…")
+               : statement;
+}
+
+} // namespace
+
+SchemaInstaller::SchemaInstaller(Connection& connection, QString sqlFolder)
+    : m_connection(connection)
+    , m_sqlFolder(std::move(sqlFolder)) {}
+
+QString SchemaInstaller::defaultSqlFolder() {
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/sql");
+}
+
+std::vector<SchemaInstaller::ScriptStatement> SchemaInstaller::statementsOf(const QString& script) {
+    std::vector<ScriptStatement> statements;
+    QStringList pending;
+    int firstLine = 0;
+    const auto finish = [&] {
+        QString text = pending.join(QLatin1Char('\n')).trimmed();
+        if (text.endsWith(QLatin1Char(';')))
+            text = text.chopped(1).trimmed();
+        if (!text.isEmpty())
+            statements.push_back({firstLine, text});
+        pending.clear();
+    };
+    const QStringList lines = script.split(QLatin1Char('\n'));
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        QString line = lines[i];
+        if (line.endsWith(QLatin1Char('\r')))
+            line.chop(1);
+        const QString trimmed = line.trimmed();
+        if (trimmed.startsWith(QStringLiteral("--")) || (pending.isEmpty() && trimmed.isEmpty()))
+            continue;
+        if (pending.isEmpty())
+            firstLine = int(i + 1);
+        pending << line;
+        if (trimmed.endsWith(QLatin1Char(';')))
+            finish();
+    }
+    finish();
+    return statements;
+}
+
+bool SchemaInstaller::databaseExists() const {
+    Connection server(serverSettings(m_connection));
+    return exists(server, databaseName());
+}
+
+void SchemaInstaller::install(IfExists ifExists, const StatementProducer& contents) {
+    const QString name = databaseName();
+    const QDir folder(m_sqlFolder);
+    QStringList files;
+    for (const QString& file :
+         folder.entryList({QStringLiteral("*.sql")}, QDir::Files | QDir::Readable, QDir::Name))
+        files << folder.filePath(file);
+    if (files.isEmpty())
+        throw DatabaseError(
+            QStringLiteral("V priečinku %1 nie sú skripty databázy (*.sql).").arg(m_sqlFolder));
+
+    const QString identifier = QLatin1Char('`') + name + QLatin1Char('`');
+    {
+        Connection server(serverSettings(m_connection));
+        if (exists(server, name)) {
+            if (ifExists == IfExists::Refuse)
+                throw DatabaseError(
+                    QStringLiteral("Databáza %1 už existuje. Nahradiť ju, a tým zmazať všetky jej "
+                                   "údaje, možno len výslovne (voľba --replace).")
+                        .arg(name));
+            server.executeDirect(QStringLiteral("DROP DATABASE ") + identifier);
+        }
+        server.executeDirect(QStringLiteral("CREATE DATABASE ") + identifier +
+                             QStringLiteral(" CHARACTER SET utf8mb4 COLLATE utf8mb4_unicode_ci"));
+    }
+    try {
+        runScripts(files);
+        if (contents)
+            load(contents);
+    } catch (...) {
+        // A half-installed database would pass for a complete one at the next start.
+        try {
+            Connection server(serverSettings(m_connection));
+            server.executeDirect(QStringLiteral("DROP DATABASE IF EXISTS ") + identifier);
+        } catch (const DatabaseError&) {
+            // The first failure is the one to report.
+        }
+        throw;
+    }
+}
+
+qint64 SchemaInstaller::load(const StatementProducer& producer) {
+    const QString begin = QStringLiteral("START TRANSACTION");
+    const QString commit = QStringLiteral("COMMIT");
+    qint64 count = 0;
+    m_connection.executeDirect(begin);
+    try {
+        producer([&](const QString& statement) {
+            try {
+                m_connection.executeDirect(statement);
+            } catch (const DatabaseError& error) {
+                throw DatabaseError(
+                    QStringLiteral("Príkaz č. %1 (%2): %3")
+                        .arg(QString::number(count + 1), quoted(statement), error.message()));
+            }
+            if (++count % batchSize == 0) {
+                m_connection.executeDirect(commit);
+                m_connection.executeDirect(begin);
+            }
+        });
+        m_connection.executeDirect(commit);
+    } catch (...) {
+        try {
+            m_connection.executeDirect(QStringLiteral("ROLLBACK"));
+        } catch (const DatabaseError&) {
+            // The first failure is the one to report.
+        }
+        throw;
+    }
+    return count;
+}
+
+QString SchemaInstaller::databaseName() const {
+    // The name goes into statements as an identifier; it cannot be bound as a parameter.
+    static const QRegularExpression valid(QStringLiteral("^[A-Za-z0-9_]+$"));
+    const QString name = m_connection.settings().database;
+    if (!valid.match(name).hasMatch())
+        throw DatabaseError(QStringLiteral("Názov databázy „%1“ nie je platný.").arg(name));
+    return name;
+}
+
+void SchemaInstaller::runScripts(const QStringList& files) {
+    for (const QString& path : files) {
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly))
+            throw DatabaseError(
+                QStringLiteral("Skript %1 sa nedá čítať: %2").arg(path, file.errorString()));
+        const QString script = QString::fromUtf8(file.readAll());
+        for (const ScriptStatement& statement : statementsOf(script)) {
+            try {
+                m_connection.executeDirect(statement.text);
+            } catch (const DatabaseError& error) {
+                throw DatabaseError(QStringLiteral("%1, riadok %2: %3")
+                                        .arg(QFileInfo(path).fileName(),
+                                             QString::number(statement.line), error.message()));
+            }
+        }
+    }
+}

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+#include <vector>
+
+class Connection;
+
+/// Creates the program's database on a server, loads the schema scripts of the sql folder into
+/// it and fills it with statements from a producer such as the demo herd. It never drops an
+/// existing database unless told to replace it, and a failed installation leaves no database
+/// behind.
+///
+/// The database is the one the connection's settings name. Failures throw DatabaseError.
+class SchemaInstaller {
+public:
+    enum class IfExists { Refuse, Replace };
+
+    using StatementSink = std::function<void(const QString& statement)>;
+    using StatementProducer = std::function<void(const StatementSink& sink)>;
+
+    /// One statement of a script and the line it starts on.
+    struct ScriptStatement {
+        int line;
+        QString text;
+    };
+
+    explicit SchemaInstaller(Connection& connection, QString sqlFolder = defaultSqlFolder());
+
+    /// The sql folder beside the executable, where the build and the installation put it.
+    static QString defaultSqlFolder();
+
+    /// Splits a script into statements: a statement ends on a line whose last non-blank
+    /// character is a semicolon; lines starting with "--" are comments.
+    static std::vector<ScriptStatement> statementsOf(const QString& script);
+
+    bool databaseExists() const;
+
+    /// Creates the database, runs the sql folder's *.sql files in name order, then runs what
+    /// the producer emits, if one is given.
+    void install(IfExists ifExists, const StatementProducer& contents = {});
+
+    /// Runs every statement the producer emits, committed in batches. Returns their number.
+    qint64 load(const StatementProducer& producer);
+
+private:
+    QString databaseName() const;
+    void runScripts(const QStringList& files);
+
+    Connection& m_connection;
+    QString m_sqlFolder;
+};

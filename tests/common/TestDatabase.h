@@ -1,0 +1,33 @@
+#pragma once
+
+#include "data/Connection.h"
+#include "data/ConnectionSettings.h"
+
+#include <QString>
+
+/// A database of one test binary's own on the test run's private server, so that test binaries
+/// can run in parallel: created afresh with the schema of sql/ on construction, dropped on
+/// destruction unless the environment variable TARVELIN_KEEP_TEST_DB is set (to look at it
+/// after a failure). Failures throw DatabaseError.
+class TestDatabase {
+public:
+    /// The database is named tarvelin_test_<name>.
+    explicit TestDatabase(const QString& name);
+    ~TestDatabase();
+    TestDatabase(const TestDatabase&) = delete;
+    TestDatabase& operator=(const TestDatabase&) = delete;
+
+    /// Root's login on the run's server, with no database selected; starts the server when the
+    /// test runs outside CTest and none runs yet.
+    static ConnectionSettings serverSettings();
+
+    /// The login on this database, for the code under test.
+    ConnectionSettings settings() const { return m_connection.settings(); }
+    /// Fills the database with the demo herd of this size and seed.
+    void loadDemo(int cows, quint32 seed = 1);
+    /// Runs one statement of a hand-written fixture.
+    void exec(const QString& sql);
+
+private:
+    Connection m_connection;
+};

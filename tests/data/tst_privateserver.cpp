@@ -1,0 +1,219 @@
+#include "data/Connection.h"
+#include "data/DatabaseError.h"
+#include "data/PrivateServer.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <QTest>
+#include <algorithm>
+#include <csignal>
+#include <functional>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+namespace {
+
+QString failureOf(const std::function<void()>& action) {
+    try {
+        action();
+    } catch (const DatabaseError& error) {
+        return error.message();
+    }
+    return {};
+}
+
+void writeFile(const QString& path, const QByteArray& contents) {
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(contents);
+}
+
+// What a crashed server leaves: a socket file that no one listens on any more.
+void leaveDeadSocket(const QString& path) {
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    const QByteArray name = QFile::encodeName(path);
+    std::copy(name.begin(), name.end(), address.sun_path);
+    QCOMPARE(::bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
+    ::close(fd);
+}
+
+// A process that has ended may stay a zombie until its parent, here the system's init, reaps it.
+bool processEnded(qint64 pid) {
+    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+    if (!stat.open(QIODevice::ReadOnly))
+        return true;
+    const QByteArray text = stat.readAll();
+    return text.mid(text.lastIndexOf(')') + 2, 1) == "Z";
+}
+
+QVariant serverValue(const PrivateServer& server, const QString& sql) {
+    Connection connection(server.connectionSettings());
+    QSqlQuery query = connection.execute(sql);
+    return query.next() ? query.value(0) : QVariant();
+}
+
+} // namespace
+
+/// The private server's lifecycle on a folder of its own: first start, sharing a running
+/// server, recovery from a crash's leftovers, clean stop, and the messages for setups that
+/// cannot work.
+class TestPrivateServer final : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void startsAndIsShared() {
+        PrivateServer first(folder());
+        first.start();
+        QVERIFY(first.startedServer());
+        QVERIFY(first.isRunning());
+        QVERIFY(QFile::encodeName(first.socketPath()).size() < 100);
+        QCOMPARE(serverValue(first, QStringLiteral("SELECT @@lower_case_table_names")).toInt(), 1);
+        QCOMPARE(serverValue(first, QStringLiteral("SELECT @@skip_networking")).toInt(), 1);
+        // Root logs in as root of the system through the socket; everyone else needs the
+        // program's password, which must therefore be set.
+        QCOMPARE(serverValue(first, QStringLiteral("SELECT COUNT(*) FROM mysql.user WHERE "
+                                                   "user = 'root' AND authentication_string = "
+                                                   "PASSWORD('lomy')"))
+                     .toInt(),
+                 1);
+
+        PrivateServer second(folder());
+        second.start();
+        QVERIFY(!second.startedServer());
+        QCOMPARE(second.runningPid(), first.runningPid());
+        QCOMPARE(second.socketPath(), first.socketPath());
+
+        const QString link = m_root.filePath(QStringLiteral("link"));
+        QVERIFY(QFile::link(folder(), link));
+        PrivateServer throughLink(link);
+        throughLink.start();
+        QVERIFY(!throughLink.startedServer());
+        QCOMPARE(throughLink.runningPid(), first.runningPid());
+    }
+
+    void recoversFromCrashLeftovers_data() {
+        QTest::addColumn<QByteArray>("pidFile");
+
+        // An empty pid file stands for the one the killed server left behind.
+        QTest::newRow("server killed") << QByteArray();
+        QTest::newRow("pid now used by another process")
+            << QByteArray::number(QCoreApplication::applicationPid());
+        QTest::newRow("pid of no process") << QByteArray("99999999");
+        QTest::newRow("garbled pid file") << QByteArray("#!?");
+    }
+
+    void recoversFromCrashLeftovers() {
+        QFETCH(QByteArray, pidFile);
+        PrivateServer server(folder());
+        server.start();
+        const qint64 killed = server.runningPid();
+        QCOMPARE(::kill(pid_t(killed), SIGKILL), 0);
+        QTRY_VERIFY(processEnded(killed));
+        QVERIFY(QFileInfo::exists(server.socketPath()));
+        if (!pidFile.isEmpty()) {
+            writeFile(pidFilePath(), pidFile);
+            QFile::remove(server.socketPath());
+            leaveDeadSocket(server.socketPath());
+        }
+        QVERIFY(!server.isRunning());
+
+        server.start();
+        QVERIFY(server.startedServer());
+        QVERIFY(server.runningPid() != killed);
+        QCOMPARE(serverValue(server, QStringLiteral("SELECT 1")).toInt(), 1);
+    }
+
+    void stopsCleanlyAndKeepsData() {
+        PrivateServer server(folder());
+        server.start();
+        {
+            Connection connection(server.connectionSettings());
+            connection.executeDirect(QStringLiteral("CREATE DATABASE IF NOT EXISTS pokus"));
+            connection.executeDirect(
+                QStringLiteral("CREATE OR REPLACE TABLE pokus.t (meno VARCHAR(20))"));
+            connection.executeDirect(QStringLiteral("INSERT INTO pokus.t VALUES ('Straka')"));
+            // A program sharing the server keeps it running.
+            QVERIFY(!server.stopUnlessInUse());
+            QVERIFY(server.isRunning());
+        }
+        const qint64 pid = server.runningPid();
+        const QString socket = server.socketPath();
+
+        QTRY_VERIFY(server.stopUnlessInUse());
+        QVERIFY(processEnded(pid));
+        QVERIFY(!QFileInfo::exists(pidFilePath()));
+        QVERIFY(!QFileInfo::exists(socket));
+        QVERIFY(!server.isRunning());
+        server.stop();
+
+        server.start();
+        QCOMPARE(serverValue(server, QStringLiteral("SELECT meno FROM pokus.t")).toString(),
+                 QStringLiteral("Straka"));
+        server.stop();
+        QVERIFY(!server.isRunning());
+    }
+
+    void refusesSetupsThatCannotWork_data() {
+        QTest::addColumn<QString>("dataFolder");
+        QTest::addColumn<QString>("existingFile");
+        QTest::addColumn<QString>("serverProgram");
+        QTest::addColumn<QString>("message");
+
+        QTest::newRow("server not installed") << "fresh"
+                                              << ""
+                                              << "/nonexistent/mariadbd"
+                                              << "Nainštalujte balík mariadb-server";
+        QTest::newRow("folder cannot be created") << "blocked/data"
+                                                  << "blocked"
+                                                  << ""
+                                                  << "sa nedá vytvoriť";
+        QTest::newRow("folder holds other files") << "documents"
+                                                  << "documents/dojivo.xlsx"
+                                                  << ""
+                                                  << "nie je prázdny";
+        QTest::newRow("server fails to start") << "broken"
+                                               << "broken/mysql/.keep"
+                                               << ""
+                                               << "Can't open and lock privilege tables";
+    }
+
+    void refusesSetupsThatCannotWork() {
+        QFETCH(QString, dataFolder);
+        QFETCH(QString, existingFile);
+        QFETCH(QString, serverProgram);
+        QFETCH(QString, message);
+        if (!existingFile.isEmpty())
+            writeFile(m_root.filePath(existingFile), "nechať tak");
+
+        PrivateServer server(m_root.filePath(dataFolder));
+        if (!serverProgram.isEmpty())
+            server.setServerProgram(serverProgram);
+        const QString failure = failureOf([&] { server.start(); });
+        QVERIFY2(failure.contains(message), qPrintable(failure));
+        QVERIFY(!server.isRunning());
+        if (!existingFile.isEmpty()) {
+            QFile file(m_root.filePath(existingFile));
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            QCOMPARE(file.readAll(), QByteArray("nechať tak"));
+        }
+    }
+
+    void cleanupTestCase() { PrivateServer(folder()).stop(); }
+
+private:
+    QString folder() const { return m_root.filePath(QStringLiteral("data")); }
+    QString pidFilePath() const { return folder() + QStringLiteral("/mariadbd.pid"); }
+
+    QTemporaryDir m_root;
+};
+
+QTEST_GUILESS_MAIN(TestPrivateServer)
+#include "tst_privateserver.moc"

@@ -1,0 +1,192 @@
+#include "common/TestDatabase.h"
+#include "data/Connection.h"
+#include "data/DatabaseError.h"
+#include "data/SchemaInstaller.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <QTest>
+#include <functional>
+
+namespace {
+
+QString failureOf(const std::function<void()>& action) {
+    try {
+        action();
+    } catch (const DatabaseError& error) {
+        return error.message();
+    }
+    return {};
+}
+
+void writeFile(const QString& path, const QByteArray& contents) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(contents);
+}
+
+// A schema in two scripts, the second of which needs the first.
+void writeSchema(const QString& folder) {
+    writeFile(folder + QStringLiteral("/010_tabulky.sql"), "-- základné tabuľky\n"
+                                                           "CREATE TABLE kravy (\n"
+                                                           "  id INT PRIMARY KEY,\n"
+                                                           "  meno VARCHAR(20)\n"
+                                                           ");\n");
+    writeFile(folder + QStringLiteral("/020_pohlady.sql"),
+              "CREATE VIEW kravy_view AS SELECT meno FROM kravy;\n"
+              "INSERT INTO kravy VALUES (1, 'Straka');\n");
+}
+
+QVariant value(Connection& connection, const QString& sql) {
+    QSqlQuery query = connection.execute(sql);
+    return query.next() ? query.value(0) : QVariant();
+}
+
+SchemaInstaller::StatementProducer producing(const QStringList& statements) {
+    return [statements](const SchemaInstaller::StatementSink& sink) {
+        for (const QString& statement : statements)
+            sink(statement);
+    };
+}
+
+} // namespace
+
+/// Installing the database: scripts split into statements and run in name order, an existing
+/// database kept unless its replacement is asked for, a failed installation leaving no database
+/// behind, and every loaded statement committed.
+class TestSchemaInstaller final : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase() {
+        m_settings = TestDatabase::serverSettings();
+        m_settings.database = QStringLiteral("tarvelin_test_schemainstaller");
+        writeSchema(m_sql.path());
+    }
+
+    void splitsScripts_data() {
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<QStringList>("statements");
+        QTest::addColumn<QList<int>>("lines");
+
+        QTest::newRow("one per line")
+            << "CREATE TABLE a (x INT);\nCREATE TABLE b (y INT);\n"
+            << QStringList{"CREATE TABLE a (x INT)", "CREATE TABLE b (y INT)"} << QList<int>{1, 2};
+        QTest::newRow("over several lines, with comments")
+            << "-- pohľady\n\nCREATE VIEW v AS\n  -- len kravy\n  SELECT 1;\n"
+            << QStringList{"CREATE VIEW v AS\n  SELECT 1"} << QList<int>{3};
+        QTest::newRow("semicolon inside a line")
+            << "SELECT 'a;b' AS c, 1\n  FROM dual;\n"
+            << QStringList{"SELECT 'a;b' AS c, 1\n  FROM dual"} << QList<int>{1};
+        QTest::newRow("blanks after the semicolon")
+            << "SELECT 1;  \t\nSELECT 2;" << QStringList{"SELECT 1", "SELECT 2"}
+            << QList<int>{1, 2};
+        QTest::newRow("windows line ends")
+            << "SELECT 1;\r\nSELECT\r\n 2;\r\n"
+            << QStringList{"SELECT 1", "SELECT\n 2"} << QList<int>{1, 2};
+        QTest::newRow("last statement without semicolon")
+            << "SELECT 1;\nSELECT 2\n"
+            << QStringList{"SELECT 1", "SELECT 2"} << QList<int>{1, 2};
+        QTest::newRow("empty statement")
+            << ";\nSELECT 1;" << QStringList{"SELECT 1"} << QList<int>{2};
+        QTest::newRow("only comments") << "-- nič\n\n" << QStringList{} << QList<int>{};
+    }
+
+    void splitsScripts() {
+        QFETCH(QString, script);
+        QFETCH(QStringList, statements);
+        QFETCH(QList<int>, lines);
+
+        QStringList texts;
+        QList<int> starts;
+        for (const auto& statement : SchemaInstaller::statementsOf(script)) {
+            texts << statement.text;
+            starts << statement.line;
+        }
+        QCOMPARE(texts, statements);
+        QCOMPARE(starts, lines);
+    }
+
+    void installsScriptsInNameOrder() {
+        Connection connection(m_settings);
+        SchemaInstaller installer(connection, m_sql.path());
+        installer.install(SchemaInstaller::IfExists::Replace);
+        QVERIFY(installer.databaseExists());
+        QCOMPARE(value(connection, QStringLiteral("SELECT meno FROM kravy_view")).toString(),
+                 QStringLiteral("Straka"));
+    }
+
+    void keepsExistingDatabaseUnlessReplaced() {
+        Connection connection(m_settings);
+        SchemaInstaller installer(connection, m_sql.path());
+        installer.install(SchemaInstaller::IfExists::Replace);
+        connection.executeDirect(QStringLiteral("INSERT INTO kravy VALUES (2, 'Rysuľa')"));
+
+        const QString failure =
+            failureOf([&] { installer.install(SchemaInstaller::IfExists::Refuse); });
+        QVERIFY2(failure.contains(m_settings.database) && failure.contains(u"--replace"),
+                 qPrintable(failure));
+        QCOMPARE(value(connection, QStringLiteral("SELECT COUNT(*) FROM kravy")).toInt(), 2);
+
+        installer.install(SchemaInstaller::IfExists::Replace);
+        QCOMPARE(value(connection, QStringLiteral("SELECT COUNT(*) FROM kravy")).toInt(), 1);
+    }
+
+    void failedInstallationLeavesNoDatabase_data() {
+        QTest::addColumn<QByteArray>("brokenScript");
+        QTest::addColumn<QStringList>("contents");
+        QTest::addColumn<QString>("message");
+
+        QTest::newRow("broken script")
+            << QByteArray("SELECT 1;\n\nSELEKT 2;\n") << QStringList{} << "030_chyba.sql, riadok 3";
+        QTest::newRow("broken contents") << QByteArray()
+                                         << QStringList{"INSERT INTO kravy VALUES (2, 'Lysa')",
+                                                        "INSERT INTO kravy VALUES (2, 'Belka')"}
+                                         << "Príkaz č. 2";
+    }
+
+    void failedInstallationLeavesNoDatabase() {
+        QFETCH(QByteArray, brokenScript);
+        QFETCH(QStringList, contents);
+        QFETCH(QString, message);
+        QTemporaryDir sql;
+        writeSchema(sql.path());
+        if (!brokenScript.isEmpty())
+            writeFile(sql.filePath(QStringLiteral("030_chyba.sql")), brokenScript);
+
+        Connection connection(m_settings);
+        SchemaInstaller installer(connection, sql.path());
+        const QString failure = failureOf(
+            [&] { installer.install(SchemaInstaller::IfExists::Replace, producing(contents)); });
+        QVERIFY2(failure.contains(message), qPrintable(failure));
+        QVERIFY(!installer.databaseExists());
+    }
+
+    void loadCommitsEveryStatement() {
+        Connection connection(m_settings);
+        SchemaInstaller installer(connection, m_sql.path());
+        installer.install(SchemaInstaller::IfExists::Replace);
+        QStringList statements;
+        for (int id = 2; id <= 1235; ++id)
+            statements << QStringLiteral("INSERT INTO kravy VALUES (%1, 'Krava')").arg(id);
+
+        QCOMPARE(installer.load(producing(statements)), 1234);
+        // Another session sees only what was committed.
+        Connection other(m_settings);
+        QCOMPARE(value(other, QStringLiteral("SELECT COUNT(*) FROM kravy")).toInt(), 1235);
+    }
+
+    void cleanupTestCase() {
+        Connection server(TestDatabase::serverSettings());
+        server.executeDirect(QStringLiteral("DROP DATABASE IF EXISTS ") + m_settings.database);
+    }
+
+private:
+    ConnectionSettings m_settings;
+    QTemporaryDir m_sql;
+};
+
+QTEST_GUILESS_MAIN(TestSchemaInstaller)
+#include "tst_schemainstaller.moc"
