@@ -1,0 +1,155 @@
+#include "demo/DemoHerd.h"
+#include "demo/TestIntervalMethod.h"
+
+#include <QCryptographicHash>
+#include <QMap>
+#include <QRegularExpression>
+#include <QTest>
+
+namespace {
+
+QStringList statementsOf(const DemoHerdOptions& options) {
+    QStringList statements;
+    DemoHerd(options).generate([&](const QString& s) { statements.append(s); });
+    return statements;
+}
+
+QByteArray fingerprint(const DemoHerdOptions& options) {
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    DemoHerd(options).generate([&](const QString& s) { hash.addData(s.toUtf8()); });
+    return hash.result();
+}
+
+QString tableOf(const QString& statement) {
+    static const QRegularExpression insert(QStringLiteral("^INSERT INTO (\\w+) "));
+    return insert.match(statement).captured(1);
+}
+
+/// The value rows of one table's INSERT statements, each split into its literal values.
+QList<QStringList> rowsOf(const QStringList& statements, const QString& table) {
+    QList<QStringList> rows;
+    for (const QString& statement : statements) {
+        if (tableOf(statement) != table)
+            continue;
+        const QStringList lines = statement.split(QLatin1Char('\n'));
+        for (qsizetype i = 1; i < lines.size(); ++i) {
+            QString line = lines[i];
+            line.remove(0, 1);
+            line.chop(line.endsWith(QLatin1String("),")) ? 2 : 1);
+            rows.append(line.split(QStringLiteral(", ")));
+        }
+    }
+    return rows;
+}
+
+} // namespace
+
+class TestDemoHerd final : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void sameOptionsGiveSameStatements() {
+        DemoHerdOptions options;
+        options.cows = 40;
+        options.seed = 7;
+        const QByteArray first = fingerprint(options);
+        QCOMPARE(fingerprint(options), first);
+        options.seed = 8;
+        QVERIFY(fingerprint(options) != first);
+    }
+
+    void cowsInHerdMatchSize_data() {
+        QTest::addColumn<int>("cows");
+        QTest::newRow("none") << 0;
+        QTest::newRow("one") << 1;
+        QTest::newRow("a dozen") << 12;
+        QTest::newRow("a cooperative") << 300;
+    }
+
+    void cowsInHerdMatchSize() {
+        QFETCH(int, cows);
+        DemoHerdOptions options;
+        options.cows = cows;
+        int inHerd = 0;
+        // dovod_vyradenia_id 1 is the reason code 00: still in the herd.
+        for (const QStringList& row : rowsOf(statementsOf(options), QStringLiteral("kravy")))
+            inHerd += row.value(1) == QLatin1String("1");
+        QCOMPARE(inHerd, cows);
+    }
+
+    void parentsAndReferencedRowsComeFirst() {
+        DemoHerdOptions options;
+        options.cows = 150;
+        const QStringList statements = statementsOf(options);
+
+        const QMap<QString, QStringList> references{
+            {QStringLiteral("chovy"), {QStringLiteral("podniky")}},
+            {QStringLiteral("mastale"), {QStringLiteral("chovy")}},
+            {QStringLiteral("zvierata"), {QStringLiteral("mastale")}},
+            {QStringLiteral("byky"), {QStringLiteral("zvierata")}},
+            {QStringLiteral("kravy"), {QStringLiteral("zvierata")}},
+            {QStringLiteral("jalovice"), {QStringLiteral("byky")}},
+            {QStringLiteral("plemenne_hodnoty"), {QStringLiteral("zvierata")}},
+            {QStringLiteral("laktacie"), {QStringLiteral("kravy")}},
+            {QStringLiteral("prebiehajuce_laktacie"), {QStringLiteral("kravy")}},
+            {QStringLiteral("kontroly"), {QStringLiteral("kravy")}},
+        };
+        QMap<QString, qsizetype> first;
+        QMap<QString, qsizetype> last;
+        for (qsizetype i = 0; i < statements.size(); ++i) {
+            const QString table = tableOf(statements[i]);
+            if (!first.contains(table))
+                first[table] = i;
+            last[table] = i;
+        }
+        for (auto it = references.cbegin(); it != references.cend(); ++it) {
+            QVERIFY2(first.contains(it.key()), qPrintable(it.key()));
+            for (const QString& parent : it.value())
+                QVERIFY2(last.value(parent, -1) < first[it.key()],
+                         qPrintable(it.key() + QLatin1String(" before ") + parent));
+        }
+        QVERIFY(
+            statements.last().startsWith(QLatin1String("UPDATE param SET chovatel = '208123000'")));
+
+        // zvierata refers to itself: a sire or dam must have a smaller id than its calf.
+        for (const QStringList& row : rowsOf(statements, QStringLiteral("zvierata"))) {
+            const int id = row.value(0).toInt();
+            for (const QString& parent : {row.value(1), row.value(2)})
+                QVERIFY2(parent == QLatin1String("NULL") || parent.toInt() < id,
+                         qPrintable(row.mid(0, 3).join(QLatin1Char(' '))));
+        }
+    }
+
+    void testIntervalMethod_data() {
+        QTest::addColumn<QList<int>>("days");
+        QTest::addColumn<QList<double>>("values");
+        QTest::addColumn<int>("from");
+        QTest::addColumn<int>("to");
+        QTest::addColumn<double>("yield");
+        QTest::newRow("no test") << QList<int>{} << QList<double>{} << 0 << 305 << 0.0;
+        QTest::newRow("one test stands for the whole lactation")
+            << QList<int>{20} << QList<double>{30} << 0 << 100 << 3000.0;
+        QTest::newRow("calving to first, between tests, last to drying off")
+            << QList<int>{10, 40} << QList<double>{20, 30} << 0 << 100
+            << 10 * 20 + 30 * 25 + 60 * 30.0;
+        QTest::newRow("standardised lactation cut inside an interval")
+            << QList<int>{300, 330} << QList<double>{10, 16} << 0 << 305 << 300 * 10 + 5 * 10.5;
+        QTest::newRow("window of days 200 to 300")
+            << QList<int>{100, 300} << QList<double>{20, 10} << 200 << 300 << 100 * 12.5;
+    }
+
+    void testIntervalMethod() {
+        QFETCH(QList<int>, days);
+        QFETCH(QList<double>, values);
+        QFETCH(int, from);
+        QFETCH(int, to);
+        QFETCH(double, yield);
+        std::vector<TestIntervalMethod::Point> points;
+        for (qsizetype i = 0; i < days.size(); ++i)
+            points.push_back({days[i], values[i]});
+        QCOMPARE(TestIntervalMethod::integrate(points, from, to), yield);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestDemoHerd)
+#include "tst_demoherd.moc"

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "DemoCodes.h"
+
+#include <cmath>
+
+/// A cow in recording, in the herd or culled, with what her test days depend on and the
+/// summary of her closed lactations that LactationEvaluation fills in.
+struct DemoCow {
+    int animal = -1;
+    int herd = 0;
+    int barn = 0;  ///< the barn she stands in now, or stood in when culled
+    int entry = 0; ///< first calving in the herd (or the calving she was bought with)
+    int culled = 0;
+    DemoCodes::Vyradenie reason = DemoCodes::Vyradenie::VStade;
+    bool purchased = false;
+
+    double milkFactor = 1;     ///< genetic merit and permanent environment together
+    double fatPercent = 0;     ///< her own level of fat content
+    double proteinPercent = 0; ///< her own level of protein content
+    double cellEffect = 0;     ///< her own level of ln somatic cells
+    double ureaEffect = 0;
+
+    int firstLactation = 0; ///< her lactations are contiguous once the simulation has ended
+    int lactationCount = 0;
+
+    // Summary of the closed lactations.
+    int closedCount = 0;
+    int fullStandardCount = 0;
+    int maximalLactation = -1;
+    int runningParity = 0; ///< 0 while dry or culled
+    int lastTest = 0;
+    double averageMilk = NAN;
+    double averageFat = NAN;
+    double averageProtein = NAN;
+    double averageLactose = NAN;
+    int performanceClass = 0; ///< 1 to 4 (I to IV), 0 without a closed lactation
+    bool bullDam = false;
+    bool healthy = true;
+};
