@@ -8,13 +8,13 @@ class QDialog;
 
 /// A file dialog as the caller wants it; an empty result of the dialog means "cancelled".
 struct FileDialogRequest {
-    QString objectName;       ///< the dialog's component name, recorded by scripted services
-    QString title;
-    QString directory;        ///< initial folder
-    QString fileName;         ///< initial file name (may be a pattern such as "*.sql")
-    QString filter;           ///< Qt filter text, e.g. "SQL skript (*.sql);;Všetky súbory (*)"
-    QString defaultSuffix;    ///< without the dot
-    bool mustExist = false;   ///< open dialogs: the file and its folder must exist
+    QString objectName{}; ///< the dialog's component name, recorded by scripted services
+    QString title{};
+    QString directory{};     ///< initial folder
+    QString fileName{};      ///< initial file name (may be a pattern such as "*.sql")
+    QString filter{};        ///< Qt filter text, e.g. "SQL skript (*.sql);;Všetky súbory (*)"
+    QString defaultSuffix{}; ///< without the dot
+    bool mustExist = false;  ///< open dialogs: the file and its folder must exist
     bool confirmOverwrite = true;
 };
 
@@ -43,7 +43,9 @@ public:
     /// Shortcuts for the three kinds of message the program shows.
     void error(const QString& text) { message(Icon::Error, text, Ok); }
     void information(const QString& text) { message(Icon::Information, text, Ok); }
-    bool confirm(const QString& text) { return message(Icon::Question, text, Yes | No) == Yes; }
+    bool confirm(const QString& text) {
+        return message(Icon::Question, text, Buttons(Yes) | No) == Yes;
+    }
 
     /// The service in use; a Qt-backed one unless a test installed another.
     static DialogService& instance();

@@ -1,0 +1,34 @@
+#include "ErrorHandler.h"
+
+#include "DialogService.h"
+#include "data/DatabaseError.h"
+
+#include <QtGlobal>
+
+#include <exception>
+
+namespace {
+
+QString currentExceptionText() {
+    try {
+        throw;
+    } catch (const DatabaseError& error) {
+        return error.message();
+    } catch (const std::exception& error) {
+        return QString::fromUtf8(error.what());
+    } catch (...) {
+        return QStringLiteral("Neznáma chyba.");
+    }
+}
+
+} // namespace
+
+void ErrorHandler::showCurrentException() noexcept {
+    const QString text = currentExceptionText();
+    try {
+        DialogService::instance().error(text);
+    } catch (...) {
+        // Nothing is left to show it with; the text must not be lost silently.
+        qCritical("%s", qUtf8Printable(text));
+    }
+}

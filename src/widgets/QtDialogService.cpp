@@ -1,0 +1,127 @@
+#include "QtDialogService.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QPushButton>
+
+#include <array>
+
+namespace {
+
+struct ButtonChoice {
+    DialogService::Button button;
+    QMessageBox::StandardButton standard;
+    QString text;
+};
+
+// In the order the buttons stand in the box.
+const std::array<ButtonChoice, 4>& buttonChoices() {
+    static const std::array<ButtonChoice, 4> choices{{
+        {DialogService::Yes, QMessageBox::Yes, QStringLiteral("Áno")},
+        {DialogService::No, QMessageBox::No, QStringLiteral("Nie")},
+        {DialogService::Ok, QMessageBox::Ok, QStringLiteral("OK")},
+        {DialogService::Cancel, QMessageBox::Cancel, QStringLiteral("Zrušiť")},
+    }};
+    return choices;
+}
+
+QMessageBox::Icon messageBoxIcon(DialogService::Icon icon) {
+    switch (icon) {
+    case DialogService::Icon::Information:
+        return QMessageBox::Information;
+    case DialogService::Icon::Warning:
+        return QMessageBox::Warning;
+    case DialogService::Icon::Error:
+        return QMessageBox::Critical;
+    case DialogService::Icon::Question:
+        return QMessageBox::Question;
+    }
+    return QMessageBox::NoIcon;
+}
+
+// A pattern such as "*.sql" in the name field means "show these files", so it becomes the first
+// filter instead of a file name.
+bool isPattern(const QString& fileName) {
+    return fileName.contains(u'*') || fileName.contains(u'?');
+}
+
+QString askFileName(const FileDialogRequest& request, QFileDialog::AcceptMode mode) {
+    QFileDialog dialog(QApplication::activeWindow(), request.title, request.directory);
+    dialog.setObjectName(request.objectName);
+    dialog.setAcceptMode(mode);
+    const bool opening = mode == QFileDialog::AcceptOpen;
+    dialog.setFileMode(opening && request.mustExist ? QFileDialog::ExistingFile
+                                                    : QFileDialog::AnyFile);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.confirmOverwrite);
+    dialog.setDefaultSuffix(request.defaultSuffix);
+
+    QStringList filters = request.filter.split(QStringLiteral(";;"), Qt::SkipEmptyParts);
+    if (isPattern(request.fileName))
+        filters.prepend(request.fileName);
+    else if (!request.fileName.isEmpty())
+        dialog.selectFile(request.fileName);
+    if (!filters.isEmpty())
+        dialog.setNameFilters(filters);
+
+    dialog.setLabelText(QFileDialog::LookIn, QStringLiteral("Hľadať v:"));
+    dialog.setLabelText(QFileDialog::FileName, QStringLiteral("Názov súboru:"));
+    dialog.setLabelText(QFileDialog::FileType, QStringLiteral("Typ súborov:"));
+    dialog.setLabelText(QFileDialog::Accept,
+                        opening ? QStringLiteral("Otvoriť") : QStringLiteral("Uložiť"));
+    dialog.setLabelText(QFileDialog::Reject, QStringLiteral("Zrušiť"));
+
+    if (dialog.exec() != QDialog::Accepted)
+        return {};
+    return dialog.selectedFiles().value(0);
+}
+
+} // namespace
+
+DialogService::Button QtDialogService::message(Icon icon, const QString& text, Buttons buttons,
+                                               const QString& title) {
+    QMessageBox box(messageBoxIcon(icon),
+                    title.isEmpty() ? QGuiApplication::applicationDisplayName() : title, text,
+                    QMessageBox::NoButton, QApplication::activeWindow());
+    if (buttons == NoButton)
+        buttons = Ok;
+    for (const ButtonChoice& choice : buttonChoices()) {
+        if (buttons.testFlag(choice.button))
+            box.addButton(choice.standard)->setText(choice.text);
+    }
+    box.exec();
+    // Escape and the close box "press" the box's escape button (Cancel, else No, else the
+    // only button), so some button is always the answer.
+    const QMessageBox::StandardButton pressed = box.standardButton(box.clickedButton());
+    for (const ButtonChoice& choice : buttonChoices()) {
+        if (choice.standard == pressed)
+            return choice.button;
+    }
+    return NoButton;
+}
+
+std::optional<QString> QtDialogService::inputText(const QString& caption, const QString& prompt,
+                                                  const QString& initial) {
+    QInputDialog dialog(QApplication::activeWindow());
+    dialog.setWindowTitle(caption);
+    dialog.setLabelText(prompt);
+    dialog.setTextValue(initial);
+    dialog.setOkButtonText(QStringLiteral("OK"));
+    dialog.setCancelButtonText(QStringLiteral("Zrušiť"));
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.textValue();
+}
+
+QString QtDialogService::openFileName(const FileDialogRequest& request) {
+    return askFileName(request, QFileDialog::AcceptOpen);
+}
+
+QString QtDialogService::saveFileName(const FileDialogRequest& request) {
+    return askFileName(request, QFileDialog::AcceptSave);
+}
+
+int QtDialogService::showModal(QDialog& dialog) {
+    return dialog.exec();
+}
