@@ -1,0 +1,136 @@
+#include "ReportSetupDialog.h"
+
+#include "engine/model/ReportSystem.h"
+#include "widgets/DialogService.h"
+#include "widgets/GuardedHandler.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace {
+struct FileFormat {
+    FileDestination::Format format;
+    const char* name;
+    const char* pattern;
+};
+const FileFormat fileFormats[] = {
+    {FileDestination::Format::Pdf, "Adobe Acrobat (PDF)", "*.pdf"},
+    {FileDestination::Format::Rtf, "Rich Text Format (RTF)", "*.rtf"},
+};
+
+QString suffixOf(const FileFormat& format) {
+    return QString::fromLatin1(format.pattern).mid(1);
+}
+} // namespace
+
+ReportSetupDialog::ReportSetupDialog(const ReportSystem& system, QWidget* parent)
+    : QDialog(parent)
+    , m_printer(new QRadioButton(QStringLiteral("&Tlačiareň")))
+    , m_preview(new QRadioButton(QStringLiteral("&Náhľad")))
+    , m_file(new QRadioButton(QStringLiteral("&Súbor")))
+    , m_format(new QComboBox)
+    , m_fileName(new QLineEdit)
+    , m_fileBox(new QWidget)
+    , m_buttons(new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel)) {
+    setObjectName(QStringLiteral("ReportSetupDialog"));
+    setWindowTitle(system.setupTitle());
+    m_printer->setObjectName(QStringLiteral("RadioButtonPrinter"));
+    m_preview->setObjectName(QStringLiteral("RadioButtonPreview"));
+    m_file->setObjectName(QStringLiteral("RadioButtonFile"));
+    m_format->setObjectName(QStringLiteral("ComboBoxFormat"));
+    m_fileName->setObjectName(QStringLiteral("EditFileName"));
+    m_buttons->setObjectName(QStringLiteral("ButtonBox"));
+    m_preview->setChecked(true);
+
+    for (const FileFormat& format : fileFormats)
+        m_format->addItem(QStringLiteral("%1 (%2)").arg(QLatin1String(format.name),
+                                                        QLatin1String(format.pattern)),
+                          static_cast<int>(format.format));
+    m_fileName->setText(
+        QDir::home().filePath(QStringLiteral("zostava") + suffixOf(fileFormats[0])));
+    auto* browse = new QPushButton(QStringLiteral("&Prehľadávať…"));
+    browse->setObjectName(QStringLiteral("ButtonBrowse"));
+
+    auto* fileLayout = new QVBoxLayout(m_fileBox);
+    fileLayout->setContentsMargins(20, 0, 0, 0);
+    auto* formatRow = new QHBoxLayout;
+    formatRow->addWidget(new QLabel(QStringLiteral("Formát:")));
+    formatRow->addWidget(m_format, 1);
+    auto* nameRow = new QHBoxLayout;
+    nameRow->addWidget(m_fileName, 1);
+    nameRow->addWidget(browse);
+    fileLayout->addLayout(formatRow);
+    fileLayout->addLayout(nameRow);
+
+    auto* destinationBox = new QGroupBox(QStringLiteral("Cieľ"));
+    auto* destinationLayout = new QVBoxLayout(destinationBox);
+    destinationLayout->addWidget(m_printer);
+    destinationLayout->addWidget(m_preview);
+    destinationLayout->addWidget(m_file);
+    destinationLayout->addWidget(m_fileBox);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(destinationBox);
+    layout->addWidget(m_buttons);
+
+    connect(m_buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(m_buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(browse, &QPushButton::clicked, this, guarded(this, &ReportSetupDialog::browse));
+    connect(m_format, &QComboBox::currentIndexChanged, this, &ReportSetupDialog::formatChanged);
+    for (QRadioButton* button : {m_printer, m_preview, m_file})
+        connect(button, &QRadioButton::toggled, this, &ReportSetupDialog::updateState);
+    connect(m_fileName, &QLineEdit::textChanged, this, &ReportSetupDialog::updateState);
+    updateState();
+}
+
+ReportSetupDialog::Destination ReportSetupDialog::destination() const {
+    if (m_printer->isChecked())
+        return Destination::Printer;
+    return m_file->isChecked() ? Destination::File : Destination::Preview;
+}
+
+FileDestination::Format ReportSetupDialog::fileFormat() const {
+    return static_cast<FileDestination::Format>(m_format->currentData().toInt());
+}
+
+QString ReportSetupDialog::fileName() const {
+    return m_fileName->text().trimmed();
+}
+
+void ReportSetupDialog::browse() {
+    const FileFormat& format = fileFormats[m_format->currentIndex()];
+    FileDialogRequest request;
+    request.objectName = QStringLiteral("ReportFileDialog");
+    request.title = windowTitle();
+    request.directory = QFileInfo(fileName()).absolutePath();
+    request.fileName = fileName();
+    request.filter =
+        QStringLiteral("%1 (%2)").arg(QLatin1String(format.name), QLatin1String(format.pattern));
+    request.defaultSuffix = suffixOf(format).mid(1);
+    const QString chosen = DialogService::instance().saveFileName(request);
+    if (!chosen.isEmpty())
+        m_fileName->setText(chosen);
+}
+
+void ReportSetupDialog::formatChanged() {
+    const QFileInfo info(fileName());
+    if (info.fileName().isEmpty())
+        return;
+    m_fileName->setText(info.dir().filePath(info.completeBaseName() +
+                                            suffixOf(fileFormats[m_format->currentIndex()])));
+}
+
+void ReportSetupDialog::updateState() {
+    m_fileBox->setEnabled(m_file->isChecked());
+    m_buttons->button(QDialogButtonBox::Ok)
+        ->setEnabled(!m_file->isChecked() || !fileName().isEmpty());
+}

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "TextMeasurer.h"
+
+#include <QFontMetricsF>
+#include <QHash>
+#include <QImage>
+
+/// Measures with the fonts' real metrics at a fixed resolution (96 dpi unless told), so that a
+/// layout does not change with the screen the program happens to run on. Needs a
+/// QGuiApplication.
+class FontMetricsMeasurer : public TextMeasurer {
+public:
+    explicit FontMetricsMeasurer(int dpi = 96);
+
+    double width(const QString& text, const FontSpec& font) const override;
+    double lineHeight(const FontSpec& font) const override;
+
+private:
+    const QFontMetricsF& metrics(const FontSpec& font) const;
+
+    QImage m_device; ///< only carries the resolution
+    double m_pointsPerPixel;
+    mutable QHash<QString, QFontMetricsF> m_metrics;
+};

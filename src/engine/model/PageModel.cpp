@@ -1,0 +1,52 @@
+#include "PageModel.h"
+
+#include <QTextStream>
+
+namespace {
+QString number(double value) {
+    return QString::number(value, 'f', 2);
+}
+
+QString alignmentName(Qt::Alignment alignment) {
+    if (alignment & Qt::AlignRight)
+        return QStringLiteral("right");
+    if (alignment & Qt::AlignHCenter)
+        return QStringLiteral("center");
+    return QStringLiteral("left");
+}
+} // namespace
+
+QString PageModel::dump() const {
+    QString result;
+    QTextStream out(&result);
+    for (std::size_t i = 0; i < m_pages.size(); ++i) {
+        const ReportPage& page = m_pages[i];
+        out << "page " << i + 1 << ' ' << number(page.size.width()) << 'x'
+            << number(page.size.height()) << '\n';
+        for (const PagePrimitive& p : page.primitives) {
+            switch (p.kind) {
+            case PagePrimitive::Kind::Text: {
+                const QString style = p.font.styleText();
+                out << "  text " << p.component << ' ' << number(p.rect.x()) << ' '
+                    << number(p.rect.y()) << ' ' << number(p.rect.width()) << ' '
+                    << number(p.rect.height()) << ' ' << alignmentName(p.alignment) << ' '
+                    << p.font.size << (style.isEmpty() ? QString() : QLatin1Char(' ') + style)
+                    << " \"" << p.text << "\"\n";
+                break;
+            }
+            case PagePrimitive::Kind::Line:
+                out << "  line " << p.component << ' ' << number(p.rect.left()) << ' '
+                    << number(p.rect.top()) << ' ' << number(p.rect.right()) << ' '
+                    << number(p.rect.bottom()) << ' ' << number(p.penWidth) << '\n';
+                break;
+            case PagePrimitive::Kind::Box:
+                out << "  box " << p.component << ' ' << number(p.rect.x()) << ' '
+                    << number(p.rect.y()) << ' ' << number(p.rect.width()) << ' '
+                    << number(p.rect.height()) << ' ' << number(p.penWidth)
+                    << (p.fill.isValid() ? QLatin1Char(' ') + p.fill.name() : QString()) << '\n';
+                break;
+            }
+        }
+    }
+    return result;
+}

@@ -1,0 +1,113 @@
+#include "ReportProject.h"
+
+#include "DataSetSession.h"
+#include "ProjectDefinition.h"
+#include "ProjectReader.h"
+#include "ReportConnections.h"
+#include "ReportDestination.h"
+#include "ReportError.h"
+#include "ReportFrontEnd.h"
+#include "ReportLayouter.h"
+#include "ReportSystem.h"
+#include "TextComponent.h"
+#include "TextTemplate.h"
+
+#include <QScopeGuard>
+#include <algorithm>
+
+ReportProject::ReportProject(ReportSystem& system, const ReportConnections& connections,
+                             const QString& fileName)
+    : m_system(system)
+    , m_connections(connections)
+    , m_fileName(fileName) {}
+
+ReportProject::~ReportProject() = default;
+
+void ReportProject::open() {
+    if (!m_definition)
+        m_definition = ProjectReader::readFile(m_fileName);
+}
+
+void ReportProject::close() {
+    m_definition.reset();
+}
+
+void ReportProject::setParameter(const QString& name, const QString& value) {
+    m_parameters.insert(name, value);
+}
+
+void ReportProject::executeReport(const QString& name) {
+    open();
+    const ReportDefinition* report = m_definition->findReport(name);
+    if (!report)
+        return;
+
+    std::shared_ptr<ReportDestination> destination = m_system.destination();
+    ReportFrontEnd* frontEnd = m_system.frontEnd();
+    if (!destination) {
+        if (!frontEnd)
+            throw ReportError(QStringLiteral("Zostava „%1“ nemá kam tlačiť.").arg(name));
+        destination = frontEnd->chooseDestination(m_system);
+        if (!destination)
+            return;
+    }
+
+    const DataViewSets dataSets = dataSetsOf(*report);
+    PageModel pages;
+    {
+        std::vector<ReportDataSet*> sets;
+        for (ReportDataSet* set : dataSets)
+            if (std::find(sets.begin(), sets.end(), set) == sets.end())
+                sets.push_back(set);
+        DataSetSession session(sets);
+        ReportLayouter layouter(*m_definition, *report, dataSets, m_system.measurer());
+        layouter.setParameters(m_parameters);
+        layouter.setDate(m_system.runDate());
+        // The status window belongs to runs the user started through the setup dialog.
+        const bool showStatus = frontEnd && !m_system.destination();
+        const auto hideStatus = qScopeGuard([&] {
+            if (showStatus)
+                frontEnd->hideStatus();
+        });
+        if (showStatus)
+            layouter.setPageFinished([this, frontEnd](int page) {
+                frontEnd->showStatus(m_system,
+                                     ReportSystem::statusText(m_system.generatingText(), page));
+            });
+        pages = layouter.run();
+    }
+    destination->deliver(pages);
+}
+
+DataViewSets ReportProject::dataSetsOf(const ReportDefinition& report) const {
+    DataViewSets sets;
+    auto use = [&](const QString& viewName) {
+        if (sets.contains(viewName))
+            return;
+        const DataViewDefinition* view = m_definition->findDataView(viewName);
+        ReportDataSet* set = view ? m_connections.find(view->connection()) : nullptr;
+        if (!set)
+            throw ReportError(
+                QStringLiteral("Zostava „%1“ číta spojenie „%2“, ktoré program neposkytuje.")
+                    .arg(report.name(), view ? view->connection() : viewName));
+        sets.insert(viewName, set);
+    };
+    for (const auto& page : report.pages()) {
+        for (const auto& region : page->regions())
+            for (const auto& band : region->bands())
+                if (band->kind() == BandDefinition::Kind::Data)
+                    use(band->dataView());
+        for (const ReportComponent* component : page->components()) {
+            if (component->kind() == ReportComponent::Kind::Text) {
+                for (const QString& placeholder : TextTemplate::placeholders(
+                         static_cast<const TextComponent*>(component)->text()))
+                    if (placeholder.contains(QLatin1Char('.')))
+                        use(placeholder.section(QLatin1Char('.'), 0, 0));
+            } else if (component->kind() == ReportComponent::Kind::DataText ||
+                       component->kind() == ReportComponent::Kind::Total) {
+                use(static_cast<const DataTextComponent*>(component)->dataView());
+            }
+        }
+    }
+    return sets;
+}

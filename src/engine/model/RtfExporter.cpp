@@ -1,0 +1,144 @@
+#include "RtfExporter.h"
+
+#include "PageModel.h"
+#include "ReportError.h"
+
+#include <QSaveFile>
+#include <cmath>
+
+namespace {
+int twips(double points) {
+    return static_cast<int>(std::lround(points * 20));
+}
+
+int emu(double points) {
+    return static_cast<int>(std::lround(points * 12700));
+}
+
+QString property(const char* name, long long value) {
+    return QStringLiteral("{\\sp{\\sn %1}{\\sv %2}}").arg(QLatin1String(name)).arg(value);
+}
+} // namespace
+
+void RtfExporter::write(const PageModel& model, const QString& fileName) {
+    QSaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly) || file.write(toRtf(model)) < 0 || !file.commit())
+        throw ReportError(
+            QStringLiteral("Súbor „%1“ sa nedá zapísať: %2").arg(fileName, file.errorString()));
+}
+
+QByteArray RtfExporter::toRtf(const PageModel& model) {
+    RtfExporter exporter(model);
+    return exporter.document().toLatin1();
+}
+
+RtfExporter::RtfExporter(const PageModel& model)
+    : m_model(model) {}
+
+QString RtfExporter::document() {
+    QString body;
+    const auto& pages = m_model.pages();
+    for (std::size_t i = 0; i < pages.size(); ++i) {
+        int order = 0;
+        QString shapes;
+        for (const PagePrimitive& p : pages[i].primitives) {
+            if (p.kind == PagePrimitive::Kind::Text)
+                body += frame(p);
+            else
+                shapes += shape(p, ++order);
+        }
+        // The sheet's shapes hang on a tiny paragraph after its frames; the page break in it
+        // keeps every sheet's frames apart from the next sheet's.
+        body += QStringLiteral("\\pard\\plain\\fs2 %1%2\\par\n")
+                    .arg(shapes, i + 1 < pages.size() ? QStringLiteral("\\page") : QString());
+    }
+
+    const QSizeF sheet = pages.empty() ? QSizeF(595, 842) : pages.front().size;
+    QString header = QStringLiteral("{\\rtf1\\ansi\\ansicpg1252\\deff0\\uc1\n{\\fonttbl");
+    for (int i = 0; i < m_fonts.size(); ++i)
+        header += QStringLiteral("{\\f%1\\fswiss %2;}").arg(i).arg(escaped(m_fonts.at(i)));
+    if (m_fonts.isEmpty())
+        header += QStringLiteral("{\\f0\\fswiss DejaVu Sans;}");
+    header += QStringLiteral("}\n{\\info{\\title %1}}\n").arg(escaped(m_model.title()));
+    header += QStringLiteral("\\paperw%1\\paperh%2\\margl0\\margr0\\margt0\\margb0%3\n")
+                  .arg(twips(sheet.width()))
+                  .arg(twips(sheet.height()))
+                  .arg(sheet.width() > sheet.height() ? QStringLiteral("\\landscape") : QString());
+    header += QStringLiteral("\\sectd\\pgwsxn%1\\pghsxn%2\\marglsxn0\\margrsxn0\\margtsxn0"
+                             "\\margbsxn0\n")
+                  .arg(twips(sheet.width()))
+                  .arg(twips(sheet.height()));
+    return header + body + QStringLiteral("}\n");
+}
+
+QString RtfExporter::frame(const PagePrimitive& text) {
+    // Frames print text from their top; centre the line in its box as the other outputs do.
+    const double lineHeight = text.font.size * 1.2;
+    const double top = text.rect.top() + std::max(0.0, (text.rect.height() - lineHeight) / 2);
+    QString alignment = QStringLiteral("\\ql");
+    if (text.alignment & Qt::AlignRight)
+        alignment = QStringLiteral("\\qr");
+    else if (text.alignment & Qt::AlignHCenter)
+        alignment = QStringLiteral("\\qc");
+    QString style;
+    if (text.font.bold)
+        style += QStringLiteral("\\b");
+    if (text.font.italic)
+        style += QStringLiteral("\\i");
+    if (text.font.underline)
+        style += QStringLiteral("\\ul");
+    return QStringLiteral("{\\pard\\plain\\phpg\\pvpg\\posx%1\\posy%2\\absw%3\\absh-%4"
+                          "\\dxfrtext0\\nowrap%5\\sl0\\f%6\\fs%7%8 %9\\par}\n")
+        .arg(twips(text.rect.left()))
+        .arg(twips(top))
+        .arg(std::max(1, twips(text.rect.width())))
+        .arg(twips(std::max(lineHeight, text.rect.height() - (top - text.rect.top()))))
+        .arg(alignment)
+        .arg(fontIndex(text.font.family))
+        .arg(std::lround(text.font.size * 2))
+        .arg(style, escaped(text.text));
+}
+
+QString RtfExporter::shape(const PagePrimitive& shape, int order) {
+    const bool line = shape.kind == PagePrimitive::Kind::Line;
+    QString properties = property("shapeType", line ? 20 : 1);
+    properties += property("lineWidth", emu(shape.penWidth));
+    properties += property("fLine", shape.penWidth > 0 ? 1 : 0);
+    properties += property("fFilled", shape.fill.isValid() ? 1 : 0);
+    if (shape.fill.isValid())
+        properties += property("fillColor", shape.fill.red() | (shape.fill.green() << 8) |
+                                                (shape.fill.blue() << 16));
+    return QStringLiteral("{\\shp{\\*\\shpinst\\shpleft%1\\shptop%2\\shpright%3\\shpbottom%4"
+                          "\\shpfhdr0\\shpbxpage\\shpbxignore\\shpbypage\\shpbyignore\\shpwr3"
+                          "\\shpfblwtxt1\\shpz%5%6}}")
+        .arg(twips(shape.rect.left()))
+        .arg(twips(shape.rect.top()))
+        .arg(twips(shape.rect.right()))
+        .arg(twips(shape.rect.bottom()))
+        .arg(order)
+        .arg(properties);
+}
+
+int RtfExporter::fontIndex(const QString& family) {
+    qsizetype index = m_fonts.indexOf(family);
+    if (index < 0) {
+        m_fonts << family;
+        index = m_fonts.size() - 1;
+    }
+    return static_cast<int>(index);
+}
+
+QString RtfExporter::escaped(const QString& text) {
+    QString result;
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        if (c == QLatin1Char('\\') || c == QLatin1Char('{') || c == QLatin1Char('}'))
+            result += QLatin1Char('\\') + c;
+        else if (u < 0x80)
+            result += c;
+        else
+            // RTF takes a signed 16-bit number, followed by a fallback character.
+            result += QStringLiteral("\\u%1?").arg(static_cast<qint16>(u));
+    }
+    return result;
+}

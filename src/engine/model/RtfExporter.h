@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class PageModel;
+struct PagePrimitive;
+struct ReportPage;
+
+/// Writes the page model as RTF that word processors open with the same sheets: every text in
+/// a frame at its place on the page, lines and boxes as drawing shapes, one page break per
+/// sheet.
+class RtfExporter {
+public:
+    /// Throws ReportError when the file cannot be written.
+    static void write(const PageModel& model, const QString& fileName);
+    static QByteArray toRtf(const PageModel& model);
+
+private:
+    explicit RtfExporter(const PageModel& model);
+
+    QString document();
+    QString frame(const PagePrimitive& text);
+    QString shape(const PagePrimitive& shape, int order);
+    int fontIndex(const QString& family);
+    static QString escaped(const QString& text);
+
+    const PageModel& m_model;
+    QStringList m_fonts;
+};

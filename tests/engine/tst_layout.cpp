@@ -1,0 +1,125 @@
+#include "EngineFixtures.h"
+#include "engine/model/FixedWidthMeasurer.h"
+#include "engine/model/FontMetricsMeasurer.h"
+#include "engine/model/ProjectDefinition.h"
+#include "engine/model/ProjectReader.h"
+#include "engine/model/ReportError.h"
+#include "engine/model/ReportLayouter.h"
+
+#include <QFile>
+#include <QtTest>
+
+class tst_layout final : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void pagesMatchGolden_data();
+    void pagesMatchGolden();
+    void emptyDataPrintsColumnHeadersOnly();
+    void bandHigherThanPageFails();
+    void realFontsKeepTextsInTheirBoxes();
+
+private:
+    PageModel layOut(const QString& report, ReportDataSet& data,
+                     const TextMeasurer& measurer = FixedWidthMeasurer()) const;
+
+    std::unique_ptr<ProjectDefinition> m_project;
+};
+
+void tst_layout::initTestCase() {
+    QLocale::setDefault(QLocale(QLocale::Slovak, QLocale::Slovakia));
+    m_project = ProjectReader::readFile(EngineFixtures::path(QStringLiteral("fixtures/small.rav")));
+}
+
+PageModel tst_layout::layOut(const QString& report, ReportDataSet& data,
+                             const TextMeasurer& measurer) const {
+    ReportLayouter layouter(*m_project, *m_project->findReport(report),
+                            {{QStringLiteral("Data"), &data}}, measurer);
+    layouter.setDate(QDate(2024, 5, 1));
+    return layouter.run();
+}
+
+void tst_layout::pagesMatchGolden_data() {
+    QTest::addColumn<QString>("report");
+    QTest::addColumn<int>("pages");
+    // Column headers again on page 2, page and running totals in the footer, "page X of Y".
+    QTest::newRow("page break") << QStringLiteral("Zoznam") << 2;
+    // Group B would not fit below A and moves whole to page 2; group totals restart per group.
+    QTest::newRow("groups kept together") << QStringLiteral("Skupiny") << 3;
+    QTest::newRow("group on a new page") << QStringLiteral("NovaStrana") << 3;
+}
+
+void tst_layout::pagesMatchGolden() {
+    QFETCH(QString, report);
+    QFETCH(int, pages);
+    const auto data = EngineFixtures::items();
+    const PageModel model = layOut(report, *data);
+    QCOMPARE(model.pageCount(), pages);
+
+    // Nothing but the page footer reaches into the footer's space.
+    for (const ReportPage& page : model.pages()) {
+        double footerTop = page.size.height();
+        double contentBottom = 0;
+        for (const PagePrimitive& p : page.primitives) {
+            const ReportComponent* c = m_project->findReport(report)->findComponent(p.component);
+            if (c->band()->kind() == BandDefinition::Kind::PageFooter)
+                footerTop = std::min(footerTop, p.rect.top());
+            else
+                contentBottom = std::max(contentBottom, p.rect.bottom());
+        }
+        QVERIFY2(contentBottom <= footerTop + 0.001, qPrintable(model.dump()));
+    }
+
+    const QString golden = EngineFixtures::path(QStringLiteral("golden/%1.txt").arg(report));
+    if (qEnvironmentVariableIsSet("TARVELIN_UPDATE_GOLDEN")) {
+        QFile out(golden);
+        QVERIFY(out.open(QIODevice::WriteOnly));
+        out.write(model.dump().toUtf8());
+    }
+    QFile expected(golden);
+    QVERIFY2(expected.open(QIODevice::ReadOnly), qPrintable(golden));
+    QCOMPARE(model.dump(), QString::fromUtf8(expected.readAll()));
+}
+
+void tst_layout::emptyDataPrintsColumnHeadersOnly() {
+    MemoryDataSet empty(EngineFixtures::items()->fields(), {}, true);
+    const PageModel model = layOut(QStringLiteral("Zoznam"), empty);
+    QCOMPARE(model.pageCount(), 1);
+    QStringList components;
+    for (const PagePrimitive& p : model.pages().front().primitives)
+        components << p.component + QLatin1Char('=') + p.text;
+    QCOMPARE(components, QStringList({"Titul=Zoznam položiek", "StlpecMeno=Meno",
+                                      "StlpecHodnota=Hodnota", "StlpceCiara=", "PocetNaStrane=0",
+                                      "SucetDoteraz=0,0", "CisloStrany=Strana 1 z 1"}));
+}
+
+void tst_layout::bandHigherThanPageFails() {
+    const auto data = EngineFixtures::items();
+    try {
+        layOut(QStringLiteral("VysokePasmo"), *data);
+        QFAIL("a band higher than the page was laid out");
+    } catch (const ReportError& error) {
+        QVERIFY2(error.message().contains(QStringLiteral("„Riadky“")), qPrintable(error.message()));
+    }
+}
+
+void tst_layout::realFontsKeepTextsInTheirBoxes() {
+    QList<QVariantList> rows{
+        {QStringLiteral("A"),
+         QStringLiteral("Veľmi dlhé meno položky, ktoré sa do stĺpca nezmestí"), 123456789.0}};
+    MemoryDataSet data(EngineFixtures::items()->fields(), rows, true);
+    const FontMetricsMeasurer measurer(96);
+    const PageModel model = layOut(QStringLiteral("Zoznam"), data, measurer);
+    bool elided = false;
+    for (const PagePrimitive& p : model.pages().front().primitives) {
+        if (p.kind != PagePrimitive::Kind::Text)
+            continue;
+        QVERIFY2(measurer.width(p.text, p.font) <= p.rect.width() + 0.001, qPrintable(p.text));
+        elided = elided || p.text.endsWith(QChar(0x2026));
+    }
+    QVERIFY(elided);
+}
+
+QTEST_MAIN(tst_layout)
+#include "tst_layout.moc"

@@ -1,0 +1,155 @@
+#include "EngineFixtures.h"
+#include "engine/model/FileDestination.h"
+#include "engine/model/PageModelDestination.h"
+#include "engine/model/ReportConnections.h"
+#include "engine/model/ReportProject.h"
+#include "engine/model/ReportSystem.h"
+#include "engine/model/RtfExporter.h"
+
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QtTest>
+
+/// The file outputs of a three-page A4 list with groups, measured with real fonts.
+class tst_outputs final : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void pdfHoldsThePagesWithEmbeddedFonts();
+    void rtfTokenisesIntoTheSameSheets();
+    void rtfOpensInAWordProcessorWithTheSamePages();
+
+private:
+    QString run(const QString& program, const QStringList& arguments);
+    void render(std::shared_ptr<ReportDestination> destination);
+    QString output(const QString& name) const;
+
+    QTemporaryDir m_dir;
+    PageModel m_pages;
+};
+
+QString tst_outputs::run(const QString& program, const QStringList& arguments) {
+    QProcess process;
+    process.start(program, arguments);
+    if (!process.waitForFinished(120000) || process.exitCode() != 0)
+        qWarning() << program << process.readAllStandardError();
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+QString tst_outputs::output(const QString& name) const {
+    const QString kept = qEnvironmentVariable("TARVELIN_ENGINE_OUTPUT_DIR");
+    return QDir(kept.isEmpty() ? m_dir.path() : kept).filePath(name);
+}
+
+void tst_outputs::render(std::shared_ptr<ReportDestination> destination) {
+    ReportSystem system;
+    system.setDestination(destination);
+    system.setRunDate(QDate(2024, 5, 1));
+    auto herd = EngineFixtures::herd();
+    ReportConnections connections;
+    connections.publish(QStringLiteral("DataSetZvierata"), herd.get());
+    ReportProject project(system, connections,
+                          EngineFixtures::path(QStringLiteral("fixtures/stado.rav")));
+    project.setParameter(QStringLiteral("Nazov"), QStringLiteral("Zoznam kráv podľa otcov"));
+    project.setParameter(QStringLiteral("Podnik"),
+                         QStringLiteral("PD Horná Ves, farma Dolné lúky"));
+    project.setParameter(QStringLiteral("Podnadpis"),
+                         QStringLiteral("Kravy na laktácii k 1. 5. 2024"));
+    project.setParameter(QStringLiteral("Copyright"),
+                         QStringLiteral("Tarvelin © Plemenárske služby"));
+    project.executeReport(QStringLiteral("Stado"));
+}
+
+void tst_outputs::initTestCase() {
+    QLocale::setDefault(QLocale(QLocale::Slovak, QLocale::Slovakia));
+    auto pages = std::make_shared<PageModelDestination>();
+    render(pages);
+    m_pages = pages->runs().front();
+    QCOMPARE(m_pages.pageCount(), 3);
+}
+
+void tst_outputs::pdfHoldsThePagesWithEmbeddedFonts() {
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+        QSKIP("poppler-utils are not installed");
+    const QString pdf = output(QStringLiteral("stado.pdf"));
+    render(std::make_shared<FileDestination>(FileDestination::Format::Pdf, pdf));
+
+    const QString text =
+        run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    const QStringList pages = text.split(QLatin1Char('\f'), Qt::SkipEmptyParts);
+    QCOMPARE(pages.size(), 3);
+    for (int i = 0; i < 3; ++i) {
+        QVERIFY2(pages[i].contains(QStringLiteral("Strana %1 z 3").arg(i + 1)),
+                 qPrintable(pages[i]));
+        QVERIFY(pages[i].contains(QStringLiteral("Bielkoviny %")));
+        QVERIFY(pages[i].contains(QStringLiteral("Zoznam kráv podľa otcov")));
+    }
+    QVERIFY(pages[2].contains(QStringLiteral("Priemer za stádo")));
+    QVERIFY(pages[2].contains(QStringLiteral("90 ks")));
+
+    const QStringList fonts =
+        run(QStringLiteral("pdffonts"), {pdf}).split(QLatin1Char('\n'), Qt::SkipEmptyParts).mid(2);
+    QVERIFY(!fonts.isEmpty());
+    for (const QString& font : fonts)
+        QVERIFY2(font.contains(QRegularExpression(
+                     QStringLiteral("\\byes\\s+(yes|no)\\s+(yes|no)\\s+\\d+\\s+\\d+\\s*$"))),
+                 qPrintable(font));
+}
+
+void tst_outputs::rtfTokenisesIntoTheSameSheets() {
+    const QString rtf = QString::fromLatin1(RtfExporter::toRtf(m_pages));
+    int depth = 0;
+    int pageBreaks = 0;
+    QString text;
+    const QRegularExpression token(
+        QStringLiteral(R"(\\u(-?\d+)\?|\\([a-z]+)(-?\d+)? ?|\\([\\{}])|([{}])|([^\\{}\r\n]+))"));
+    for (auto it = token.globalMatch(rtf); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        if (!m.captured(1).isEmpty())
+            text += QChar(static_cast<char16_t>(m.captured(1).toInt()));
+        else if (m.captured(2) == QLatin1String("page"))
+            ++pageBreaks;
+        else if (m.captured(2) == QLatin1String("par"))
+            text += QLatin1Char('\n');
+        else if (!m.captured(4).isEmpty())
+            text += m.captured(4);
+        else if (!m.captured(5).isEmpty())
+            depth += m.captured(5) == QLatin1String("{") ? 1 : -1;
+        else if (!m.captured(6).isEmpty())
+            text += m.captured(6);
+        QVERIFY(depth >= 0);
+    }
+    QCOMPARE(depth, 0);
+    QCOMPARE(pageBreaks, 2);
+    QVERIFY(rtf.contains(QStringLiteral("\\paperw11906\\paperh16838")));
+    QVERIFY(text.contains(QStringLiteral("Strana 3 z 3")));
+    QVERIFY(text.contains(QStringLiteral("Zoznam kráv podľa otcov")));
+}
+
+void tst_outputs::rtfOpensInAWordProcessorWithTheSamePages() {
+    const QString office = QStandardPaths::findExecutable(QStringLiteral("soffice"));
+    if (office.isEmpty() || QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+        QSKIP("LibreOffice or poppler-utils are not installed");
+    const QString rtf = output(QStringLiteral("stado.rtf"));
+    render(std::make_shared<FileDestination>(FileDestination::Format::Rtf, rtf));
+    const QString outDir = QFileInfo(rtf).absolutePath();
+    run(office,
+        {QStringLiteral("-env:UserInstallation=file://") + m_dir.filePath(QStringLiteral("lo")),
+         QStringLiteral("--headless"), QStringLiteral("--convert-to"),
+         QStringLiteral("pdf:writer_pdf_Export"), QStringLiteral("--outdir"),
+         outDir + QStringLiteral("/lo"), rtf});
+    const QString converted = outDir + QStringLiteral("/lo/stado.pdf");
+    const QStringList pages = run(QStringLiteral("pdftotext"),
+                                  {QStringLiteral("-layout"), converted, QStringLiteral("-")})
+                                  .split(QLatin1Char('\f'), Qt::SkipEmptyParts);
+    QCOMPARE(pages.size(), 3);
+    for (int i = 0; i < 3; ++i)
+        QVERIFY2(pages[i].contains(QStringLiteral("Strana %1 z 3").arg(i + 1)),
+                 qPrintable(pages[i]));
+}
+
+QTEST_MAIN(tst_outputs)
+#include "tst_outputs.moc"

@@ -1,0 +1,157 @@
+#include "EngineFixtures.h"
+#include "RecordingFrontEnd.h"
+#include "engine/model/FixedWidthMeasurer.h"
+#include "engine/model/PageModelDestination.h"
+#include "engine/model/ReportConnections.h"
+#include "engine/model/ReportError.h"
+#include "engine/model/ReportProject.h"
+#include "engine/model/ReportSystem.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+/// The calling protocol of report projects: open, parameters, execute by name, close.
+class tst_reportproject final : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void missingFileFailsNamingIt();
+    void unknownReportDoesNothing();
+    void cancelledSetupOutputsNothing();
+    void dataSetsKeepTheirState_data();
+    void dataSetsKeepTheirState();
+    void openProjectIsNotReloadedUntilClosed();
+    void statusFollowsGeneratedPages();
+    void destinationChosenByCodeSkipsTheSetup();
+
+private:
+    QString copyOfSmall();
+
+    QTemporaryDir m_dir;
+    ReportSystem m_system;
+    RecordingFrontEnd m_frontEnd;
+    ReportConnections m_connections;
+    std::unique_ptr<MemoryDataSet> m_items;
+};
+
+void tst_reportproject::init() {
+    m_frontEnd = RecordingFrontEnd();
+    m_system.setFrontEnd(&m_frontEnd);
+    m_system.setDestination(nullptr);
+    m_system.setMeasurer(std::make_shared<FixedWidthMeasurer>());
+    m_items = EngineFixtures::items(false);
+    m_connections.publish(QStringLiteral("DataSetPolozky"), m_items.get());
+}
+
+QString tst_reportproject::copyOfSmall() {
+    const QString name = m_dir.filePath(QStringLiteral("Tabulky.rav"));
+    QFile::remove(name);
+    QFile::copy(EngineFixtures::path(QStringLiteral("fixtures/small.rav")), name);
+    QFile::setPermissions(name, QFile::ReadOwner | QFile::WriteOwner);
+    return name;
+}
+
+void tst_reportproject::missingFileFailsNamingIt() {
+    const QString name = m_dir.filePath(QStringLiteral("Chyba.rav"));
+    ReportProject project(m_system, m_connections, name);
+    try {
+        project.executeReport(QStringLiteral("Zoznam"));
+        QFAIL("a missing project ran");
+    } catch (const ReportError& error) {
+        QVERIFY2(error.message().contains(name), qPrintable(error.message()));
+    }
+    QCOMPARE(m_frontEnd.setupsShown, 0);
+    QVERIFY(!project.isOpen());
+}
+
+void tst_reportproject::unknownReportDoesNothing() {
+    ReportProject project(m_system, m_connections, copyOfSmall());
+    project.executeReport(QStringLiteral("Neexistuje"));
+    QVERIFY(project.isOpen());
+    QCOMPARE(m_frontEnd.setupsShown, 0);
+    QVERIFY(m_frontEnd.runs.empty());
+    QCOMPARE(m_items->openings(), 0);
+}
+
+void tst_reportproject::cancelledSetupOutputsNothing() {
+    ReportProject project(m_system, m_connections, copyOfSmall());
+    m_frontEnd.cancel = true;
+    project.executeReport(QStringLiteral("Zoznam"));
+    QCOMPARE(m_frontEnd.setupsShown, 1);
+    QVERIFY(m_frontEnd.runs.empty());
+    QVERIFY(m_frontEnd.statusTexts.isEmpty());
+    QVERIFY(!m_items->isOpen());
+    QCOMPARE(m_items->openings(), 0);
+}
+
+void tst_reportproject::dataSetsKeepTheirState_data() {
+    QTest::addColumn<bool>("openBefore");
+    QTest::newRow("closed set is opened for the run") << false;
+    QTest::newRow("open set keeps its current row") << true;
+}
+
+void tst_reportproject::dataSetsKeepTheirState() {
+    QFETCH(bool, openBefore);
+    if (openBefore) {
+        m_items->open();
+        m_items->setCurrentRow(4);
+    }
+    ReportProject project(m_system, m_connections, copyOfSmall());
+    project.executeReport(QStringLiteral("Zoznam"));
+    QCOMPARE(m_frontEnd.runs.size(), std::size_t(1));
+    QVERIFY(m_frontEnd.runs.front().dump().contains(QStringLiteral("\"Položka 10\"")));
+    QCOMPARE(m_items->isOpen(), openBefore);
+    QCOMPARE(m_items->openings(), 1);
+    if (openBefore)
+        QCOMPARE(m_items->currentRow(), 4);
+}
+
+void tst_reportproject::openProjectIsNotReloadedUntilClosed() {
+    const QString name = copyOfSmall();
+    ReportProject project(m_system, m_connections, name);
+    project.setParameter(QStringLiteral("Nazov"), QStringLiteral("Prvý titul"));
+    project.executeReport(QStringLiteral("Zoznam"));
+
+    QFile file(name);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray changed = file.readAll().replace("Strana {Page} z {Pages}", "Zmenená {Page}");
+    file.close();
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(changed);
+    file.close();
+
+    project.open();
+    project.executeReport(QStringLiteral("Zoznam"));
+    project.close();
+    project.executeReport(QStringLiteral("Zoznam"));
+
+    QCOMPARE(m_frontEnd.runs.size(), std::size_t(3));
+    for (const PageModel& run : m_frontEnd.runs)
+        QVERIFY(run.dump().contains(QStringLiteral("\"Prvý titul\"")));
+    QVERIFY(m_frontEnd.runs[1].dump().contains(QStringLiteral("\"Strana 1 z 2\"")));
+    QVERIFY(m_frontEnd.runs[2].dump().contains(QStringLiteral("\"Zmenená 1\"")));
+}
+
+void tst_reportproject::statusFollowsGeneratedPages() {
+    ReportProject project(m_system, m_connections, copyOfSmall());
+    project.executeReport(QStringLiteral("Skupiny"));
+    QCOMPARE(m_frontEnd.statusTexts,
+             QStringList({"Generating page 1", "Generating page 2", "Generating page 3"}));
+    QCOMPARE(m_frontEnd.statusHidden, 1);
+}
+
+void tst_reportproject::destinationChosenByCodeSkipsTheSetup() {
+    auto destination = std::make_shared<PageModelDestination>();
+    m_system.setDestination(destination);
+    ReportProject project(m_system, m_connections, copyOfSmall());
+    project.executeReport(QStringLiteral("Zoznam"));
+    QCOMPARE(m_frontEnd.setupsShown, 0);
+    QVERIFY(m_frontEnd.statusTexts.isEmpty());
+    QCOMPARE(destination->runs().size(), std::size_t(1));
+    QCOMPARE(destination->runs().front().pageCount(), 2);
+}
+
+QTEST_MAIN(tst_reportproject)
+#include "tst_reportproject.moc"
