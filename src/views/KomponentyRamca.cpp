@@ -1,0 +1,54 @@
+#include "KomponentyRamca.h"
+
+#include "PismenovaIkona.h"
+#include "widgets/DBGrid.h"
+#include "widgets/StatusPanelBar.h"
+
+#include <QActionGroup>
+#include <QComboBox>
+#include <QToolBar>
+
+using namespace Qt::Literals::StringLiterals;
+
+DBGrid* KomponentyRamca::mriezka(QWidget* rodic, const char* meno, Dataset* data,
+                                 QList<GridColumn> stlpce) {
+    auto* mriezka = new DBGrid(rodic);
+    mriezka->setObjectName(QLatin1String(meno));
+    mriezka->setColumns(std::move(stlpce));
+    mriezka->setDataset(data);
+    return mriezka;
+}
+
+StatusPanelBar* KomponentyRamca::stavovyRiadok(QWidget* rodic, const char* meno) {
+    auto* riadok = new StatusPanelBar({100}, rodic);
+    riadok->setObjectName(QLatin1String(meno));
+    return riadok;
+}
+
+QToolBar* KomponentyRamca::panelNastrojov(QWidget* rodic, const char* meno) {
+    auto* panel = new QToolBar(rodic);
+    panel->setObjectName(QLatin1String(meno));
+    panel->setIconSize(QSize(16, 16));
+    panel->setMovable(false);
+    return panel;
+}
+
+QAction* KomponentyRamca::prepinac(QToolBar* panel, QActionGroup* skupina, const char* meno,
+                                   const QString& popis, const QString& obrazok,
+                                   const QColor& farba, const QString& text) {
+    QAction* tlacidlo = panel->addAction(PismenovaIkona::vytvor(obrazok, farba), text);
+    tlacidlo->setObjectName(QLatin1String(meno));
+    tlacidlo->setToolTip(popis);
+    tlacidlo->setCheckable(true);
+    skupina->addAction(tlacidlo);
+    return tlacidlo;
+}
+
+QComboBox* KomponentyRamca::poradiaLaktacie(QWidget* rodic, int pocet) {
+    auto* zoznam = new QComboBox(rodic);
+    zoznam->setObjectName(u"ComboBoxPoradieLaktacie"_s);
+    for (int poradie = 1; poradie <= pocet; ++poradie)
+        zoznam->addItem(QString::number(poradie));
+    zoznam->setCurrentIndex(-1);
+    return zoznam;
+}

@@ -1,0 +1,87 @@
+#pragma once
+
+#include "StavZoradenia.h"
+
+#include <QFrame>
+
+class DBChart;
+class DBEdit;
+class DBGrid;
+class DBLookupComboBox;
+class PageControl;
+class QAction;
+class QComboBox;
+class QToolBar;
+class StatusPanelBar;
+class TDataModuleHlavny;
+class ToolBarObdobieKontrol;
+
+/// The card of one cow beside the tree: her record, pedigree, milk controls, the lactation curves
+/// of a chosen lactation and her lifetime production with her lactations, which can be sent to
+/// a spreadsheet. The card owns no data: it parameterises and re-opens queries of the main data
+/// module. Nothing typed into it is saved.
+class TFrameKrava : public QFrame {
+    Q_OBJECT
+public:
+    TFrameKrava(TDataModuleHlavny& data, QWidget* parent = nullptr);
+
+    /// The ear number of the cow the card shows.
+    QString AktualneUsneCislo;
+
+    int viditelnaZalozka() const;
+    void zobrazPrvuZalozku();
+
+    void NacitajKravu(const QString& usneCislo);
+    void NacitajRodokmen(const QString& usneCislo);
+    /// Controls of the last dni days before the last test day; 0 means all controls.
+    void NacitajKontroly(const QString& usneCislo, int dni);
+    void NacitajLaktacnuKrivku(const QString& usneCislo, int poradie);
+    void NacitajProdukciuCUK(const QString& usneCislo);
+
+    PageControl* PageControlKrava;
+    QWidget* TabSheetKrava;
+    QWidget* TabSheetRodokmen;
+    QWidget* TabSheetKontrolaMlieka;
+    QWidget* TabSheetLaktacneKrivky;
+    QWidget* TabSheetProdukciaCUK;
+
+    DBEdit* DBEditDatumPoslednejKontroly;
+    DBLookupComboBox* DBLookupComboBoxPlemennaKniha;
+
+    ToolBarObdobieKontrol* ToolBarKontrolaMlieka;
+    DBGrid* DBGridKontrolaMlieka;
+    StatusPanelBar* StatusBarKontroly;
+
+    QToolBar* ToolBarLaktacneKrivky;
+    QComboBox* ComboBoxPoradieLaktacie;
+    DBChart* DBChartLaktacnaKrivkaM;
+    DBChart* DBChartLaktacnaKrivkaT;
+    DBChart* DBChartLaktacnaKrivkaB;
+    StatusPanelBar* StatusBarLaktacneKrivky;
+
+    QToolBar* ToolBarProdukciaCUK;
+    QAction* ToolButtonLaktacieExportXLS;
+    DBGrid* DBGridCukLaktacie;
+    StatusPanelBar* StatusBarLaktacie;
+
+private:
+    void vytvorStranuKravy();
+    void vytvorStranuKontrol();
+    void vytvorStranuKriviek();
+    void vytvorStranuProdukcie();
+    void prepojUdalosti();
+    /// The group boxes of the maximum and the average lactation, which two pages show.
+    void pridajLaktacieKravy(QLayout* rozlozenie, QWidget* strana, const QString& pripona);
+    DBChart* graf(const char* meno, const QString& nazov, double maximum, double krok,
+                  const QString& seria, const QString& pole, const QColor& farba);
+
+    void zobrazStranu(QWidget* strana);
+    void ComboBoxPoradieLaktacieChange(int index);
+    void DataSourceKontrolyDataChange();
+    void DataSourceLaktacieDataChange();
+    void ToolButtonLaktacieExportXLSClick();
+
+    TDataModuleHlavny& m_data;
+    StavZoradenia m_zoradenieKontrol;
+    StavZoradenia m_zoradenieLaktacii;
+};

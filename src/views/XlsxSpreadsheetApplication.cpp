@@ -1,0 +1,146 @@
+#include "XlsxSpreadsheetApplication.h"
+
+#include "SpreadsheetDesktopOpener.h"
+#include "SpreadsheetError.h"
+#include "SpreadsheetSheetName.h"
+#include "widgets/DialogService.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QStandardPaths>
+#include <xlsxwriter.h>
+
+namespace {
+
+// The grid of the file format.
+constexpr int lastRow = 1048576;
+constexpr int lastColumn = 16384;
+constexpr int mostFilesOfOneSecond = 1000;
+
+[[noreturn]] void badIndex() {
+    throw SpreadsheetError(QStringLiteral("Neplatný index."));
+}
+
+/// The sheet name as part of a file name that every file system takes.
+QString fileStem(const QString& sheetName) {
+    QString stem = sheetName;
+    for (QChar& c : stem)
+        if (!c.isLetterOrNumber() && !QStringLiteral(" -_()").contains(c))
+            c = QLatin1Char('_');
+    return stem.trimmed();
+}
+
+} // namespace
+
+XlsxSpreadsheetApplication::XlsxSpreadsheetApplication(QString folder, Opener opener)
+    : m_folder(std::move(folder))
+    , m_opener(opener ? std::move(opener) : Opener(&SpreadsheetDesktopOpener::open)) {}
+
+QString XlsxSpreadsheetApplication::defaultFolder() {
+    QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (documents.isEmpty())
+        documents = QDir::homePath();
+    return documents + QStringLiteral("/Tarvelin");
+}
+
+void XlsxSpreadsheetApplication::setVisible(bool visible) {
+    m_visible = visible;
+}
+
+void XlsxSpreadsheetApplication::addWorkbook(int workbookTemplate) {
+    if (workbookTemplate != xlWBATWorksheet)
+        throw SpreadsheetError(
+            QStringLiteral("Šablóna zošita %1 nie je podporovaná.").arg(workbookTemplate));
+    m_workbooks.append(Workbook{QStringLiteral("Hárok1"), {}});
+}
+
+XlsxSpreadsheetApplication::Workbook& XlsxSpreadsheetApplication::worksheet(int workbook,
+                                                                            int worksheet) {
+    // Each workbook holds the one worksheet its template gives.
+    if (workbook < 1 || workbook > m_workbooks.size() || worksheet != 1)
+        badIndex();
+    return m_workbooks[workbook - 1];
+}
+
+void XlsxSpreadsheetApplication::setWorksheetName(int workbook, int worksheetIndex,
+                                                  const QString& name) {
+    Workbook& target = worksheet(workbook, worksheetIndex);
+    SpreadsheetSheetName::check(name);
+    target.sheetName = name;
+}
+
+void XlsxSpreadsheetApplication::setCell(int workbook, int worksheetIndex, int row, int column,
+                                         const QString& value) {
+    Workbook& target = worksheet(workbook, worksheetIndex);
+    if (row < 1 || row > lastRow || column < 1 || column > lastColumn)
+        badIndex();
+    target.cells[{row, column}] = value;
+}
+
+void XlsxSpreadsheetApplication::release() {
+    const QList<Workbook> workbooks = std::exchange(m_workbooks, {});
+    for (const Workbook& workbook : workbooks) {
+        const QString file = reserveFile(workbook.sheetName);
+        try {
+            write(workbook, file);
+        } catch (...) {
+            QFile::remove(file);
+            throw;
+        }
+        m_savedFiles.append(file);
+        if (m_visible && !m_opener(file))
+            DialogService::instance().information(
+                QStringLiteral("Zošit sa nepodarilo otvoriť v tabuľkovom programe. "
+                               "Je uložený v súbore\n%1")
+                    .arg(QDir::toNativeSeparators(file)));
+    }
+}
+
+QString XlsxSpreadsheetApplication::reserveFile(const QString& sheetName) const {
+    if (!QDir().mkpath(m_folder))
+        throw SpreadsheetError(QStringLiteral("Priečinok %1 sa nedá vytvoriť.")
+                                   .arg(QDir::toNativeSeparators(m_folder)));
+    const QString base =
+        m_folder + QLatin1Char('/') + fileStem(sheetName) + QLatin1Char('_') +
+        QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd_HH-mm-ss"));
+    for (int attempt = 1; attempt <= mostFilesOfOneSecond; ++attempt) {
+        const QString name = base + (attempt > 1 ? QStringLiteral("_%1").arg(attempt) : QString()) +
+                             QStringLiteral(".xlsx");
+        QFile file(name);
+        // Creating the file only when it does not exist yet keeps any other file untouched,
+        // also one that appears meanwhile.
+        if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+            return name;
+        if (!file.exists())
+            throw SpreadsheetError(QStringLiteral("Súbor %1 sa nedá vytvoriť: %2")
+                                       .arg(QDir::toNativeSeparators(name), file.errorString()));
+    }
+    throw SpreadsheetError(QStringLiteral("V priečinku %1 sa nenašiel voľný názov súboru.")
+                               .arg(QDir::toNativeSeparators(m_folder)));
+}
+
+void XlsxSpreadsheetApplication::write(const Workbook& workbook, const QString& file) const {
+    lxw_workbook* xlsx = workbook_new(QFile::encodeName(file).constData());
+    if (!xlsx)
+        throw SpreadsheetError(
+            QStringLiteral("Súbor %1 sa nedá vytvoriť.").arg(QDir::toNativeSeparators(file)));
+    lxw_worksheet* sheet = workbook_add_worksheet(xlsx, workbook.sheetName.toUtf8().constData());
+    lxw_error error = sheet ? LXW_NO_ERROR : LXW_ERROR_PARAMETER_VALIDATION;
+    for (auto cell = workbook.cells.cbegin();
+         error == LXW_NO_ERROR && cell != workbook.cells.cend(); ++cell) {
+        // An empty text leaves the cell empty, as the program does with one typed in.
+        if (cell->second.isEmpty())
+            continue;
+        const auto [row, column] = cell->first;
+        error = worksheet_write_string(sheet, lxw_row_t(row - 1), lxw_col_t(column - 1),
+                                       cell->second.toUtf8().constData(), nullptr);
+    }
+    const lxw_error closing = workbook_close(xlsx);
+    if (error == LXW_NO_ERROR)
+        error = closing;
+    if (error != LXW_NO_ERROR)
+        throw SpreadsheetError(
+            QStringLiteral("Súbor %1 sa nedá zapísať: %2")
+                .arg(QDir::toNativeSeparators(file), QString::fromUtf8(lxw_strerror(error))));
+}

@@ -1,0 +1,178 @@
+#include "views/RecordingSpreadsheetApplication.h"
+#include "views/SpreadsheetError.h"
+#include "views/SpreadsheetSheetName.h"
+#include "views/XlsxSpreadsheetApplication.h"
+#include "widgets/ScriptedDialogService.h"
+
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QXmlStreamReader>
+#include <QtTest>
+
+namespace {
+
+QByteArray unzipped(const QString& archive, const QString& member) {
+    QProcess unzip;
+    unzip.start("unzip", {"-p", archive, member});
+    if (!unzip.waitForFinished(10000) || unzip.exitCode() != 0)
+        return {};
+    return unzip.readAllStandardOutput();
+}
+
+/// The cells of the first sheet of an .xlsx file by their references ("B2"), as text.
+QMap<QString, QString> cellsOf(const QString& file) {
+    QStringList shared;
+    QXmlStreamReader strings(unzipped(file, "xl/sharedStrings.xml"));
+    while (strings.readNextStartElement() || !strings.atEnd()) {
+        if (strings.isStartElement() && strings.name() == u"t")
+            shared << strings.readElementText();
+        else
+            strings.readNext();
+    }
+    QMap<QString, QString> cells;
+    QXmlStreamReader sheet(unzipped(file, "xl/worksheets/sheet1.xml"));
+    QString reference;
+    while (!sheet.atEnd()) {
+        sheet.readNext();
+        if (sheet.isStartElement() && sheet.name() == u"c")
+            reference = sheet.attributes().value("r").toString();
+        else if (sheet.isStartElement() && sheet.name() == u"v")
+            cells.insert(reference, shared.value(sheet.readElementText().toInt()));
+    }
+    return cells;
+}
+
+QString sheetNameOf(const QString& file) {
+    QXmlStreamReader workbook(unzipped(file, "xl/workbook.xml"));
+    while (!workbook.atEnd()) {
+        workbook.readNext();
+        if (workbook.isStartElement() && workbook.name() == u"sheet")
+            return workbook.attributes().value("name").toString();
+    }
+    return {};
+}
+
+} // namespace
+
+/// The two stand-ins for the spreadsheet program: the one that writes .xlsx files and opens
+/// them on the desktop, and the one that records the calls for tests.
+class TestSpreadsheetApplications final : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void sheetNames_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("accepted");
+        QTest::newRow("ear number") << "SK000000000123" << true;
+        QTest::newRow("31 characters") << QString(31, 'x') << true;
+        QTest::newRow("32 characters") << QString(32, 'x') << false;
+        QTest::newRow("empty") << "" << false;
+        QTest::newRow("diacritics and blanks") << "Dojnice – ročník 2024" << true;
+        QTest::newRow("apostrophe inside") << "Dojnica's" << true;
+        QTest::newRow("apostrophe first") << "'Dojnice" << false;
+        QTest::newRow("apostrophe last") << "Dojnice'" << false;
+        for (const char* character : {":", "\\", "/", "?", "*", "[", "]"})
+            QTest::addRow("with %s", character) << QString("a%1b").arg(character) << false;
+    }
+    void sheetNames() {
+        QFETCH(QString, name);
+        QFETCH(bool, accepted);
+        try {
+            SpreadsheetSheetName::check(name);
+            QVERIFY(accepted);
+        } catch (const SpreadsheetError& error) {
+            QVERIFY(!accepted);
+            QVERIFY(QString::fromUtf8(error.what()).startsWith("Zadali ste neplatný názov hárka"));
+        }
+    }
+
+    void recorderWritesTheCallsAndRefusesWhatTheProgramRefuses() {
+        QStringList calls;
+        RecordingSpreadsheetApplication excel(calls);
+        excel.setVisible(true);
+        excel.addWorkbook(SpreadsheetApplication::xlWBATWorksheet);
+        excel.setWorksheetName(1, 1, "SK000000000123");
+        excel.setCell(1, 1, 2, 3, "Dojnica's");
+        excel.release();
+        QVERIFY_THROWS_EXCEPTION(SpreadsheetError, excel.setWorksheetName(1, 1, "a/b"));
+
+        QCOMPARE(calls, (QStringList{"Visible := True", "Workbooks.Add(-4167)",
+                                     "Workbooks(1).Worksheets(1).Name := 'SK000000000123'",
+                                     "Workbooks(1).Worksheets(1).Cells(2, 3) := 'Dojnica''s'",
+                                     "Release", "Workbooks(1).Worksheets(1).Name := 'a/b'"}));
+    }
+
+    void xlsxHoldsTheSheetAndTheCells() {
+        QTemporaryDir folder;
+        QStringList opened;
+        XlsxSpreadsheetApplication excel(folder.path(), [&](const QString& file) {
+            opened << file;
+            return true;
+        });
+        excel.setVisible(true);
+        excel.addWorkbook(SpreadsheetApplication::xlWBATWorksheet);
+        excel.setWorksheetName(1, 1, "SK000000000123");
+        excel.setCell(1, 1, 1, 1, "poradie");
+        excel.setCell(1, 1, 1, 2, "mlieko_celk");
+        excel.setCell(1, 1, 2, 1, "1");
+        excel.setCell(1, 1, 2, 2, "7 512,50");
+        excel.setCell(1, 1, 3, 2, "");
+        excel.setCell(1, 1, 3, 1, "Žltá <&> \"2\"");
+        excel.release();
+
+        QCOMPARE(excel.savedFiles().size(), 1);
+        const QString file = excel.savedFiles().first();
+        QCOMPARE(opened, QStringList{file});
+        QVERIFY(QFileInfo(file).fileName().startsWith("SK000000000123_"));
+        QCOMPARE(sheetNameOf(file), "SK000000000123");
+        const QMap<QString, QString> expected{{"A1", "poradie"},
+                                              {"B1", "mlieko_celk"},
+                                              {"A2", "1"},
+                                              {"B2", "7 512,50"},
+                                              {"A3", "Žltá <&> \"2\""}};
+        QCOMPARE(cellsOf(file), expected);
+    }
+
+    void xlsxNeverReplacesAFile() {
+        QTemporaryDir folder;
+        QStringList files;
+        for (int i = 0; i < 2; ++i) {
+            XlsxSpreadsheetApplication excel(folder.path(), [](const QString&) { return true; });
+            excel.addWorkbook(SpreadsheetApplication::xlWBATWorksheet);
+            excel.setWorksheetName(1, 1, "Mlieko (1. laktácia)");
+            excel.release();
+            files += excel.savedFiles();
+        }
+        QCOMPARE(files.size(), 2);
+        QVERIFY(files[0] != files[1]);
+        QVERIFY(QFile::exists(files[0]) && QFile::exists(files[1]));
+    }
+
+    void xlsxNotOpenedTellsWhereItIs() {
+        QTemporaryDir folder;
+        ScriptedDialogService dialogs;
+        XlsxSpreadsheetApplication excel(folder.path(), [](const QString&) { return false; });
+        excel.setVisible(true);
+        excel.addWorkbook(SpreadsheetApplication::xlWBATWorksheet);
+        excel.release();
+
+        QCOMPARE(dialogs.interactions().size(), 1);
+        const auto& shown = dialogs.interactions().first();
+        QCOMPARE(shown.icon, DialogService::Icon::Information);
+        QVERIFY(shown.text.endsWith(QDir::toNativeSeparators(excel.savedFiles().first())));
+        QCOMPARE(sheetNameOf(excel.savedFiles().first()), "Hárok1");
+    }
+
+    void xlsxRefusesWhatTheProgramRefuses() {
+        QTemporaryDir folder;
+        XlsxSpreadsheetApplication excel(folder.path(), [](const QString&) { return true; });
+        QVERIFY_THROWS_EXCEPTION(SpreadsheetError, excel.setCell(1, 1, 1, 1, "x"));
+        excel.addWorkbook(SpreadsheetApplication::xlWBATWorksheet);
+        QVERIFY_THROWS_EXCEPTION(SpreadsheetError, excel.setWorksheetName(1, 1, "[1]"));
+        QVERIFY_THROWS_EXCEPTION(SpreadsheetError, excel.setCell(1, 2, 1, 1, "x"));
+        QVERIFY_THROWS_EXCEPTION(SpreadsheetError, excel.setCell(1, 1, 0, 1, "x"));
+    }
+};
+
+QTEST_MAIN(TestSpreadsheetApplications)
+#include "tst_SpreadsheetApplications.moc"
