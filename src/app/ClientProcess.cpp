@@ -1,0 +1,93 @@
+#include "ClientProcess.h"
+
+#include "data/DatabaseError.h"
+
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QProcess>
+#include <QProgressDialog>
+#include <QTimer>
+
+namespace {
+
+QString progressText(const QString& activity, qint64 milliseconds) {
+    const qint64 seconds = milliseconds / 1000;
+    return QStringLiteral("%1\n\nUplynulo: %2:%3")
+        .arg(activity)
+        .arg(seconds / 60)
+        .arg(seconds % 60, 2, 10, QLatin1Char('0'));
+}
+
+} // namespace
+
+ClientProcess::ClientProcess(QString program, QStringList arguments)
+    : m_program(std::move(program))
+    , m_arguments(std::move(arguments)) {}
+
+void ClientProcess::setInputFile(const QString& fileName) {
+    m_inputFile = fileName;
+}
+
+void ClientProcess::setOutput(QIODevice* output) {
+    m_output = output;
+}
+
+void ClientProcess::run(const QString& activity, QWidget* parent) {
+    QProcess process;
+    process.setProgram(m_program);
+    process.setArguments(m_arguments);
+    if (!m_inputFile.isEmpty())
+        process.setStandardInputFile(m_inputFile);
+    if (m_output) {
+        QObject::connect(&process, &QProcess::readyReadStandardOutput,
+                         [&] { m_output->write(process.readAllStandardOutput()); });
+    } else {
+        process.setStandardOutputFile(QProcess::nullDevice());
+    }
+    QByteArray errorOutput;
+    QObject::connect(&process, &QProcess::readyReadStandardError,
+                     [&] { errorOutput += process.readAllStandardError(); });
+
+    const QString name = QFileInfo(m_program).fileName();
+    process.start();
+    if (!process.waitForStarted())
+        throw DatabaseError(
+            QStringLiteral("Program %1 sa nedá spustiť: %2").arg(name, process.errorString()));
+
+    QProgressDialog progress(parent);
+    progress.setWindowTitle(QGuiApplication::applicationDisplayName());
+    progress.setWindowModality(Qt::ApplicationModal);
+    progress.setCancelButton(nullptr);
+    progress.setMinimumWidth(360);
+    progress.setRange(0, 0);
+    progress.setMinimumDuration(0);
+    progress.setLabelText(progressText(activity, 0));
+    QElapsedTimer elapsed;
+    elapsed.start();
+    QTimer clock;
+    QObject::connect(&clock, &QTimer::timeout,
+                     [&] { progress.setLabelText(progressText(activity, elapsed.elapsed())); });
+    // A coarse one-second timer may fire early and show a second less than has passed.
+    clock.start(250);
+    progress.show();
+
+    QEventLoop loop;
+    QObject::connect(&process, &QProcess::finished, &loop, &QEventLoop::quit);
+    if (process.state() != QProcess::NotRunning)
+        loop.exec();
+    if (m_output)
+        m_output->write(process.readAllStandardOutput());
+    errorOutput += process.readAllStandardError();
+
+    if (process.exitStatus() == QProcess::CrashExit)
+        throw DatabaseError(QStringLiteral("Program %1 skončil neočakávane.").arg(name));
+    if (process.exitCode() != 0) {
+        const QString reason = QString::fromLocal8Bit(errorOutput).trimmed();
+        throw DatabaseError(
+            reason.isEmpty()
+                ? QStringLiteral("Program %1 skončil s kódom %2.").arg(name).arg(process.exitCode())
+                : reason);
+    }
+}

@@ -1,0 +1,54 @@
+#include "DatabaseLocation.h"
+
+#include "data/ConfigFile.h"
+#include "data/Connection.h"
+#include "data/PrivateServer.h"
+#include "data/SchemaInstaller.h"
+#include "demo/DemoHerd.h"
+
+DatabaseLocation::DatabaseLocation() = default;
+DatabaseLocation::~DatabaseLocation() = default;
+DatabaseLocation::DatabaseLocation(DatabaseLocation&&) noexcept = default;
+DatabaseLocation& DatabaseLocation::operator=(DatabaseLocation&&) noexcept = default;
+
+DatabaseLocation DatabaseLocation::fromConfig() {
+    auto key = [](const char* name, const QString& defaultValue = {}) {
+        return ConfigFile::read(sekcia, QLatin1String(name), defaultValue);
+    };
+    DatabaseLocation location;
+    location.m_settings.host = key("Server");
+    location.m_settings.port = key("Port", QStringLiteral("3306")).toInt();
+    location.m_settings.socket = key("Socket");
+    location.m_settings.user = key("Pouzivatel", location.m_settings.user);
+    location.m_settings.password = key("Heslo", location.m_settings.password);
+    location.m_settings.database = key("Nazov", location.m_settings.database);
+    location.m_private = location.m_settings.host.isEmpty() && location.m_settings.socket.isEmpty();
+    location.m_dataFolder = key("Priecinok", PrivateServer::defaultDataFolder());
+    return location;
+}
+
+ConnectionSettings DatabaseLocation::prepare() {
+    if (!m_private)
+        return m_settings;
+
+    m_server = std::make_unique<PrivateServer>(m_dataFolder);
+    m_server->start();
+    ConnectionSettings settings = m_server->connectionSettings();
+    settings.database = m_settings.database;
+
+    Connection connection(settings);
+    SchemaInstaller installer(connection);
+    if (!installer.databaseExists()) {
+        const DemoHerd demo(DemoHerdOptions{demoKravy, 1});
+        installer.install(
+            SchemaInstaller::IfExists::Refuse,
+            [&demo](const SchemaInstaller::StatementSink& sink) { demo.generate(sink); });
+    }
+    return settings;
+}
+
+void DatabaseLocation::release() {
+    if (m_server && m_server->startedServer())
+        m_server->stopUnlessInUse();
+    m_server.reset();
+}

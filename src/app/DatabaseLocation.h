@@ -1,0 +1,41 @@
+#pragma once
+
+#include "data/ConnectionSettings.h"
+
+#include <memory>
+
+class PrivateServer;
+
+/// Where the program's database lives, as the configuration file's section "Databaza" says: an
+/// external server named by host and port or by socket, or (the default) the program's private
+/// server, which is started when needed and, on its very first start, given the schema and the
+/// demo herd.
+class DatabaseLocation {
+public:
+    DatabaseLocation();
+    ~DatabaseLocation();
+    DatabaseLocation(DatabaseLocation&&) noexcept;
+    DatabaseLocation& operator=(DatabaseLocation&&) noexcept;
+
+    /// Reads the section; throws ConfigError when the file cannot be read.
+    static DatabaseLocation fromConfig();
+
+    bool usesPrivateServer() const { return m_private; }
+    const QString& dataFolder() const { return m_dataFolder; }
+
+    /// Makes the database reachable and returns how to connect to it. Throws DatabaseError
+    /// (server missing, cannot start, installation failed) with a message for the user.
+    ConnectionSettings prepare();
+
+    /// Stops the private server when this program started it and nobody else uses it.
+    void release();
+
+    static inline const QString sekcia = QStringLiteral("Databaza");
+    static constexpr int demoKravy = 1000;
+
+private:
+    bool m_private = true;
+    QString m_dataFolder;
+    ConnectionSettings m_settings;
+    std::unique_ptr<PrivateServer> m_server;
+};

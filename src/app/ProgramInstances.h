@@ -1,0 +1,15 @@
+#pragma once
+
+class TDataModuleHlavny;
+class TDataModuleTabulky;
+class TFormHlavny;
+class TFormOAplikacii;
+
+/// The program-wide single instances, created by the start-up in a fixed order and reachable by
+/// everything created after them. A pointer stays null until its instance exists.
+struct ProgramInstances {
+    TDataModuleHlavny* DataModuleHlavny = nullptr;
+    TFormHlavny* FormHlavny = nullptr;
+    TFormOAplikacii* FormOAplikacii = nullptr;
+    TDataModuleTabulky* DataModuleTabulky = nullptr;
+};

@@ -1,0 +1,79 @@
+#include "StartupSequence.h"
+
+#include "TFormHlavny.h"
+#include "TFormOAplikacii.h"
+#include "TFormSplashScreen.h"
+#include "VerziaProgramu.h"
+#include "data/ConfigError.h"
+#include "data/ConfigFile.h"
+#include "data/TDataModuleHlavny.h"
+#include "reports/TDataModuleTabulky.h"
+#include "widgets/DialogService.h"
+
+#include <QApplication>
+#include <QThread>
+
+StartupSequence::StartupSequence() = default;
+
+StartupSequence::~StartupSequence() {
+    // The main window writes the configuration as it goes; the data modules go last, since
+    // the windows still hold their datasets.
+    m_formHlavny.reset();
+    m_formOAplikacii.reset();
+    m_dataModuleTabulky.reset();
+    m_dataModuleHlavny.reset();
+    m_database.release();
+}
+
+bool StartupSequence::start() {
+    try {
+        VerziaProgramu::set(ConfigFile::read(ConfigFile::aplikacia, QStringLiteral("Verzia")));
+    } catch (const ConfigError& error) {
+        DialogService::instance().error(QStringLiteral("Chyba: ") +
+                                        QString::fromUtf8(error.what()));
+        VerziaProgramu::set(QString());
+    }
+
+    auto splash = std::make_unique<TFormSplashScreen>();
+    splash->setVersion(VerziaProgramu::text());
+    splash->show();
+    splash->repaint();
+    // One pass so that the window system maps the splash; nothing else exists yet to react.
+    QApplication::processEvents();
+
+    QApplication::setApplicationDisplayName(QStringLiteral("Tarvelin HD"));
+
+    try {
+        createInstances();
+    } catch (const std::exception& error) {
+        splash.reset();
+        DialogService::instance().error(QString::fromUtf8(error.what()));
+        return false;
+    }
+
+    QThread::msleep(splashHoldMs);
+    splash->hide();
+    return true;
+}
+
+void StartupSequence::createInstances() {
+    m_database = DatabaseLocation::fromConfig();
+    const ConnectionSettings settings = m_database.prepare();
+
+    m_dataModuleHlavny = std::make_unique<TDataModuleHlavny>(settings);
+    m_instances.DataModuleHlavny = m_dataModuleHlavny.get();
+    m_formHlavny = std::make_unique<TFormHlavny>(m_instances);
+    m_instances.FormHlavny = m_formHlavny.get();
+    m_formOAplikacii = std::make_unique<TFormOAplikacii>();
+    m_instances.FormOAplikacii = m_formOAplikacii.get();
+    m_dataModuleTabulky =
+        std::make_unique<TDataModuleTabulky>(m_dataModuleHlavny->ADOConnectionTarvelin);
+    m_instances.DataModuleTabulky = m_dataModuleTabulky.get();
+}
+
+int StartupSequence::run() {
+    if (!start())
+        return 1;
+    m_formHlavny->showMaximized();
+    return QApplication::exec();
+}

@@ -1,0 +1,59 @@
+#include "TFormOAplikacii.h"
+
+#include "PasturePicture.h"
+#include "widgets/DesignFont.h"
+
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+
+TFormOAplikacii::TFormOAplikacii(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
+    setObjectName(QStringLiteral("FormOAplikacii"));
+    setWindowTitle(QStringLiteral("O aplikácii Tarvelin"));
+    setFixedSize(651, 308);
+
+    // Not stretched: the box shows the top-left part of the picture.
+    ImageObrazok = new QLabel(this);
+    ImageObrazok->setObjectName(QStringLiteral("ImageObrazok"));
+    ImageObrazok->setGeometry(8, 14, 201, 241);
+    ImageObrazok->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    ImageObrazok->setPixmap(QPixmap::fromImage(PasturePicture::paint()));
+
+    GroupBoxInfo = new QGroupBox(QStringLiteral(" Tarvelin "), this);
+    GroupBoxInfo->setObjectName(QStringLiteral("GroupBoxInfo"));
+    GroupBoxInfo->setGeometry(216, 8, 425, 249);
+    LabelNazov = addLabel("LabelNazov", 56);
+    LabelNazov->setFont(DesignFont::make(QStringLiteral("Verdana"), 16, true));
+    LabelVerzia = addLabel("LabelVerzia", 88);
+    LabelDatum = addLabel("LabelDatum", 184);
+    LabelCopyright = addLabel("LabelCopyright", 208);
+
+    BitBtnZavriet = new QPushButton(QStringLiteral("&Zavrieť"), this);
+    BitBtnZavriet->setObjectName(QStringLiteral("BitBtnZavriet"));
+    BitBtnZavriet->setGeometry(288, 272, 75, 25);
+    BitBtnZavriet->setDefault(true);
+    connect(BitBtnZavriet, &QPushButton::clicked, this, &QDialog::accept);
+
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+}
+
+void TFormOAplikacii::setTexts(const QString& nazov, const QString& verzia, const QString& datum,
+                               const QString& copyright) {
+    LabelNazov->setText(nazov);
+    LabelVerzia->setText(verzia);
+    LabelDatum->setText(datum);
+    LabelCopyright->setText(copyright);
+}
+
+QLabel* TFormOAplikacii::addLabel(const char* name, int top) {
+    auto* label = new QLabel(GroupBoxInfo);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setGeometry(8, top, 409, 20);
+    label->setAlignment(Qt::AlignCenter);
+    return label;
+}

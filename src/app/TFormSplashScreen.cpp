@@ -1,0 +1,77 @@
+#include "TFormSplashScreen.h"
+
+#include "MakerInfo.h"
+#include "PasturePicture.h"
+#include "widgets/DesignFont.h"
+
+#include <QGraphicsDropShadowEffect>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QScreen>
+
+namespace {
+
+constexpr int clientWidth = 498;
+constexpr int clientHeight = 326;
+
+} // namespace
+
+TFormSplashScreen::TFormSplashScreen(QWidget* parent)
+    : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint) {
+    setObjectName(QStringLiteral("FormSplashScreen"));
+    setFixedSize(clientWidth, clientHeight);
+
+    ImageSplashScreen = new QLabel(this);
+    ImageSplashScreen->setObjectName(QStringLiteral("ImageSplashScreen"));
+    ImageSplashScreen->setGeometry(rect());
+    ImageSplashScreen->setScaledContents(true);
+    ImageSplashScreen->setPixmap(QPixmap::fromImage(PasturePicture::paint()));
+
+    const QFont small = DesignFont::make(QStringLiteral("MS Sans Serif"), 11, true);
+    LabelNadpis = addLabel("LabelNadpis", QStringLiteral("WTarvelin HD"),
+                           DesignFont::make(QStringLiteral("Arial"), 40, true));
+    LabelNadpis->move(109, 32);
+    LabelPodnadpis = addLabel("LabelPodnadpis", QStringLiteral("(verzia chovateľ)"),
+                              DesignFont::make(QStringLiteral("MS Sans Serif"), 16));
+    LabelPodnadpis->move(179, 72);
+
+    // The maker's lines have no place of their own in the design but their height; they are
+    // centred across the picture.
+    const auto makerLine = [&](const char* name, const QString& text, int top) {
+        QLabel* label = addLabel(name, text, small);
+        label->setGeometry(0, top, clientWidth, label->height());
+        return label;
+    };
+    LabelCopyright = makerLine("LabelCopyright", MakerInfo::copyrightLine(), 256);
+    LabelPracovisko = makerLine("LabelPracovisko", MakerInfo::unitName(), 272);
+    LabelAdresa = makerLine("LabelAdresa", MakerInfo::address(), 288);
+
+    LabelVerzia = addLabel("LabelVerzia", QStringLiteral("ver. x.x"), small);
+    LabelVerzia->move(435, 304);
+
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+}
+
+void TFormSplashScreen::setVersion(const QString& version) {
+    LabelVerzia->setText(QStringLiteral("ver. ") + version);
+    LabelVerzia->adjustSize();
+}
+
+QLabel* TFormSplashScreen::addLabel(const char* name, const QString& text, const QFont& font) {
+    auto* label = new QLabel(text, this);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setFont(font);
+    label->setAlignment(Qt::AlignCenter);
+    QPalette silver = label->palette();
+    silver.setColor(QPalette::WindowText, QColor(192, 192, 192));
+    label->setPalette(silver);
+    // Silver alone gets lost among the flowers; a faint shadow keeps every line readable.
+    auto* shadow = new QGraphicsDropShadowEffect(label);
+    shadow->setBlurRadius(4);
+    shadow->setOffset(1, 1);
+    shadow->setColor(QColor(0, 0, 0, 220));
+    label->setGraphicsEffect(shadow);
+    label->adjustSize();
+    return label;
+}

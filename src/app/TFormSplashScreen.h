@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QWidget>
+
+class QLabel;
+
+/// The window shown while the program starts: the meadow picture with the program's name, the
+/// maker's lines and the version, without border or caption, centred on the screen.
+class TFormSplashScreen : public QWidget {
+    Q_OBJECT
+public:
+    explicit TFormSplashScreen(QWidget* parent = nullptr);
+
+    /// Shows "ver. " + the version text of the configuration file.
+    void setVersion(const QString& version);
+
+    QLabel* ImageSplashScreen = nullptr;
+    QLabel* LabelNadpis = nullptr;
+    QLabel* LabelPodnadpis = nullptr;
+    QLabel* LabelCopyright = nullptr;
+    QLabel* LabelPracovisko = nullptr;
+    QLabel* LabelAdresa = nullptr;
+    QLabel* LabelVerzia = nullptr;
+
+private:
+    QLabel* addLabel(const char* name, const QString& text, const QFont& font);
+};

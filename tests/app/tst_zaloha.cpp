@@ -1,0 +1,402 @@
+#include "app/ZalohaDatabazy.h"
+#include "common/TestDatabase.h"
+#include "data/Connection.h"
+#include "widgets/ScriptedDialogService.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSqlQuery>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+using Kind = ScriptedDialogService::Kind;
+
+namespace {
+
+const QString userName = QStringLiteral("'tarvelin_zaloha'@'localhost'");
+// Blanks, quotes and backslashes must survive the way to the client programs.
+const QString userPassword = QStringLiteral("k\\rava \"Straka\" 'a' #1");
+
+// The folder the real client programs of the machine live in, as the client-folder dialog
+// leaves it.
+QString clientFolder() {
+    return QFileInfo(QStandardPaths::findExecutable(QStringLiteral("mysql"))).absolutePath() +
+           QLatin1Char('/');
+}
+
+void writeFile(const QString& path, const QByteArray& contents) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(contents);
+}
+
+QByteArray readFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QStringList dialogsShown(const ScriptedDialogService& dialogs) {
+    QStringList names;
+    for (const auto& shown : dialogs.interactions()) {
+        if (shown.kind != Kind::Message)
+            names << shown.objectName;
+    }
+    return names;
+}
+
+QList<ScriptedDialogService::Interaction> messages(const ScriptedDialogService& dialogs) {
+    QList<ScriptedDialogService::Interaction> shown;
+    for (const auto& interaction : dialogs.interactions()) {
+        if (interaction.kind == Kind::Message)
+            shown << interaction;
+    }
+    return shown;
+}
+
+} // namespace
+
+class TestZalohaDatabazy final : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void cleanupTestCase();
+    void init();
+    void cleanup();
+
+    void backupThenRestoreBringsTheHerdBack();
+    void cancelledDialogsChangeNothing_data();
+    void cancelledDialogsChangeNothing();
+    void clientFolderIsAskedUntilChosen_data();
+    void clientFolderIsAskedUntilChosen();
+    void passwordReachesTheClientPrograms();
+    void failedBackupLeavesNoFile_data();
+    void failedBackupLeavesNoFile();
+    void failedRestoreOffersTheSafetyBackup_data();
+    void failedRestoreOffersTheSafetyBackup();
+    void noRestoreWithoutSafetyBackup();
+
+private:
+    // The command object as the main window holds it, on a connection with these settings.
+    void makeCommands(const ConnectionSettings& settings);
+    // Row counts and checksums of the tables a restore must bring back, and the views read.
+    QStringList herdFingerprint();
+    QString path(const char* name) const { return m_folder->filePath(QLatin1String(name)); }
+    QStringList safetyBackups() const;
+    // A login that, unlike root on the test server, is checked by its password.
+    ConnectionSettings userSettings(const QString& password, const QString& database = {}) const;
+
+    std::unique_ptr<TestDatabase> m_database;
+    std::unique_ptr<QTemporaryDir> m_folder;
+    std::unique_ptr<Connection> m_connection;
+    std::unique_ptr<ZalohaDatabazy> m_commands;
+    QString m_cestaMySQL;
+    bool m_programEnded = false;
+};
+
+void TestZalohaDatabazy::initTestCase() {
+    m_database = std::make_unique<TestDatabase>(QStringLiteral("zaloha"));
+    m_database->loadDemo(20, 3);
+    Connection server(TestDatabase::serverSettings());
+    server.executeDirect(QStringLiteral("CREATE OR REPLACE USER %1 IDENTIFIED BY '%2'")
+                             .arg(userName, QString(userPassword)
+                                                .replace(u'\\', QStringLiteral("\\\\"))
+                                                .replace(u'\'', QStringLiteral("''"))));
+    server.executeDirect(
+        QStringLiteral("GRANT ALL ON `tarvelin\\_test\\_zaloha`.* TO %1").arg(userName));
+}
+
+void TestZalohaDatabazy::cleanupTestCase() {
+    m_database.reset();
+    Connection(TestDatabase::serverSettings())
+        .executeDirect(QStringLiteral("DROP USER IF EXISTS %1").arg(userName));
+}
+
+void TestZalohaDatabazy::init() {
+    m_folder = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_folder->isValid());
+    m_cestaMySQL = clientFolder();
+    m_programEnded = false;
+    makeCommands(m_database->settings());
+}
+
+void TestZalohaDatabazy::cleanup() {
+    m_commands.reset();
+    m_connection.reset();
+}
+
+void TestZalohaDatabazy::makeCommands(const ConnectionSettings& settings) {
+    m_commands.reset();
+    m_connection = std::make_unique<Connection>(settings);
+    m_commands = std::make_unique<ZalohaDatabazy>(
+        m_cestaMySQL, *m_connection, path("zalohy"), [this] { m_programEnded = true; }, nullptr);
+}
+
+QStringList TestZalohaDatabazy::herdFingerprint() {
+    Connection connection(m_database->settings());
+    QStringList fingerprint;
+    for (const char* table : {"zvierata", "kravy", "laktacie", "kontroly"}) {
+        QSqlQuery count = connection.execute(QStringLiteral("SELECT COUNT(*) FROM %1").arg(table));
+        count.next();
+        QSqlQuery checksum = connection.execute(QStringLiteral("CHECKSUM TABLE %1").arg(table));
+        checksum.next();
+        fingerprint << QStringLiteral("%1 %2 %3")
+                           .arg(table, count.value(0).toString(), checksum.value(1).toString());
+    }
+    QSqlQuery views =
+        connection.execute(QStringLiteral("SELECT table_name FROM information_schema.views "
+                                          "WHERE table_schema = DATABASE() ORDER BY table_name"));
+    while (views.next()) {
+        QSqlQuery rows = connection.execute(
+            QStringLiteral("SELECT COUNT(*) FROM %1").arg(views.value(0).toString()));
+        rows.next();
+        fingerprint << views.value(0).toString() + u' ' + rows.value(0).toString();
+    }
+    return fingerprint;
+}
+
+ConnectionSettings TestZalohaDatabazy::userSettings(const QString& password,
+                                                    const QString& database) const {
+    ConnectionSettings settings = m_database->settings();
+    settings.user = QStringLiteral("tarvelin_zaloha");
+    settings.password = password;
+    if (!database.isEmpty())
+        settings.database = database;
+    return settings;
+}
+
+QStringList TestZalohaDatabazy::safetyBackups() const {
+    QStringList names;
+    for (const QFileInfo& file : QDir(path("zalohy")).entryInfoList(QDir::Files))
+        names << file.filePath();
+    return names;
+}
+
+void TestZalohaDatabazy::backupThenRestoreBringsTheHerdBack() {
+    const QStringList before = herdFingerprint();
+    QVERIFY(before.first() != QStringLiteral("zvierata 0 0"));
+    const QString script = path("zaloha.sql");
+
+    ScriptedDialogService dialogs;
+    dialogs.answerFile(script);
+    m_commands->MenuItemExportDBClick();
+    QCOMPARE(messages(dialogs).size(), 1);
+    QCOMPARE(messages(dialogs).last().icon, DialogService::Icon::Information);
+    QVERIFY(messages(dialogs).last().text.contains(script));
+
+    m_database->exec(QStringLiteral("DELETE FROM kontroly WHERE MOD(kontrola_id, 2) = 0"));
+    m_database->exec(QStringLiteral("UPDATE kravy SET mlieko_max = 0"));
+    m_database->exec(QStringLiteral("DROP VIEW kravy_view"));
+    QVERIFY(herdFingerprint() != before);
+
+    dialogs.answerFile(script);
+    m_commands->MenuItemImportDBClick();
+    QCOMPARE(messages(dialogs).size(), 2);
+    QCOMPARE(messages(dialogs).last().icon, DialogService::Icon::Information);
+    QVERIFY(m_programEnded);
+    QCOMPARE(herdFingerprint(), before);
+    QCOMPARE(safetyBackups().size(), 1);
+}
+
+void TestZalohaDatabazy::cancelledDialogsChangeNothing_data() {
+    QTest::addColumn<bool>("restore");
+    QTest::addColumn<QString>("cestaMySQL");
+    QTest::addColumn<QStringList>("shown");
+
+    const QString client = clientFolder();
+    QTest::newRow("backup file") << false << client << QStringList{"SaveDialogExport"};
+    QTest::newRow("backup, client folder too")
+        << false << QString() << QStringList{"OpenDialogMySQL", "SaveDialogExport"};
+    QTest::newRow("restore script") << true << client << QStringList{"OpenDialogImport"};
+    QTest::newRow("restore, client folder too")
+        << true << QString() << QStringList{"OpenDialogMySQL", "OpenDialogImport"};
+}
+
+void TestZalohaDatabazy::cancelledDialogsChangeNothing() {
+    QFETCH(bool, restore);
+    QFETCH(QString, cestaMySQL);
+    QFETCH(QStringList, shown);
+    m_cestaMySQL = cestaMySQL;
+    const QStringList before = herdFingerprint();
+    m_connection->open();
+
+    ScriptedDialogService dialogs;
+    for (qsizetype i = 0; i < shown.size(); ++i)
+        dialogs.answerFile(QString());
+    if (restore)
+        m_commands->MenuItemImportDBClick();
+    else
+        m_commands->MenuItemExportDBClick();
+
+    QCOMPARE(dialogsShown(dialogs), shown);
+    QVERIFY(messages(dialogs).isEmpty());
+    QCOMPARE(m_cestaMySQL, cestaMySQL);
+    QVERIFY(m_connection->isOpen());
+    QVERIFY(!m_programEnded);
+    QCOMPARE(QDir(m_folder->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+             QStringList());
+    QCOMPARE(herdFingerprint(), before);
+}
+
+void TestZalohaDatabazy::clientFolderIsAskedUntilChosen_data() {
+    QTest::addColumn<QString>("chosen");
+    QTest::addColumn<QString>("remembered");
+
+    const QString client = clientFolder();
+    QTest::newRow("mysql chosen") << client + QStringLiteral("mysql") << client;
+    // The programs are then found on the search path.
+    QTest::newRow("dialog cancelled") << QString() << QString();
+}
+
+void TestZalohaDatabazy::clientFolderIsAskedUntilChosen() {
+    QFETCH(QString, chosen);
+    QFETCH(QString, remembered);
+    m_cestaMySQL.clear();
+
+    ScriptedDialogService dialogs;
+    dialogs.answerFile(chosen);
+    dialogs.answerFile(path("prva.sql"));
+    m_commands->MenuItemExportDBClick();
+    QCOMPARE(m_cestaMySQL, remembered);
+    QVERIFY(QFile::exists(path("prva.sql")));
+
+    if (remembered.isEmpty())
+        dialogs.answerFile(QString());
+    dialogs.answerFile(path("druha.sql"));
+    m_commands->MenuItemExportDBClick();
+    QVERIFY(QFile::exists(path("druha.sql")));
+
+    QStringList expected{"OpenDialogMySQL", "SaveDialogExport"};
+    if (remembered.isEmpty())
+        expected << "OpenDialogMySQL";
+    expected << "SaveDialogExport";
+    QCOMPARE(dialogsShown(dialogs), expected);
+}
+
+void TestZalohaDatabazy::passwordReachesTheClientPrograms() {
+    makeCommands(userSettings(userPassword));
+    ScriptedDialogService dialogs;
+    dialogs.answerFile(path("zaloha.sql"));
+    m_commands->MenuItemExportDBClick();
+    QCOMPARE(messages(dialogs).size(), 1);
+    QVERIFY2(messages(dialogs).first().icon == DialogService::Icon::Information,
+             qPrintable(messages(dialogs).first().text));
+}
+
+void TestZalohaDatabazy::failedBackupLeavesNoFile_data() {
+    QTest::addColumn<bool>("clientMissing");
+    QTest::addColumn<QString>("password");
+    QTest::addColumn<QString>("database");
+    QTest::addColumn<QByteArray>("earlierBackup");
+    QTest::addColumn<QString>("reason");
+
+    const QByteArray earlier("-- predošlá záloha\n");
+    QTest::newRow("client program missing") << true << userPassword << QString() << QByteArray()
+                                            << QStringLiteral("mariadb-dump ani mysqldump");
+    QTest::newRow("wrong password") << false << QStringLiteral("lomy") << QString() << QByteArray()
+                                    << QStringLiteral("Access denied");
+    QTest::newRow("unknown database, earlier backup kept")
+        << false << userPassword << QStringLiteral("tarvelin_test_ziadna") << earlier
+        << QStringLiteral("tarvelin_test_ziadna");
+}
+
+void TestZalohaDatabazy::failedBackupLeavesNoFile() {
+    QFETCH(bool, clientMissing);
+    QFETCH(QString, password);
+    QFETCH(QString, database);
+    QFETCH(QByteArray, earlierBackup);
+    QFETCH(QString, reason);
+    const QString script = path("zaloha.sql");
+    if (!earlierBackup.isEmpty())
+        writeFile(script, earlierBackup);
+    if (clientMissing) {
+        QVERIFY(QDir(m_folder->path()).mkdir(QStringLiteral("prazdny")));
+        m_cestaMySQL = path("prazdny") + QLatin1Char('/');
+    }
+    makeCommands(userSettings(password, database));
+
+    ScriptedDialogService dialogs;
+    dialogs.answerFile(script);
+    m_commands->MenuItemExportDBClick();
+
+    QCOMPARE(messages(dialogs).size(), 1);
+    const auto shown = messages(dialogs).first();
+    QCOMPARE(shown.icon, DialogService::Icon::Error);
+    QVERIFY2(shown.text.startsWith(QStringLiteral("Export zlyhal")), qPrintable(shown.text));
+    QVERIFY2(shown.text.contains(reason), qPrintable(shown.text));
+    QCOMPARE(QFile::exists(script), !earlierBackup.isEmpty());
+    QCOMPARE(readFile(script), earlierBackup);
+    QCOMPARE(QDir(m_folder->path()).entryList(QDir::Files),
+             QFile::exists(script) ? QStringList{"zaloha.sql"} : QStringList());
+}
+
+void TestZalohaDatabazy::failedRestoreOffersTheSafetyBackup_data() {
+    QTest::addColumn<bool>("restoreSafetyBackup");
+
+    QTest::newRow("offer taken") << true;
+    QTest::newRow("offer declined") << false;
+}
+
+void TestZalohaDatabazy::failedRestoreOffersTheSafetyBackup() {
+    QFETCH(bool, restoreSafetyBackup);
+    const QStringList before = herdFingerprint();
+    // The first statement changes the data before the second one stops the script.
+    const QString script = path("pokazena.sql");
+    writeFile(script, "DELETE FROM kontroly;\nTOTO NIE JE SQL;\n");
+
+    ScriptedDialogService dialogs;
+    dialogs.answerFile(script);
+    dialogs.answerButton(restoreSafetyBackup ? DialogService::Yes : DialogService::No);
+    m_commands->MenuItemImportDBClick();
+
+    QCOMPARE(safetyBackups().size(), 1);
+    const QString safetyBackup = safetyBackups().first();
+    QVERIFY(safetyBackup.startsWith(path("zalohy/pred-obnovou-")));
+    const auto shown = messages(dialogs);
+    QCOMPARE(shown.size(), restoreSafetyBackup ? 2 : 1);
+    QCOMPARE(shown.first().icon, DialogService::Icon::Question);
+    QVERIFY2(shown.first().text.startsWith(QStringLiteral("Import zlyhal")),
+             qPrintable(shown.first().text));
+    QVERIFY2(shown.first().text.contains(QStringLiteral("at line 2")),
+             qPrintable(shown.first().text));
+    QVERIFY(shown.first().text.contains(safetyBackup));
+    QVERIFY(!m_programEnded);
+
+    if (restoreSafetyBackup) {
+        QCOMPARE(shown.last().icon, DialogService::Icon::Information);
+        QCOMPARE(herdFingerprint(), before);
+    } else {
+        QVERIFY(herdFingerprint() != before);
+        // The safety backup stays for a later restore.
+        dialogs.answerFile(safetyBackup);
+        m_commands->MenuItemImportDBClick();
+        QVERIFY(m_programEnded);
+        QCOMPARE(herdFingerprint(), before);
+    }
+}
+
+void TestZalohaDatabazy::noRestoreWithoutSafetyBackup() {
+    // A file where the safety backups' folder should be.
+    writeFile(path("zalohy"), "");
+    const QStringList before = herdFingerprint();
+    const QString script = path("vymaz.sql");
+    writeFile(script, "DELETE FROM kontroly;\n");
+
+    ScriptedDialogService dialogs;
+    dialogs.answerFile(script);
+    m_commands->MenuItemImportDBClick();
+
+    QCOMPARE(messages(dialogs).size(), 1);
+    const auto shown = messages(dialogs).first();
+    QCOMPARE(shown.icon, DialogService::Icon::Error);
+    QVERIFY2(shown.text.startsWith(QStringLiteral("Import zlyhal")), qPrintable(shown.text));
+    QCOMPARE(herdFingerprint(), before);
+    QVERIFY(!m_programEnded);
+}
+
+QTEST_MAIN(TestZalohaDatabazy)
+#include "tst_zaloha.moc"
