@@ -6,9 +6,9 @@ cd "$(dirname "$0")"
 
 mode=${1:-}
 case "$mode" in
-run | test | bench) ;;
+run | test) ;;
 *)
-    echo "usage: $0 run|test|bench" >&2
+    echo "usage: $0 run|test" >&2
     exit 2
     ;;
 esac
@@ -35,5 +35,4 @@ cmake --build "$build" -j"$(nproc)"
 case "$mode" in
 run) exec "$build/tarvelin" ;;
 test) cd "$build" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$(nproc)" ;;
-bench) exec "$build/bench/tarvelin-bench" ;;
 esac
