@@ -1,0 +1,74 @@
+// Prints how the herd tree's build and the first herd-frame load scale from a 1,000-cow to a
+// 10,000-cow enterprise (the build sends one statement per barn). Run it alone.
+#include "app/ProgramInstances.h"
+#include "app/StromChovov.h"
+#include "app/TFormHlavny.h"
+#include "app/TFormOAplikacii.h"
+#include "data/PrivateServer.h"
+#include "data/SchemaInstaller.h"
+#include "data/TDataModuleHlavny.h"
+#include "demo/DemoHerd.h"
+#include "reports/TDataModuleTabulky.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+#include <QTreeWidget>
+#include <cstdio>
+
+namespace {
+
+struct Figures {
+    double build;
+    double firstLoad;
+    int animals;
+};
+
+Figures measure(const ConnectionSettings& server, int cows) {
+    ConnectionSettings settings = server;
+    settings.database = QStringLiteral("tarvelin_strom_%1").arg(cows);
+    {
+        Connection connection(settings);
+        const DemoHerd herd(DemoHerdOptions{cows, 1});
+        SchemaInstaller(connection)
+            .install(SchemaInstaller::IfExists::Replace,
+                     [&herd](const SchemaInstaller::StatementSink& sink) { herd.generate(sink); });
+    }
+    ProgramInstances instances;
+    TDataModuleHlavny data(settings);
+    instances.DataModuleHlavny = &data;
+    TFormHlavny okno(instances);
+    instances.FormHlavny = &okno;
+    TFormOAplikacii about;
+    instances.FormOAplikacii = &about;
+    TDataModuleTabulky tabulky(data.ADOConnectionTarvelin);
+    instances.DataModuleTabulky = &tabulky;
+    const QString podnik = data.ADOQueryParam->text(QStringLiteral("chovatel")).left(6);
+
+    QElapsedTimer timer;
+    timer.start();
+    okno.strom->NaplnStrom(podnik);
+    const double build = double(timer.nsecsElapsed()) / 1e9;
+    timer.restart();
+    okno.TreeViewZvierata->setCurrentItem(okno.TreeViewZvierata->topLevelItem(0));
+    const double firstLoad = double(timer.nsecsElapsed()) / 1e9;
+    return {build, firstLoad, okno.strom->pocetZvierat()};
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    QTemporaryDir folder;
+    PrivateServer server(folder.path() + QStringLiteral("/db"));
+    server.start();
+    const Figures small = measure(server.connectionSettings(), 1000);
+    const Figures large = measure(server.connectionSettings(), 10000);
+    for (const Figures& f : {small, large})
+        std::printf("%6d animals: tree build %.2f s, first herd-frame load %.2f s\n", f.animals,
+                    f.build, f.firstLoad);
+    std::printf("ratio 10,000 / 1,000: tree build %.1f, first herd-frame load %.1f\n",
+                large.build / small.build, large.firstLoad / small.firstLoad);
+    server.stop();
+    return 0;
+}
