@@ -53,12 +53,20 @@ StromChovov::StromChovov(TFormHlavny& okno, ProgramInstances& instancie)
     , m_okno(okno)
     , m_instancie(instancie) {}
 
-QTreeWidgetItem* StromChovov::pridajUzol(QTreeWidgetItem* rodic, const QString& text,
-                                         Obrazok obrazok) {
-    auto* uzol = rodic ? new QTreeWidgetItem(rodic) : new QTreeWidgetItem(m_okno.TreeViewZvierata);
-    uzol->setText(0, text);
+QTreeWidgetItem* StromChovov::novyUzol(const QString& text, Obrazok obrazok) {
+    auto* uzol = new QTreeWidgetItem({text});
     uzol->setData(0, obrazokRole, int(obrazok));
     uzol->setIcon(0, TarvelinIcons::tree(obrazok));
+    return uzol;
+}
+
+QTreeWidgetItem* StromChovov::pridajUzol(QTreeWidgetItem* rodic, const QString& text,
+                                         Obrazok obrazok) {
+    QTreeWidgetItem* uzol = novyUzol(text, obrazok);
+    if (rodic)
+        rodic->addChild(uzol);
+    else
+        m_okno.TreeViewZvierata->addTopLevelItem(uzol);
     return uzol;
 }
 
@@ -128,15 +136,26 @@ void StromChovov::naplnChov(QTreeWidgetItem* koren, const QString& kod, const QS
                                      "FROM kravy_view WHERE chovatel = '") +
                                        kodMastale + QLatin1Char('\''));
         zvierata->open();
-        for (; !zvierata->eof(); zvierata->next()) {
-            bool jeCislo = false;
-            const int pohlavie = zvierata->text(s("pohlavie")).toInt(&jeCislo);
-            if (!jeCislo)
-                throw DatabaseError(
-                    s("Pohlavie zvieraťa %1 nie je číslo.").arg(zvierata->text(s("usnecislo"))));
-            pridajUzol(uzolMastale, zvierata->text(s("usnecislo")), pohlavie == 1 ? Byk : Krava);
-            ++m_pocetZvierat;
+        // Children are handed to the barn in one go: one by one, the tree view's bookkeeping
+        // grows with the number of siblings and a 10,000-cow enterprise builds several times
+        // slower. Animals read before an error still reach the tree.
+        QList<QTreeWidgetItem*> zvieraUzly;
+        try {
+            for (; !zvierata->eof(); zvierata->next()) {
+                bool jeCislo = false;
+                const int pohlavie = zvierata->text(s("pohlavie")).toInt(&jeCislo);
+                if (!jeCislo)
+                    throw DatabaseError(s("Pohlavie zvieraťa %1 nie je číslo.")
+                                            .arg(zvierata->text(s("usnecislo"))));
+                zvieraUzly.append(
+                    novyUzol(zvierata->text(s("usnecislo")), pohlavie == 1 ? Byk : Krava));
+                ++m_pocetZvierat;
+            }
+        } catch (...) {
+            uzolMastale->addChildren(zvieraUzly);
+            throw;
         }
+        uzolMastale->addChildren(zvieraUzly);
     }
 }
 

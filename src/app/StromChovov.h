@@ -35,6 +35,7 @@ public:
     int pocetZvierat() const { return m_pocetZvierat; }
 
 private:
+    static QTreeWidgetItem* novyUzol(const QString& text, Obrazok obrazok);
     QTreeWidgetItem* pridajUzol(QTreeWidgetItem* rodic, const QString& text, Obrazok obrazok);
     void vyberChovu(QTreeWidgetItem* uzol);
     void vyberKravy(QTreeWidgetItem* uzol);

@@ -288,10 +288,7 @@ void TFrameKrava::prepojUdalosti() {
     for (const auto& [mriezka, dotaz, stav] :
          {std::tuple{DBGridKontrolaMlieka, m_data.ADOQueryKontrolyMliekaKravy, &m_zoradenieKontrol},
           {DBGridCukLaktacie, m_data.ADOQueryLaktacieKravy, &m_zoradenieLaktacii}})
-        connect(mriezka, &DBGrid::titleClicked, this,
-                guarded([mriezka = mriezka, dotaz = dotaz, stav = stav](int stlpec) {
-                    ZoradPodlaStlpca(*mriezka, *dotaz, *stav, stlpec);
-                }));
+        pripojZoradenie(this, mriezka, dotaz, stav);
 }
 
 int TFrameKrava::viditelnaZalozka() const {

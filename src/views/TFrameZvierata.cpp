@@ -329,10 +329,7 @@ void TFrameZvierata::prepojUdalosti() {
           {DBGridLaktacie, m_data.ADOQueryLaktacie, &m_zoradenieLaktacii},
           {DBGridPrebiehajuceLaktacie, m_data.ADOQueryPrebiehajuceLaktacie,
            &m_zoradeniePrebiehajucich}})
-        connect(mriezka, &DBGrid::titleClicked, this,
-                guarded([mriezka = mriezka, dotaz = dotaz, stav = stav](int stlpec) {
-                    ZoradPodlaStlpca(*mriezka, *dotaz, *stav, stlpec);
-                }));
+        pripojZoradenie(this, mriezka, dotaz, stav);
 }
 
 int TFrameZvierata::viditelnaZalozka() const {

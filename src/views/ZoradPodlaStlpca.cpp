@@ -1,5 +1,7 @@
 #include "ZoradPodlaStlpca.h"
 
+#include "widgets/GuardedHandler.h"
+
 #include "data/Query.h"
 #include "widgets/DBGrid.h"
 
@@ -78,4 +80,10 @@ void ZoradPodlaStlpca(DBGrid& grid, Query& query, StavZoradenia& stav, int stlpe
     for (int i = 0; i < grid.model()->columnCount(); ++i)
         grid.setColumnColor(i, okno);
     grid.setColumnColor(stlpec, QColor(230, 255, 230));
+}
+
+void pripojZoradenie(QObject* kontext, DBGrid* grid, Query* query, StavZoradenia* stav) {
+    QObject::connect(grid, &DBGrid::titleClicked, kontext, guarded([grid, query, stav](int stlpec) {
+                         ZoradPodlaStlpca(*grid, *query, *stav, stlpec);
+                     }));
 }

@@ -3,6 +3,7 @@
 #include "StavZoradenia.h"
 
 class DBGrid;
+class QObject;
 class Query;
 
 /// Sorts a grid's rows on the server by the clicked column: puts one ORDER BY clause for the
@@ -13,3 +14,7 @@ class Query;
 /// A column without a field of the open query behind it (the query is closed, or the grid
 /// shows a field the query lacks) changes nothing. Errors of the reopened query are not caught.
 void ZoradPodlaStlpca(DBGrid& grid, Query& query, StavZoradenia& stav, int stlpec);
+
+/// Makes every title click of the grid sort it through ZoradPodlaStlpca, guarded like any
+/// handler; the connection lives as long as the context object.
+void pripojZoradenie(QObject* kontext, DBGrid* grid, Query* query, StavZoradenia* stav);
