@@ -278,7 +278,9 @@ QWidget* TFormHlavny::createLeftPanel() {
     BitBtnHladaj->setObjectName(s("BitBtnHladaj"));
     BitBtnHladaj->setGeometry(144, 8, 75, 20);
     layout->addWidget(PanelHladaj);
-    PanelLavy->resize(225, PanelLavy->height());
+    // The search box and its button are placed for this width; a wide frame on the right must
+    // not squeeze the tree below it.
+    PanelLavy->setMinimumWidth(225);
     return PanelLavy;
 }
 

@@ -176,6 +176,8 @@ void DBChart::replot() {
                          [](const QPointF& a, const QPointF& b) { return a.x() < b.x(); });
         bound.series->replace(points);
     }
+    // Without points the date axis would label the epoch; an empty chart shows no dates.
+    m_bottomAxis->setLabelsVisible(first.has_value());
     if (first) {
         // The first and the last point keep room for their labels, and a single control
         // still gets a span of days to stand in.
