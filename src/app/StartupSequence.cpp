@@ -69,6 +69,7 @@ void StartupSequence::createInstances() {
     m_dataModuleTabulky =
         std::make_unique<TDataModuleTabulky>(m_dataModuleHlavny->ADOConnectionTarvelin);
     m_instances.DataModuleTabulky = m_dataModuleTabulky.get();
+    m_dataModuleTabulky->RvSystemTabulky.setFrontEnd(m_formHlavny->reportFrontEnd());
 }
 
 int StartupSequence::run() {

@@ -1,6 +1,6 @@
 #include "TFormHlavny.h"
 
-#include "MakerInfo.h"
+#include "MenuBonitacnychZostav.h"
 #include "ProgramInstances.h"
 #include "StromChovov.h"
 #include "TFormOAplikacii.h"
@@ -13,7 +13,14 @@
 #include "data/PrivateServer.h"
 #include "data/TDataModuleHlavny.h"
 #include "data/TKuhdVybery.h"
+#include "engine/DialogReportFrontEnd.h"
+#include "engine/model/ReportProject.h"
+#include "reports/DatasetReportDataSet.h"
+#include "reports/MakerInfo.h"
+#include "reports/PolozkaKatalogu.h"
+#include "reports/PriecinokZostav.h"
 #include "reports/TDataModuleTabulky.h"
+#include "reports/TlacZostavy.h"
 #include "views/TFrameByk.h"
 #include "views/TFrameKrava.h"
 #include "views/TFrameZvierata.h"
@@ -64,6 +71,15 @@ TFormHlavny::TFormHlavny(ProgramInstances& instances, QWidget* parent)
     setWindowTitle(s("[KUHD] Tarvelin"));
     setFont(DesignFont::make(s("MS Sans Serif"), 11));
     resize(796, 590);
+
+    m_reportFrontEnd = std::make_unique<DialogReportFrontEnd>();
+    m_uniZostava =
+        std::make_unique<DatasetReportDataSet>(*m_instances.DataModuleHlavny->ADOQueryUniZostava);
+    m_zostavyConnections.publish(s("RvDataSetUniZostava"), m_uniZostava.get());
+    RvSystemZostavy.setPreviewMaximized(true);
+    RvSystemZostavy.setFrontEnd(m_reportFrontEnd.get());
+    RvProjectZostavy = std::make_unique<ReportProject>(
+        RvSystemZostavy, m_zostavyConnections, PriecinokZostav::subor(s("TarvelinZostavy.rav")));
 
     createMenus();
     createToolBar();
@@ -128,6 +144,8 @@ void TFormHlavny::createMenus() {
     zostavy->setObjectName(s("MenuItemZostavy"));
     MenuItemBonitacneZostavy = zostavy->addMenu(s("Bonitačné zostavy"));
     MenuItemBonitacneZostavy->setObjectName(s("MenuItemBonitacneZostavy"));
+    MenuBonitacnychZostav::napln(MenuItemBonitacneZostavy,
+                                 guarded(this, &TFormHlavny::ZostavaKataloguClick));
     zostavy->addSeparator();
     MenuItemUniverzalnaZostava =
         menuItem(zostavy, "MenuItemUniverzalnaZostava", s("&Univerzálna zostava..."));
@@ -460,4 +478,17 @@ void TFormHlavny::ToolButtonHlavnyInfoClick() {
 
 void TFormHlavny::MenuItemOAplikaciiClick() {
     DialogService::instance().showModal(*m_instances.FormOAplikacii);
+}
+
+void TFormHlavny::ZostavaKataloguClick(const PolozkaKatalogu& polozka) {
+    if (!polozka.dostupna) {
+        DialogService::instance().information(
+            s("Zostava „%1“ zatiaľ nie je k dispozícii.").arg(polozka.popis.trimmed()));
+        return;
+    }
+    TlacZostavy(*m_instances.DataModuleTabulky, stavZostav, TextCopyright).tlac(polozka);
+}
+
+ReportFrontEnd* TFormHlavny::reportFrontEnd() const {
+    return m_reportFrontEnd.get();
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/model/ReportConnections.h"
+#include "engine/model/ReportSystem.h"
 #include "reports/StavZostav.h"
 
 #include <QMainWindow>
@@ -22,6 +24,11 @@ class TFrameKrava;
 class TFrameByk;
 class StromChovov;
 class TKuhdVybery;
+class DatasetReportDataSet;
+class DialogReportFrontEnd;
+class ReportFrontEnd;
+class ReportProject;
+struct PolozkaKatalogu;
 struct ProgramInstances;
 
 /// The program's shell: menus, toolbar, the header naming the selection, the herd tree on the
@@ -40,6 +47,9 @@ public:
     StavZostav stavZostav; ///< selection and report inputs
 
     TKuhdVybery* kuhdVybery() const { return KuhdVybery.get(); }
+    /// The setup dialog, status window and preview every report run of the program goes
+    /// through.
+    ReportFrontEnd* reportFrontEnd() const;
     /// Shows one of the four frames and hides the others; nullptr hides them all.
     void showOnlyFrame(QWidget* frame);
 
@@ -61,6 +71,8 @@ private:
     void MenuItemStavovyRiadokClick();
     void ToolButtonHlavnyInfoClick();
     void MenuItemOAplikaciiClick();
+    /// The handler of every report item of "Bonitačné zostavy".
+    void ZostavaKataloguClick(const PolozkaKatalogu& polozka);
 
     void connectNavigation();
     void createMenus();
@@ -74,6 +86,9 @@ private:
 
     ProgramInstances& m_instances;
     std::unique_ptr<TKuhdVybery> KuhdVybery;
+    std::unique_ptr<DialogReportFrontEnd> m_reportFrontEnd;
+    std::unique_ptr<DatasetReportDataSet> m_uniZostava;
+    ReportConnections m_zostavyConnections;
     bool m_shown = false;
 
 public:
@@ -89,6 +104,9 @@ public:
     QAction* MenuItemStavovyRiadok = nullptr;
     QAction* MenuItemNastavenia = nullptr;
     QMenu* MenuItemBonitacneZostavy = nullptr;
+    /// The saved-report viewer prints through these; the preview opens maximised.
+    ReportSystem RvSystemZostavy;
+    std::unique_ptr<ReportProject> RvProjectZostavy;
     QAction* MenuItemUniverzalnaZostava = nullptr;
     QAction* MenuItemAktualizaciaUZ = nullptr;
     QAction* MenuItemOAplikacii = nullptr;

@@ -1,7 +1,7 @@
 #include "TFormSplashScreen.h"
 
-#include "MakerInfo.h"
 #include "PasturePicture.h"
+#include "reports/MakerInfo.h"
 #include "widgets/DesignFont.h"
 
 #include <QGraphicsDropShadowEffect>

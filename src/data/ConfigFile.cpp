@@ -20,12 +20,22 @@ QString statusText(QSettings::Status status, const QString& path) {
         .arg(path);
 }
 
+QString& programNameOverride() {
+    static QString name;
+    return name;
+}
+
 } // namespace
 
 QString ConfigFile::path() {
     const QFileInfo executable(QCoreApplication::applicationFilePath());
-    return executable.path() + QLatin1Char('/') + executable.completeBaseName() +
-           QStringLiteral(".ini");
+    const QString& name = programNameOverride();
+    return executable.path() + QLatin1Char('/') +
+           (name.isEmpty() ? executable.completeBaseName() : name) + QStringLiteral(".ini");
+}
+
+void ConfigFile::useFileOf(const QString& programName) {
+    programNameOverride() = programName;
 }
 
 QString ConfigFile::read(const QString& section, const QString& key, const QString& defaultValue) {

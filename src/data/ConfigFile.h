@@ -8,6 +8,9 @@
 class ConfigFile {
 public:
     static QString path();
+    /// A companion tool beside the program (the report runner) reads the program's file
+    /// instead of one named after itself.
+    static void useFileOf(const QString& programName);
 
     /// The value of a key, or the default when the file, section or key is missing.
     /// Throws ConfigError when the file exists but cannot be read.

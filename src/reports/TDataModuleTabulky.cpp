@@ -1,5 +1,8 @@
 #include "TDataModuleTabulky.h"
 
+#include "DatasetReportDataSet.h"
+#include "PriecinokZostav.h"
+
 namespace {
 
 QString s(const char* text) {
@@ -10,6 +13,10 @@ QString s(const char* text) {
 
 TDataModuleTabulky::TDataModuleTabulky(Connection* connection, QObject* parent)
     : QObject(parent)
+    , RvProjectTabulky(RvSystemTabulky, m_reportConnections,
+                       PriecinokZostav::subor(s("Tabulky.rav")))
+    , RvProjectTabulky2(RvSystemTabulky, m_reportConnections,
+                        PriecinokZostav::subor(s("Tabulky2.rav")))
     , m_connection(connection) {
     setObjectName(s("DataModuleTabulky"));
     ADOCommandParametre = new Command(connection, this);
@@ -100,5 +107,9 @@ Query* TDataModuleTabulky::query(const char* name, const char* publishedAs,
     q->setObjectName(s(name));
     q->setSql(sql);
     m_published.push_back({s(publishedAs), q});
+    m_reportDataSets.push_back(std::make_unique<DatasetReportDataSet>(*q));
+    m_reportConnections.publish(s(publishedAs), m_reportDataSets.back().get());
     return q;
 }
+
+TDataModuleTabulky::~TDataModuleTabulky() = default;

@@ -2,9 +2,15 @@
 
 #include "data/Command.h"
 #include "data/Query.h"
+#include "engine/model/ReportConnections.h"
+#include "engine/model/ReportProject.h"
+#include "engine/model/ReportSystem.h"
 
 #include <QObject>
+#include <memory>
 #include <vector>
+
+class DatasetReportDataSet;
 
 /// The report data module: the command through which every preparation statement goes, the
 /// report header query and one query per report data set, each published to the report engine
@@ -13,12 +19,18 @@ class TDataModuleTabulky : public QObject {
     Q_OBJECT
 public:
     explicit TDataModuleTabulky(Connection* connection, QObject* parent = nullptr);
+    ~TDataModuleTabulky() override;
 
     struct PublishedDataSet {
         QString connectionName;
         Query* query;
     };
     const std::vector<PublishedDataSet>& publishedDataSets() const { return m_published; }
+
+    /// Shared by both projects; the program gives it the setup dialog, the report runner a file.
+    ReportSystem RvSystemTabulky;
+    ReportProject RvProjectTabulky;
+    ReportProject RvProjectTabulky2;
 
     Command* ADOCommandParametre;
     Query* ADOQueryHlavicka;
@@ -61,4 +73,6 @@ private:
 
     Connection* m_connection;
     std::vector<PublishedDataSet> m_published;
+    std::vector<std::unique_ptr<DatasetReportDataSet>> m_reportDataSets;
+    ReportConnections m_reportConnections;
 };

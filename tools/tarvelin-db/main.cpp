@@ -1,6 +1,9 @@
 // tarvelin-db: starts, stops and queries the private database server of a data folder and
 // installs the program's database, with a demo herd if asked, there or on another server.
 
+#include "cli/ConnectionOptions.h"
+#include "cli/Console.h"
+#include "cli/UsageProblem.h"
 #include "data/Connection.h"
 #include "data/DatabaseError.h"
 #include "data/PrivateServer.h"
@@ -14,55 +17,13 @@
 #include <algorithm>
 #include <limits>
 #include <optional>
-#include <stdexcept>
 
 namespace {
 
 enum ExitCode { Success = 0, Failure = 1, UsageError = 2, NotRunning = 3 };
 
-QTextStream& out() {
-    static QTextStream stream(stdout);
-    return stream;
-}
-
-QTextStream& err() {
-    static QTextStream stream(stderr);
-    return stream;
-}
-
-class UsageProblem : public std::runtime_error {
-public:
-    explicit UsageProblem(const QString& message)
-        : std::runtime_error(message.toStdString())
-        , m_message(message) {}
-    const QString& message() const { return m_message; }
-
-private:
-    QString m_message;
-};
-
 struct Options {
-    QCommandLineOption datadir{QStringLiteral("datadir"),
-                               QStringLiteral("Dátový priečinok súkromného servera (predvolený: "
-                                              "%1).")
-                                   .arg(PrivateServer::defaultDataFolder()),
-                               QStringLiteral("priečinok")};
-    QCommandLineOption socket{QStringLiteral("socket"),
-                              QStringLiteral("Soket iného servera MariaDB/MySQL."),
-                              QStringLiteral("soket")};
-    QCommandLineOption host{QStringLiteral("host"),
-                            QStringLiteral("Počítač s iným serverom MariaDB/MySQL."),
-                            QStringLiteral("počítač")};
-    QCommandLineOption port{QStringLiteral("port"),
-                            QStringLiteral("Port iného servera (predvolený: 3306)."),
-                            QStringLiteral("port")};
-    QCommandLineOption user{QStringLiteral("user"),
-                            QStringLiteral("Používateľ databázy (predvolený: root)."),
-                            QStringLiteral("meno")};
-    QCommandLineOption password{
-        QStringLiteral("password"),
-        QStringLiteral("Heslo používateľa databázy (predvolené: heslo programu)."),
-        QStringLiteral("heslo")};
+    ConnectionOptions connection;
     QCommandLineOption demo{QStringLiteral("demo"),
                             QStringLiteral("install: naplní databázu demo stádom N kráv."),
                             QStringLiteral("N")};
@@ -73,36 +34,15 @@ struct Options {
     QCommandLineOption replace{QStringLiteral("replace"),
                                QStringLiteral("install: nahradí existujúcu databázu wtarvelinhd "
                                               "so všetkými jej údajmi.")};
-
-    bool external(const QCommandLineParser& parser) const {
-        return parser.isSet(socket) || parser.isSet(host) || parser.isSet(port);
-    }
 };
-
-qint64 number(const QCommandLineParser& parser, const QCommandLineOption& option, qint64 minimum,
-              qint64 maximum) {
-    bool ok = false;
-    const qint64 value = parser.value(option).toLongLong(&ok);
-    if (!ok || value < minimum || value > maximum)
-        throw UsageProblem(QStringLiteral("Voľba --%1 čaká celé číslo od %2 do %3.")
-                               .arg(option.names().constFirst(), QString::number(minimum),
-                                    QString::number(maximum)));
-    return value;
-}
-
-// The private server of the data folder, which the commands start, stop and query.
-PrivateServer privateServer(const QCommandLineParser& parser, const Options& options) {
-    return PrivateServer(parser.isSet(options.datadir) ? parser.value(options.datadir)
-                                                       : PrivateServer::defaultDataFolder());
-}
 
 int start(PrivateServer server) {
     server.start();
-    err() << (server.startedServer() ? QStringLiteral("Server je spustený (proces %1).")
-                                     : QStringLiteral("Server už beží (proces %1)."))
-                 .arg(server.runningPid())
-          << Qt::endl;
-    out() << server.socketPath() << Qt::endl;
+    Console::err() << (server.startedServer() ? QStringLiteral("Server je spustený (proces %1).")
+                                              : QStringLiteral("Server už beží (proces %1)."))
+                          .arg(server.runningPid())
+                   << Qt::endl;
+    Console::out() << server.socketPath() << Qt::endl;
     return Success;
 }
 
@@ -110,20 +50,22 @@ int stop(PrivateServer server) {
     const bool running = server.isRunning();
     // Also clears a stale pid or socket when no server runs.
     server.stop();
-    err() << (running ? QStringLiteral("Server je zastavený.") : QStringLiteral("Server nebežal."))
-          << Qt::endl;
+    Console::err() << (running ? QStringLiteral("Server je zastavený.")
+                               : QStringLiteral("Server nebežal."))
+                   << Qt::endl;
     return Success;
 }
 
 int status(const PrivateServer& server) {
     if (!server.isRunning()) {
-        out() << QStringLiteral("Server pre %1 nebeží.").arg(server.dataFolder()) << Qt::endl;
+        Console::out() << QStringLiteral("Server pre %1 nebeží.").arg(server.dataFolder())
+                       << Qt::endl;
         return NotRunning;
     }
-    out() << QStringLiteral("Server pre %1 beží (proces %2, soket %3).")
-                 .arg(server.dataFolder(), QString::number(server.runningPid()),
-                      server.socketPath())
-          << Qt::endl;
+    Console::out() << QStringLiteral("Server pre %1 beží (proces %2, soket %3).")
+                          .arg(server.dataFolder(), QString::number(server.runningPid()),
+                               server.socketPath())
+                   << Qt::endl;
     return Success;
 }
 
@@ -138,46 +80,30 @@ SchemaInstaller::StatementProducer demoHerd(int cows, quint32 seed) {
             ++statements;
             if (clock.elapsed() - shownAt >= 1000) {
                 shownAt = clock.elapsed();
-                err() << QStringLiteral("\rDemo stádo: %1 príkazov, %2 s")
-                             .arg(statements)
-                             .arg(shownAt / 1000)
-                      << Qt::flush;
+                Console::err() << QStringLiteral("\rDemo stádo: %1 príkazov, %2 s")
+                                      .arg(statements)
+                                      .arg(shownAt / 1000)
+                               << Qt::flush;
             }
         });
         const double seconds = std::max(clock.elapsed(), qint64(1)) / 1000.0;
-        err() << QStringLiteral("\rDemo stádo: %1 kráv (%2 príkazov) za %3 s, %4 kráv/s.")
-                     .arg(cows)
-                     .arg(statements)
-                     .arg(seconds, 0, 'f', 1)
-                     .arg(cows / seconds, 0, 'f', 0)
-              << Qt::endl;
+        Console::err() << QStringLiteral("\rDemo stádo: %1 kráv (%2 príkazov) za %3 s, %4 kráv/s.")
+                              .arg(cows)
+                              .arg(statements)
+                              .arg(seconds, 0, 'f', 1)
+                              .arg(cows / seconds, 0, 'f', 0)
+                       << Qt::endl;
     };
 }
 
 int install(const QCommandLineParser& parser, const Options& options) {
     SchemaInstaller::StatementProducer contents;
     if (parser.isSet(options.demo))
-        contents =
-            demoHerd(int(number(parser, options.demo, 1, 10'000'000)),
-                     quint32(number(parser, options.seed, 0, std::numeric_limits<quint32>::max())));
+        contents = demoHerd(int(ConnectionOptions::number(parser, options.demo, 1, 10'000'000)),
+                            quint32(ConnectionOptions::number(
+                                parser, options.seed, 0, std::numeric_limits<quint32>::max())));
     std::optional<PrivateServer> server;
-    ConnectionSettings settings;
-    if (options.external(parser)) {
-        settings.socket = parser.value(options.socket);
-        settings.host = parser.value(options.host);
-        if (settings.usesSocket() && settings.socket.isEmpty())
-            settings.host = QStringLiteral("localhost");
-        if (parser.isSet(options.port))
-            settings.port = int(number(parser, options.port, 1, 65535));
-    } else {
-        server.emplace(privateServer(parser, options));
-        server->start();
-        settings.socket = server->socketPath();
-    }
-    if (parser.isSet(options.user))
-        settings.user = parser.value(options.user);
-    if (parser.isSet(options.password))
-        settings.password = parser.value(options.password);
+    const ConnectionSettings settings = options.connection.settings(parser, server);
 
     // A server this command started for itself is left as it was found: stopped.
     const auto stopOwnServer = [&] {
@@ -200,10 +126,10 @@ int install(const QCommandLineParser& parser, const Options& options) {
             .install(parser.isSet(options.replace) ? SchemaInstaller::IfExists::Replace
                                                    : SchemaInstaller::IfExists::Refuse,
                      contents);
-        err() << QStringLiteral("Databáza %1 je nainštalovaná (%2 s).")
-                     .arg(settings.database)
-                     .arg(clock.elapsed() / 1000.0, 0, 'f', 1)
-              << Qt::endl;
+        Console::err() << QStringLiteral("Databáza %1 je nainštalovaná (%2 s).")
+                              .arg(settings.database)
+                              .arg(clock.elapsed() / 1000.0, 0, 'f', 1)
+                       << Qt::endl;
     } catch (...) {
         try {
             stopOwnServer();
@@ -227,20 +153,18 @@ int run(const QCommandLineParser& parser, const Options& options) {
         (parser.isSet(options.demo) || parser.isSet(options.seed) || parser.isSet(options.replace)))
         throw UsageProblem(
             QStringLiteral("Voľby --demo, --seed a --replace patria k príkazu install."));
-    if (options.external(parser) && parser.isSet(options.datadir))
-        throw UsageProblem(QStringLiteral("Voľba --datadir patrí k súkromnému serveru, nie k "
-                                          "pripojeniu k inému serveru."));
-    if (!installing && options.external(parser))
+    options.connection.check(parser);
+    if (!installing && options.connection.external(parser))
         throw UsageProblem(QStringLiteral("Príkazy start, stop a status sa týkajú len súkromného "
                                           "servera; voľby pripojenia k nim nepatria."));
     if (installing)
         return install(parser, options);
     if (command == QStringLiteral("start"))
-        return start(privateServer(parser, options));
+        return start(options.connection.privateServer(parser));
     if (command == QStringLiteral("stop"))
-        return stop(privateServer(parser, options));
+        return stop(options.connection.privateServer(parser));
     if (command == QStringLiteral("status"))
-        return status(privateServer(parser, options));
+        return status(options.connection.privateServer(parser));
     throw UsageProblem(QStringLiteral("Neznámy príkaz %1.").arg(command));
 }
 
@@ -260,17 +184,17 @@ int main(int argc, char* argv[]) {
     parser.addVersionOption();
     parser.addPositionalArgument(QStringLiteral("príkaz"),
                                  QStringLiteral("start | stop | status | install"));
-    parser.addOptions({options.datadir, options.socket, options.host, options.port, options.user,
-                       options.password, options.demo, options.seed, options.replace});
+    parser.addOptions(options.connection.all());
+    parser.addOptions({options.demo, options.seed, options.replace});
     parser.process(application);
     try {
         return run(parser, options);
     } catch (const UsageProblem& problem) {
-        err() << problem.message() << Qt::endl
-              << QStringLiteral("Pomoc: tarvelin-db --help") << Qt::endl;
+        Console::err() << problem.message() << Qt::endl
+                       << QStringLiteral("Pomoc: tarvelin-db --help") << Qt::endl;
         return UsageError;
     } catch (const DatabaseError& error) {
-        err() << error.message() << Qt::endl;
+        Console::err() << error.message() << Qt::endl;
         return Failure;
     }
 }

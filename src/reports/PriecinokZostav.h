@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+
+/// Where the report project files live: the folder "reports" beside the program, unless the
+/// configuration file's key "Zostavy" of section "Aplikacia" names another one (a breeding
+/// organisation keeps its own layouts on a shared drive).
+class PriecinokZostav {
+public:
+    static QString cesta();
+    /// The full name of a project file in that folder.
+    static QString subor(const QString& meno);
+
+    static inline const QString kluc = QStringLiteral("Zostavy");
+};

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+
+class ReportProject;
+class TDataModuleTabulky;
+struct PolozkaKatalogu;
+struct StavZostav;
+
+/// Runs a report of the catalogue by the calling protocol: the selection into the parameter
+/// row, the report's queries opened, the project opened, "Copyright" and "Podnadpis" set, the
+/// report executed, the project and the queries closed. The menu handlers and the
+/// command-line runner go through it alike; where the pages go is the report system's affair.
+class TlacZostavy {
+public:
+    TlacZostavy(TDataModuleTabulky& tabulky, StavZostav& stav, QString copyright);
+
+    /// A database or engine failure propagates, and the rest of the protocol is skipped.
+    /// Throws std::logic_error for a report that is not available yet.
+    void tlac(const PolozkaKatalogu& polozka);
+
+    ReportProject& projekt(const PolozkaKatalogu& polozka) const;
+
+private:
+    TDataModuleTabulky& m_tabulky;
+    StavZostav& m_stav;
+    QString m_copyright;
+};

@@ -1,0 +1,11 @@
+#include "Console.h"
+
+QTextStream& Console::out() {
+    static QTextStream stream(stdout);
+    return stream;
+}
+
+QTextStream& Console::err() {
+    static QTextStream stream(stderr);
+    return stream;
+}

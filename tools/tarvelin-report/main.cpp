@@ -1,0 +1,258 @@
+// tarvelin-report: prints a bonitation report of the catalogue for an enterprise, herd or barn
+// into a PDF or RTF file without the main window, through the same preparation, statements,
+// queries and parameters as the menu. A breeding organisation runs it for many herds in turn.
+
+#include "app/DatabaseLocation.h"
+#include "cli/ConnectionOptions.h"
+#include "cli/Console.h"
+#include "cli/UsageProblem.h"
+#include "data/ConfigFile.h"
+#include "data/Connection.h"
+#include "data/DatabaseError.h"
+#include "engine/model/FileDestination.h"
+#include "engine/model/PageModel.h"
+#include "engine/model/ReportError.h"
+#include "reports/KatalogZostav.h"
+#include "reports/KodChovatela.h"
+#include "reports/MakerInfo.h"
+#include "reports/StavZostav.h"
+#include "reports/TDataModuleTabulky.h"
+#include "reports/TlacZostavy.h"
+
+#include <QCommandLineParser>
+#include <QDate>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QScopeGuard>
+#include <QSqlQuery>
+#include <QTextStream>
+#include <optional>
+
+namespace {
+
+enum ExitCode { Success = 0, Failure = 1, UsageError = 2 };
+
+struct Options {
+    ConnectionOptions connection;
+    QCommandLineOption list{QStringLiteral("list"), QStringLiteral("Vypíše zostavy katalógu.")};
+    QCommandLineOption code{QStringLiteral("code"),
+                            QStringLiteral("Kód podniku (6 číslic), chovu (8) alebo maštale (9)."),
+                            QStringLiteral("KÓD")};
+    QCommandLineOption daughters{QStringLiteral("daughters"),
+                                 QStringLiteral("Počet dcér pre zostavy 1.A a 1.B."),
+                                 QStringLiteral("N")};
+    QCommandLineOption period{
+        QStringLiteral("period"),
+        QStringLiteral("Kontrolné obdobie: --period OD DO (dátumy RRRR-MM-DD alebo D.M.RRRR)."),
+        QStringLiteral("OD DO")};
+    QCommandLineOption bounds{QStringLiteral("bounds"),
+                              QStringLiteral("Hranice mlieka v kg: --bounds OD DO."),
+                              QStringLiteral("OD DO")};
+    QCommandLineOption pdf{QStringLiteral("pdf"), QStringLiteral("Zapíše zostavu do súboru PDF."),
+                           QStringLiteral("súbor")};
+    QCommandLineOption rtf{QStringLiteral("rtf"), QStringLiteral("Zapíše zostavu do súboru RTF."),
+                           QStringLiteral("súbor")};
+};
+
+/// QCommandLineParser takes one value per option; --period and --bounds take two, so they are
+/// joined into one value before parsing.
+QStringList joinPairs(QStringList arguments, const Options& options) {
+    for (const QCommandLineOption* option : {&options.period, &options.bounds}) {
+        const QString name = QStringLiteral("--") + option->names().constFirst();
+        const qsizetype at = arguments.indexOf(name);
+        if (at < 0)
+            continue;
+        if (at + 2 >= arguments.size())
+            throw UsageProblem(QStringLiteral("Voľba %1 čaká dve hodnoty: OD DO.").arg(name));
+        arguments[at] =
+            name + QLatin1Char('=') + arguments[at + 1] + QLatin1Char('\n') + arguments[at + 2];
+        arguments.remove(at + 1, 2);
+    }
+    return arguments;
+}
+
+QStringList pair(const QCommandLineParser& parser, const QCommandLineOption& option) {
+    return parser.value(option).split(QLatin1Char('\n'));
+}
+
+QDate date(const QString& text) {
+    for (const QString& format : {QStringLiteral("yyyy-MM-dd"), QStringLiteral("d.M.yyyy")}) {
+        const QDate parsed = QDate::fromString(text.trimmed(), format);
+        if (parsed.isValid())
+            return parsed;
+    }
+    throw UsageProblem(QStringLiteral("Neplatný dátum %1.").arg(text));
+}
+
+int listReports() {
+    for (const PolozkaKatalogu& polozka : KatalogZostav::polozky()) {
+        if (!polozka.jeZostava())
+            continue;
+        Console::out() << polozka.kod.leftJustified(6) << polozka.popis.trimmed();
+        if (!polozka.dostupna)
+            Console::out() << QStringLiteral("  (zatiaľ nie je k dispozícii)");
+        Console::out() << Qt::endl;
+    }
+    return Success;
+}
+
+/// Counts the pages that reach the file, so that a report the project lacks, which the engine
+/// skips without a word, is reported as an error here.
+class CountingDestination : public ReportDestination {
+public:
+    CountingDestination(FileDestination::Format format, const QString& fileName)
+        : m_file(format, fileName) {}
+    void deliver(const PageModel& pages) override {
+        m_file.deliver(pages);
+        m_pages = pages.pageCount();
+    }
+    std::optional<int> pages() const { return m_pages; }
+
+private:
+    FileDestination m_file;
+    std::optional<int> m_pages;
+};
+
+/// The inputs the report dialogs would ask for, as the command line gives them.
+void applyInputs(const QCommandLineParser& parser, const Options& options, StavZostav& stav,
+                 Connection& connection) {
+    if (parser.isSet(options.daughters))
+        stav.ZadanyPocetDcer = int(ConnectionOptions::number(parser, options.daughters, 0, 9999));
+    if (parser.isSet(options.bounds)) {
+        const QStringList bounds = pair(parser, options.bounds);
+        for (const QString& bound : bounds) {
+            bool ok = false;
+            bound.toDouble(&ok);
+            if (!ok)
+                throw UsageProblem(QStringLiteral("Neplatná hranica mlieka %1.").arg(bound));
+        }
+        stav.HranicaOd = bounds[0];
+        stav.HranicaDo = bounds[1];
+    }
+    if (parser.isSet(options.period)) {
+        const QStringList period = pair(parser, options.period);
+        const QDate from = date(period[0]);
+        const QDate to = date(period[1]);
+        if (from > to)
+            throw UsageProblem(QStringLiteral("Obdobie sa končí skôr, ako sa začína."));
+        connection.execute(
+            QStringLiteral("UPDATE param SET kontrolne_obd_od = :od, kontrolne_obd_do = :do"),
+            {{QStringLiteral(":od"), from}, {QStringLiteral(":do"), to}});
+        stav.TextObdobia = QLocale().toString(from, QLocale::ShortFormat) + QStringLiteral(" - ") +
+                           QLocale().toString(to, QLocale::ShortFormat);
+    }
+}
+
+int printReport(const QCommandLineParser& parser, const Options& options) {
+    const QStringList arguments = parser.positionalArguments();
+    if (arguments.size() != 1)
+        throw UsageProblem(QStringLiteral("Zadajte jednu zostavu (zoznam: --list)."));
+    const PolozkaKatalogu* polozka = KatalogZostav::najdi(arguments.constFirst());
+    if (!polozka)
+        throw UsageProblem(
+            QStringLiteral("Zostava %1 v katalógu nie je (zoznam: --list).").arg(arguments[0]));
+    if (!parser.isSet(options.code))
+        throw UsageProblem(QStringLiteral("Chýba voľba --code (podnik, chov alebo maštaľ)."));
+    const QString code = parser.value(options.code);
+    if (!KodChovatela::jePlatny(code) || !QList<qsizetype>{6, 8, 9}.contains(code.size()))
+        throw UsageProblem(
+            QStringLiteral("Neplatný kód %1: čaká sa 6, 8 alebo 9 znakov.").arg(code));
+    if (parser.isSet(options.pdf) == parser.isSet(options.rtf))
+        throw UsageProblem(QStringLiteral("Zadajte práve jeden výstup: --pdf alebo --rtf."));
+    const bool pdf = parser.isSet(options.pdf);
+    const QString file =
+        QFileInfo(parser.value(pdf ? options.pdf : options.rtf)).absoluteFilePath();
+    options.connection.check(parser);
+    if (!polozka->dostupna) {
+        Console::err() << QStringLiteral("Zostava %1 zatiaľ nie je k dispozícii.").arg(polozka->kod)
+                       << Qt::endl;
+        return Failure;
+    }
+
+    // Without connection options the report reads the database the program is configured for.
+    std::optional<PrivateServer> server;
+    std::optional<DatabaseLocation> location;
+    ConnectionSettings settings;
+    if (options.connection.given(parser)) {
+        settings = options.connection.settings(parser, server);
+    } else {
+        location.emplace(DatabaseLocation::fromConfig());
+        settings = location->prepare();
+    }
+    // A server started for this report alone is left as it was found: stopped.
+    const auto releaseServer = qScopeGuard([&] {
+        if (server && server->startedServer())
+            server->stop();
+        if (location)
+            location->release();
+    });
+    int result = Failure;
+    {
+        Connection connection(settings);
+        TDataModuleTabulky tabulky(&connection);
+        StavZostav stav;
+        stav.KodVyberu = code;
+        stav.KodPodniku = code.left(6);
+        applyInputs(parser, options, stav, connection);
+        const auto destination = std::make_shared<CountingDestination>(
+            pdf ? FileDestination::Format::Pdf : FileDestination::Format::Rtf, file);
+        tabulky.RvSystemTabulky.setDestination(destination);
+        TlacZostavy tlac(tabulky, stav, MakerInfo::copyrightLine());
+        tlac.tlac(*polozka);
+        if (destination->pages()) {
+            Console::err() << QStringLiteral("Zostava %1: %2 strán → %3")
+                                  .arg(polozka->kod)
+                                  .arg(*destination->pages())
+                                  .arg(file)
+                           << Qt::endl;
+            result = Success;
+        } else {
+            Console::err() << QStringLiteral("Projekt %1 neobsahuje zostavu %2.")
+                                  .arg(tlac.projekt(*polozka).fileName(), polozka->zostava)
+                           << Qt::endl;
+        }
+    }
+    return result;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    // Reports are laid out with real fonts but need no screen.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication application(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("tarvelin-report"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(TARVELIN_VERSION));
+    ConfigFile::useFileOf(QStringLiteral("tarvelin"));
+
+    const Options options;
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Vytlačí bonitačnú zostavu programu Tarvelin pre podnik, chov alebo "
+                       "maštaľ do súboru PDF alebo RTF."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addPositionalArgument(QStringLiteral("zostava"),
+                                 QStringLiteral("Kód zostavy z katalógu, napr. 2, 5A, 9.D."));
+    parser.addOptions({options.list, options.code, options.daughters, options.period,
+                       options.bounds, options.pdf, options.rtf});
+    parser.addOptions(options.connection.all());
+    try {
+        parser.process(joinPairs(application.arguments(), options));
+        if (parser.isSet(options.list))
+            return listReports();
+        return printReport(parser, options);
+    } catch (const UsageProblem& problem) {
+        Console::err() << problem.message() << Qt::endl
+                       << QStringLiteral("Pomoc: tarvelin-report --help") << Qt::endl;
+        return UsageError;
+    } catch (const DatabaseError& error) {
+        Console::err() << error.message() << Qt::endl;
+    } catch (const ReportError& error) {
+        Console::err() << error.message() << Qt::endl;
+    } catch (const std::exception& error) {
+        Console::err() << QString::fromUtf8(error.what()) << Qt::endl;
+    }
+    return Failure;
+}
