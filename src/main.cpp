@@ -1,8 +1,12 @@
 #include "app/StartupSequence.h"
 #include "widgets/GuardedApplication.h"
 
+#include <QLocale>
+
 int main(int argc, char* argv[]) {
     GuardedApplication application(argc, argv);
     application.setApplicationName(QStringLiteral("tarvelin"));
+    // Dates and numbers read as a Slovak breeder writes them, whatever the desktop's language.
+    QLocale::setDefault(QLocale(QLocale::Slovak, QLocale::Slovakia));
     return StartupSequence().run();
 }

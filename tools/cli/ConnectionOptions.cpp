@@ -3,7 +3,7 @@
 #include "UsageProblem.h"
 
 QList<QCommandLineOption> ConnectionOptions::all() const {
-    return {datadir, socket, host, port, user, password};
+    return {datadir, socket, host, port, user, password, database};
 }
 
 bool ConnectionOptions::external(const QCommandLineParser& parser) const {
@@ -47,6 +47,8 @@ ConnectionSettings ConnectionOptions::settings(const QCommandLineParser& parser,
         settings.user = parser.value(user);
     if (parser.isSet(password))
         settings.password = parser.value(password);
+    if (parser.isSet(database))
+        settings.database = parser.value(database);
     return settings;
 }
 

@@ -8,8 +8,8 @@
 #include <optional>
 
 /// The command-line options that name a database server, shared by the command-line tools: the
-/// data folder of a private server, or the socket or host and port of another server, and the
-/// login.
+/// data folder of a private server, or the socket or host and port of another server, the
+/// login and the database.
 class ConnectionOptions {
 public:
     QList<QCommandLineOption> all() const;
@@ -49,6 +49,9 @@ public:
     const QCommandLineOption user{QStringLiteral("user"),
                                   QStringLiteral("Používateľ databázy (predvolený: root)."),
                                   QStringLiteral("meno")};
+    const QCommandLineOption database{QStringLiteral("database"),
+                                      QStringLiteral("Názov databázy (predvolený: wtarvelinhd)."),
+                                      QStringLiteral("názov")};
     const QCommandLineOption password{
         QStringLiteral("password"),
         QStringLiteral("Heslo používateľa databázy (predvolené: heslo programu)."),

@@ -62,7 +62,10 @@ QStringList joinPairs(QStringList arguments, const Options& options) {
         const qsizetype at = arguments.indexOf(name);
         if (at < 0)
             continue;
-        if (at + 2 >= arguments.size())
+        const auto isValue = [&](qsizetype i) {
+            return i < arguments.size() && !arguments[i].startsWith(QStringLiteral("--"));
+        };
+        if (!isValue(at + 1) || !isValue(at + 2))
             throw UsageProblem(QStringLiteral("Voľba %1 čaká dve hodnoty: OD DO.").arg(name));
         arguments[at] =
             name + QLatin1Char('=') + arguments[at + 1] + QLatin1Char('\n') + arguments[at + 2];
@@ -225,6 +228,8 @@ int main(int argc, char* argv[]) {
     QCoreApplication::setApplicationName(QStringLiteral("tarvelin-report"));
     QCoreApplication::setApplicationVersion(QStringLiteral(TARVELIN_VERSION));
     ConfigFile::useFileOf(QStringLiteral("tarvelin"));
+    // The reports print dates and numbers as the program does, whatever the shell's language.
+    QLocale::setDefault(QLocale(QLocale::Slovak, QLocale::Slovakia));
 
     const Options options;
     QCommandLineParser parser;
