@@ -6,8 +6,7 @@
 struct FieldDef;
 
 /// Turns field values into the text grids, edits and reports show: numbers through a display
-/// pattern ("#" optional digit, "0" required digit, "." the decimal point shown with the
-/// locale's separator), dates in the locale's short format. Always through QLocale().
+/// pattern (see NumberFormat), dates in the locale's short format. Always through QLocale().
 class DisplayFormat {
 public:
     static QString formatNumber(double value, const QString& pattern);

@@ -1,6 +1,6 @@
 #include "LayoutContext.h"
 
-#include "NumberFormat.h"
+#include "data/NumberFormat.h"
 #include "ReportDataSet.h"
 #include "ReportDefinition.h"
 #include "ReportError.h"
