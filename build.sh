@@ -15,7 +15,7 @@ esac
 
 packages=(cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-charts-dev libqt6sql6-mysql libgl1-mesa-dev libxlsxwriter-dev
-    mariadb-server mariadb-client fonts-dejavu-core xdg-utils)
+    mariadb-server mariadb-client fonts-dejavu-core xdg-utils poppler-utils)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing+=("$p")
