@@ -43,6 +43,9 @@ ConnectionSettings DatabaseLocation::prepare() {
         installer.install(
             SchemaInstaller::IfExists::Refuse,
             [&demo](const SchemaInstaller::StatementSink& sink) { demo.generate(sink); });
+    } else {
+        // A database of an older program gets the report relations added since.
+        installer.upgrade();
     }
     return settings;
 }

@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QSet>
 #include <QSqlQuery>
 
 namespace {
@@ -28,6 +29,33 @@ bool exists(Connection& server, const QString& name) {
         server.execute(QStringLiteral("SELECT SCHEMA_NAME FROM information_schema.SCHEMATA "
                                       "WHERE SCHEMA_NAME = :Nazov"),
                        {{QStringLiteral("Nazov"), name}});
+    return found.next();
+}
+
+const QString recordTable = QStringLiteral("skripty_schemy");
+
+// The scripts every database had before they were recorded.
+const QStringList firstRelease = {QStringLiteral("010_tables.sql"), QStringLiteral("011_codes.sql"),
+                                  QStringLiteral("020_views.sql"), QStringLiteral("090_param.sql")};
+
+void createRecordTable(Connection& connection) {
+    connection.executeDirect(QStringLiteral("CREATE TABLE IF NOT EXISTS ") + recordTable +
+                             QStringLiteral(" (skript VARCHAR(100) NOT NULL, nainstalovany "
+                                            "DATETIME NOT NULL, PRIMARY KEY (skript)) "
+                                            "ENGINE=InnoDB DEFAULT CHARSET=utf8mb4"));
+}
+
+void record(Connection& connection, const QString& script) {
+    connection.execute(QStringLiteral("INSERT INTO ") + recordTable +
+                           QStringLiteral(" (skript, nainstalovany) VALUES (:Skript, now())"),
+                       {{QStringLiteral("Skript"), script}});
+}
+
+bool tableExists(Connection& connection, const QString& table) {
+    QSqlQuery found = connection.execute(
+        QStringLiteral("SELECT TABLE_NAME FROM information_schema.TABLES WHERE TABLE_SCHEMA = "
+                       "database() AND TABLE_NAME = :Tabulka"),
+        {{QStringLiteral("Tabulka"), table}});
     return found.next();
 }
 
@@ -84,14 +112,7 @@ bool SchemaInstaller::databaseExists() const {
 
 void SchemaInstaller::install(IfExists ifExists, const StatementProducer& contents) {
     const QString name = databaseName();
-    const QDir folder(m_sqlFolder);
-    QStringList files;
-    for (const QString& file :
-         folder.entryList({QStringLiteral("*.sql")}, QDir::Files | QDir::Readable, QDir::Name))
-        files << folder.filePath(file);
-    if (files.isEmpty())
-        throw DatabaseError(
-            QStringLiteral("V priečinku %1 nie sú skripty databázy (*.sql).").arg(m_sqlFolder));
+    const QStringList files = scriptFiles();
 
     const QString identifier = QLatin1Char('`') + name + QLatin1Char('`');
     {
@@ -108,6 +129,7 @@ void SchemaInstaller::install(IfExists ifExists, const StatementProducer& conten
                              QStringLiteral(" CHARACTER SET utf8mb4 COLLATE utf8mb4_unicode_ci"));
     }
     try {
+        createRecordTable(m_connection);
         runScripts(files);
         if (contents)
             load(contents);
@@ -121,6 +143,27 @@ void SchemaInstaller::install(IfExists ifExists, const StatementProducer& conten
         }
         throw;
     }
+}
+
+QStringList SchemaInstaller::upgrade() {
+    const bool recorded = tableExists(m_connection, recordTable);
+    createRecordTable(m_connection);
+    if (!recorded)
+        for (const QString& script : firstRelease)
+            record(m_connection, script);
+    QSet<QString> done;
+    QSqlQuery had = m_connection.execute(QStringLiteral("SELECT skript FROM ") + recordTable);
+    while (had.next())
+        done.insert(had.value(0).toString());
+    QStringList missing;
+    for (const QString& file : scriptFiles())
+        if (!done.contains(QFileInfo(file).fileName()))
+            missing << file;
+    runScripts(missing);
+    QStringList names;
+    for (const QString& file : missing)
+        names << QFileInfo(file).fileName();
+    return names;
 }
 
 qint64 SchemaInstaller::load(const StatementProducer& producer) {
@@ -163,6 +206,18 @@ QString SchemaInstaller::databaseName() const {
     return name;
 }
 
+QStringList SchemaInstaller::scriptFiles() const {
+    const QDir folder(m_sqlFolder);
+    QStringList files;
+    for (const QString& file :
+         folder.entryList({QStringLiteral("*.sql")}, QDir::Files | QDir::Readable, QDir::Name))
+        files << folder.filePath(file);
+    if (files.isEmpty())
+        throw DatabaseError(
+            QStringLiteral("V priečinku %1 nie sú skripty databázy (*.sql).").arg(m_sqlFolder));
+    return files;
+}
+
 void SchemaInstaller::runScripts(const QStringList& files) {
     for (const QString& path : files) {
         QFile file(path);
@@ -179,5 +234,6 @@ void SchemaInstaller::runScripts(const QStringList& files) {
                                              QString::number(statement.line), error.message()));
             }
         }
+        record(m_connection, QFileInfo(path).fileName());
     }
 }

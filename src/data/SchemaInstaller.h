@@ -9,7 +9,8 @@ class Connection;
 /// Creates the program's database on a server, loads the schema scripts of the sql folder into
 /// it and fills it with statements from a producer such as the demo herd. It never drops an
 /// existing database unless told to replace it, and a failed installation leaves no database
-/// behind.
+/// behind. The database records the scripts it was given (table skripty_schemy), so that a
+/// newer program brings an older database up to date with the scripts added since.
 ///
 /// The database is the one the connection's settings name. Failures throw DatabaseError.
 class SchemaInstaller {
@@ -40,11 +41,17 @@ public:
     /// the producer emits, if one is given.
     void install(IfExists ifExists, const StatementProducer& contents = {});
 
+    /// Runs the scripts of the sql folder that the existing database has not had yet, in name
+    /// order, and returns their names. A database from before the scripts were recorded counts
+    /// as having had those of the first release.
+    QStringList upgrade();
+
     /// Runs every statement the producer emits, committed in batches. Returns their number.
     qint64 load(const StatementProducer& producer);
 
 private:
     QString databaseName() const;
+    QStringList scriptFiles() const;
     void runScripts(const QStringList& files);
 
     Connection& m_connection;

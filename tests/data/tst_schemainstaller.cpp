@@ -178,6 +178,38 @@ private Q_SLOTS:
         QCOMPARE(value(other, QStringLiteral("SELECT COUNT(*) FROM kravy")).toInt(), 1235);
     }
 
+    void upgradeAddsOnlyTheNewScripts() {
+        QTemporaryDir sql;
+        writeSchema(sql.path());
+        Connection connection(m_settings);
+        SchemaInstaller installer(connection, sql.path());
+        installer.install(SchemaInstaller::IfExists::Replace);
+        QCOMPARE(installer.upgrade(), QStringList());
+
+        writeFile(sql.filePath(QStringLiteral("030_zostavy.sql")),
+                  "CREATE VIEW pocet AS SELECT count(*) AS n FROM kravy;\n");
+        QCOMPARE(installer.upgrade(), QStringList{QStringLiteral("030_zostavy.sql")});
+        QCOMPARE(value(connection, QStringLiteral("SELECT n FROM pocet")).toInt(), 1);
+        QCOMPARE(installer.upgrade(), QStringList());
+    }
+
+    void databaseFromBeforeTheRecordGetsTheLaterScripts() {
+        // The first release's scripts by name, and one added later.
+        QTemporaryDir sql;
+        writeFile(sql.filePath(QStringLiteral("010_tables.sql")),
+                  "CREATE TABLE kravy (id INT PRIMARY KEY);\n");
+        writeFile(sql.filePath(QStringLiteral("030_zostavy.sql")),
+                  "CREATE VIEW pocet AS SELECT count(*) AS n FROM kravy;\n");
+        Connection connection(m_settings);
+        SchemaInstaller installer(connection, sql.path());
+        installer.install(SchemaInstaller::IfExists::Replace);
+        connection.executeDirect(QStringLiteral("DROP VIEW pocet"));
+        connection.executeDirect(QStringLiteral("DROP TABLE skripty_schemy"));
+
+        QCOMPARE(installer.upgrade(), QStringList{QStringLiteral("030_zostavy.sql")});
+        QCOMPARE(value(connection, QStringLiteral("SELECT n FROM pocet")).toInt(), 0);
+    }
+
     void cleanupTestCase() {
         Connection server(TestDatabase::serverSettings());
         server.executeDirect(QStringLiteral("DROP DATABASE IF EXISTS ") + m_settings.database);

@@ -15,6 +15,7 @@
 #include <QElapsedTimer>
 #include <QTextStream>
 #include <algorithm>
+#include <functional>
 #include <limits>
 #include <optional>
 
@@ -96,16 +97,14 @@ SchemaInstaller::StatementProducer demoHerd(int cows, quint32 seed) {
     };
 }
 
-int install(const QCommandLineParser& parser, const Options& options) {
-    SchemaInstaller::StatementProducer contents;
-    if (parser.isSet(options.demo))
-        contents = demoHerd(int(ConnectionOptions::number(parser, options.demo, 1, 10'000'000)),
-                            quint32(ConnectionOptions::number(
-                                parser, options.seed, 0, std::numeric_limits<quint32>::max())));
+using DatabaseAction = std::function<void(Connection& connection)>;
+
+// Runs the action on the database the options name. A server this command started for itself
+// is left as it was found: stopped.
+int onDatabase(const QCommandLineParser& parser, const Options& options,
+               const DatabaseAction& action) {
     std::optional<PrivateServer> server;
     const ConnectionSettings settings = options.connection.settings(parser, server);
-
-    // A server this command started for itself is left as it was found: stopped.
     const auto stopOwnServer = [&] {
         if (server && server->startedServer())
             server->stop();
@@ -120,21 +119,12 @@ int install(const QCommandLineParser& parser, const Options& options) {
                                     .arg(error.message()));
         }
         Connection connection(settings);
-        QElapsedTimer clock;
-        clock.start();
-        SchemaInstaller(connection)
-            .install(parser.isSet(options.replace) ? SchemaInstaller::IfExists::Replace
-                                                   : SchemaInstaller::IfExists::Refuse,
-                     contents);
-        Console::err() << QStringLiteral("Databáza %1 je nainštalovaná (%2 s).")
-                              .arg(settings.database)
-                              .arg(clock.elapsed() / 1000.0, 0, 'f', 1)
-                       << Qt::endl;
+        action(connection);
     } catch (...) {
         try {
             stopOwnServer();
         } catch (const DatabaseError&) {
-            // The installation's failure is the one to report.
+            // The command's failure is the one to report.
         }
         throw;
     }
@@ -142,23 +132,58 @@ int install(const QCommandLineParser& parser, const Options& options) {
     return Success;
 }
 
+int install(const QCommandLineParser& parser, const Options& options) {
+    SchemaInstaller::StatementProducer contents;
+    if (parser.isSet(options.demo))
+        contents = demoHerd(int(ConnectionOptions::number(parser, options.demo, 1, 10'000'000)),
+                            quint32(ConnectionOptions::number(
+                                parser, options.seed, 0, std::numeric_limits<quint32>::max())));
+    return onDatabase(parser, options, [&](Connection& connection) {
+        QElapsedTimer clock;
+        clock.start();
+        SchemaInstaller(connection)
+            .install(parser.isSet(options.replace) ? SchemaInstaller::IfExists::Replace
+                                                   : SchemaInstaller::IfExists::Refuse,
+                     contents);
+        Console::err() << QStringLiteral("Databáza %1 je nainštalovaná (%2 s).")
+                              .arg(connection.settings().database)
+                              .arg(clock.elapsed() / 1000.0, 0, 'f', 1)
+                       << Qt::endl;
+    });
+}
+
+int upgrade(const QCommandLineParser& parser, const Options& options) {
+    return onDatabase(parser, options, [](Connection& connection) {
+        const QStringList scripts = SchemaInstaller(connection).upgrade();
+        Console::err()
+            << (scripts.isEmpty()
+                    ? QStringLiteral("Databáza %1 je aktuálna.").arg(connection.settings().database)
+                    : QStringLiteral("Databáza %1 dostala skripty %2.")
+                          .arg(connection.settings().database, scripts.join(QStringLiteral(", "))))
+            << Qt::endl;
+    });
+}
+
 int run(const QCommandLineParser& parser, const Options& options) {
     const QStringList arguments = parser.positionalArguments();
     if (arguments.size() != 1)
         throw UsageProblem(
-            QStringLiteral("Zadajte jeden príkaz: start, stop, status alebo install."));
+            QStringLiteral("Zadajte jeden príkaz: start, stop, status, install alebo upgrade."));
     const QString command = arguments.constFirst();
     const bool installing = command == QStringLiteral("install");
+    const bool upgrading = command == QStringLiteral("upgrade");
     if (!installing &&
         (parser.isSet(options.demo) || parser.isSet(options.seed) || parser.isSet(options.replace)))
         throw UsageProblem(
             QStringLiteral("Voľby --demo, --seed a --replace patria k príkazu install."));
     options.connection.check(parser);
-    if (!installing && options.connection.external(parser))
+    if (!installing && !upgrading && options.connection.external(parser))
         throw UsageProblem(QStringLiteral("Príkazy start, stop a status sa týkajú len súkromného "
                                           "servera; voľby pripojenia k nim nepatria."));
     if (installing)
         return install(parser, options);
+    if (upgrading)
+        return upgrade(parser, options);
     if (command == QStringLiteral("start"))
         return start(options.connection.privateServer(parser));
     if (command == QStringLiteral("stop"))
@@ -177,13 +202,14 @@ int main(int argc, char* argv[]) {
 
     const Options options;
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Spúšťa, zastavuje a zisťuje súkromný databázový server programu Tarvelin "
-                       "a inštaluje databázu wtarvelinhd (na súkromný alebo iný server)."));
+    parser.setApplicationDescription(QStringLiteral(
+        "Spúšťa, zastavuje a zisťuje súkromný databázový server programu Tarvelin "
+        "a inštaluje databázu wtarvelinhd (na súkromný alebo iný server) alebo ju dopĺňa "
+        "skriptami novšej verzie (upgrade)."));
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addPositionalArgument(QStringLiteral("príkaz"),
-                                 QStringLiteral("start | stop | status | install"));
+                                 QStringLiteral("start | stop | status | install | upgrade"));
     parser.addOptions(options.connection.all());
     parser.addOptions({options.demo, options.seed, options.replace});
     parser.process(application);
