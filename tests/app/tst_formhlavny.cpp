@@ -5,11 +5,14 @@
 #include "common/TestDatabase.h"
 #include "data/ConfigFile.h"
 #include "data/TDataModuleHlavny.h"
+#include "reports/TDataModuleTabulky.h"
 #include "widgets/ScriptedDialogService.h"
 #include "widgets/StatusPanelBar.h"
 
 #include <QAction>
+#include <QDialog>
 #include <QFile>
+#include <QMenu>
 #include <QMenuBar>
 #include <QSettings>
 #include <QSignalSpy>
@@ -180,6 +183,92 @@ private Q_SLOTS:
         QCOMPARE(okno->StatusBarHlavny->panelWidth(1), 150);
         QCOMPARE(okno->StatusBarHlavny->panelWidth(2), 150);
         QCOMPARE(okno->StatusBarHlavny->panelWidth(0), width - 300);
+    }
+
+    void bonitationMenuAsDesigned_data() {
+        QTest::addColumn<QString>("component");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<bool>("enabled");
+        QTest::newRow("report") << "SubMenuItemTab2"
+                                << "(2) Prehľad o zložení stáda žijúcich kráv" << true;
+        QTest::newRow("in a submenu") << "SubSubMenuItemTab5A1"
+                                      << "5A1 Kravy - slovenské strakaté" << true;
+        QTest::newRow("disabled") << "SubSubMenuItemTab4Graf"
+                                  << "(4.B) Graf" << false;
+        QTest::newRow("disabled submenu") << "SubSubMenuItemTab6Graf"
+                                          << "Graf" << false;
+        QTest::newRow("in a disabled submenu") << "SubSubSubMenuItemTab6GrafB"
+                                               << "(6.D) Podľa bielkoviny" << false;
+        QTest::newRow("third level") << "SubSubSubMenuItemTab11A"
+                                     << " Zostava" << true;
+        QTest::newRow("last") << "SubMenuItemTab22"
+                              << "(22) Plemenná skladba jalovíc v KUHD" << true;
+    }
+    void bonitationMenuAsDesigned() {
+        QFETCH(QString, component);
+        QFETCH(QString, caption);
+        QFETCH(bool, enabled);
+        auto startup = started();
+        TFormHlavny* okno = startup->instances().FormHlavny;
+        auto* action = okno->MenuItemBonitacneZostavy->findChild<QAction*>(component);
+        QVERIFY(action);
+        QCOMPARE(action->text(), caption);
+        QCOMPARE(action->isEnabled(), enabled);
+
+        QStringList top;
+        for (QAction* item : okno->MenuItemBonitacneZostavy->actions())
+            top << item->text().left(4);
+        QCOMPARE(top, (QStringList{"(1) ", "(2) ", "(4) ", "(5) ", "(6) ", "(7) ", "(8) ", "(9) ",
+                                   "(10)", "(11)", "(12)", "(13)", "(15)", "(16)", "(17)", "(18)",
+                                   "(19)", "(21)", "(22)"}));
+    }
+
+    void reportNotYetBuiltSaysSo() {
+        ScriptedDialogService dialogs;
+        auto startup = started();
+        TFormHlavny* okno = startup->instances().FormHlavny;
+        QSignalSpy sent(startup->instances().DataModuleHlavny->ADOConnectionTarvelin,
+                        &Connection::statementSent);
+        okno->MenuItemBonitacneZostavy->findChild<QAction*>(QStringLiteral("SubSubMenuItemTab7A"))
+            ->trigger();
+        QCOMPARE(dialogs.interactions().size(), 1);
+        QCOMPARE(dialogs.interactions()[0].icon, DialogService::Icon::Information);
+        QCOMPARE(dialogs.interactions()[0].text,
+                 QStringLiteral("Zostava „(7.A) Za posledné uzatvorené laktácie“ zatiaľ nie je k "
+                                "dispozícii."));
+        QCOMPARE(sent.size(), 0);
+    }
+
+    void reportRunsThroughTheSetupDialog_data() {
+        QTest::addColumn<QString>("folder");
+        QTest::addColumn<int>("interactions");
+        QTest::newRow("cancelled") << QString() << 1;
+        QTest::newRow("missing project") << QStringLiteral("/nonexistent") << 1;
+    }
+    void reportRunsThroughTheSetupDialog() {
+        QFETCH(QString, folder);
+        QFETCH(int, interactions);
+        if (!folder.isEmpty())
+            ConfigFile::write(ConfigFile::aplikacia, QStringLiteral("Zostavy"), folder);
+        ScriptedDialogService dialogs;
+        auto startup = started();
+        TFormHlavny* okno = startup->instances().FormHlavny;
+        okno->show();
+        if (folder.isEmpty())
+            dialogs.answerModal(QDialog::Rejected);
+        okno->MenuItemBonitacneZostavy->findChild<QAction*>(QStringLiteral("SubSubmenuItemTab9D"))
+            ->trigger();
+        QCOMPARE(dialogs.interactions().size(), interactions);
+        if (folder.isEmpty()) {
+            // The setup dialog was offered and cancelled: nothing printed, the query closed.
+            QCOMPARE(dialogs.interactions()[0].kind, ScriptedDialogService::Kind::Modal);
+            QVERIFY(!startup->instances().DataModuleTabulky->ADOQueryTabulka9d->isOpen());
+        } else {
+            QCOMPARE(dialogs.interactions()[0].icon, DialogService::Icon::Error);
+            QVERIFY2(dialogs.interactions()[0].text.contains(
+                         QStringLiteral("/nonexistent/Tabulky2.rav")),
+                     qPrintable(dialogs.interactions()[0].text));
+        }
     }
 
     void cleanupTestCase() {

@@ -1,0 +1,107 @@
+#include "PoliaZostavy.h"
+#include "engine/model/PageDefinition.h"
+#include "engine/model/ProjectDefinition.h"
+#include "engine/model/ProjectReader.h"
+#include "engine/model/RegionDefinition.h"
+#include "engine/model/ReportDefinition.h"
+#include "engine/model/TextComponent.h"
+
+#include <QTest>
+#include <memory>
+
+/// The report projects the program ships: they load, hold the reports the menu runs under their
+/// names, read the connections the report data module publishes, print the common parameters,
+/// and keep every printed box on the paper and clear of its neighbours.
+class TestProjektyZostav final : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void zostavy_data() {
+        QTest::addColumn<QString>("subor");
+        QTest::addColumn<QString>("zostava");
+        QTest::addColumn<QStringList>("spojenia");
+
+        const QString hlavicka = QStringLiteral("RvDataSetConnectionHlavicka");
+        QTest::newRow("2") << "Tabulky.rav"
+                           << "ReportTabulka2"
+                           << QStringList{hlavicka, QStringLiteral("RvDataSetTabulka2")};
+        QTest::newRow("5A") << "Tabulky.rav"
+                            << "ReportTabulka5"
+                            << QStringList{hlavicka, QStringLiteral("RvDataSetTabulka5")};
+        QTest::newRow("5A1-5A6") << "Tabulky.rav"
+                                 << "ReportTabulka5Kravy"
+                                 << QStringList{hlavicka, QStringLiteral("RvDataSetTabulka5kravy")};
+        QTest::newRow("9.D") << "Tabulky2.rav"
+                             << "ReportTabulka9D"
+                             << QStringList{hlavicka, QStringLiteral("RvDataSetTabulka9d")};
+    }
+
+    void zostavy() {
+        QFETCH(QString, subor);
+        QFETCH(QString, zostava);
+        QFETCH(QStringList, spojenia);
+
+        const std::unique_ptr<ProjectDefinition> project =
+            ProjectReader::readFile(QStringLiteral(TARVELIN_REPORTS_DIR "/") + subor);
+        const ReportDefinition* report = project->findReport(zostava);
+        QVERIFY2(report, qPrintable(zostava));
+
+        QStringList read = PoliaZostavy::citane(*project, *report).keys();
+        read.sort();
+        spojenia.sort();
+        QCOMPARE(read, spojenia);
+
+        QString printed;
+        for (const auto& page : report->pages())
+            for (const ReportComponent* component : page->components())
+                if (component->kind() == ReportComponent::Kind::Text)
+                    printed += static_cast<const TextComponent*>(component)->text();
+        for (const char* parameter : {"Copyright", "Podnadpis"}) {
+            QVERIFY(report->hasParameter(QLatin1String(parameter)));
+            QVERIFY2(printed.contains(QStringLiteral("{%1}").arg(QLatin1String(parameter))),
+                     parameter);
+        }
+
+        const PageSetup& setup = report->pageSetup();
+        const double width =
+            setup.sheetSizeInPoints(project->pointsPerUnit()).width() / project->pointsPerUnit() -
+            setup.margins().left() - setup.margins().right();
+        for (const auto& page : report->pages())
+            for (const auto& region : page->regions())
+                for (const auto& band : region->bands())
+                    verifyBand(*band, width);
+    }
+
+private:
+    static bool isTextual(const ReportComponent& component) {
+        return component.kind() == ReportComponent::Kind::Text ||
+               component.kind() == ReportComponent::Kind::DataText ||
+               component.kind() == ReportComponent::Kind::Total;
+    }
+
+    // Texts are cut where their box ends, so a box past the margin or over its neighbour
+    // loses or hides digits on paper.
+    static void verifyBand(const BandDefinition& band, double width) {
+        const auto& components = band.components();
+        for (std::size_t i = 0; i < components.size(); ++i) {
+            const ReportComponent& a = *components[i];
+            const QString where = band.name() + QLatin1Char('.') + a.name();
+            QVERIFY2(a.left() + a.width() <= width + 0.001, qPrintable(where));
+            QVERIFY2(band.height() == 0 || a.top() + a.height() <= band.height() + 0.001,
+                     qPrintable(where));
+            if (!isTextual(a))
+                continue;
+            for (std::size_t j = i + 1; j < components.size(); ++j) {
+                const ReportComponent& b = *components[j];
+                const bool overlap = isTextual(b) && a.left() < b.left() + b.width() &&
+                                     b.left() < a.left() + a.width() &&
+                                     a.top() < b.top() + b.height() &&
+                                     b.top() < a.top() + a.height();
+                QVERIFY2(!overlap, qPrintable(where + QStringLiteral(" / ") + b.name()));
+            }
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(TestProjektyZostav)
+#include "tst_projektyzostav.moc"

@@ -1,0 +1,132 @@
+#include "common/TestDatabase.h"
+
+#include <QCoreApplication>
+#include <QProcess>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <QTest>
+#include <memory>
+
+/// The command-line report runner as a breeding organisation scripts it: exit codes, messages,
+/// and files whose text shows the report of the chosen herd.
+class TestTarvelinReport final : public QObject {
+    Q_OBJECT
+
+private:
+    struct Result {
+        int exitCode;
+        QString err;
+        QString out;
+    };
+
+    Result run(const QStringList& arguments) {
+        const ConnectionSettings settings = m_db->settings();
+        QProcess process;
+        process.start(QCoreApplication::applicationDirPath() + QStringLiteral("/tarvelin-report"),
+                      arguments + QStringList{QStringLiteral("--socket"), settings.socket,
+                                              QStringLiteral("--user"), settings.user,
+                                              QStringLiteral("--password"), settings.password,
+                                              QStringLiteral("--database"), settings.database});
+        if (!process.waitForFinished(120'000))
+            return {-1, QStringLiteral("timeout"), {}};
+        return {process.exitCode(), QString::fromUtf8(process.readAllStandardError()),
+                QString::fromUtf8(process.readAllStandardOutput())};
+    }
+
+    static QString pdfText(const QString& file) {
+        QProcess pdftotext;
+        pdftotext.start(QStringLiteral("pdftotext"),
+                        {QStringLiteral("-layout"), file, QStringLiteral("-")});
+        pdftotext.waitForFinished();
+        return QString::fromUtf8(pdftotext.readAllStandardOutput());
+    }
+
+private Q_SLOTS:
+    void initTestCase() {
+        m_db = std::make_unique<TestDatabase>(QStringLiteral("tarvelinreport"));
+        m_db->loadDemo(80, 7);
+        QVERIFY(m_dir.isValid());
+    }
+
+    void refusals_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("message");
+        const QString pdf = QStringLiteral("/nonexistent-folder/x.pdf");
+        QTest::newRow("unknown report")
+            << QStringList{"99", "--code", "208123", "--pdf", pdf} << 2 << "v katalógu nie je";
+        QTest::newRow("no code") << QStringList{"9.D", "--pdf", pdf} << 2 << "--code";
+        QTest::newRow("code with a quote")
+            << QStringList{"9.D", "--code", "2081'3", "--pdf", pdf} << 2 << "Neplatný kód";
+        QTest::newRow("code of 7 digits")
+            << QStringList{"9.D", "--code", "2081230", "--pdf", pdf} << 2 << "Neplatný kód";
+        QTest::newRow("two outputs")
+            << QStringList{"9.D", "--code", "208123", "--pdf", pdf, "--rtf", pdf} << 2
+            << "práve jeden výstup";
+        QTest::newRow("bounds without a second value")
+            << QStringList{"9.D", "--code", "208123", "--pdf", pdf, "--bounds", "5000"} << 2
+            << "dve hodnoty";
+        QTest::newRow("not built yet") << QStringList{"7.A", "--code", "208123", "--pdf", pdf} << 1
+                                       << "zatiaľ nie je k dispozícii";
+        QTest::newRow("unwritable file")
+            << QStringList{"9.D", "--code", "208123", "--pdf", pdf} << 1 << "x.pdf";
+    }
+    void refusals() {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, exitCode);
+        QFETCH(QString, message);
+        const Result result = run(arguments);
+        QCOMPARE(result.exitCode, exitCode);
+        QVERIFY2(result.err.contains(message), qPrintable(result.err));
+    }
+
+    void listNamesEveryReport() {
+        const Result result = run({QStringLiteral("--list")});
+        QCOMPARE(result.exitCode, 0);
+        QVERIFY(result.out.contains(QStringLiteral("9.D   (9.D) Zoznam kráv s medziobdobím")));
+        QVERIFY(result.out.contains(QStringLiteral("zatiaľ nie je k dispozícii")));
+    }
+
+    void pdfOfAHerdNamesItsCows() {
+        const QString file = m_dir.filePath(QStringLiteral("9d.pdf"));
+        const Result result = run({QStringLiteral("9.D"), QStringLiteral("--code"),
+                                   QStringLiteral("20812302"), QStringLiteral("--pdf"), file});
+        QCOMPARE(result.exitCode, 0);
+        QVERIFY2(result.err.contains(QStringLiteral("strán")), qPrintable(result.err));
+        const QString text = pdfText(file);
+        QVERIFY(text.contains(QStringLiteral("(9.D)")));
+
+        Connection connection(m_db->settings());
+        QSqlQuery cows = connection.execute(QStringLiteral(
+            "SELECT z.usnecislo, z.chovatel FROM zvierata z JOIN kravy k ON k.krava_id = "
+            "z.zviera_id JOIN dovody_vyradenia d ON d.dovod_vyradenia_id = k.dovod_vyradenia_id "
+            "JOIN prebiehajuce_laktacie pl ON pl.krava_id = z.zviera_id WHERE d.kod = '00' AND "
+            "pl.medziobdobie > 400"));
+        int inHerd = 0;
+        while (cows.next()) {
+            const bool herd = cows.value(1).toString().startsWith(QStringLiteral("20812302"));
+            inHerd += herd;
+            QCOMPARE(text.contains(cows.value(0).toString()), herd);
+        }
+        QVERIFY(inHerd > 0);
+    }
+
+    void rtfIsWritten() {
+        const QString file = m_dir.filePath(QStringLiteral("2.rtf"));
+        const Result result = run({QStringLiteral("2"), QStringLiteral("--code"),
+                                   QStringLiteral("208123"), QStringLiteral("--rtf"), file});
+        QCOMPARE(result.exitCode, 0);
+        QFile rtf(file);
+        QVERIFY(rtf.open(QIODevice::ReadOnly));
+        QVERIFY(rtf.readAll().startsWith("{\\rtf1"));
+    }
+
+    void cleanupTestCase() { m_db.reset(); }
+
+private:
+    std::unique_ptr<TestDatabase> m_db;
+    QTemporaryDir m_dir;
+};
+
+QTEST_MAIN(TestTarvelinReport)
+#include "tst_tarvelinreport.moc"
