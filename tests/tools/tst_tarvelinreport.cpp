@@ -66,6 +66,8 @@ private Q_SLOTS:
         QTest::newRow("bounds without a second value")
             << QStringList{"9.D", "--code", "208123", "--pdf", pdf, "--bounds", "5000"} << 2
             << "dve hodnoty";
+        QTest::newRow("code of no enterprise")
+            << QStringList{"9.D", "--code", "999999", "--pdf", pdf} << 2 << "s kódom 999999";
         QTest::newRow("not built yet") << QStringList{"7.A", "--code", "208123", "--pdf", pdf} << 1
                                        << "zatiaľ nie je k dispozícii";
         QTest::newRow("unwritable file")

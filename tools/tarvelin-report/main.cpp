@@ -146,6 +146,20 @@ void applyInputs(const QCommandLineParser& parser, const Options& options, StavZ
     }
 }
 
+// A mistyped code would give a report of nobody, headed with empty names.
+void requireKnownCode(Connection& connection, const QString& code) {
+    QSqlQuery known = connection.execute(
+        QStringLiteral("SELECT (SELECT count(*) FROM podniky WHERE podnik = :Podnik) + (SELECT "
+                       "count(*) FROM chovy WHERE chov = :Chov) + (SELECT count(*) FROM mastale "
+                       "WHERE mastal = :Mastal)"),
+        {{QStringLiteral("Podnik"), code},
+         {QStringLiteral("Chov"), code},
+         {QStringLiteral("Mastal"), code}});
+    if (!known.next() || known.value(0).toInt() == 0)
+        throw UsageProblem(
+            QStringLiteral("Podnik, chov ani maštaľ s kódom %1 v databáze nie je.").arg(code));
+}
+
 int printReport(const QCommandLineParser& parser, const Options& options) {
     const QStringList arguments = parser.positionalArguments();
     if (arguments.size() != 1)
@@ -192,6 +206,7 @@ int printReport(const QCommandLineParser& parser, const Options& options) {
     int result = Failure;
     {
         Connection connection(settings);
+        requireKnownCode(connection, code);
         TDataModuleTabulky tabulky(&connection);
         StavZostav stav;
         stav.KodVyberu = code;
