@@ -182,12 +182,91 @@ private Q_SLOTS:
     }
 
     void breedGroupListKeepsItsStatement() {
-        QFile::copy(QStringLiteral(TARVELIN_REPORTS_DIR "/Tabulky.rav"),
-                    m_folder->filePath(QStringLiteral("Tabulky.rav")));
+        QFile::remove(m_folder->filePath(QStringLiteral("Tabulky.rav")));
+        QVERIFY(QFile::copy(QStringLiteral(TARVELIN_REPORTS_DIR "/Tabulky.rav"),
+                            m_folder->filePath(QStringLiteral("Tabulky.rav"))));
         TlacZostavy(*m_tabulky, m_stav, {}).tlac(report("5A2"));
         QCOMPARE(m_tabulky->ADOQueryTabulka5kravy->sqlText(), report("5A2").sqlSkupiny);
         QVERIFY(!m_tabulky->ADOQueryTabulka5kravy->isOpen());
         QCOMPARE(m_destination->runs().size(), std::size_t(1));
+    }
+
+    void reportsShowTheDatabasesFigures_data() {
+        QTest::addColumn<QString>("report");
+        QTest::addColumn<QString>("selection");
+        QTest::addColumn<QString>("component");
+        QTest::addColumn<QString>("sql");
+        // Written from the base tables, apart from the report relations.
+        const QString zijuce = QStringLiteral(
+            "FROM zvierata z JOIN kravy k ON k.krava_id = z.zviera_id JOIN dovody_vyradenia d ON "
+            "d.dovod_vyradenia_id = k.dovod_vyradenia_id ");
+        const QString podSirov = QStringLiteral(
+            "LEFT JOIN zvierata o ON o.zviera_id = z.otec_id LEFT JOIN byky b ON b.byk_id = "
+            "z.otec_id WHERE d.kod = '00' AND z.chovatel LIKE '%1%' GROUP BY b.linia, "
+            "o.usnecislo ORDER BY b.linia IS NULL, b.linia, o.usnecislo IS NULL, o.usnecislo");
+        const QString posledneMedziobdobie =
+            QStringLiteral("SELECT m FROM (SELECT z.usnecislo, coalesce(pl.medziobdobie, (SELECT "
+                           "l.medziobdobie "
+                           "FROM laktacie l WHERE l.krava_id = z.zviera_id ORDER BY l.poradie DESC "
+                           "LIMIT 1)) AS "
+                           "m ") +
+            zijuce +
+            QStringLiteral("LEFT JOIN prebiehajuce_laktacie pl ON pl.krava_id = z.zviera_id WHERE "
+                           "d.kod = '00' "
+                           "AND z.chovatel LIKE '%1%') t WHERE m > 400 ORDER BY usnecislo");
+
+        QTest::newRow("2: cows per sire")
+            << "2"
+            << "208123"
+            << "OtecPocet"
+            << QStringLiteral("SELECT count(*) ") + zijuce + podSirov.arg(QStringLiteral("208123"));
+        QTest::newRow("2: cows of a herd") << "2"
+                                           << "20812302"
+                                           << "SuhrnPocet"
+                                           << QStringLiteral("SELECT count(*) ") + zijuce +
+                                                  QStringLiteral("WHERE d.kod = '00' AND "
+                                                                 "z.chovatel LIKE '20812302%'");
+        // The herds, then the whole selection, which spans several herds.
+        QTest::newRow("5A: cows per herd")
+            << "5A"
+            << "208123"
+            << "ChovPocet"
+            << QStringLiteral("SELECT n FROM (SELECT left(z.chovatel, 8) AS ch, count(*) AS n ") +
+                   zijuce +
+                   QStringLiteral("WHERE d.kod = '00' GROUP BY ch UNION ALL SELECT 'spolu', "
+                                  "count(*) ") +
+                   zijuce + QStringLiteral("WHERE d.kod = '00') t ORDER BY ch");
+        QTest::newRow("9.D: intervals of a barn")
+            << "9.D"
+            << "208123011"
+            << "Medziobdobie" << posledneMedziobdobie.arg(QStringLiteral("208123011"));
+        QTest::newRow("9.D: their average")
+            << "9.D"
+            << "208123"
+            << "SuhrnPriemer"
+            << QStringLiteral("SELECT round(avg(m)) FROM (") +
+                   posledneMedziobdobie.arg(QStringLiteral("208123")) + QStringLiteral(") a");
+    }
+    void reportsShowTheDatabasesFigures() {
+        QFETCH(QString, report);
+        QFETCH(QString, selection);
+        QFETCH(QString, component);
+        QFETCH(QString, sql);
+        for (const QString& file :
+             {QStringLiteral("Tabulky.rav"), QStringLiteral("Tabulky2.rav")}) {
+            QFile::remove(m_folder->filePath(file));
+            QVERIFY(QFile::copy(QStringLiteral(TARVELIN_REPORTS_DIR "/") + file,
+                                m_folder->filePath(file)));
+        }
+        m_stav.KodVyberu = selection;
+        TlacZostavy(*m_tabulky, m_stav, {}).tlac(*KatalogZostav::najdi(report));
+
+        QStringList expected;
+        QSqlQuery query = m_connection->execute(sql);
+        while (query.next())
+            expected << query.value(0).toString();
+        QVERIFY(!expected.isEmpty());
+        QCOMPARE(texts(m_destination->runs().at(0), component), expected);
     }
 
     void reportNotYetBuiltIsRefused() {
