@@ -66,6 +66,14 @@ private Q_SLOTS:
         QTest::newRow("bounds without a second value")
             << QStringList{"9.D", "--code", "208123", "--pdf", pdf, "--bounds", "5000"} << 2
             << "dve hodnoty";
+        QTest::newRow("period backwards")
+            << QStringList{"9.D", "--code",   "208123",     "--pdf",
+                           pdf,   "--period", "2026-06-30", "1.1.2026"}
+            << 2 << "skôr";
+        QTest::newRow("period of no date")
+            << QStringList{"9.D", "--code",   "208123",     "--pdf",
+                           pdf,   "--period", "2026-02-30", "2026-03-01"}
+            << 2 << "Neplatný dátum 2026-02-30";
         QTest::newRow("code of no enterprise")
             << QStringList{"9.D", "--code", "999999", "--pdf", pdf} << 2 << "s kódom 999999";
         QTest::newRow("not built yet") << QStringList{"7.A", "--code", "208123", "--pdf", pdf} << 1
