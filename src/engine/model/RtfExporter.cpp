@@ -41,14 +41,9 @@ QString RtfExporter::document() {
     for (std::size_t i = 0; i < pages.size(); ++i) {
         int order = 0;
         QString shapes;
-        for (const PagePrimitive& p : pages[i].primitives) {
-            if (p.kind == PagePrimitive::Kind::Text)
-                body += frame(p);
-            else
-                shapes += shape(p, ++order);
-        }
-        // The sheet's shapes hang on a tiny paragraph after its frames; the page break in it
-        // keeps every sheet's frames apart from the next sheet's.
+        for (const PagePrimitive& p : pages[i].primitives)
+            shapes += p.kind == PagePrimitive::Kind::Text ? textBox(p, ++order) : shape(p, ++order);
+        // A sheet's shapes hang on a tiny paragraph; the page break in it starts the next sheet.
         body += QStringLiteral("\\pard\\plain\\fs2 %1%2\\par\n")
                     .arg(shapes, i + 1 < pages.size() ? QStringLiteral("\\page") : QString());
     }
@@ -71,10 +66,11 @@ QString RtfExporter::document() {
     return header + body + QStringLiteral("}\n");
 }
 
-QString RtfExporter::frame(const PagePrimitive& text) {
-    // Frames print text from their top; centre the line in its box as the other outputs do.
+QString RtfExporter::textBox(const PagePrimitive& text, int order) {
+    // Text boxes print from their top; centre the line in its box as the other outputs do.
     const double lineHeight = text.font.size * 1.2;
     const double top = text.rect.top() + std::max(0.0, (text.rect.height() - lineHeight) / 2);
+    const double bottom = top + std::max(lineHeight, text.rect.bottom() - top);
     QString alignment = QStringLiteral("\\ql");
     if (text.alignment & Qt::AlignRight)
         alignment = QStringLiteral("\\qr");
@@ -87,16 +83,33 @@ QString RtfExporter::frame(const PagePrimitive& text) {
         style += QStringLiteral("\\i");
     if (text.font.underline)
         style += QStringLiteral("\\ul");
-    return QStringLiteral("{\\pard\\plain\\phpg\\pvpg\\posx%1\\posy%2\\absw%3\\absh-%4"
-                          "\\dxfrtext0\\nowrap%5\\sl0\\f%6\\fs%7%8 %9\\par}\n")
-        .arg(twips(text.rect.left()))
-        .arg(twips(top))
-        .arg(std::max(1, twips(text.rect.width())))
-        .arg(twips(std::max(lineHeight, text.rect.height() - (top - text.rect.top()))))
-        .arg(alignment)
+    // Transparent text boxes rather than paragraph frames: word processors draw frames opaque,
+    // which hides the shading of a box behind the texts on it.
+    QString properties = property("shapeType", 202);
+    properties += property("fFilled", 0);
+    properties += property("fLine", 0);
+    properties += property("WrapText", 2);
+    for (const char* inset : {"dxTextLeft", "dyTextTop", "dxTextRight", "dyTextBottom"})
+        properties += property(inset, 0);
+    return QStringLiteral("{\\shp{\\*\\shpinst%1\\shpfblwtxt0\\shpz%2%3{\\shptxt \\pard\\plain%4"
+                          "\\sl0\\f%5\\fs%6%7 %8\\par}}}")
+        .arg(placement(
+            QRectF(QPointF(text.rect.left(), top),
+                   QPointF(text.rect.left() + std::max(0.05, text.rect.width()), bottom))))
+        .arg(order)
+        .arg(properties, alignment)
         .arg(fontIndex(text.font.family))
         .arg(std::lround(text.font.size * 2))
         .arg(style, escaped(text.text));
+}
+
+QString RtfExporter::placement(const QRectF& rect) {
+    return QStringLiteral("\\shpleft%1\\shptop%2\\shpright%3\\shpbottom%4\\shpfhdr0\\shpbxpage"
+                          "\\shpbxignore\\shpbypage\\shpbyignore\\shpwr3")
+        .arg(twips(rect.left()))
+        .arg(twips(rect.top()))
+        .arg(twips(rect.right()))
+        .arg(twips(rect.bottom()));
 }
 
 QString RtfExporter::shape(const PagePrimitive& shape, int order) {
@@ -108,13 +121,8 @@ QString RtfExporter::shape(const PagePrimitive& shape, int order) {
     if (shape.fill.isValid())
         properties += property("fillColor", shape.fill.red() | (shape.fill.green() << 8) |
                                                 (shape.fill.blue() << 16));
-    return QStringLiteral("{\\shp{\\*\\shpinst\\shpleft%1\\shptop%2\\shpright%3\\shpbottom%4"
-                          "\\shpfhdr0\\shpbxpage\\shpbxignore\\shpbypage\\shpbyignore\\shpwr3"
-                          "\\shpfblwtxt1\\shpz%5%6}}")
-        .arg(twips(shape.rect.left()))
-        .arg(twips(shape.rect.top()))
-        .arg(twips(shape.rect.right()))
-        .arg(twips(shape.rect.bottom()))
+    return QStringLiteral("{\\shp{\\*\\shpinst%1\\shpfblwtxt1\\shpz%2%3}}")
+        .arg(placement(shape.rect))
         .arg(order)
         .arg(properties);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QRectF>
 #include <QString>
 #include <QStringList>
 
@@ -8,7 +9,7 @@ struct PagePrimitive;
 struct ReportPage;
 
 /// Writes the page model as RTF that word processors open with the same sheets: every text in
-/// a frame at its place on the page, lines and boxes as drawing shapes, one page break per
+/// a text box at its place on the page, lines and boxes as drawing shapes, one page break per
 /// sheet.
 class RtfExporter {
 public:
@@ -20,8 +21,9 @@ private:
     explicit RtfExporter(const PageModel& model);
 
     QString document();
-    QString frame(const PagePrimitive& text);
+    QString textBox(const PagePrimitive& text, int order);
     QString shape(const PagePrimitive& shape, int order);
+    static QString placement(const QRectF& rect);
     int fontIndex(const QString& family);
     static QString escaped(const QString& text);
 
