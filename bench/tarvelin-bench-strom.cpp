@@ -1,13 +1,12 @@
 // Prints how the herd tree's build and the first herd-frame load scale from a 1,000-cow to a
 // 10,000-cow enterprise (the build sends one statement per barn). Run it alone.
+#include "DemoDatabase.h"
 #include "app/ProgramInstances.h"
 #include "app/StromChovov.h"
 #include "app/TFormHlavny.h"
 #include "app/TFormOAplikacii.h"
 #include "data/PrivateServer.h"
-#include "data/SchemaInstaller.h"
 #include "data/TDataModuleHlavny.h"
-#include "demo/DemoHerd.h"
 #include "reports/TDataModuleTabulky.h"
 
 #include <QApplication>
@@ -25,15 +24,8 @@ struct Figures {
 };
 
 Figures measure(const ConnectionSettings& server, int cows) {
-    ConnectionSettings settings = server;
-    settings.database = QStringLiteral("tarvelin_strom_%1").arg(cows);
-    {
-        Connection connection(settings);
-        const DemoHerd herd(DemoHerdOptions{cows, 1});
-        SchemaInstaller(connection)
-            .install(SchemaInstaller::IfExists::Replace,
-                     [&herd](const SchemaInstaller::StatementSink& sink) { herd.generate(sink); });
-    }
+    const ConnectionSettings settings =
+        installDemoDatabase(server, QStringLiteral("tarvelin_strom_%1").arg(cows), cows);
     ProgramInstances instances;
     TDataModuleHlavny data(settings);
     instances.DataModuleHlavny = &data;

@@ -2,9 +2,8 @@
 // (layout and PDF apart), and the time from the handler's start to the finished pages of
 // report 9.D on a 1,000-cow and a 10,000-cow enterprise (the preview shows its first page once
 // the layout is done). Run it alone; it installs both demo herds on a server of its own.
+#include "DemoDatabase.h"
 #include "data/PrivateServer.h"
-#include "data/SchemaInstaller.h"
-#include "demo/DemoHerd.h"
 #include "engine/model/FileDestination.h"
 #include "engine/model/PageModelDestination.h"
 #include "reports/KatalogZostav.h"
@@ -19,17 +18,6 @@
 #include <cstdio>
 
 namespace {
-
-ConnectionSettings installed(const ConnectionSettings& server, int cows) {
-    ConnectionSettings settings = server;
-    settings.database = QStringLiteral("tarvelin_zostavy_%1").arg(cows);
-    Connection connection(settings);
-    const DemoHerd herd(DemoHerdOptions{cows, 1});
-    SchemaInstaller(connection)
-        .install(SchemaInstaller::IfExists::Replace,
-                 [&herd](const SchemaInstaller::StatementSink& sink) { herd.generate(sink); });
-    return settings;
-}
 
 double seconds(const QElapsedTimer& timer) {
     return double(timer.nsecsElapsed()) / 1e9;
@@ -84,8 +72,10 @@ int main(int argc, char* argv[]) {
     QTemporaryDir folder;
     PrivateServer server(folder.path() + QStringLiteral("/db"));
     server.start();
-    const ConnectionSettings small = installed(server.connectionSettings(), 1000);
-    const ConnectionSettings large = installed(server.connectionSettings(), 10000);
+    const ConnectionSettings small = installDemoDatabase(
+        server.connectionSettings(), QStringLiteral("tarvelin_zostavy_1000"), 1000);
+    const ConnectionSettings large = installDemoDatabase(
+        server.connectionSettings(), QStringLiteral("tarvelin_zostavy_10000"), 10000);
     measureList(large, folder.filePath(QStringLiteral("zoznam.pdf")));
     measure9D(small, 1000);
     measure9D(large, 10000);

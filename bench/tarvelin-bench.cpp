@@ -1,9 +1,9 @@
 // Prints the figures of the data layer: private server start, demo generation and load rate,
 // and how opening the enterprise's milk controls scales with the herd. Run it alone; the
 // figures that matter are the ratios of one run.
+#include "DemoDatabase.h"
 #include "data/Connection.h"
 #include "data/PrivateServer.h"
-#include "data/SchemaInstaller.h"
 #include "data/TDataModuleHlavny.h"
 #include "demo/DemoHerd.h"
 
@@ -25,10 +25,6 @@ struct Load {
 };
 
 Load loadHerd(const ConnectionSettings& server, int cows) {
-    ConnectionSettings settings = server;
-    settings.database = QStringLiteral("tarvelin_bench_%1").arg(cows);
-    Connection connection(settings);
-    SchemaInstaller installer(connection);
     const DemoHerd herd(DemoHerdOptions{cows, 1});
 
     QElapsedTimer timer;
@@ -38,8 +34,7 @@ Load loadHerd(const ConnectionSettings& server, int cows) {
     const double generate = seconds(timer);
 
     timer.restart();
-    installer.install(SchemaInstaller::IfExists::Replace,
-                      [&herd](const SchemaInstaller::StatementSink& sink) { herd.generate(sink); });
+    installDemoDatabase(server, QStringLiteral("tarvelin_bench_%1").arg(cows), cows);
     return {generate, seconds(timer)};
 }
 

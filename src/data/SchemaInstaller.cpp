@@ -156,13 +156,15 @@ QStringList SchemaInstaller::upgrade() {
     while (had.next())
         done.insert(had.value(0).toString());
     QStringList missing;
-    for (const QString& file : scriptFiles())
-        if (!done.contains(QFileInfo(file).fileName()))
-            missing << file;
-    runScripts(missing);
     QStringList names;
-    for (const QString& file : missing)
-        names << QFileInfo(file).fileName();
+    for (const QString& file : scriptFiles()) {
+        const QString name = QFileInfo(file).fileName();
+        if (!done.contains(name)) {
+            missing << file;
+            names << name;
+        }
+    }
+    runScripts(missing);
     return names;
 }
 

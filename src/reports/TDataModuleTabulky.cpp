@@ -106,9 +106,8 @@ Query* TDataModuleTabulky::query(const char* name, const char* publishedAs,
     auto* q = new Query(m_connection, this);
     q->setObjectName(s(name));
     q->setSql(sql);
-    m_published.push_back({s(publishedAs), q});
-    m_reportDataSets.push_back(std::make_unique<DatasetReportDataSet>(*q));
-    m_reportConnections.publish(s(publishedAs), m_reportDataSets.back().get());
+    m_published.push_back({s(publishedAs), q, std::make_unique<DatasetReportDataSet>(*q)});
+    m_reportConnections.publish(s(publishedAs), m_published.back().reportDataSet.get());
     return q;
 }
 

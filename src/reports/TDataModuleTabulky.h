@@ -24,6 +24,7 @@ public:
     struct PublishedDataSet {
         QString connectionName;
         Query* query;
+        std::unique_ptr<DatasetReportDataSet> reportDataSet;
     };
     const std::vector<PublishedDataSet>& publishedDataSets() const { return m_published; }
 
@@ -73,6 +74,5 @@ private:
 
     Connection* m_connection;
     std::vector<PublishedDataSet> m_published;
-    std::vector<std::unique_ptr<DatasetReportDataSet>> m_reportDataSets;
     ReportConnections m_reportConnections;
 };
