@@ -2,7 +2,7 @@
 // 10,000-cow enterprise (the build sends one statement per barn). Run it alone.
 #include "DemoDatabase.h"
 #include "app/ProgramInstances.h"
-#include "app/StromChovov.h"
+#include "app/strom/StromChovov.h"
 #include "app/TFormHlavny.h"
 #include "app/TFormOAplikacii.h"
 #include "data/PrivateServer.h"

@@ -7,6 +7,7 @@
 #include "data/ConfigError.h"
 #include "data/ConfigFile.h"
 #include "data/TDataModuleHlavny.h"
+#include "demo/DemoHerd.h"
 #include "reports/TDataModuleTabulky.h"
 #include "widgets/DialogService.h"
 
@@ -58,7 +59,7 @@ bool StartupSequence::start() {
 
 void StartupSequence::createInstances() {
     m_database = DatabaseLocation::fromConfig();
-    const ConnectionSettings settings = m_database.prepare();
+    const ConnectionSettings settings = m_database.prepare(&DemoHerd::generateFirstStart);
 
     m_dataModuleHlavny = std::make_unique<TDataModuleHlavny>(settings);
     m_instances.DataModuleHlavny = m_dataModuleHlavny.get();

@@ -1,6 +1,6 @@
 #include "TFormOAplikacii.h"
 
-#include "PasturePicture.h"
+#include "app/art/PasturePicture.h"
 #include "widgets/DesignFont.h"
 
 #include <QGroupBox>

@@ -1,6 +1,6 @@
 #include "TFormSplashScreen.h"
 
-#include "PasturePicture.h"
+#include "app/art/PasturePicture.h"
 #include "reports/MakerInfo.h"
 #include "widgets/DesignFont.h"
 

@@ -1,6 +1,6 @@
 #include "KomponentyRamca.h"
 
-#include "PismenovaIkona.h"
+#include "widgets/LetterIcon.h"
 #include "widgets/DBGrid.h"
 #include "widgets/StatusPanelBar.h"
 
@@ -36,7 +36,7 @@ QToolBar* KomponentyRamca::panelNastrojov(QWidget* rodic, const char* meno) {
 QAction* KomponentyRamca::prepinac(QToolBar* panel, QActionGroup* skupina, const char* meno,
                                    const QString& popis, const QString& obrazok,
                                    const QColor& farba, const QString& text) {
-    QAction* tlacidlo = panel->addAction(PismenovaIkona::vytvor(obrazok, farba), text);
+    QAction* tlacidlo = panel->addAction(LetterIcon::create(obrazok, farba), text);
     tlacidlo->setObjectName(QLatin1String(meno));
     tlacidlo->setToolTip(popis);
     tlacidlo->setCheckable(true);

@@ -1,7 +1,7 @@
 #include "app/TFormOAplikacii.h"
 #include "app/TFormSplashScreen.h"
 #include "app/TFrameInfo.h"
-#include "app/TarvelinIcons.h"
+#include "app/art/TarvelinIcons.h"
 
 #include <QFile>
 #include <QGroupBox>

@@ -1,4 +1,4 @@
-#include "app/ZalohaDatabazy.h"
+#include "app/backup/ZalohaDatabazy.h"
 #include "common/TestDatabase.h"
 #include "data/Connection.h"
 #include "widgets/ScriptedDialogService.h"

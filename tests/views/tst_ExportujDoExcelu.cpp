@@ -1,8 +1,8 @@
 #include "common/TestDatabase.h"
 #include "data/Query.h"
-#include "views/ExportujDoExcelu.h"
-#include "views/RecordingSpreadsheetApplication.h"
-#include "views/SpreadsheetError.h"
+#include "views/spreadsheet/ExportujDoExcelu.h"
+#include "views/spreadsheet/RecordingSpreadsheetApplication.h"
+#include "views/spreadsheet/SpreadsheetError.h"
 #include "widgets/DBGrid.h"
 #include "widgets/ScriptedDialogService.h"
 

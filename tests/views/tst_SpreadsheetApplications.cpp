@@ -1,7 +1,7 @@
-#include "views/RecordingSpreadsheetApplication.h"
-#include "views/SpreadsheetError.h"
-#include "views/SpreadsheetSheetName.h"
-#include "views/XlsxSpreadsheetApplication.h"
+#include "views/spreadsheet/RecordingSpreadsheetApplication.h"
+#include "views/spreadsheet/SpreadsheetError.h"
+#include "views/spreadsheet/SpreadsheetSheetName.h"
+#include "views/spreadsheet/XlsxSpreadsheetApplication.h"
 #include "widgets/ScriptedDialogService.h"
 
 #include <QProcess>

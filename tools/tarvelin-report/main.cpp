@@ -2,7 +2,8 @@
 // into a PDF or RTF file without the main window, through the same preparation, statements,
 // queries and parameters as the menu. A breeding organisation runs it for many herds in turn.
 
-#include "app/DatabaseLocation.h"
+#include "data/DatabaseLocation.h"
+#include "demo/DemoHerd.h"
 #include "cli/ConnectionOptions.h"
 #include "cli/Console.h"
 #include "cli/UsageProblem.h"
@@ -194,7 +195,7 @@ int printReport(const QCommandLineParser& parser, const Options& options) {
         settings = options.connection.settings(parser, server);
     } else {
         location.emplace(DatabaseLocation::fromConfig());
-        settings = location->prepare();
+        settings = location->prepare(&DemoHerd::generateFirstStart);
     }
     // A server started for this report alone is left as it was found: stopped.
     const auto releaseServer = qScopeGuard([&] {

@@ -1,15 +1,15 @@
 #include "TFrameKrava.h"
 
 #include "DotazyKravy.h"
-#include "ExportujDoExcelu.h"
-#include "KomponentyRamca.h"
-#include "KontrolyZaObdobie.h"
-#include "PageControl.h"
-#include "PismenovaIkona.h"
-#include "SkupinaUdajov.h"
-#include "StromRodokmena.h"
-#include "ToolBarObdobieKontrol.h"
-#include "ZoradPodlaStlpca.h"
+#include "views/spreadsheet/ExportujDoExcelu.h"
+#include "views/KomponentyRamca.h"
+#include "views/KontrolyZaObdobie.h"
+#include "widgets/PageControl.h"
+#include "widgets/LetterIcon.h"
+#include "views/SkupinaUdajov.h"
+#include "views/StromRodokmena.h"
+#include "views/ToolBarObdobieKontrol.h"
+#include "views/ZoradPodlaStlpca.h"
 #include "data/TDataModuleHlavny.h"
 #include "widgets/DBChart.h"
 #include "widgets/DBEdit.h"
@@ -215,7 +215,7 @@ void TFrameKrava::vytvorStranuProdukcie() {
     ToolBarProdukciaCUK =
         KomponentyRamca::panelNastrojov(TabSheetProdukciaCUK, "ToolBarProdukciaCUK");
     ToolButtonLaktacieExportXLS = ToolBarProdukciaCUK->addAction(
-        PismenovaIkona::vytvor(u"XL"_s, QColor(0x1d, 0x6f, 0x42)), u"Export do MS Excel"_s);
+        LetterIcon::create(u"XL"_s, QColor(0x1d, 0x6f, 0x42)), u"Export do MS Excel"_s);
     ToolButtonLaktacieExportXLS->setObjectName(u"ToolButtonLaktacieExportXLS"_s);
 
     QVBoxLayout* rozlozenie = rozlozenieStrany(TabSheetProdukciaCUK);

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "data/ConnectionSettings.h"
+#include "ConnectionSettings.h"
+#include "SchemaInstaller.h"
 
 #include <memory>
 
@@ -9,7 +10,7 @@ class PrivateServer;
 /// Where the program's database lives, as the configuration file's section "Databaza" says: an
 /// external server named by host and port or by socket, or (the default) the program's private
 /// server, which is started when needed and, on its very first start, given the schema and the
-/// demo herd.
+/// contents its user hands in (the program and the report runner hand in the demo herd).
 class DatabaseLocation {
 public:
     DatabaseLocation();
@@ -23,15 +24,16 @@ public:
     bool usesPrivateServer() const { return m_private; }
     const QString& dataFolder() const { return m_dataFolder; }
 
-    /// Makes the database reachable and returns how to connect to it. Throws DatabaseError
-    /// (server missing, cannot start, installation failed) with a message for the user.
-    ConnectionSettings prepare();
+    /// Makes the database reachable and returns how to connect to it; a private database that
+    /// does not exist yet is installed with firstStartContents. Throws DatabaseError (server
+    /// missing, cannot start, installation failed) with a message for the user.
+    ConnectionSettings prepare(const SchemaInstaller::StatementProducer& firstStartContents);
 
     /// Stops the private server when this program started it and nobody else uses it.
     void release();
 
-    static inline const QString sekcia = QStringLiteral("Databaza");
-    static constexpr int demoKravy = 1000;
+    /// The section of the configuration file that names the database.
+    static const QString section;
 
 private:
     bool m_private = true;

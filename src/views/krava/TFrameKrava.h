@@ -1,6 +1,6 @@
 #pragma once
 
-#include "StavZoradenia.h"
+#include "views/StavZoradenia.h"
 
 #include <QFrame>
 

@@ -1,10 +1,12 @@
 #include "DatabaseLocation.h"
 
-#include "data/ConfigFile.h"
-#include "data/Connection.h"
-#include "data/PrivateServer.h"
-#include "data/SchemaInstaller.h"
-#include "demo/DemoHerd.h"
+#include "ConfigFile.h"
+#include "Connection.h"
+#include "PrivateServer.h"
+
+using namespace Qt::Literals::StringLiterals;
+
+const QString DatabaseLocation::section = u"Databaza"_s;
 
 DatabaseLocation::DatabaseLocation() = default;
 DatabaseLocation::~DatabaseLocation() = default;
@@ -13,11 +15,11 @@ DatabaseLocation& DatabaseLocation::operator=(DatabaseLocation&&) noexcept = def
 
 DatabaseLocation DatabaseLocation::fromConfig() {
     auto key = [](const char* name, const QString& defaultValue = {}) {
-        return ConfigFile::read(sekcia, QLatin1String(name), defaultValue);
+        return ConfigFile::read(section, QLatin1String(name), defaultValue);
     };
     DatabaseLocation location;
     location.m_settings.host = key("Server");
-    location.m_settings.port = key("Port", QStringLiteral("3306")).toInt();
+    location.m_settings.port = key("Port", u"3306"_s).toInt();
     location.m_settings.socket = key("Socket");
     location.m_settings.user = key("Pouzivatel", location.m_settings.user);
     location.m_settings.password = key("Heslo", location.m_settings.password);
@@ -27,7 +29,8 @@ DatabaseLocation DatabaseLocation::fromConfig() {
     return location;
 }
 
-ConnectionSettings DatabaseLocation::prepare() {
+ConnectionSettings
+DatabaseLocation::prepare(const SchemaInstaller::StatementProducer& firstStartContents) {
     if (!m_private)
         return m_settings;
 
@@ -39,10 +42,7 @@ ConnectionSettings DatabaseLocation::prepare() {
     Connection connection(settings);
     SchemaInstaller installer(connection);
     if (!installer.databaseExists()) {
-        const DemoHerd demo(DemoHerdOptions{demoKravy, 1});
-        installer.install(
-            SchemaInstaller::IfExists::Refuse,
-            [&demo](const SchemaInstaller::StatementSink& sink) { demo.generate(sink); });
+        installer.install(SchemaInstaller::IfExists::Refuse, firstStartContents);
     } else {
         // A database of an older program gets the report relations added since.
         installer.upgrade();

@@ -17,6 +17,10 @@ public:
     /// of an installed, empty schema. Texts are escaped for the server's default sql_mode.
     void generate(const std::function<void(const QString& statement)>& sink) const;
 
+    /// What a program's private database is filled with on its very first start: a demo
+    /// enterprise of about a thousand cows for the breeder to try the program on.
+    static void generateFirstStart(const std::function<void(const QString& statement)>& sink);
+
 private:
     DemoHerdOptions m_options;
 };

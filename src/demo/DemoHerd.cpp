@@ -36,3 +36,7 @@ void DemoHerd::generate(const std::function<void(const QString& statement)>& sin
     LactationEvaluation(records, testDays, horizon).run();
     DemoSqlWriter(records, testDays, seed, horizon, sink).write();
 }
+
+void DemoHerd::generateFirstStart(const std::function<void(const QString& statement)>& sink) {
+    DemoHerd(DemoHerdOptions{}).generate(sink);
+}
