@@ -2,9 +2,9 @@
 // 10,000-cow enterprise (the build sends one statement per barn). Run it alone.
 #include "DemoDatabase.h"
 #include "app/ProgramInstances.h"
-#include "app/strom/StromChovov.h"
 #include "app/TFormHlavny.h"
 #include "app/TFormOAplikacii.h"
+#include "app/strom/StromChovov.h"
 #include "data/PrivateServer.h"
 #include "data/TDataModuleHlavny.h"
 #include "reports/TDataModuleTabulky.h"
@@ -14,6 +14,8 @@
 #include <QTemporaryDir>
 #include <QTreeWidget>
 #include <cstdio>
+
+using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
@@ -25,7 +27,7 @@ struct Figures {
 
 Figures measure(const ConnectionSettings& server, int cows) {
     const ConnectionSettings settings =
-        installDemoDatabase(server, QStringLiteral("tarvelin_strom_%1").arg(cows), cows);
+        installDemoDatabase(server, u"tarvelin_strom_%1"_s.arg(cows), cows);
     ProgramInstances instances;
     TDataModuleHlavny data(settings);
     instances.DataModuleHlavny = &data;
@@ -35,16 +37,22 @@ Figures measure(const ConnectionSettings& server, int cows) {
     instances.FormOAplikacii = &about;
     TDataModuleTabulky tabulky(data.ADOConnectionTarvelin);
     instances.DataModuleTabulky = &tabulky;
-    const QString podnik = data.ADOQueryParam->text(QStringLiteral("chovatel")).left(6);
+    const QString podnik = data.ADOQueryParam->text(u"chovatel"_s).left(6);
+
+    auto* strom = okno.findChild<StromChovov*>(u"StromChovov"_s);
+    auto* stromZvierat = okno.findChild<QTreeWidget*>(u"TreeViewZvierata"_s);
+    int zvierata = 0;
+    QObject::connect(strom, &StromChovov::budovanieSkoncene,
+                     [&zvierata](int pocet) { zvierata = pocet; });
 
     QElapsedTimer timer;
     timer.start();
-    okno.strom->NaplnStrom(podnik);
+    strom->NaplnStrom(podnik);
     const double build = double(timer.nsecsElapsed()) / 1e9;
     timer.restart();
-    okno.TreeViewZvierata->setCurrentItem(okno.TreeViewZvierata->topLevelItem(0));
+    stromZvierat->setCurrentItem(stromZvierat->topLevelItem(0));
     const double firstLoad = double(timer.nsecsElapsed()) / 1e9;
-    return {build, firstLoad, okno.strom->pocetZvierat()};
+    return {build, firstLoad, zvierata};
 }
 
 } // namespace
@@ -52,7 +60,7 @@ Figures measure(const ConnectionSettings& server, int cows) {
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QTemporaryDir folder;
-    PrivateServer server(folder.path() + QStringLiteral("/db"));
+    PrivateServer server(folder.path() + u"/db"_s);
     server.start();
     const Figures small = measure(server.connectionSettings(), 1000);
     const Figures large = measure(server.connectionSettings(), 10000);

@@ -17,6 +17,8 @@
 #include <QTemporaryDir>
 #include <cstdio>
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace {
 
 double seconds(const QElapsedTimer& timer) {
@@ -27,7 +29,7 @@ void measureList(const ConnectionSettings& settings, const QString& pdf) {
     Connection connection(settings);
     TDataModuleTabulky tabulky(&connection);
     Query* zoznam = tabulky.ADOQueryTabulka5kravy;
-    zoznam->setSql({QStringLiteral("SELECT * FROM tab50v3kravy ORDER BY usnecislo LIMIT 2000")});
+    zoznam->setSql({u"SELECT * FROM tab50v3kravy ORDER BY usnecislo LIMIT 2000"_s});
     zoznam->open();
     tabulky.RvProjectTabulky.open();
 
@@ -35,14 +37,14 @@ void measureList(const ConnectionSettings& settings, const QString& pdf) {
     tabulky.RvSystemTabulky.setDestination(pages);
     QElapsedTimer timer;
     timer.start();
-    tabulky.RvProjectTabulky.executeReport(QStringLiteral("ReportTabulka5Kravy"));
+    tabulky.RvProjectTabulky.executeReport(u"ReportTabulka5Kravy"_s);
     const double layout = seconds(timer);
     const int count = pages->runs().at(0).pageCount();
 
     tabulky.RvSystemTabulky.setDestination(
         std::make_shared<FileDestination>(FileDestination::Format::Pdf, pdf));
     timer.restart();
-    tabulky.RvProjectTabulky.executeReport(QStringLiteral("ReportTabulka5Kravy"));
+    tabulky.RvProjectTabulky.executeReport(u"ReportTabulka5Kravy"_s);
     const double whole = seconds(timer);
     std::printf("list of %d rows, %d pages: layout %.2f s (%.0f pages/s), layout + PDF %.2f s "
                 "(%.0f pages/s)\n",
@@ -55,10 +57,10 @@ void measure9D(const ConnectionSettings& settings, int cows) {
     const auto pages = std::make_shared<PageModelDestination>();
     tabulky.RvSystemTabulky.setDestination(pages);
     StavZostav stav;
-    stav.KodPodniku = QStringLiteral("208123");
+    stav.KodPodniku = u"208123"_s;
     QElapsedTimer timer;
     timer.start();
-    TlacZostavy(tabulky, stav, {}).tlac(*KatalogZostav::najdi(QStringLiteral("9.D")));
+    TlacZostavy(tabulky, stav, {}).tlac(*KatalogZostav::najdi(u"9.D"_s));
     std::printf("report 9.D, %5d cows: %.2f s from the handler's start to %d finished pages\n",
                 cows, seconds(timer), pages->runs().at(0).pageCount());
 }
@@ -70,13 +72,13 @@ int main(int argc, char* argv[]) {
     QGuiApplication application(argc, argv);
     QLocale::setDefault(QLocale(QLocale::Slovak, QLocale::Slovakia));
     QTemporaryDir folder;
-    PrivateServer server(folder.path() + QStringLiteral("/db"));
+    PrivateServer server(folder.path() + u"/db"_s);
     server.start();
-    const ConnectionSettings small = installDemoDatabase(
-        server.connectionSettings(), QStringLiteral("tarvelin_zostavy_1000"), 1000);
-    const ConnectionSettings large = installDemoDatabase(
-        server.connectionSettings(), QStringLiteral("tarvelin_zostavy_10000"), 10000);
-    measureList(large, folder.filePath(QStringLiteral("zoznam.pdf")));
+    const ConnectionSettings small =
+        installDemoDatabase(server.connectionSettings(), u"tarvelin_zostavy_1000"_s, 1000);
+    const ConnectionSettings large =
+        installDemoDatabase(server.connectionSettings(), u"tarvelin_zostavy_10000"_s, 10000);
+    measureList(large, folder.filePath(u"zoznam.pdf"_s));
     measure9D(small, 1000);
     measure9D(large, 10000);
     server.stop();

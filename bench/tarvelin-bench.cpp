@@ -13,6 +13,8 @@
 #include <QTemporaryDir>
 #include <cstdio>
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace {
 
 double seconds(const QElapsedTimer& timer) {
@@ -34,19 +36,18 @@ Load loadHerd(const ConnectionSettings& server, int cows) {
     const double generate = seconds(timer);
 
     timer.restart();
-    installDemoDatabase(server, QStringLiteral("tarvelin_bench_%1").arg(cows), cows);
+    installDemoDatabase(server, u"tarvelin_bench_%1"_s.arg(cows), cows);
     return {generate, seconds(timer)};
 }
 
 double openMilkControls(const ConnectionSettings& server, int cows, int* rows) {
     ConnectionSettings settings = server;
-    settings.database = QStringLiteral("tarvelin_bench_%1").arg(cows);
+    settings.database = u"tarvelin_bench_%1"_s.arg(cows);
     TDataModuleHlavny data(settings);
     Query* kontroly = data.ADOQueryKontrolyMlieka;
-    kontroly->setParameter(QStringLiteral("Chov"),
-                           data.ADOQueryParam->text(QStringLiteral("chovatel")).left(6) +
-                               QLatin1Char('%'));
-    kontroly->setParameter(QStringLiteral("Dni"), 5000);
+    kontroly->setParameter(u"Chov"_s,
+                           data.ADOQueryParam->text(u"chovatel"_s).left(6) + QLatin1Char('%'));
+    kontroly->setParameter(u"Dni"_s, 5000);
     QElapsedTimer timer;
     timer.start();
     kontroly->open();
@@ -62,7 +63,7 @@ int main(int argc, char* argv[]) {
     const int large = args.size() > 1 ? args[1].toInt() : 100000;
 
     QTemporaryDir folder;
-    PrivateServer server(folder.path() + QStringLiteral("/db"));
+    PrivateServer server(folder.path() + u"/db"_s);
     QElapsedTimer timer;
     timer.start();
     server.start();

@@ -14,6 +14,8 @@
 #include <QApplication>
 #include <QThread>
 
+using namespace Qt::Literals::StringLiterals;
+
 StartupSequence::StartupSequence() = default;
 
 StartupSequence::~StartupSequence() {
@@ -28,10 +30,9 @@ StartupSequence::~StartupSequence() {
 
 bool StartupSequence::start() {
     try {
-        VerziaProgramu::set(ConfigFile::read(ConfigFile::aplikacia, QStringLiteral("Verzia")));
+        VerziaProgramu::set(ConfigFile::read(ConfigFile::aplikacia, u"Verzia"_s));
     } catch (const ConfigError& error) {
-        DialogService::instance().error(QStringLiteral("Chyba: ") +
-                                        QString::fromUtf8(error.what()));
+        DialogService::instance().error(u"Chyba: "_s + QString::fromUtf8(error.what()));
         VerziaProgramu::set(QString());
     }
 
@@ -42,7 +43,7 @@ bool StartupSequence::start() {
     // One pass so that the window system maps the splash; nothing else exists yet to react.
     QApplication::processEvents();
 
-    QApplication::setApplicationDisplayName(QStringLiteral("Tarvelin HD"));
+    QApplication::setApplicationDisplayName(u"Tarvelin HD"_s);
 
     try {
         createInstances();
@@ -70,7 +71,7 @@ void StartupSequence::createInstances() {
     m_dataModuleTabulky =
         std::make_unique<TDataModuleTabulky>(m_dataModuleHlavny->ADOConnectionTarvelin);
     m_instances.DataModuleTabulky = m_dataModuleTabulky.get();
-    m_dataModuleTabulky->RvSystemTabulky.setFrontEnd(m_formHlavny->reportFrontEnd());
+    m_dataModuleTabulky->RvSystemTabulky.setFrontEnd(m_formHlavny->rozhranieZostav());
 }
 
 int StartupSequence::run() {

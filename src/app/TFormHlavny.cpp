@@ -1,13 +1,15 @@
 #include "TFormHlavny.h"
 
+#include "DotazyHlavnehoOkna.h"
 #include "MenuBonitacnychZostav.h"
 #include "ProgramInstances.h"
-#include "app/strom/StromChovov.h"
 #include "TFormOAplikacii.h"
 #include "TFrameInfo.h"
-#include "app/art/TarvelinIcons.h"
 #include "VerziaProgramu.h"
+#include "app/art/TarvelinIcons.h"
 #include "app/backup/ZalohaDatabazy.h"
+#include "app/strom/DotazyStromu.h"
+#include "app/strom/StromChovov.h"
 #include "data/ConfigError.h"
 #include "data/ConfigFile.h"
 #include "data/PrivateServer.h"
@@ -19,6 +21,7 @@
 #include "reports/MakerInfo.h"
 #include "reports/PolozkaKatalogu.h"
 #include "reports/PriecinokZostav.h"
+#include "reports/PripravaZostav.h"
 #include "reports/TDataModuleTabulky.h"
 #include "reports/TlacZostavy.h"
 #include "views/byk/TFrameByk.h"
@@ -41,6 +44,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QShowEvent>
 #include <QSplitter>
@@ -49,63 +53,51 @@
 #include <QVBoxLayout>
 #include <array>
 
-namespace {
-
-QString s(const char* text) {
-    return QString::fromUtf8(text);
-}
-
-/// The working table the cow card reads: every lactation with the heifer calf born at it.
-const char* const laktelaStatement =
-    "CREATE TABLE laktela (otec varchar(14) NULL, matka varchar(14) NULL)select  l.*, "
-    "j.usnecislo as usnecislotelata from jalovice_view j right join  laktacie_view l  on  "
-    "l.datumotelenia = j.datumnarodenia                                   and l.krava_id = "
-    "j.matka_id ; ";
-
-} // namespace
+using namespace Qt::Literals::StringLiterals;
 
 TFormHlavny::TFormHlavny(ProgramInstances& instances, QWidget* parent)
     : QMainWindow(parent)
     , m_instances(instances) {
-    setObjectName(s("FormHlavny"));
-    setWindowTitle(s("[KUHD] Tarvelin"));
-    setFont(DesignFont::make(s("MS Sans Serif"), 11));
+    setObjectName(u"FormHlavny"_s);
+    setWindowTitle(u"[KUHD] Tarvelin"_s);
+    setFont(DesignFont::make(u"MS Sans Serif"_s, 11));
     resize(796, 590);
 
-    m_reportFrontEnd = std::make_unique<DialogReportFrontEnd>();
+    m_rozhranieZostav = std::make_unique<DialogReportFrontEnd>();
     m_uniZostava =
         std::make_unique<DatasetReportDataSet>(*m_instances.DataModuleHlavny->ADOQueryUniZostava);
-    m_zostavyConnections.publish(s("RvDataSetUniZostava"), m_uniZostava.get());
+    m_spojeniaZostav.publish(u"RvDataSetUniZostava"_s, m_uniZostava.get());
     RvSystemZostavy.setPreviewMaximized(true);
-    RvSystemZostavy.setFrontEnd(m_reportFrontEnd.get());
+    RvSystemZostavy.setFrontEnd(m_rozhranieZostav.get());
     RvProjectZostavy = std::make_unique<ReportProject>(
-        RvSystemZostavy, m_zostavyConnections, PriecinokZostav::subor(s("TarvelinZostavy.rav")));
+        RvSystemZostavy, m_spojeniaZostav, PriecinokZostav::subor(u"TarvelinZostavy.rav"_s));
 
-    createMenus();
-    createToolBar();
+    vytvorMenu();
+    vytvorPanelNastrojov();
 
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    layout->addWidget(createHeader());
+    layout->addWidget(vytvorHlavicku());
     SplitterLavyPravy = new QSplitter(Qt::Horizontal, central);
-    SplitterLavyPravy->setObjectName(s("SplitterLavyPravy"));
+    SplitterLavyPravy->setObjectName(u"SplitterLavyPravy"_s);
     SplitterLavyPravy->setChildrenCollapsible(false);
-    SplitterLavyPravy->addWidget(createLeftPanel());
-    SplitterLavyPravy->addWidget(createFramesArea());
+    SplitterLavyPravy->addWidget(vytvorLavyPanel());
+    SplitterLavyPravy->addWidget(vytvorOblastRamcov());
     SplitterLavyPravy->setStretchFactor(1, 1);
     SplitterLavyPravy->setSizes({225, 571});
     layout->addWidget(SplitterLavyPravy, 1);
     setCentralWidget(central);
 
     StatusBarHlavny = new StatusPanelBar({500, 150, 150}, this);
-    StatusBarHlavny->setObjectName(s("StatusBarHlavny"));
-    StatusBarHlavny->setPanelText(1, s("Verzia programu:"));
-    StatusBarHlavny->setPanelText(2, s("Aktualizácia:"));
+    StatusBarHlavny->setObjectName(u"StatusBarHlavny"_s);
+    StatusBarHlavny->setPanelText(1, u"Verzia programu:"_s);
+    StatusBarHlavny->setPanelText(2, u"Aktualizácia:"_s);
     setStatusBar(StatusBarHlavny);
 
-    connectNavigation();
+    prepojNavigaciu();
+    prepojZalohu();
     FormCreate();
 }
 
@@ -113,53 +105,54 @@ TFormHlavny::~TFormHlavny() {
     FormDestroy();
 }
 
-void TFormHlavny::createMenus() {
+void TFormHlavny::vytvorMenu() {
     MainMenuHlavny = menuBar();
-    MainMenuHlavny->setObjectName(s("MainMenuHlavny"));
+    MainMenuHlavny->setObjectName(u"MainMenuHlavny"_s);
 
-    QMenu* subor = MainMenuHlavny->addMenu(s("&Súbor"));
-    subor->setObjectName(s("MenuItemSubor"));
-    MenuItemPripojitDB = menuItem(subor, "MenuItemPripojitDB", s("Pripojiť databázu"));
-    MenuItemOdpojitDB = menuItem(subor, "MenuItemOdpojitDB", s("Odpojiť databázu"));
+    QMenu* subor = MainMenuHlavny->addMenu(u"&Súbor"_s);
+    subor->setObjectName(u"MenuItemSubor"_s);
+    MenuItemPripojitDB = polozkaMenu(subor, "MenuItemPripojitDB", u"Pripojiť databázu"_s);
+    MenuItemOdpojitDB = polozkaMenu(subor, "MenuItemOdpojitDB", u"Odpojiť databázu"_s);
     subor->addSeparator();
-    MenuItemImportDB = menuItem(subor, "MenuItemImportDB", s("Obnova databázy"));
-    MenuItemExportDB = menuItem(subor, "MenuItemExportDB", s("Zaloha databázy"));
+    MenuItemImportDB = polozkaMenu(subor, "MenuItemImportDB", u"Obnova databázy"_s);
+    MenuItemExportDB = polozkaMenu(subor, "MenuItemExportDB", u"Zaloha databázy"_s);
     subor->addSeparator();
-    MenuItemKoniec = menuItem(subor, "MenuItemKoniec", s("&Koniec"));
+    MenuItemKoniec = polozkaMenu(subor, "MenuItemKoniec", u"&Koniec"_s);
 
-    QMenu* zobrazit = MainMenuHlavny->addMenu(s("Z&obraziť"));
-    zobrazit->setObjectName(s("MenuItemZobrazit"));
-    MenuItemStrom = menuItem(zobrazit, "MenuItemStrom", s("&Strom chovov a zvierat"));
-    MenuItemNastrojovyPanel = menuItem(zobrazit, "MenuItemNastrojovyPanel", s("Panel s nástrojmi"));
-    MenuItemStavovyRiadok = menuItem(zobrazit, "MenuItemStavovyRiadok", s("Stavový riadok"));
+    QMenu* zobrazit = MainMenuHlavny->addMenu(u"Z&obraziť"_s);
+    zobrazit->setObjectName(u"MenuItemZobrazit"_s);
+    MenuItemStrom = polozkaMenu(zobrazit, "MenuItemStrom", u"&Strom chovov a zvierat"_s);
+    MenuItemNastrojovyPanel =
+        polozkaMenu(zobrazit, "MenuItemNastrojovyPanel", u"Panel s nástrojmi"_s);
+    MenuItemStavovyRiadok = polozkaMenu(zobrazit, "MenuItemStavovyRiadok", u"Stavový riadok"_s);
     for (QAction* toggle : {MenuItemStrom, MenuItemNastrojovyPanel, MenuItemStavovyRiadok}) {
         toggle->setCheckable(true);
         toggle->setChecked(true);
     }
     zobrazit->addSeparator();
-    MenuItemNastavenia = menuItem(zobrazit, "MenuItemNastavenia", s("Nastavenia"));
+    MenuItemNastavenia = polozkaMenu(zobrazit, "MenuItemNastavenia", u"Nastavenia"_s);
     MenuItemNastavenia->setEnabled(false);
 
-    QMenu* zostavy = MainMenuHlavny->addMenu(s("Zos&tavy"));
-    zostavy->setObjectName(s("MenuItemZostavy"));
-    MenuItemBonitacneZostavy = zostavy->addMenu(s("Bonitačné zostavy"));
-    MenuItemBonitacneZostavy->setObjectName(s("MenuItemBonitacneZostavy"));
+    QMenu* zostavy = MainMenuHlavny->addMenu(u"Zos&tavy"_s);
+    zostavy->setObjectName(u"MenuItemZostavy"_s);
+    MenuItemBonitacneZostavy = zostavy->addMenu(u"Bonitačné zostavy"_s);
+    MenuItemBonitacneZostavy->setObjectName(u"MenuItemBonitacneZostavy"_s);
     MenuBonitacnychZostav::napln(MenuItemBonitacneZostavy,
                                  guarded(this, &TFormHlavny::ZostavaKataloguClick));
     zostavy->addSeparator();
     MenuItemUniverzalnaZostava =
-        menuItem(zostavy, "MenuItemUniverzalnaZostava", s("&Univerzálna zostava..."));
-    MenuItemAktualizaciaUZ =
-        menuItem(zostavy, "MenuItemAktualizaciaUZ", s("Aktualizácia dát pre univerzálnu zostavu"));
+        polozkaMenu(zostavy, "MenuItemUniverzalnaZostava", u"&Univerzálna zostava..."_s);
+    MenuItemAktualizaciaUZ = polozkaMenu(zostavy, "MenuItemAktualizaciaUZ",
+                                         u"Aktualizácia dát pre univerzálnu zostavu"_s);
 
-    QMenu* vymena = MainMenuHlavny->addMenu(s("Výmena &dát"));
-    vymena->setObjectName(s("MenuItemVymenaDat"));
-    menuItem(vymena, "MenuItemDataZoUHEV", s("Dáta zo ÚHEV"))->setEnabled(false);
-    menuItem(vymena, "MenuItemDataPreUHEV", s("Dáta pre ÚHEV"))->setEnabled(false);
+    QMenu* vymena = MainMenuHlavny->addMenu(u"Výmena &dát"_s);
+    vymena->setObjectName(u"MenuItemVymenaDat"_s);
+    polozkaMenu(vymena, "MenuItemDataZoUHEV", u"Dáta zo ÚHEV"_s)->setEnabled(false);
+    polozkaMenu(vymena, "MenuItemDataPreUHEV", u"Dáta pre ÚHEV"_s)->setEnabled(false);
 
-    QMenu* pomoc = MainMenuHlavny->addMenu(s("&Pomoc"));
-    pomoc->setObjectName(s("MenuItemPomoc"));
-    MenuItemOAplikacii = menuItem(pomoc, "MenuItemOAplikacii", s("O aplikácii"));
+    QMenu* pomoc = MainMenuHlavny->addMenu(u"&Pomoc"_s);
+    pomoc->setObjectName(u"MenuItemPomoc"_s);
+    MenuItemOAplikacii = polozkaMenu(pomoc, "MenuItemOAplikacii", u"O aplikácii"_s);
 
     connect(MenuItemPripojitDB, &QAction::triggered, this,
             guarded(this, &TFormHlavny::MenuItemPripojitDBClick));
@@ -177,45 +170,45 @@ void TFormHlavny::createMenus() {
             guarded(this, &TFormHlavny::MenuItemOAplikaciiClick));
 }
 
-QAction* TFormHlavny::menuItem(QMenu* menu, const char* name, const QString& caption) {
-    QAction* action = menu->addAction(caption);
-    action->setObjectName(s(name));
-    return action;
+QAction* TFormHlavny::polozkaMenu(QMenu* menu, const char* meno, const QString& popis) {
+    QAction* polozka = menu->addAction(popis);
+    polozka->setObjectName(QLatin1String(meno));
+    return polozka;
 }
 
-void TFormHlavny::createToolBar() {
-    ToolBarHlavny = addToolBar(s("Panel s nástrojmi"));
-    ToolBarHlavny->setObjectName(s("ToolBarHlavny"));
+void TFormHlavny::vytvorPanelNastrojov() {
+    ToolBarHlavny = addToolBar(u"Panel s nástrojmi"_s);
+    ToolBarHlavny->setObjectName(u"ToolBarHlavny"_s);
     ToolBarHlavny->setMovable(false);
     ToolBarHlavny->setFloatable(false);
     ToolBarHlavny->setIconSize(QSize(16, 16));
     ToolBarHlavny->toggleViewAction()->setVisible(false);
     setContextMenuPolicy(Qt::NoContextMenu);
 
-    ToolButtonPripojDB = toolButton("ToolButtonPripojDB", s("Pripojiť databázu"), s("pripojit"));
-    ToolButtonOdpojDB = toolButton("ToolButtonOdpojDB", s("Odpojiť databázu"), s("odpojit"));
+    ToolButtonPripojDB = tlacidlo("ToolButtonPripojDB", u"Pripojiť databázu"_s, u"pripojit"_s);
+    ToolButtonOdpojDB = tlacidlo("ToolButtonOdpojDB", u"Odpojiť databázu"_s, u"odpojit"_s);
     ToolBarHlavny->addSeparator();
-    ToolButtonZobrazStrom = toolButton("ToolButtonZobrazStrom", s("Zobraziť strom"), s("strom"));
+    ToolButtonZobrazStrom = tlacidlo("ToolButtonZobrazStrom", u"Zobraziť strom"_s, u"strom"_s);
     ToolButtonZobrazStrom->setCheckable(true);
     ToolButtonZobrazStrom->setChecked(true);
     ToolBarHlavny->addSeparator();
-    ToolButton6 = toolButton("ToolButton6", s("Záloha dát"), s("zaloha"));
+    ToolButton6 = tlacidlo("ToolButton6", u"Záloha dát"_s, u"zaloha"_s);
     ToolButtonAktualizaciaDat =
-        toolButton("ToolButtonAktualizaciaDat", s("Aktualizácia dát"), s("aktualizacia"));
-    ToolButton8 = toolButton("ToolButton8", s("Nastavenia"), s("nastavenia"));
+        tlacidlo("ToolButtonAktualizaciaDat", u"Aktualizácia dát"_s, u"aktualizacia"_s);
+    ToolButton8 = tlacidlo("ToolButton8", u"Nastavenia"_s, u"nastavenia"_s);
     // No settings exist yet; a disabled button says so instead of doing nothing.
     ToolButton8->setEnabled(false);
     ToolBarHlavny->addSeparator();
-    ToolButtonHlavnyInfo = toolButton("ToolButtonHlavnyInfo", s("O programe"), s("info"));
+    ToolButtonHlavnyInfo = tlacidlo("ToolButtonHlavnyInfo", u"O programe"_s, u"info"_s);
     ToolBarHlavny->addSeparator();
-    ToolButtonExit = toolButton("ToolButtonExit", QString(), s("koniec"));
-    ToolButtonExit->setToolTip(s("Koniec"));
+    ToolButtonExit = tlacidlo("ToolButtonExit", QString(), u"koniec"_s);
+    ToolButtonExit->setToolTip(u"Koniec"_s);
     ToolBarHlavny->addSeparator();
     DBLookupComboBoxZostavy = new QComboBox(ToolBarHlavny);
-    DBLookupComboBoxZostavy->setObjectName(s("DBLookupComboBoxZostavy"));
+    DBLookupComboBoxZostavy->setObjectName(u"DBLookupComboBoxZostavy"_s);
     DBLookupComboBoxZostavy->setFixedWidth(209);
     ToolBarHlavny->addWidget(DBLookupComboBoxZostavy);
-    ToolButtonZostava = toolButton("ToolButtonZostava", s("Načítaj zostavu"), s("zostava"));
+    ToolButtonZostava = tlacidlo("ToolButtonZostava", u"Načítaj zostavu"_s, u"zostava"_s);
 
     connect(ToolButtonPripojDB, &QAction::triggered, MenuItemPripojitDB, &QAction::trigger);
     connect(ToolButtonOdpojDB, &QAction::triggered, MenuItemOdpojitDB, &QAction::trigger);
@@ -229,17 +222,17 @@ void TFormHlavny::createToolBar() {
     connect(ToolButtonExit, &QAction::triggered, MenuItemKoniec, &QAction::trigger);
 }
 
-QAction* TFormHlavny::toolButton(const char* name, const QString& hint, const QString& icon) {
-    QAction* action = ToolBarHlavny->addAction(TarvelinIcons::toolbar(icon), hint);
-    action->setObjectName(s(name));
-    if (QWidget* button = ToolBarHlavny->widgetForAction(action))
-        button->setObjectName(s(name));
-    return action;
+QAction* TFormHlavny::tlacidlo(const char* meno, const QString& popis, const QString& obrazok) {
+    QAction* akcia = ToolBarHlavny->addAction(TarvelinIcons::toolbar(obrazok), popis);
+    akcia->setObjectName(QLatin1String(meno));
+    if (QWidget* tlacidlo = ToolBarHlavny->widgetForAction(akcia))
+        tlacidlo->setObjectName(QLatin1String(meno));
+    return akcia;
 }
 
-QWidget* TFormHlavny::createHeader() {
+QWidget* TFormHlavny::vytvorHlavicku() {
     PanelHorny = new QFrame(this);
-    PanelHorny->setObjectName(s("PanelHorny"));
+    PanelHorny->setObjectName(u"PanelHorny"_s);
     PanelHorny->setFixedHeight(20);
     PanelHorny->setFrameShape(QFrame::Panel);
     PanelHorny->setFrameShadow(QFrame::Sunken);
@@ -253,26 +246,26 @@ QWidget* TFormHlavny::createHeader() {
     font.setPixelSize(12);
     PanelHorny->setFont(font);
 
-    auto* caption = new QLabel(s(" Tarvelin 2006"), PanelHorny);
-    caption->setObjectName(s("LabelPanelHorny"));
+    auto* caption = new QLabel(u" Tarvelin 2006"_s, PanelHorny);
+    caption->setObjectName(u"LabelPanelHorny"_s);
     caption->move(2, 2);
     LabelVyber = new QLabel(PanelHorny);
-    LabelVyber->setObjectName(s("LabelVyber"));
+    LabelVyber->setObjectName(u"LabelVyber"_s);
     LabelVyber->move(232, 3);
     LabelVyber->setMinimumWidth(600);
     LabelVyber->setTextFormat(Qt::PlainText);
     return PanelHorny;
 }
 
-QWidget* TFormHlavny::createLeftPanel() {
+QWidget* TFormHlavny::vytvorLavyPanel() {
     PanelLavy = new QWidget(this);
-    PanelLavy->setObjectName(s("PanelLavy"));
+    PanelLavy->setObjectName(u"PanelLavy"_s);
     auto* layout = new QVBoxLayout(PanelLavy);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
 
     TreeViewZvierata = new QTreeWidget(PanelLavy);
-    TreeViewZvierata->setObjectName(s("TreeViewZvierata"));
+    TreeViewZvierata->setObjectName(u"TreeViewZvierata"_s);
     TreeViewZvierata->setHeaderHidden(true);
     TreeViewZvierata->setIndentation(19);
     TreeViewZvierata->setIconSize(QSize(16, 16));
@@ -280,20 +273,24 @@ QWidget* TFormHlavny::createLeftPanel() {
     layout->addWidget(TreeViewZvierata, 1);
 
     StatusBarStrom = new StatusPanelBar({225}, PanelLavy);
-    StatusBarStrom->setObjectName(s("StatusBarStrom"));
+    StatusBarStrom->setObjectName(u"StatusBarStrom"_s);
     StatusBarStrom->setFixedHeight(19);
     StatusBarStrom->hide();
+    m_priebehStromu = new QProgressBar(StatusBarStrom);
+    m_priebehStromu->setObjectName(u"ProgressBarStrom"_s);
+    m_priebehStromu->setTextVisible(false);
+    StatusBarStrom->addWidget(m_priebehStromu, 1);
     layout->addWidget(StatusBarStrom);
 
     PanelHladaj = new QWidget(PanelLavy);
-    PanelHladaj->setObjectName(s("PanelHladaj"));
+    PanelHladaj->setObjectName(u"PanelHladaj"_s);
     PanelHladaj->setFixedHeight(33);
     EditHladaj = new QLineEdit(PanelHladaj);
-    EditHladaj->setObjectName(s("EditHladaj"));
+    EditHladaj->setObjectName(u"EditHladaj"_s);
     EditHladaj->setGeometry(4, 7, 133, 21);
-    EditHladaj->setPlaceholderText(s("Ušné číslo"));
-    BitBtnHladaj = new QPushButton(TarvelinIcons::toolbar(s("hladaj")), s("&Hľadaj"), PanelHladaj);
-    BitBtnHladaj->setObjectName(s("BitBtnHladaj"));
+    EditHladaj->setPlaceholderText(u"Ušné číslo"_s);
+    BitBtnHladaj = new QPushButton(TarvelinIcons::toolbar(u"hladaj"_s), u"&Hľadaj"_s, PanelHladaj);
+    BitBtnHladaj->setObjectName(u"BitBtnHladaj"_s);
     BitBtnHladaj->setGeometry(144, 8, 75, 20);
     layout->addWidget(PanelHladaj);
     // The search box and its button are placed for this width; a wide frame on the right must
@@ -302,21 +299,21 @@ QWidget* TFormHlavny::createLeftPanel() {
     return PanelLavy;
 }
 
-QWidget* TFormHlavny::createFramesArea() {
+QWidget* TFormHlavny::vytvorOblastRamcov() {
     auto* area = new QWidget(this);
-    area->setObjectName(s("PanelRamce"));
+    area->setObjectName(u"PanelRamce"_s);
     auto* layout = new QVBoxLayout(area);
     layout->setContentsMargins(0, 0, 0, 0);
     FrameInfo = new TFrameInfo(area);
-    FrameInfo->setObjectName(s("FrameInfo"));
+    FrameInfo->setObjectName(u"FrameInfo"_s);
     layout->addWidget(FrameInfo);
     TDataModuleHlavny& data = *m_instances.DataModuleHlavny;
     FrameZvierata = new TFrameZvierata(data, area);
     FrameKrava = new TFrameKrava(data, area);
     FrameByk = new TFrameByk(data, area);
-    FrameZvierata->setObjectName(s("FrameZvierata"));
-    FrameKrava->setObjectName(s("FrameKrava"));
-    FrameByk->setObjectName(s("FrameByk"));
+    FrameZvierata->setObjectName(u"FrameZvierata"_s);
+    FrameKrava->setObjectName(u"FrameKrava"_s);
+    FrameByk->setObjectName(u"FrameByk"_s);
     for (QWidget* frame : {static_cast<QWidget*>(FrameZvierata), static_cast<QWidget*>(FrameKrava),
                            static_cast<QWidget*>(FrameByk)}) {
         frame->hide();
@@ -325,28 +322,29 @@ QWidget* TFormHlavny::createFramesArea() {
     return area;
 }
 
-void TFormHlavny::connectNavigation() {
-    strom = new StromChovov(*this, m_instances);
-    connect(TreeViewZvierata, &QTreeWidget::currentItemChanged, this,
-            guarded([this](QTreeWidgetItem* vybrany, QTreeWidgetItem* predosly) {
-                StromChovov::rozbalJedenUzol(vybrany, predosly);
-                strom->TreeViewZvierataChange(vybrany);
-            }));
-    connect(EditHladaj, &QLineEdit::editingFinished, this,
-            guarded(strom, &StromChovov::EditHladajExit));
-    connect(EditHladaj, &QLineEdit::returnPressed, this,
-            guarded(strom, &StromChovov::BitBtnHladajClick));
-    connect(BitBtnHladaj, &QPushButton::clicked, this,
-            guarded(strom, &StromChovov::BitBtnHladajClick));
+void TFormHlavny::prepojNavigaciu() {
+    m_strom = new StromChovov(TreeViewZvierata, EditHladaj, BitBtnHladaj,
+                              m_instances.DataModuleHlavny->ADOConnectionTarvelin, this);
+    m_strom->setObjectName(u"StromChovov"_s);
+    connect(m_strom, &StromChovov::budovanieZacate, this,
+            guarded(this, &TFormHlavny::budovanieStromuZacate));
+    connect(m_strom, &StromChovov::priebehBudovania, this,
+            guarded(this, &TFormHlavny::priebehBudovaniaStromu));
+    connect(m_strom, &StromChovov::budovanieSkoncene, this,
+            guarded(this, &TFormHlavny::budovanieStromuSkoncene));
+    connect(m_strom, &StromChovov::vybranyKod, this, guarded(this, &TFormHlavny::vyberKodu));
+    connect(m_strom, &StromChovov::vybranaKrava, this, guarded(this, &TFormHlavny::vyberKravy));
+    connect(m_strom, &StromChovov::vybranyByk, this, guarded(this, &TFormHlavny::vyberByka));
+    connect(m_strom, &StromChovov::hladaneUsneCislo, this,
+            [this](const QString& usneCislo) { VybraneUsneCislo = usneCislo; });
     connect(FrameZvierata, &TFrameZvierata::kravaOtvorena, this,
-            guarded([this](const QString& usneCislo) {
-                if (QTreeWidgetItem* uzol = StromChovov::NajdiUzol(TreeViewZvierata, usneCislo))
-                    TreeViewZvierata->setCurrentItem(uzol);
-            }));
+            guarded(m_strom, &StromChovov::vyberUzol));
+}
 
+void TFormHlavny::prepojZalohu() {
     auto* zaloha = new ZalohaDatabazy(
         CestaMySQL, *m_instances.DataModuleHlavny->ADOConnectionTarvelin,
-        QFileInfo(PrivateServer::defaultDataFolder()).dir().filePath(s("zalohy")),
+        QFileInfo(PrivateServer::defaultDataFolder()).dir().filePath(u"zalohy"_s),
         [this] {
             close();
             QCoreApplication::quit();
@@ -359,53 +357,49 @@ void TFormHlavny::connectNavigation() {
 }
 
 void TFormHlavny::FormCreate() {
-    stavZostav.ZadanyPocetDcer = 0;
+    m_stavZostav.ZadanyPocetDcer = 0;
     try {
-        CestaMySQL = ConfigFile::read(ConfigFile::aplikacia, s("MySQLCesta"));
+        CestaMySQL = ConfigFile::read(ConfigFile::aplikacia, u"MySQLCesta"_s);
     } catch (const ConfigError& error) {
-        DialogService::instance().error(s("Chyba: ") + QString::fromUtf8(error.what()));
+        DialogService::instance().error(u"Chyba: "_s + QString::fromUtf8(error.what()));
     }
 }
 
 void TFormHlavny::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
-    if (m_shown || event->spontaneous())
+    if (m_zobrazene || event->spontaneous())
         return;
-    m_shown = true;
+    m_zobrazene = true;
     ErrorHandler::run([this] { FormShow(); });
 }
 
 void TFormHlavny::FormShow() {
     TDataModuleHlavny& data = *m_instances.DataModuleHlavny;
-    Command* parametre = m_instances.DataModuleTabulky->ADOCommandParametre;
-    parametre->setCommandText(s("DROP TABLE IF EXISTS laktela;"));
-    parametre->execute();
-    parametre->setCommandText(s(laktelaStatement));
-    parametre->execute();
+    DotazyHlavnehoOkna::prebudujLaktela(*m_instances.DataModuleTabulky->ADOCommandParametre);
 
     data.ADOQueryUniZostavy->open();
-    setConnectionMenuState(data.ADOConnectionTarvelin->isOpen());
+    nastavStavPripojenia(data.ADOConnectionTarvelin->isOpen());
     FrameZvierata->zobrazPrvuZalozku();
     FrameKrava->zobrazPrvuZalozku();
     FrameByk->zobrazPrvuZalozku();
-    showOnlyFrame(FrameInfo);
+    ukazLenRamec(FrameInfo);
     KuhdVybery = std::make_unique<TKuhdVybery>(data.ADOConnectionTarvelin);
-    stavZostav.KodPodniku = data.ADOQueryParam->text(s("Chovatel")).left(6);
+    m_stavZostav.KodPodniku = data.ADOQueryParam->text(u"Chovatel"_s).left(6);
     TextCopyright = MakerInfo::copyrightLine();
-    strom->NaplnStrom(stavZostav.KodPodniku);
+    m_strom->NaplnStrom(m_stavZostav.KodPodniku);
     FrameInfo->showPage(QCoreApplication::applicationDirPath());
-    m_instances.FormOAplikacii->setTexts(s("WTarvelinHD"),
-                                         s("Verzia programu: ") + VerziaProgramu::text(),
-                                         s("marec 2012"), TextCopyright);
+    m_instances.FormOAplikacii->setTexts(u"WTarvelinHD"_s,
+                                         u"Verzia programu: "_s + VerziaProgramu::text(),
+                                         u"marec 2012"_s, TextCopyright);
 
     QString aktualizacia;
     try {
-        aktualizacia = ConfigFile::read(ConfigFile::aplikacia, s("AktualizaciaDat"));
+        aktualizacia = ConfigFile::read(ConfigFile::aplikacia, u"AktualizaciaDat"_s);
     } catch (const ConfigError&) {
-        DialogService::instance().error(s("Chyba pri načítaní konfigurácie."));
+        DialogService::instance().error(u"Chyba pri načítaní konfigurácie."_s);
     }
-    StatusBarHlavny->setPanelText(1, s("Verzia programu: ") + VerziaProgramu::text());
-    StatusBarHlavny->setPanelText(2, s("Aktualizácia: ") + aktualizacia);
+    StatusBarHlavny->setPanelText(1, u"Verzia programu: "_s + VerziaProgramu::text());
+    StatusBarHlavny->setPanelText(2, u"Aktualizácia: "_s + aktualizacia);
 }
 
 void TFormHlavny::hideEvent(QHideEvent* event) {
@@ -420,18 +414,18 @@ void TFormHlavny::FormHide() {
 
 void TFormHlavny::FormDestroy() {
     try {
-        ConfigFile::write(ConfigFile::aplikacia, s("MySQLCesta"), CestaMySQL);
+        ConfigFile::write(ConfigFile::aplikacia, u"MySQLCesta"_s, CestaMySQL);
     } catch (const ConfigError& error) {
-        DialogService::instance().error(s("Chyba: ") + QString::fromUtf8(error.what()));
+        DialogService::instance().error(u"Chyba: "_s + QString::fromUtf8(error.what()));
     }
 }
 
-void TFormHlavny::setConnectionMenuState(bool connected) {
+void TFormHlavny::nastavStavPripojenia(bool connected) {
     MenuItemPripojitDB->setEnabled(!connected);
     MenuItemOdpojitDB->setEnabled(connected);
 }
 
-void TFormHlavny::showOnlyFrame(QWidget* frame) {
+void TFormHlavny::ukazLenRamec(QWidget* frame) {
     const std::array<QWidget*, 4> frames = {FrameInfo, FrameZvierata, FrameKrava, FrameByk};
     for (QWidget* f : frames)
         f->setVisible(f == frame);
@@ -439,16 +433,16 @@ void TFormHlavny::showOnlyFrame(QWidget* frame) {
 
 void TFormHlavny::MenuItemPripojitDBClick() {
     m_instances.DataModuleHlavny->ADOConnectionTarvelin->open();
-    setConnectionMenuState(true);
+    nastavStavPripojenia(true);
 }
 
 void TFormHlavny::MenuItemOdpojitDBClick() {
     m_instances.DataModuleHlavny->ADOConnectionTarvelin->close();
-    setConnectionMenuState(false);
+    nastavStavPripojenia(false);
 }
 
 void TFormHlavny::MenuItemKoniecClick() {
-    if (!DialogService::instance().confirm(s("Ukončiť Tarvelin?")))
+    if (!DialogService::instance().confirm(u"Ukončiť Tarvelin?"_s))
         return;
     close();
     QCoreApplication::quit();
@@ -473,22 +467,87 @@ void TFormHlavny::MenuItemStavovyRiadokClick() {
 }
 
 void TFormHlavny::ToolButtonHlavnyInfoClick() {
-    showOnlyFrame(FrameInfo);
+    ukazLenRamec(FrameInfo);
 }
 
 void TFormHlavny::MenuItemOAplikaciiClick() {
     DialogService::instance().showModal(*m_instances.FormOAplikacii);
 }
 
+void TFormHlavny::budovanieStromuZacate(const QString& kod) {
+    LabelVyber->setText(u"Výber pre podnik: "_s + kod);
+    StatusBarHlavny->setPanelText(0, u"Vyberám dáta pre podnik "_s + kod);
+    m_priebehStromu->setRange(0, 0);
+    StatusBarStrom->show();
+}
+
+void TFormHlavny::priebehBudovaniaStromu(int hotovo, int celkom) {
+    m_priebehStromu->setRange(0, celkom);
+    m_priebehStromu->setValue(hotovo);
+}
+
+void TFormHlavny::budovanieStromuSkoncene(int pocetZvierat) {
+    StatusBarStrom->hide();
+    StatusBarHlavny->setPanelText(0, u"Počet zvierat: "_s + QString::number(pocetZvierat));
+}
+
+void TFormHlavny::vyberKodu(const QString& kod) {
+    ukazLenRamec(nullptr);
+    m_stavZostav.KodVyberu = kod;
+    FrameZvierata->ukazVyber(kod);
+    PripravaZostav(*m_instances.DataModuleTabulky, m_stavZostav).PripravParametre();
+
+    const Query* hlavicka = m_instances.DataModuleTabulky->ADOQueryHlavicka;
+    QString druh;
+    QString nazov;
+    switch (kod.size()) {
+    case 6:
+        druh = u"podnik"_s;
+        nazov = hlavicka->text(u"nazov_podniku"_s);
+        break;
+    case 8:
+        druh = u"chov"_s;
+        break;
+    case 9:
+        druh = u"maštaľ"_s;
+        nazov = hlavicka->text(u"nazov_mastale"_s);
+        break;
+    default:
+        break;
+    }
+    LabelVyber->setText(u"Výber pre "_s + druh + u": "_s + kod + u' ' + nazov);
+    FrameZvierata->show();
+    StatusBarHlavny->setPanelText(
+        0, u"Počet zvierat: "_s + QString::number(DotazyStromu::pocetZvierat(
+                                      m_instances.DataModuleHlavny->ADOConnectionTarvelin, kod)));
+}
+
+void TFormHlavny::vyberKravy(const QString& usneCislo) {
+    ukazLenRamec(nullptr);
+    VybraneUsneCislo = usneCislo;
+    FrameKrava->ukazVyber(usneCislo);
+    LabelVyber->setText(u"Výber pre kravu: "_s + usneCislo);
+    FrameKrava->show();
+}
+
+void TFormHlavny::vyberByka(const QString& usneCislo) {
+    // Rather than leave the right side empty, a male animal shows what the database knows of it.
+    ukazLenRamec(nullptr);
+    VybraneUsneCislo = usneCislo;
+    FrameByk->ukazVyber(usneCislo);
+    LabelVyber->setText(u"Výber pre býka: "_s + usneCislo);
+    FrameByk->show();
+}
+
 void TFormHlavny::ZostavaKataloguClick(const PolozkaKatalogu& polozka) {
     if (!polozka.dostupna) {
         DialogService::instance().information(
-            s("Zostava „%1“ zatiaľ nie je k dispozícii.").arg(polozka.popis.trimmed()));
+            u"Zostava „%1“ zatiaľ nie je k dispozícii."_s.arg(polozka.popis.trimmed()));
         return;
     }
-    TlacZostavy(*m_instances.DataModuleTabulky, stavZostav, TextCopyright).tlac(polozka);
+    TlacZostavy(*m_instances.DataModuleTabulky, m_stavZostav, TextCopyright).tlac(polozka);
 }
 
-ReportFrontEnd* TFormHlavny::reportFrontEnd() const {
-    return m_reportFrontEnd.get();
+ReportFrontEnd* TFormHlavny::rozhranieZostav() const {
+    return m_rozhranieZostav.get();
 }

@@ -8,50 +8,46 @@
 #include <memory>
 
 class QAction;
+class QComboBox;
 class QFrame;
 class QLabel;
 class QLineEdit;
 class QMenu;
+class QProgressBar;
 class QPushButton;
 class QSplitter;
 class QToolBar;
 class QTreeWidget;
-class QComboBox;
-class StatusPanelBar;
-class TFrameInfo;
-class TFrameZvierata;
-class TFrameKrava;
-class TFrameByk;
-class StromChovov;
-class TKuhdVybery;
 class DatasetReportDataSet;
 class DialogReportFrontEnd;
 class ReportFrontEnd;
 class ReportProject;
+class StatusPanelBar;
+class StromChovov;
+class TFrameByk;
+class TFrameInfo;
+class TFrameKrava;
+class TFrameZvierata;
+class TKuhdVybery;
 struct PolozkaKatalogu;
 struct ProgramInstances;
 
 /// The program's shell: menus, toolbar, the header naming the selection, the herd tree on the
 /// left, one of four frames on the right and the status bar. It keeps the state the commands
-/// share (selection, enterprise code, remembered client folder, report inputs).
+/// share (selection, enterprise code, remembered client folder, report inputs) and wires the
+/// tree's selections to the frames. Its components are found by their object names.
 class TFormHlavny : public QMainWindow {
     Q_OBJECT
 public:
     explicit TFormHlavny(ProgramInstances& instances, QWidget* parent = nullptr);
     ~TFormHlavny() override;
 
-    // State shared by the commands.
-    QString CestaMySQL;
-    QString VybraneUsneCislo;
-    QString TextCopyright;
-    StavZostav stavZostav; ///< selection and report inputs
-
+    const StavZostav& stavZostav() const { return m_stavZostav; }
+    const QString& vybraneUsneCislo() const { return VybraneUsneCislo; }
     TKuhdVybery* kuhdVybery() const { return KuhdVybery.get(); }
     /// The setup dialog, status window and preview every report run of the program goes
     /// through.
-    ReportFrontEnd* reportFrontEnd() const;
-    /// Shows one of the four frames and hides the others; nullptr hides them all.
-    void showOnlyFrame(QWidget* frame);
+    ReportFrontEnd* rozhranieZostav() const;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -74,25 +70,38 @@ private:
     /// The handler of every report item of "Bonitačné zostavy".
     void ZostavaKataloguClick(const PolozkaKatalogu& polozka);
 
-    void connectNavigation();
-    void createMenus();
-    void createToolBar();
-    QWidget* createHeader();
-    QWidget* createLeftPanel();
-    QWidget* createFramesArea();
-    QAction* menuItem(QMenu* menu, const char* name, const QString& caption);
-    QAction* toolButton(const char* name, const QString& hint, const QString& icon);
-    void setConnectionMenuState(bool connected);
+    // What a selection in the tree shows.
+    void vyberKodu(const QString& kod);
+    void vyberKravy(const QString& usneCislo);
+    void vyberByka(const QString& usneCislo);
+    void budovanieStromuZacate(const QString& kod);
+    void priebehBudovaniaStromu(int hotovo, int celkom);
+    void budovanieStromuSkoncene(int pocetZvierat);
+
+    void vytvorMenu();
+    void vytvorPanelNastrojov();
+    QWidget* vytvorHlavicku();
+    QWidget* vytvorLavyPanel();
+    QWidget* vytvorOblastRamcov();
+    void prepojNavigaciu();
+    void prepojZalohu();
+    QAction* polozkaMenu(QMenu* menu, const char* meno, const QString& popis);
+    QAction* tlacidlo(const char* meno, const QString& popis, const QString& obrazok);
+    void nastavStavPripojenia(bool pripojene);
+    /// Shows one of the four frames and hides the others; nullptr hides them all.
+    void ukazLenRamec(QWidget* ramec);
 
     ProgramInstances& m_instances;
+    StavZostav m_stavZostav;
+    QString CestaMySQL;
+    QString VybraneUsneCislo;
+    QString TextCopyright;
     std::unique_ptr<TKuhdVybery> KuhdVybery;
-    std::unique_ptr<DialogReportFrontEnd> m_reportFrontEnd;
+    std::unique_ptr<DialogReportFrontEnd> m_rozhranieZostav;
     std::unique_ptr<DatasetReportDataSet> m_uniZostava;
-    ReportConnections m_zostavyConnections;
-    bool m_shown = false;
+    ReportConnections m_spojeniaZostav;
+    bool m_zobrazene = false;
 
-public:
-    // Components, named as the tests and the other commands find them.
     QMenuBar* MainMenuHlavny = nullptr;
     QAction* MenuItemPripojitDB = nullptr;
     QAction* MenuItemOdpojitDB = nullptr;
@@ -129,15 +138,16 @@ public:
     QWidget* PanelLavy = nullptr;
     QTreeWidget* TreeViewZvierata = nullptr;
     StatusPanelBar* StatusBarStrom = nullptr;
+    QProgressBar* m_priebehStromu = nullptr;
     QWidget* PanelHladaj = nullptr;
     QLineEdit* EditHladaj = nullptr;
     QPushButton* BitBtnHladaj = nullptr;
+    StromChovov* m_strom = nullptr;
 
     TFrameInfo* FrameInfo = nullptr;
     TFrameZvierata* FrameZvierata = nullptr;
     TFrameKrava* FrameKrava = nullptr;
     TFrameByk* FrameByk = nullptr;
-    StromChovov* strom = nullptr;
 
     StatusPanelBar* StatusBarHlavny = nullptr;
 };

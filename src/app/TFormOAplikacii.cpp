@@ -9,31 +9,33 @@
 #include <QPushButton>
 #include <QScreen>
 
+using namespace Qt::Literals::StringLiterals;
+
 TFormOAplikacii::TFormOAplikacii(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
-    setObjectName(QStringLiteral("FormOAplikacii"));
-    setWindowTitle(QStringLiteral("O aplikácii Tarvelin"));
+    setObjectName(u"FormOAplikacii"_s);
+    setWindowTitle(u"O aplikácii Tarvelin"_s);
     setFixedSize(651, 308);
 
     // Not stretched: the box shows the top-left part of the picture.
     ImageObrazok = new QLabel(this);
-    ImageObrazok->setObjectName(QStringLiteral("ImageObrazok"));
+    ImageObrazok->setObjectName(u"ImageObrazok"_s);
     ImageObrazok->setGeometry(8, 14, 201, 241);
     ImageObrazok->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     ImageObrazok->setPixmap(QPixmap::fromImage(PasturePicture::paint()));
 
-    GroupBoxInfo = new QGroupBox(QStringLiteral(" Tarvelin "), this);
-    GroupBoxInfo->setObjectName(QStringLiteral("GroupBoxInfo"));
+    GroupBoxInfo = new QGroupBox(u" Tarvelin "_s, this);
+    GroupBoxInfo->setObjectName(u"GroupBoxInfo"_s);
     GroupBoxInfo->setGeometry(216, 8, 425, 249);
     LabelNazov = addLabel("LabelNazov", 56);
-    LabelNazov->setFont(DesignFont::make(QStringLiteral("Verdana"), 16, true));
+    LabelNazov->setFont(DesignFont::make(u"Verdana"_s, 16, true));
     LabelVerzia = addLabel("LabelVerzia", 88);
     LabelDatum = addLabel("LabelDatum", 184);
     LabelCopyright = addLabel("LabelCopyright", 208);
 
-    BitBtnZavriet = new QPushButton(QStringLiteral("&Zavrieť"), this);
-    BitBtnZavriet->setObjectName(QStringLiteral("BitBtnZavriet"));
+    BitBtnZavriet = new QPushButton(u"&Zavrieť"_s, this);
+    BitBtnZavriet->setObjectName(u"BitBtnZavriet"_s);
     BitBtnZavriet->setGeometry(288, 272, 75, 25);
     BitBtnZavriet->setDefault(true);
     connect(BitBtnZavriet, &QPushButton::clicked, this, &QDialog::accept);

@@ -9,6 +9,8 @@
 #include <QLabel>
 #include <QScreen>
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace {
 
 constexpr int clientWidth = 498;
@@ -18,21 +20,21 @@ constexpr int clientHeight = 326;
 
 TFormSplashScreen::TFormSplashScreen(QWidget* parent)
     : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint) {
-    setObjectName(QStringLiteral("FormSplashScreen"));
+    setObjectName(u"FormSplashScreen"_s);
     setFixedSize(clientWidth, clientHeight);
 
     ImageSplashScreen = new QLabel(this);
-    ImageSplashScreen->setObjectName(QStringLiteral("ImageSplashScreen"));
+    ImageSplashScreen->setObjectName(u"ImageSplashScreen"_s);
     ImageSplashScreen->setGeometry(rect());
     ImageSplashScreen->setScaledContents(true);
     ImageSplashScreen->setPixmap(QPixmap::fromImage(PasturePicture::paint()));
 
-    const QFont small = DesignFont::make(QStringLiteral("MS Sans Serif"), 11, true);
-    LabelNadpis = addLabel("LabelNadpis", QStringLiteral("WTarvelin HD"),
-                           DesignFont::make(QStringLiteral("Arial"), 40, true));
+    const QFont small = DesignFont::make(u"MS Sans Serif"_s, 11, true);
+    LabelNadpis =
+        addLabel("LabelNadpis", u"WTarvelin HD"_s, DesignFont::make(u"Arial"_s, 40, true));
     LabelNadpis->move(109, 32);
-    LabelPodnadpis = addLabel("LabelPodnadpis", QStringLiteral("(verzia chovateľ)"),
-                              DesignFont::make(QStringLiteral("MS Sans Serif"), 16));
+    LabelPodnadpis = addLabel("LabelPodnadpis", u"(verzia chovateľ)"_s,
+                              DesignFont::make(u"MS Sans Serif"_s, 16));
     LabelPodnadpis->move(179, 72);
 
     // The maker's lines have no place of their own in the design but their height; they are
@@ -46,7 +48,7 @@ TFormSplashScreen::TFormSplashScreen(QWidget* parent)
     LabelPracovisko = makerLine("LabelPracovisko", MakerInfo::unitName(), 272);
     LabelAdresa = makerLine("LabelAdresa", MakerInfo::address(), 288);
 
-    LabelVerzia = addLabel("LabelVerzia", QStringLiteral("ver. x.x"), small);
+    LabelVerzia = addLabel("LabelVerzia", u"ver. x.x"_s, small);
     LabelVerzia->move(435, 304);
 
     if (const QScreen* screen = QGuiApplication::primaryScreen())
@@ -54,7 +56,7 @@ TFormSplashScreen::TFormSplashScreen(QWidget* parent)
 }
 
 void TFormSplashScreen::setVersion(const QString& version) {
-    LabelVerzia->setText(QStringLiteral("ver. ") + version);
+    LabelVerzia->setText(u"ver. "_s + version);
     LabelVerzia->adjustSize();
 }
 

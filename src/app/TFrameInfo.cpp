@@ -6,19 +6,21 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+using namespace Qt::Literals::StringLiterals;
+
 TFrameInfo::TFrameInfo(QWidget* parent)
     : QWidget(parent) {
-    setObjectName(QStringLiteral("FrameInfo"));
-    GroupBoxHtml = new QGroupBox(QStringLiteral("Aktuálne informácie "), this);
-    GroupBoxHtml->setObjectName(QStringLiteral("GroupBoxHtml"));
+    setObjectName(u"FrameInfo"_s);
+    GroupBoxHtml = new QGroupBox(u"Aktuálne informácie "_s, this);
+    GroupBoxHtml->setObjectName(u"GroupBoxHtml"_s);
     WebBrowserInfo = new QTextBrowser(GroupBoxHtml);
-    WebBrowserInfo->setObjectName(QStringLiteral("WebBrowserInfo"));
+    WebBrowserInfo->setObjectName(u"WebBrowserInfo"_s);
     WebBrowserInfo->setOpenExternalLinks(true);
     auto* inside = new QVBoxLayout(GroupBoxHtml);
     inside->addWidget(WebBrowserInfo);
 
     StatusBarInfo = new QStatusBar(this);
-    StatusBarInfo->setObjectName(QStringLiteral("StatusBarInfo"));
+    StatusBarInfo->setObjectName(u"StatusBarInfo"_s);
     StatusBarInfo->setSizeGripEnabled(false);
 
     auto* layout = new QVBoxLayout(this);
@@ -31,5 +33,5 @@ TFrameInfo::TFrameInfo(QWidget* parent)
 void TFrameInfo::showPage(const QString& folder) {
     // Pasting a POSIX folder after "file:///" would double its leading slash, so the address is
     // built from the local path.
-    WebBrowserInfo->setSource(QUrl::fromLocalFile(folder + QStringLiteral("/TarvelinInfo.html")));
+    WebBrowserInfo->setSource(QUrl::fromLocalFile(folder + u"/TarvelinInfo.html"_s));
 }

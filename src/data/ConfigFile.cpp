@@ -6,6 +6,8 @@
 #include <QFileInfo>
 #include <QSettings>
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace {
 
 QString settingsKey(const QString& section, const QString& key) {
@@ -31,7 +33,7 @@ QString ConfigFile::path() {
     const QFileInfo executable(QCoreApplication::applicationFilePath());
     const QString& name = programNameOverride();
     return executable.path() + QLatin1Char('/') +
-           (name.isEmpty() ? executable.completeBaseName() : name) + QStringLiteral(".ini");
+           (name.isEmpty() ? executable.completeBaseName() : name) + u".ini"_s;
 }
 
 void ConfigFile::useFileOf(const QString& programName) {

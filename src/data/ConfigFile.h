@@ -2,6 +2,8 @@
 
 #include <QString>
 
+using namespace Qt::Literals::StringLiterals;
+
 /// The program's INI file: the executable's path with the extension ".ini". Every read or write
 /// opens the file afresh and touches one key, so nothing stays open between uses and a file
 /// edited while the program runs is seen at the next access.
@@ -19,5 +21,5 @@ public:
     /// Throws ConfigError when the file cannot be written.
     static void write(const QString& section, const QString& key, const QString& value);
 
-    static inline const QString aplikacia = QStringLiteral("Aplikacia");
+    static inline const QString aplikacia = u"Aplikacia"_s;
 };

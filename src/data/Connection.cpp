@@ -7,11 +7,13 @@
 #include <QSqlError>
 #include <QSqlQuery>
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace {
 
 QString uniqueConnectionName() {
     static QAtomicInt counter;
-    return QStringLiteral("tarvelin-%1").arg(counter.fetchAndAddRelaxed(1));
+    return u"tarvelin-%1"_s.arg(counter.fetchAndAddRelaxed(1));
 }
 
 QString errorText(const QSqlError& error) {
@@ -26,7 +28,7 @@ Connection::Connection(ConnectionSettings settings, QObject* parent)
     : QObject(parent)
     , m_settings(std::move(settings))
     , m_name(uniqueConnectionName()) {
-    QSqlDatabase::addDatabase(QStringLiteral("QMYSQL"), m_name);
+    QSqlDatabase::addDatabase(u"QMYSQL"_s, m_name);
 }
 
 Connection::~Connection() {
@@ -56,10 +58,10 @@ void Connection::open() {
     db.setUserName(m_settings.user);
     db.setPassword(m_settings.password);
     db.setDatabaseName(m_settings.database);
-    QString options = QStringLiteral("MYSQL_OPT_RECONNECT=0");
+    QString options = u"MYSQL_OPT_RECONNECT=0"_s;
     if (m_settings.usesSocket()) {
-        db.setHostName(QStringLiteral("localhost"));
-        options += QStringLiteral(";UNIX_SOCKET=") + m_settings.socket;
+        db.setHostName(u"localhost"_s);
+        options += u";UNIX_SOCKET="_s + m_settings.socket;
     } else {
         db.setHostName(m_settings.host);
         db.setPort(m_settings.port);
@@ -68,7 +70,7 @@ void Connection::open() {
     if (!db.open())
         throw DatabaseError(errorText(db.lastError()));
     QSqlQuery names(db);
-    names.exec(QStringLiteral("SET NAMES utf8mb4"));
+    names.exec(u"SET NAMES utf8mb4"_s);
     Q_EMIT opened();
 }
 

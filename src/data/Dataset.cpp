@@ -9,6 +9,8 @@
 #include <QSqlQuery>
 #include <QSqlRecord>
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace {
 
 FieldKind kindOfResultColumn(const QSqlField& column) {
@@ -83,9 +85,8 @@ QVariant converted(const QVariant& raw, FieldKind kind) {
 
 QString kindName(FieldKind kind) {
     if (isDateKind(kind))
-        return QStringLiteral("dátum");
-    return kind == FieldKind::Text || kind == FieldKind::FixedText ? QStringLiteral("text")
-                                                                   : QStringLiteral("číslo");
+        return u"dátum"_s;
+    return kind == FieldKind::Text || kind == FieldKind::FixedText ? u"text"_s : u"číslo"_s;
 }
 
 } // namespace

@@ -23,6 +23,8 @@
 #include <thread>
 #include <unistd.h>
 
+using namespace Qt::Literals::StringLiterals;
+
 using namespace std::chrono_literals;
 
 namespace {
@@ -45,11 +47,11 @@ constexpr qsizetype logTailLines = 15;
 constexpr qint64 maxLogSize = 1024 * 1024;
 
 QString lockFileName() {
-    return QStringLiteral("tarvelin.lock");
+    return u"tarvelin.lock"_s;
 }
 
 QString logFileName() {
-    return QStringLiteral("server.log");
+    return u"server.log"_s;
 }
 
 bool waitUntil(const std::function<bool()>& condition, std::chrono::milliseconds limit) {
@@ -64,7 +66,7 @@ bool waitUntil(const std::function<bool()>& condition, std::chrono::milliseconds
 }
 
 bool processAlive(qint64 pid) {
-    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+    QFile stat(u"/proc/%1/stat"_s.arg(pid));
     if (!stat.open(QIODevice::ReadOnly))
         return false;
     const QByteArray text = stat.readAll();
@@ -86,7 +88,7 @@ bool endProcess(qint64 pid) {
 }
 
 QStringList commandLineOf(qint64 pid) {
-    QFile file(QStringLiteral("/proc/%1/cmdline").arg(pid));
+    QFile file(u"/proc/%1/cmdline"_s.arg(pid));
     if (!file.open(QIODevice::ReadOnly))
         return {};
     QStringList arguments;
@@ -120,7 +122,7 @@ bool socketAnswers(const QString& path) {
 
 QStringList rootUserOption() {
     // mariadbd refuses to run as root unless told that this is meant.
-    return ::geteuid() == 0 ? QStringList{QStringLiteral("--user=root")} : QStringList{};
+    return ::geteuid() == 0 ? QStringList{u"--user=root"_s} : QStringList{};
 }
 
 QString lastLines(const QString& text) {
@@ -138,10 +140,8 @@ ConnectionSettings rootSettings(const QString& socket) {
 }
 
 DatabaseError notInstalled(const QString& program) {
-    return DatabaseError(
-        QStringLiteral("Databázový server MariaDB nie je nainštalovaný (program %1 "
-                       "sa nenašiel). Nainštalujte balík mariadb-server.")
-            .arg(program));
+    return DatabaseError(u"Databázový server MariaDB nie je nainštalovaný (program %1 "
+                         u"sa nenašiel). Nainštalujte balík mariadb-server."_s.arg(program));
 }
 
 } // namespace
@@ -159,7 +159,7 @@ QString PrivateServer::defaultDataFolder() {
     // Spelled out rather than taken from the application name, so that the program and the
     // tool, which run under different names, share one folder.
     return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
-           QStringLiteral("/tarvelin/mariadb");
+           u"/tarvelin/mariadb"_s;
 }
 
 void PrivateServer::setServerProgram(const QString& path) {
@@ -180,7 +180,7 @@ void PrivateServer::start() {
     }
     removeStaleFiles();
     const QString program = locateServerProgram();
-    if (!QFileInfo(m_dataFolder + QStringLiteral("/mysql")).isDir())
+    if (!QFileInfo(m_dataFolder + u"/mysql"_s).isDir())
         install(program);
     launch(program);
     m_startedServer = true;
@@ -202,9 +202,9 @@ bool PrivateServer::stopUnlessInUse() {
         return true;
     {
         Connection connection(rootSettings(server->socket));
-        QSqlQuery others = connection.execute(
-            QStringLiteral("SELECT COUNT(*) FROM information_schema.PROCESSLIST "
-                           "WHERE ID <> CONNECTION_ID() AND COMMAND <> 'Daemon'"));
+        QSqlQuery others =
+            connection.execute(u"SELECT COUNT(*) FROM information_schema.PROCESSLIST "
+                               u"WHERE ID <> CONNECTION_ID() AND COMMAND <> 'Daemon'"_s);
         if (others.next() && others.value(0).toInt() > 0)
             return false;
     }
@@ -237,9 +237,9 @@ std::optional<PrivateServer::ServerProcess> PrivateServer::findServer() const {
     // After a crash the pid may belong to another process by now; only a server started for
     // this folder counts. A process that has ended shows an empty command line.
     const QStringList arguments = commandLineOf(pid);
-    if (!arguments.contains(QStringLiteral("--datadir=") + m_dataFolder))
+    if (!arguments.contains(u"--datadir="_s + m_dataFolder))
         return std::nullopt;
-    const QString socketOption = QStringLiteral("--socket=");
+    const QString socketOption = u"--socket="_s;
     for (const QString& argument : arguments) {
         if (argument.startsWith(socketOption))
             return ServerProcess{pid, argument.mid(socketOption.size())};
@@ -255,14 +255,13 @@ QString PrivateServer::plannedSocketPath() const {
                                                                       QCryptographicHash::Sha1)
                                                  .toHex()
                                                  .left(16)) +
-                         QStringLiteral(".sock");
+                         u".sock"_s;
     const QString user = QString::number(::geteuid());
     QStringList folders;
     const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
     if (!runtime.isEmpty() && QFileInfo(runtime).isDir())
-        folders << runtime + QStringLiteral("/tarvelin");
-    folders << QDir::tempPath() + QStringLiteral("/tarvelin-") + user
-            << QStringLiteral("/tmp/tarvelin-") + user;
+        folders << runtime + u"/tarvelin"_s;
+    folders << QDir::tempPath() + u"/tarvelin-"_s + user << u"/tmp/tarvelin-"_s + user;
     for (const QString& folder : std::as_const(folders)) {
         const QString path = folder + QLatin1Char('/') + name;
         if (QFile::encodeName(path).size() < maxSocketPathLength)
@@ -272,7 +271,7 @@ QString PrivateServer::plannedSocketPath() const {
 }
 
 QString PrivateServer::pidFilePath() const {
-    return m_dataFolder + QStringLiteral("/mariadbd.pid");
+    return m_dataFolder + u"/mariadbd.pid"_s;
 }
 
 QString PrivateServer::logFilePath() const {
@@ -281,8 +280,7 @@ QString PrivateServer::logFilePath() const {
 
 void PrivateServer::prepareFolder() {
     if (!QDir().mkpath(m_dataFolder) || !QFileInfo(m_dataFolder).isDir())
-        throw DatabaseError(
-            QStringLiteral("Priečinok databázy %1 sa nedá vytvoriť.").arg(m_dataFolder));
+        throw DatabaseError(u"Priečinok databázy %1 sa nedá vytvoriť."_s.arg(m_dataFolder));
     m_dataFolder = QFileInfo(m_dataFolder).canonicalFilePath();
 }
 
@@ -293,11 +291,9 @@ void PrivateServer::lock(QLockFile& lockFile) const {
     if (lockFile.tryLock(int(std::chrono::milliseconds(lockTimeLimit).count())))
         return;
     if (lockFile.error() == QLockFile::LockFailedError)
-        throw DatabaseError(QStringLiteral("Priečinok databázy %1 má zamknutý iný program, ktorý "
-                                           "práve spúšťa alebo zastavuje databázový server.")
-                                .arg(m_dataFolder));
-    throw DatabaseError(
-        QStringLiteral("Do priečinka databázy %1 sa nedá zapisovať.").arg(m_dataFolder));
+        throw DatabaseError(u"Priečinok databázy %1 má zamknutý iný program, ktorý "
+                            u"práve spúšťa alebo zastavuje databázový server."_s.arg(m_dataFolder));
+    throw DatabaseError(u"Do priečinka databázy %1 sa nedá zapisovať."_s.arg(m_dataFolder));
 }
 
 QString PrivateServer::locateServerProgram() const {
@@ -306,11 +302,10 @@ QString PrivateServer::locateServerProgram() const {
             return m_serverProgram;
         throw notInstalled(m_serverProgram);
     }
-    const QString name = QStringLiteral("mariadbd");
+    const QString name = u"mariadbd"_s;
     QString path = QStandardPaths::findExecutable(name);
     if (path.isEmpty())
-        path = QStandardPaths::findExecutable(
-            name, {QStringLiteral("/usr/sbin"), QStringLiteral("/usr/local/sbin")});
+        path = QStandardPaths::findExecutable(name, {u"/usr/sbin"_s, u"/usr/local/sbin"_s});
     if (path.isEmpty())
         throw notInstalled(name);
     return path;
@@ -329,11 +324,10 @@ void PrivateServer::install(const QString& serverProgram) {
         return entries;
     };
     if (!foreignEntries().isEmpty())
-        throw DatabaseError(QStringLiteral("Priečinok %1 nie je prázdny a nie je v ňom databáza "
-                                           "MariaDB; databáza sa doň nezaloží.")
-                                .arg(m_dataFolder));
+        throw DatabaseError(u"Priečinok %1 nie je prázdny a nie je v ňom databáza "
+                            u"MariaDB; databáza sa doň nezaloží."_s.arg(m_dataFolder));
 
-    const QString name = QStringLiteral("mariadb-install-db");
+    const QString name = u"mariadb-install-db"_s;
     QString installer =
         QStandardPaths::findExecutable(name, {QFileInfo(serverProgram).absolutePath()});
     if (installer.isEmpty())
@@ -346,8 +340,7 @@ void PrivateServer::install(const QString& serverProgram) {
     // installer's bootstrap mode otherwise leaves unused.
     QTemporaryFile script;
     if (!script.open())
-        throw DatabaseError(
-            QStringLiteral("Dočasný súbor sa nedá vytvoriť: %1").arg(script.errorString()));
+        throw DatabaseError(u"Dočasný súbor sa nedá vytvoriť: %1"_s.arg(script.errorString()));
     script.write("FLUSH PRIVILEGES;\n"
                  "ALTER USER root@localhost IDENTIFIED VIA mysql_native_password "
                  "USING PASSWORD('lomy') OR unix_socket;\n");
@@ -355,11 +348,9 @@ void PrivateServer::install(const QString& serverProgram) {
 
     QProcess process;
     process.setProcessChannelMode(QProcess::MergedChannels);
-    process.start(installer, QStringList{QStringLiteral("--no-defaults"),
-                                         QStringLiteral("--datadir=") + m_dataFolder,
-                                         QStringLiteral("--skip-test-db"),
-                                         QStringLiteral("--lower-case-table-names=1"),
-                                         QStringLiteral("--extra-file=") + script.fileName()} +
+    process.start(installer, QStringList{u"--no-defaults"_s, u"--datadir="_s + m_dataFolder,
+                                         u"--skip-test-db"_s, u"--lower-case-table-names=1"_s,
+                                         u"--extra-file="_s + script.fileName()} +
                                  rootUserOption());
     const bool finished =
         process.waitForFinished(int(std::chrono::milliseconds(installTimeLimit).count()));
@@ -376,8 +367,8 @@ void PrivateServer::install(const QString& serverProgram) {
         if (!QDir(path).removeRecursively())
             QFile::remove(path);
     }
-    throw DatabaseError(QStringLiteral("Príprava databázy v priečinku %1 zlyhala:\n%2")
-                            .arg(m_dataFolder, lastLines(output)));
+    throw DatabaseError(
+        u"Príprava databázy v priečinku %1 zlyhala:\n%2"_s.arg(m_dataFolder, lastLines(output)));
 }
 
 void PrivateServer::launch(const QString& serverProgram) {
@@ -386,40 +377,36 @@ void PrivateServer::launch(const QString& serverProgram) {
     QDir().mkpath(socketFolder.absoluteFilePath());
     // A folder in /tmp could have been prepared by another user to catch the socket.
     if (socketFolder.isSymLink() || socketFolder.ownerId() != ::geteuid())
-        throw DatabaseError(QStringLiteral("Priečinok %1 pre soket databázového servera patrí "
-                                           "inému používateľovi.")
-                                .arg(socketFolder.absoluteFilePath()));
+        throw DatabaseError(u"Priečinok %1 pre soket databázového servera patrí "
+                            u"inému používateľovi."_s.arg(socketFolder.absoluteFilePath()));
     QFile::setPermissions(socketFolder.absoluteFilePath(),
                           QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     if (QFile::encodeName(socket).size() >= maxSocketPathLength)
         throw DatabaseError(
-            QStringLiteral("Cesta k soketu databázového servera je príliš dlhá: %1").arg(socket));
+            u"Cesta k soketu databázového servera je príliš dlhá: %1"_s.arg(socket));
 
     // The log gets a few lines each start; a program used for years must not fill the disk.
     if (QFileInfo(logFilePath()).size() > maxLogSize) {
-        QFile::remove(logFilePath() + QStringLiteral(".old"));
-        QFile::rename(logFilePath(), logFilePath() + QStringLiteral(".old"));
+        QFile::remove(logFilePath() + u".old"_s);
+        QFile::rename(logFilePath(), logFilePath() + u".old"_s);
     }
     const qint64 logStart = QFileInfo(logFilePath()).size();
     QProcess process;
     process.setProgram(serverProgram);
     process.setArguments(
-        QStringList{
-            // The system's and the user's option files must not move the socket, open
-            // a port or change how table names compare.
-            QStringLiteral("--no-defaults"), QStringLiteral("--datadir=") + m_dataFolder,
-            QStringLiteral("--socket=") + socket, QStringLiteral("--pid-file=") + pidFilePath(),
-            QStringLiteral("--log-error=") + logFilePath(), QStringLiteral("--skip-networking"),
-            QStringLiteral("--lower-case-table-names=1"),
-            QStringLiteral("--character-set-server=utf8mb4"),
-            QStringLiteral("--collation-server=utf8mb4_unicode_ci"),
-            QStringLiteral("--innodb-buffer-pool-size=256M"),
-            // The report scripts were written for MySQL's lenient mode: a division by zero
-            // gives no value rather than failing the whole working table.
-            QStringLiteral("--sql-mode=NO_ENGINE_SUBSTITUTION"),
-            // A crash of the system may cost the last second of work, never the
-            // database; loading a herd gets much faster.
-            QStringLiteral("--innodb-flush-log-at-trx-commit=2")} +
+        QStringList{// The system's and the user's option files must not move the socket, open
+                    // a port or change how table names compare.
+                    u"--no-defaults"_s, u"--datadir="_s + m_dataFolder, u"--socket="_s + socket,
+                    u"--pid-file="_s + pidFilePath(), u"--log-error="_s + logFilePath(),
+                    u"--skip-networking"_s, u"--lower-case-table-names=1"_s,
+                    u"--character-set-server=utf8mb4"_s, u"--collation-server=utf8mb4_unicode_ci"_s,
+                    u"--innodb-buffer-pool-size=256M"_s,
+                    // The report scripts were written for MySQL's lenient mode: a division by zero
+                    // gives no value rather than failing the whole working table.
+                    u"--sql-mode=NO_ENGINE_SUBSTITUTION"_s,
+                    // A crash of the system may cost the last second of work, never the
+                    // database; loading a herd gets much faster.
+                    u"--innodb-flush-log-at-trx-commit=2"_s} +
         rootUserOption());
     process.setWorkingDirectory(m_dataFolder);
     // The server outlives this process, so it must not hold on to its terminal or pipes.
@@ -429,8 +416,8 @@ void PrivateServer::launch(const QString& serverProgram) {
     process.setStandardErrorFile(logFilePath(), QIODevice::Append);
     qint64 pid = 0;
     if (!process.startDetached(&pid))
-        throw DatabaseError(QStringLiteral("Databázový server %1 sa nepodarilo spustiť: %2")
-                                .arg(serverProgram, process.errorString()));
+        throw DatabaseError(u"Databázový server %1 sa nepodarilo spustiť: %2"_s.arg(
+            serverProgram, process.errorString()));
 
     bool ended = false;
     const bool answered = waitUntil(
@@ -445,9 +432,8 @@ void PrivateServer::launch(const QString& serverProgram) {
         endProcess(pid);
     // A server that aborts may leave its socket behind.
     removeStaleFiles();
-    throw DatabaseError(QStringLiteral("Databázový server sa nespustil. Posledné riadky jeho "
-                                       "záznamu %1:\n%2")
-                            .arg(logFilePath(), logTail(logStart)));
+    throw DatabaseError(u"Databázový server sa nespustil. Posledné riadky jeho "
+                        u"záznamu %1:\n%2"_s.arg(logFilePath(), logTail(logStart)));
 }
 
 void PrivateServer::removeStaleFiles() const {
@@ -461,7 +447,7 @@ void PrivateServer::shutDown(const ServerProcess& server) const {
     bool requested = true;
     try {
         Connection connection(rootSettings(server.socket));
-        connection.executeDirect(QStringLiteral("SHUTDOWN"));
+        connection.executeDirect(u"SHUTDOWN"_s);
     } catch (const DatabaseError&) {
         // No login (a lost socket, a changed password): the signal still reaches the server.
         requested = false;
@@ -469,8 +455,8 @@ void PrivateServer::shutDown(const ServerProcess& server) const {
     if (requested && waitUntil([&] { return !processAlive(server.pid); }, shutdownTimeLimit))
         return;
     if (!endProcess(server.pid))
-        throw DatabaseError(QStringLiteral("Databázový server (proces %1) sa nepodarilo zastaviť.")
-                                .arg(server.pid));
+        throw DatabaseError(
+            u"Databázový server (proces %1) sa nepodarilo zastaviť."_s.arg(server.pid));
 }
 
 QString PrivateServer::logTail(qint64 fromPosition) const {

@@ -49,6 +49,13 @@ void Query::setParameter(const QString& name, const QVariant& value) {
     m_values.insert(name, value);
 }
 
+void Query::reopen(const ParameterValues& parameters) {
+    close();
+    for (const auto& [name, value] : parameters)
+        setParameter(name, value);
+    open();
+}
+
 QVariant Query::parameter(const QString& name) const {
     return m_values.value(name);
 }

@@ -21,6 +21,10 @@ public:
     void setParameter(const QString& name, const QVariant& value);
     QVariant parameter(const QString& name) const;
 
+    using Dataset::reopen;
+    /// Closes, sets these parameters and opens again: how every loader refreshes its query.
+    void reopen(const ParameterValues& parameters);
+
     /// The ":name" placeholders of an SQL text, outside quoted strings and names.
     static QStringList placeholders(const QString& sql);
 

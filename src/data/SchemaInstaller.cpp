@@ -11,6 +11,8 @@
 #include <QSet>
 #include <QSqlQuery>
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace {
 
 // A commit per statement would flush the log for every row; one transaction for a whole herd
@@ -25,44 +27,42 @@ ConnectionSettings serverSettings(const Connection& connection) {
 }
 
 bool exists(Connection& server, const QString& name) {
-    QSqlQuery found =
-        server.execute(QStringLiteral("SELECT SCHEMA_NAME FROM information_schema.SCHEMATA "
-                                      "WHERE SCHEMA_NAME = :Nazov"),
-                       {{QStringLiteral("Nazov"), name}});
+    QSqlQuery found = server.execute(u"SELECT SCHEMA_NAME FROM information_schema.SCHEMATA "
+                                     u"WHERE SCHEMA_NAME = :Nazov"_s,
+                                     {{u"Nazov"_s, name}});
     return found.next();
 }
 
-const QString recordTable = QStringLiteral("skripty_schemy");
+const QString recordTable = u"skripty_schemy"_s;
 
 // The scripts every database had before they were recorded.
-const QStringList firstRelease = {QStringLiteral("010_tables.sql"), QStringLiteral("011_codes.sql"),
-                                  QStringLiteral("020_views.sql"), QStringLiteral("090_param.sql")};
+const QStringList firstRelease = {u"010_tables.sql"_s, u"011_codes.sql"_s, u"020_views.sql"_s,
+                                  u"090_param.sql"_s};
 
 void createRecordTable(Connection& connection) {
-    connection.executeDirect(QStringLiteral("CREATE TABLE IF NOT EXISTS ") + recordTable +
-                             QStringLiteral(" (skript VARCHAR(100) NOT NULL, nainstalovany "
-                                            "DATETIME NOT NULL, PRIMARY KEY (skript)) "
-                                            "ENGINE=InnoDB DEFAULT CHARSET=utf8mb4"));
+    connection.executeDirect(u"CREATE TABLE IF NOT EXISTS "_s + recordTable +
+                             u" (skript VARCHAR(100) NOT NULL, nainstalovany "
+                             u"DATETIME NOT NULL, PRIMARY KEY (skript)) "
+                             u"ENGINE=InnoDB DEFAULT CHARSET=utf8mb4"_s);
 }
 
 void record(Connection& connection, const QString& script) {
-    connection.execute(QStringLiteral("INSERT INTO ") + recordTable +
-                           QStringLiteral(" (skript, nainstalovany) VALUES (:Skript, now())"),
-                       {{QStringLiteral("Skript"), script}});
+    connection.execute(u"INSERT INTO "_s + recordTable +
+                           u" (skript, nainstalovany) VALUES (:Skript, now())"_s,
+                       {{u"Skript"_s, script}});
 }
 
 bool tableExists(Connection& connection, const QString& table) {
-    QSqlQuery found = connection.execute(
-        QStringLiteral("SELECT TABLE_NAME FROM information_schema.TABLES WHERE TABLE_SCHEMA = "
-                       "database() AND TABLE_NAME = :Tabulka"),
-        {{QStringLiteral("Tabulka"), table}});
+    QSqlQuery found =
+        connection.execute(u"SELECT TABLE_NAME FROM information_schema.TABLES WHERE TABLE_SCHEMA = "
+                           u"database() AND TABLE_NAME = :Tabulka"_s,
+                           {{u"Tabulka"_s, table}});
     return found.next();
 }
 
 QString quoted(const QString& statement) {
-    return statement.size() > quotedStatementLength
-               ? statement.left(quotedStatementLength) + QStringLiteral("…")
-               : statement;
+    return statement.size() > quotedStatementLength ? statement.left(quotedStatementLength) + u"…"_s
+                                                    : statement;
 }
 
 } // namespace
@@ -72,7 +72,7 @@ SchemaInstaller::SchemaInstaller(Connection& connection, QString sqlFolder)
     , m_sqlFolder(std::move(sqlFolder)) {}
 
 QString SchemaInstaller::defaultSqlFolder() {
-    return QCoreApplication::applicationDirPath() + QStringLiteral("/sql");
+    return QCoreApplication::applicationDirPath() + u"/sql"_s;
 }
 
 std::vector<SchemaInstaller::ScriptStatement> SchemaInstaller::statementsOf(const QString& script) {
@@ -93,7 +93,7 @@ std::vector<SchemaInstaller::ScriptStatement> SchemaInstaller::statementsOf(cons
         if (line.endsWith(QLatin1Char('\r')))
             line.chop(1);
         const QString trimmed = line.trimmed();
-        if (trimmed.startsWith(QStringLiteral("--")) || (pending.isEmpty() && trimmed.isEmpty()))
+        if (trimmed.startsWith(u"--"_s) || (pending.isEmpty() && trimmed.isEmpty()))
             continue;
         if (pending.isEmpty())
             firstLine = int(i + 1);
@@ -120,13 +120,12 @@ void SchemaInstaller::install(IfExists ifExists, const StatementProducer& conten
         if (exists(server, name)) {
             if (ifExists == IfExists::Refuse)
                 throw DatabaseError(
-                    QStringLiteral("Databáza %1 už existuje. Nahradiť ju, a tým zmazať všetky jej "
-                                   "údaje, možno len výslovne (voľba --replace).")
-                        .arg(name));
-            server.executeDirect(QStringLiteral("DROP DATABASE ") + identifier);
+                    u"Databáza %1 už existuje. Nahradiť ju, a tým zmazať všetky jej "
+                    u"údaje, možno len výslovne (voľba --replace)."_s.arg(name));
+            server.executeDirect(u"DROP DATABASE "_s + identifier);
         }
-        server.executeDirect(QStringLiteral("CREATE DATABASE ") + identifier +
-                             QStringLiteral(" CHARACTER SET utf8mb4 COLLATE utf8mb4_unicode_ci"));
+        server.executeDirect(u"CREATE DATABASE "_s + identifier +
+                             u" CHARACTER SET utf8mb4 COLLATE utf8mb4_unicode_ci"_s);
     }
     try {
         createRecordTable(m_connection);
@@ -137,7 +136,7 @@ void SchemaInstaller::install(IfExists ifExists, const StatementProducer& conten
         // A half-installed database would pass for a complete one at the next start.
         try {
             Connection server(serverSettings(m_connection));
-            server.executeDirect(QStringLiteral("DROP DATABASE IF EXISTS ") + identifier);
+            server.executeDirect(u"DROP DATABASE IF EXISTS "_s + identifier);
         } catch (const DatabaseError&) {
             // The first failure is the one to report.
         }
@@ -152,7 +151,7 @@ QStringList SchemaInstaller::upgrade() {
         for (const QString& script : firstRelease)
             record(m_connection, script);
     QSet<QString> done;
-    QSqlQuery had = m_connection.execute(QStringLiteral("SELECT skript FROM ") + recordTable);
+    QSqlQuery had = m_connection.execute(u"SELECT skript FROM "_s + recordTable);
     while (had.next())
         done.insert(had.value(0).toString());
     QStringList missing;
@@ -169,8 +168,8 @@ QStringList SchemaInstaller::upgrade() {
 }
 
 qint64 SchemaInstaller::load(const StatementProducer& producer) {
-    const QString begin = QStringLiteral("START TRANSACTION");
-    const QString commit = QStringLiteral("COMMIT");
+    const QString begin = u"START TRANSACTION"_s;
+    const QString commit = u"COMMIT"_s;
     qint64 count = 0;
     m_connection.executeDirect(begin);
     try {
@@ -178,9 +177,8 @@ qint64 SchemaInstaller::load(const StatementProducer& producer) {
             try {
                 m_connection.executeDirect(statement);
             } catch (const DatabaseError& error) {
-                throw DatabaseError(
-                    QStringLiteral("Príkaz č. %1 (%2): %3")
-                        .arg(QString::number(count + 1), quoted(statement), error.message()));
+                throw DatabaseError(u"Príkaz č. %1 (%2): %3"_s.arg(
+                    QString::number(count + 1), quoted(statement), error.message()));
             }
             if (++count % batchSize == 0) {
                 m_connection.executeDirect(commit);
@@ -190,7 +188,7 @@ qint64 SchemaInstaller::load(const StatementProducer& producer) {
         m_connection.executeDirect(commit);
     } catch (...) {
         try {
-            m_connection.executeDirect(QStringLiteral("ROLLBACK"));
+            m_connection.executeDirect(u"ROLLBACK"_s);
         } catch (const DatabaseError&) {
             // The first failure is the one to report.
         }
@@ -201,10 +199,10 @@ qint64 SchemaInstaller::load(const StatementProducer& producer) {
 
 QString SchemaInstaller::databaseName() const {
     // The name goes into statements as an identifier; it cannot be bound as a parameter.
-    static const QRegularExpression valid(QStringLiteral("^[A-Za-z0-9_]+$"));
+    static const QRegularExpression valid(u"^[A-Za-z0-9_]+$"_s);
     const QString name = m_connection.settings().database;
     if (!valid.match(name).hasMatch())
-        throw DatabaseError(QStringLiteral("Názov databázy „%1“ nie je platný.").arg(name));
+        throw DatabaseError(u"Názov databázy „%1“ nie je platný."_s.arg(name));
     return name;
 }
 
@@ -212,11 +210,10 @@ QStringList SchemaInstaller::scriptFiles() const {
     const QDir folder(m_sqlFolder);
     QStringList files;
     for (const QString& file :
-         folder.entryList({QStringLiteral("*.sql")}, QDir::Files | QDir::Readable, QDir::Name))
+         folder.entryList({u"*.sql"_s}, QDir::Files | QDir::Readable, QDir::Name))
         files << folder.filePath(file);
     if (files.isEmpty())
-        throw DatabaseError(
-            QStringLiteral("V priečinku %1 nie sú skripty databázy (*.sql).").arg(m_sqlFolder));
+        throw DatabaseError(u"V priečinku %1 nie sú skripty databázy (*.sql)."_s.arg(m_sqlFolder));
     return files;
 }
 
@@ -224,16 +221,14 @@ void SchemaInstaller::runScripts(const QStringList& files) {
     for (const QString& path : files) {
         QFile file(path);
         if (!file.open(QIODevice::ReadOnly))
-            throw DatabaseError(
-                QStringLiteral("Skript %1 sa nedá čítať: %2").arg(path, file.errorString()));
+            throw DatabaseError(u"Skript %1 sa nedá čítať: %2"_s.arg(path, file.errorString()));
         const QString script = QString::fromUtf8(file.readAll());
         for (const ScriptStatement& statement : statementsOf(script)) {
             try {
                 m_connection.executeDirect(statement.text);
             } catch (const DatabaseError& error) {
-                throw DatabaseError(QStringLiteral("%1, riadok %2: %3")
-                                        .arg(QFileInfo(path).fileName(),
-                                             QString::number(statement.line), error.message()));
+                throw DatabaseError(u"%1, riadok %2: %3"_s.arg(
+                    QFileInfo(path).fileName(), QString::number(statement.line), error.message()));
             }
         }
         record(m_connection, QFileInfo(path).fileName());

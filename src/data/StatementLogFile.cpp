@@ -3,6 +3,8 @@
 #include <QDateTime>
 #include <QMutexLocker>
 
+using namespace Qt::Literals::StringLiterals;
+
 StatementLogFile& StatementLogFile::instance() {
     static StatementLogFile log;
     return log;
@@ -20,12 +22,11 @@ StatementLogFile::StatementLogFile() {
 QString StatementLogFile::format(const QString& sql, const ParameterValues& parameters) {
     QString record = sql + QLatin1Char('\n');
     for (const auto& [name, value] : parameters) {
-        const QString shown = value.isNull()
-                                  ? QStringLiteral("NULL")
-                                  : QLatin1Char('\'') + value.toString() + QLatin1Char('\'');
-        record += QStringLiteral("-- :%1 = %2\n").arg(name, shown);
+        const QString shown =
+            value.isNull() ? u"NULL"_s : QLatin1Char('\'') + value.toString() + QLatin1Char('\'');
+        record += u"-- :%1 = %2\n"_s.arg(name, shown);
     }
-    return record + QStringLiteral("-- ;\n");
+    return record + u"-- ;\n"_s;
 }
 
 void StatementLogFile::append(const QString& sql, const ParameterValues& parameters) {

@@ -2,86 +2,80 @@
 
 #include "MainDatasetFields.h"
 
+using namespace Qt::Literals::StringLiterals;
+
 TDataModuleHlavny::TDataModuleHlavny(const ConnectionSettings& settings, QObject* parent)
     : QObject(parent)
     , ADOConnectionTarvelin(new Connection(settings, this)) {
-    setObjectName(QStringLiteral("DataModuleHlavny"));
-    ADOConnectionTarvelin->setObjectName(QStringLiteral("ADOConnectionTarvelin"));
+    setObjectName(u"DataModuleHlavny"_s);
+    ADOConnectionTarvelin->setObjectName(u"ADOConnectionTarvelin"_s);
 
     const QStringList kontrolyStlpce = {
-        QStringLiteral("SELECT z.usnecislo, ko.*,"),
-        QStringLiteral("  (ko.mlieko/100 * tuk_perc) AS tuk,"),
-        QStringLiteral("  (ko.mlieko/100 * bielkovina_perc) AS bielkovina,"),
-        QStringLiteral("  (ko.mlieko/100 * laktoza_perc) AS laktoza"),
-        QStringLiteral("FROM zvierata z, kontroly ko"),
-        QStringLiteral("WHERE ko.krava_id = z.zviera_id AND"),
+        u"SELECT z.usnecislo, ko.*,"_s,
+        u"  (ko.mlieko/100 * tuk_perc) AS tuk,"_s,
+        u"  (ko.mlieko/100 * bielkovina_perc) AS bielkovina,"_s,
+        u"  (ko.mlieko/100 * laktoza_perc) AS laktoza"_s,
+        u"FROM zvierata z, kontroly ko"_s,
+        u"WHERE ko.krava_id = z.zviera_id AND"_s,
     };
 
-    ADOQueryZvierata = query(
-        "ADOQueryZvierata",
-        {QStringLiteral("SELECT * FROM kravy_view"), QStringLiteral("WHERE chovatel LIKE :Chov")},
-        MainDatasetFields::zvierata());
-    ADOQueryKrava = query("ADOQueryKrava",
-                          {QStringLiteral("SELECT * FROM kravy_viewf"),
-                           QStringLiteral("WHERE usnecislo = :UsneCislo")},
-                          MainDatasetFields::krava());
+    ADOQueryZvierata =
+        query("ADOQueryZvierata", {u"SELECT * FROM kravy_view"_s, u"WHERE chovatel LIKE :Chov"_s},
+              MainDatasetFields::zvierata());
+    ADOQueryKrava =
+        query("ADOQueryKrava", {u"SELECT * FROM kravy_viewf"_s, u"WHERE usnecislo = :UsneCislo"_s},
+              MainDatasetFields::krava());
     ADOQueryPom = query("ADOQueryPom", {});
     ADOQueryKontrolyMlieka =
         query("ADOQueryKontrolyMlieka",
-              kontrolyStlpce + QStringList{QStringLiteral("  z.chovatel LIKE :Chov AND"),
-                                           QStringLiteral("  date_sub('2006-03-30', interval "
-                                                          ":Dni day) <= datum")},
+              kontrolyStlpce + QStringList{u"  z.chovatel LIKE :Chov AND"_s,
+                                           u"  date_sub('2006-03-30', interval "
+                                           u":Dni day) <= datum"_s},
               MainDatasetFields::kontrolyMlieka(false));
-    ADOQueryLaktacie = query("ADOQueryLaktacie",
-                             {QStringLiteral("SELECT * FROM laktacie_view"),
-                              QStringLiteral("WHERE chovatel_lakt LIKE :Chov")},
-                             MainDatasetFields::laktacie(MainDatasetFields::Laktacie::Uzavrete));
-    ADOTableFarby = table("ADOTableFarby", QStringLiteral("farby"));
-    ADOTablePlemenneKnihy = table("ADOTablePlemenneKnihy", QStringLiteral("plemenne_knihy"));
-    ADOTablePlemenneTypy = table("ADOTablePlemenneTypy", QStringLiteral("plemenne_typy"));
+    ADOQueryLaktacie = query(
+        "ADOQueryLaktacie", {u"SELECT * FROM laktacie_view"_s, u"WHERE chovatel_lakt LIKE :Chov"_s},
+        MainDatasetFields::laktacie(MainDatasetFields::Laktacie::Uzavrete));
+    ADOTableFarby = table("ADOTableFarby", u"farby"_s);
+    ADOTablePlemenneKnihy = table("ADOTablePlemenneKnihy", u"plemenne_knihy"_s);
+    ADOTablePlemenneTypy = table("ADOTablePlemenneTypy", u"plemenne_typy"_s);
     ADOQueryRodokmen = query("ADOQueryRodokmen",
-                             {QStringLiteral("SELECT * FROM rodokmen_view"),
-                              QStringLiteral("WHERE usnecislo = :UsneCislo")},
+                             {u"SELECT * FROM rodokmen_view"_s, u"WHERE usnecislo = :UsneCislo"_s},
                              MainDatasetFields::rodokmen());
     ADOQueryKontrolyMliekaKravy =
         query("ADOQueryKontrolyMliekaKravy",
-              kontrolyStlpce + QStringList{QStringLiteral("  date_sub('2006-03-30', interval "
-                                                          ":Dni day) <= datum AND"),
-                                           QStringLiteral("  z.usnecislo = :UsneCislo")},
+              kontrolyStlpce + QStringList{u"  date_sub('2006-03-30', interval "
+                                           u":Dni day) <= datum AND"_s,
+                                           u"  z.usnecislo = :UsneCislo"_s},
               MainDatasetFields::kontrolyMlieka(true));
     ADOQueryPrebiehajuceLaktacie =
         query("ADOQueryPrebiehajuceLaktacie",
-              {QStringLiteral("SELECT * FROM prebiehajuce_laktacie_view"),
-               QStringLiteral("WHERE chovatel LIKE :Chov")},
+              {u"SELECT * FROM prebiehajuce_laktacie_view"_s, u"WHERE chovatel LIKE :Chov"_s},
               MainDatasetFields::laktacie(MainDatasetFields::Laktacie::Prebiehajuce));
     ADOQueryVyradeneKravy =
         query("ADOQueryVyradeneKravy",
-              {QStringLiteral("SELECT z.*, k.*, dv.nazov  AS dovod_vyradenia"),
-               QStringLiteral("FROM zvierata z, kravy k, dovody_vyradenia dv"),
-               QStringLiteral("WHERE "), QStringLiteral("  z.zviera_id = k.krava_id AND"),
-               QStringLiteral("  k.dovod_vyradenia_id = dv.dovod_vyradenia_id AND"),
-               QStringLiteral("  k.datumvyradenia >= date_sub(CURRENT_DATE, INTERVAL 180 DAY) AND"),
-               QStringLiteral("  z.chovatel LIKE :Chov"),
-               QStringLiteral("ORDER BY k.datumvyradenia DESC")},
+              {u"SELECT z.*, k.*, dv.nazov  AS dovod_vyradenia"_s,
+               u"FROM zvierata z, kravy k, dovody_vyradenia dv"_s, u"WHERE "_s,
+               u"  z.zviera_id = k.krava_id AND"_s,
+               u"  k.dovod_vyradenia_id = dv.dovod_vyradenia_id AND"_s,
+               u"  k.datumvyradenia >= date_sub(CURRENT_DATE, INTERVAL 180 DAY) AND"_s,
+               u"  z.chovatel LIKE :Chov"_s, u"ORDER BY k.datumvyradenia DESC"_s},
               MainDatasetFields::vyradeneKravy());
-    ADOQueryLaktacnaKrivka =
-        query("ADOQueryLaktacnaKrivka",
-              {QStringLiteral("SELECT * FROM kontroly_view"),
-               QStringLiteral("WHERE usnecislo = :CisloKravy AND poradie_preb_laktacie = "
-                              ":Poradie")});
-    ADOQueryLaktacieKravy = query("ADOQueryLaktacieKravy",
-                                  {QString(), QStringLiteral("Select * from laktela"),
-                                   QStringLiteral("where  usnecislo= :CisloKravy")},
-                                  MainDatasetFields::laktacie(MainDatasetFields::Laktacie::Kravy));
+    ADOQueryLaktacnaKrivka = query("ADOQueryLaktacnaKrivka",
+                                   {u"SELECT * FROM kontroly_view"_s,
+                                    u"WHERE usnecislo = :CisloKravy AND poradie_preb_laktacie = "
+                                    u":Poradie"_s});
+    ADOQueryLaktacieKravy =
+        query("ADOQueryLaktacieKravy",
+              {QString(), u"Select * from laktela"_s, u"where  usnecislo= :CisloKravy"_s},
+              MainDatasetFields::laktacie(MainDatasetFields::Laktacie::Kravy));
     ADOTableUniZostava = table("ADOTableUniZostava", QString());
     ADOQueryUniZostava = query("ADOQueryUniZostava", {});
     ADOQueryUniZostavy =
-        query("ADOQueryUniZostavy",
-              {QStringLiteral("SELECT * FROM sys_zostavy"), QStringLiteral("ORDER BY nazov")},
+        query("ADOQueryUniZostavy", {u"SELECT * FROM sys_zostavy"_s, u"ORDER BY nazov"_s},
               MainDatasetFields::uniZostavy());
     ADOCommandUniZostava = new Command(ADOConnectionTarvelin, this);
-    ADOCommandUniZostava->setObjectName(QStringLiteral("ADOCommandUniZostava"));
-    ADOQueryParam = query("ADOQueryParam", {QStringLiteral("select * from param p")});
+    ADOCommandUniZostava->setObjectName(u"ADOCommandUniZostava"_s);
+    ADOQueryParam = query("ADOQueryParam", {u"select * from param p"_s});
 
     ADOConnectionTarvelin->open();
     ADOQueryUniZostavy->open();

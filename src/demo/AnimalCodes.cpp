@@ -7,6 +7,8 @@
 
 #include <array>
 
+using namespace Qt::Literals::StringLiterals;
+
 using namespace DemoCodes;
 
 int AnimalCodes::colour(const BloodShares& blood, DemoRandom& random) {
@@ -55,12 +57,11 @@ QString AnimalCodes::birthplace(const DemoAnimal& animal, DemoRandom& random) {
         return EnterprisePlan::herdCode(animal.bornIn);
     static constexpr std::array<const char*, 6> countries{"DEU", "NLD", "AUT", "CAN", "USA", "FRA"};
     if (animal.imported)
-        return QStringLiteral("%1 %2")
+        return u"%1 %2"_s
             .arg(QLatin1String(countries[size_t(random.uniformInt(0, int(countries.size()) - 1))]))
             .arg(random.uniformInt(100000, 999999));
     // Another Slovak herd: region, district, enterprise and herd.
-    return QStringLiteral("SVK %1%2%3")
-        .arg(random.uniformInt(1, 8))
+    return u"SVK %1%2%3"_s.arg(random.uniformInt(1, 8))
         .arg(random.uniformInt(1, 79), 2, 10, QLatin1Char('0'))
         .arg(random.uniformInt(10001, 99999));
 }

@@ -16,6 +16,8 @@
 #include <numeric>
 #include <optional>
 
+using namespace Qt::Literals::StringLiterals;
+
 using DemoCodes::Vyradenie;
 
 namespace {
@@ -26,11 +28,11 @@ constexpr quint64 kWriterStream = quint64(9) << 40;
 constexpr int kRegisterYears = 14;
 
 QString reasonCode(Vyradenie reason) {
-    return QStringLiteral("%1").arg(int(reason), 2, 10, QLatin1Char('0'));
+    return u"%1"_s.arg(int(reason), 2, 10, QLatin1Char('0'));
 }
 
 QString group(char stage) {
-    return QStringLiteral("0") + QLatin1Char(stage);
+    return u"0"_s + QLatin1Char(stage);
 }
 
 } // namespace
@@ -197,9 +199,8 @@ void DemoSqlWriter::writeBulls() {
             .integer(m_ids[size_t(index)])
             .integer(line.id)
             .text(line.code)
-            .text(QStringLiteral("%1").arg(bull.registerNumber, 3, 10, QLatin1Char('0')))
-            .text(QStringLiteral("%1 %2")
-                      .arg(QLatin1String(breedCode(bull.breed).data(), 2))
+            .text(u"%1"_s.arg(bull.registerNumber, 3, 10, QLatin1Char('0')))
+            .text(u"%1 %2"_s.arg(QLatin1String(breedCode(bull.breed).data(), 2))
                       .arg(bull.serialNumber, 5, 10, QLatin1Char('0')))
             .text(bull.insemination ? "I" : "-")
             .date(bull.inServiceTo < m_horizon ? bull.inServiceTo : 0);
@@ -216,9 +217,7 @@ void DemoSqlWriter::writeCows() {
         "bielkovina_max, laktoza_max, mlieko_priem, tuk_priem_kg, tuk_priem_perc, "
         "bielkovina_priem_kg, bielkovina_priem_perc, laktoza_priem_kg, laktoza_priem_perc",
         m_sink);
-    static const std::array<QString, 5> classes{QString(), QStringLiteral("I"),
-                                                QStringLiteral("II"), QStringLiteral("III"),
-                                                QStringLiteral("IV")};
+    static const std::array<QString, 5> classes{QString(), u"I"_s, u"II"_s, u"III"_s, u"IV"_s};
     for (const int index : animalsOf(DemoAnimal::Role::Cow)) {
         const DemoAnimal& animal = m_records.animals[size_t(index)];
         const DemoCow& cow = m_records.cows[size_t(animal.record)];
@@ -443,9 +442,9 @@ void DemoSqlWriter::writeLactations() {
 void DemoSqlWriter::writeParameters() {
     // The enterprise is selected, and the control period is the last year of test days.
     const QDate horizon = QDate::fromJulianDay(m_horizon);
-    m_sink(QStringLiteral("UPDATE param SET chovatel = '%1', kontrolne_obd_od = '%2', "
-                          "kontrolne_obd_do = '%3' WHERE param_id = 1")
-               .arg(EnterprisePlan::code().leftJustified(9, QLatin1Char('0')),
-                    horizon.addYears(-1).addDays(1).toString(Qt::ISODate),
-                    horizon.toString(Qt::ISODate)));
+    m_sink(u"UPDATE param SET chovatel = '%1', kontrolne_obd_od = '%2', "
+           u"kontrolne_obd_do = '%3' WHERE param_id = 1"_s.arg(
+               EnterprisePlan::code().leftJustified(9, QLatin1Char('0')),
+               horizon.addYears(-1).addDays(1).toString(Qt::ISODate),
+               horizon.toString(Qt::ISODate)));
 }

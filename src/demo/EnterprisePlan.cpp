@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cmath>
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace {
 
 struct HerdFacts {
@@ -79,19 +81,19 @@ EnterprisePlan::EnterprisePlan(int cows) {
 }
 
 QString EnterprisePlan::code() {
-    return QStringLiteral("208123");
+    return u"208123"_s;
 }
 
 QString EnterprisePlan::name() {
-    return QStringLiteral("Poľnohospodárske družstvo Podhorie");
+    return u"Poľnohospodárske družstvo Podhorie"_s;
 }
 
 QString EnterprisePlan::village() {
-    return QStringLiteral("Podhorie");
+    return u"Podhorie"_s;
 }
 
 QString EnterprisePlan::herdCode(int herd) {
-    return code() + QStringLiteral("0%1").arg(herd + 1);
+    return code() + u"0%1"_s.arg(herd + 1);
 }
 
 QString EnterprisePlan::herdName(int herd) {
@@ -107,7 +109,7 @@ QString EnterprisePlan::barnCode(int herd, int barn) {
 }
 
 QString EnterprisePlan::barnName(int herd, int barn) {
-    return herdName(herd).mid(6) + QStringLiteral(", kravín %1").arg(barn + 1);
+    return herdName(herd).mid(6) + u", kravín %1"_s.arg(barn + 1);
 }
 
 char EnterprisePlan::housing(int herd) {

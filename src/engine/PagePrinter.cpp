@@ -9,6 +9,8 @@
 #include <QPrinter>
 #include <vector>
 
+using namespace Qt::Literals::StringLiterals;
+
 void PagePrinter::print(const PageModel& model, QPrinter& printer,
                         const std::function<void(int)>& onPage) {
     int first = 1;
@@ -40,8 +42,7 @@ void PagePrinter::print(const PageModel& model, QPrinter& printer,
     setSheet(order.front());
     QPainter painter;
     if (!painter.begin(&printer))
-        throw ReportError(
-            QStringLiteral("Tlačiareň „%1“ sa nedá použiť.").arg(printer.printerName()));
+        throw ReportError(u"Tlačiareň „%1“ sa nedá použiť."_s.arg(printer.printerName()));
     PagePainter pagePainter(painter, printer.resolution() / 72.0);
     for (std::size_t i = 0; i < order.size(); ++i) {
         if (i > 0) {

@@ -5,9 +5,11 @@
 
 #include <QPainter>
 
+using namespace Qt::Literals::StringLiterals;
+
 PreviewPageWidget::PreviewPageWidget(QWidget* parent)
     : QWidget(parent) {
-    setObjectName(QStringLiteral("PreviewPageWidget"));
+    setObjectName(u"PreviewPageWidget"_s);
 }
 
 void PreviewPageWidget::setPage(const ReportPage* page) {

@@ -11,6 +11,8 @@
 #include <QPrinter>
 #include <QScopeGuard>
 
+using namespace Qt::Literals::StringLiterals;
+
 PrinterDestination::PrinterDestination(const ReportSystem& system, ReportFrontEnd* frontEnd)
     : m_system(system)
     , m_frontEnd(frontEnd) {}
@@ -20,7 +22,7 @@ void PrinterDestination::deliver(const PageModel& pages) {
     printer.setDocName(m_system.printJobTitle());
     printer.setFromTo(1, pages.pageCount());
     QPrintDialog dialog(&printer, QApplication::activeWindow());
-    dialog.setObjectName(QStringLiteral("ReportPrintDialog"));
+    dialog.setObjectName(u"ReportPrintDialog"_s);
     dialog.setMinMax(1, pages.pageCount());
     dialog.setOptions(QAbstractPrintDialog::PrintPageRange |
                       QAbstractPrintDialog::PrintCollateCopies |

@@ -18,10 +18,12 @@
 #include <algorithm>
 #include <array>
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace {
 const std::array<double, 9> zoomSteps{0.25, 0.5, 0.75, 1.0, 1.25, 1.5, 2.0, 3.0, 4.0};
-const QString pdfFilter = QStringLiteral("Adobe Acrobat (PDF) (*.pdf)");
-const QString rtfFilter = QStringLiteral("Rich Text Format (RTF) (*.rtf)");
+const QString pdfFilter = u"Adobe Acrobat (PDF) (*.pdf)"_s;
+const QString rtfFilter = u"Rich Text Format (RTF) (*.rtf)"_s;
 } // namespace
 
 ReportPreviewDialog::ReportPreviewDialog(const PageModel& pages, const ReportSystem& system,
@@ -34,47 +36,45 @@ ReportPreviewDialog::ReportPreviewDialog(const PageModel& pages, const ReportSys
     , m_pageBox(new QSpinBox)
     , m_pageCount(new QLabel)
     , m_zoomLabel(new QLabel) {
-    setObjectName(QStringLiteral("ReportPreviewDialog"));
+    setObjectName(u"ReportPreviewDialog"_s);
     setWindowTitle(system.previewTitle());
     setWindowFlag(Qt::WindowMaximizeButtonHint);
     resize(900, 700);
 
     auto* toolBar = new QToolBar;
-    toolBar->setObjectName(QStringLiteral("ToolBarPreview"));
+    toolBar->setObjectName(u"ToolBarPreview"_s);
     auto add = [&](const char* name, const QString& text, const QKeySequence& key,
                    void (ReportPreviewDialog::*slot)()) {
         QAction* action = createAction(name, text, key, slot);
         toolBar->addAction(action);
         return action;
     };
-    m_first = add("ActionFirstPage", QStringLiteral("Prvá strana"), Qt::CTRL | Qt::Key_Home,
+    m_first = add("ActionFirstPage", u"Prvá strana"_s, Qt::CTRL | Qt::Key_Home,
                   &ReportPreviewDialog::firstPage);
-    m_previous = add("ActionPreviousPage", QStringLiteral("Predchádzajúca"), Qt::Key_PageUp,
+    m_previous = add("ActionPreviousPage", u"Predchádzajúca"_s, Qt::Key_PageUp,
                      &ReportPreviewDialog::previousPage);
-    m_pageBox->setObjectName(QStringLiteral("SpinBoxPage"));
+    m_pageBox->setObjectName(u"SpinBoxPage"_s);
     m_pageBox->setRange(1, std::max(1, pages.pageCount()));
     toolBar->addWidget(m_pageBox);
-    m_pageCount->setText(QStringLiteral(" z %1 ").arg(pages.pageCount()));
+    m_pageCount->setText(u" z %1 "_s.arg(pages.pageCount()));
     toolBar->addWidget(m_pageCount);
-    m_next = add("ActionNextPage", QStringLiteral("Nasledujúca"), Qt::Key_PageDown,
-                 &ReportPreviewDialog::nextPage);
-    m_last = add("ActionLastPage", QStringLiteral("Posledná strana"), Qt::CTRL | Qt::Key_End,
+    m_next =
+        add("ActionNextPage", u"Nasledujúca"_s, Qt::Key_PageDown, &ReportPreviewDialog::nextPage);
+    m_last = add("ActionLastPage", u"Posledná strana"_s, Qt::CTRL | Qt::Key_End,
                  &ReportPreviewDialog::lastPage);
     toolBar->addSeparator();
-    add("ActionZoomOut", QStringLiteral("Zmenšiť"), QKeySequence::ZoomOut,
-        &ReportPreviewDialog::zoomOut);
-    m_zoomLabel->setObjectName(QStringLiteral("LabelZoom"));
+    add("ActionZoomOut", u"Zmenšiť"_s, QKeySequence::ZoomOut, &ReportPreviewDialog::zoomOut);
+    m_zoomLabel->setObjectName(u"LabelZoom"_s);
     toolBar->addWidget(m_zoomLabel);
-    add("ActionZoomIn", QStringLiteral("Zväčšiť"), QKeySequence::ZoomIn,
-        &ReportPreviewDialog::zoomIn);
+    add("ActionZoomIn", u"Zväčšiť"_s, QKeySequence::ZoomIn, &ReportPreviewDialog::zoomIn);
     toolBar->addSeparator();
-    add("ActionPrint", QStringLiteral("Tlačiť…"), QKeySequence::Print, &ReportPreviewDialog::print);
-    add("ActionSave", QStringLiteral("Uložiť…"), QKeySequence::Save, &ReportPreviewDialog::save);
+    add("ActionPrint", u"Tlačiť…"_s, QKeySequence::Print, &ReportPreviewDialog::print);
+    add("ActionSave", u"Uložiť…"_s, QKeySequence::Save, &ReportPreviewDialog::save);
     toolBar->addSeparator();
-    add("ActionClose", QStringLiteral("Zavrieť"), {}, &ReportPreviewDialog::accept);
+    add("ActionClose", u"Zavrieť"_s, {}, &ReportPreviewDialog::accept);
 
     auto* scroll = new QScrollArea;
-    scroll->setObjectName(QStringLiteral("ScrollAreaPreview"));
+    scroll->setObjectName(u"ScrollAreaPreview"_s);
     scroll->setBackgroundRole(QPalette::Dark);
     scroll->setAlignment(Qt::AlignCenter);
     scroll->setWidget(m_view);
@@ -138,11 +138,11 @@ void ReportPreviewDialog::print() {
 
 void ReportPreviewDialog::save() {
     FileDialogRequest request;
-    request.objectName = QStringLiteral("PreviewSaveDialog");
+    request.objectName = u"PreviewSaveDialog"_s;
     request.title = windowTitle();
     request.directory = QDir::homePath();
-    request.filter = pdfFilter + QStringLiteral(";;") + rtfFilter;
-    request.defaultSuffix = QStringLiteral("pdf");
+    request.filter = pdfFilter + u";;"_s + rtfFilter;
+    request.defaultSuffix = u"pdf"_s;
     const QString fileName = DialogService::instance().saveFileName(request);
     if (fileName.isEmpty())
         return;
@@ -158,5 +158,5 @@ void ReportPreviewDialog::updateState() {
     m_previous->setEnabled(m_page > 1);
     m_next->setEnabled(m_page < m_pages.pageCount());
     m_last->setEnabled(m_page < m_pages.pageCount());
-    m_zoomLabel->setText(QStringLiteral(" %1 % ").arg(qRound(zoom() * 100)));
+    m_zoomLabel->setText(u" %1 % "_s.arg(qRound(zoom() * 100)));
 }

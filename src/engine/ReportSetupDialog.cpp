@@ -16,6 +16,8 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace {
 struct FileFormat {
     FileDestination::Format format;
@@ -34,36 +36,35 @@ QString suffixOf(const FileFormat& format) {
 
 ReportSetupDialog::ReportSetupDialog(const ReportSystem& system, QWidget* parent)
     : QDialog(parent)
-    , m_printer(new QRadioButton(QStringLiteral("&Tlačiareň")))
-    , m_preview(new QRadioButton(QStringLiteral("&Náhľad")))
-    , m_file(new QRadioButton(QStringLiteral("&Súbor")))
+    , m_printer(new QRadioButton(u"&Tlačiareň"_s))
+    , m_preview(new QRadioButton(u"&Náhľad"_s))
+    , m_file(new QRadioButton(u"&Súbor"_s))
     , m_format(new QComboBox)
     , m_fileName(new QLineEdit)
     , m_fileBox(new QWidget)
     , m_buttons(new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel)) {
-    setObjectName(QStringLiteral("ReportSetupDialog"));
+    setObjectName(u"ReportSetupDialog"_s);
     setWindowTitle(system.setupTitle());
-    m_printer->setObjectName(QStringLiteral("RadioButtonPrinter"));
-    m_preview->setObjectName(QStringLiteral("RadioButtonPreview"));
-    m_file->setObjectName(QStringLiteral("RadioButtonFile"));
-    m_format->setObjectName(QStringLiteral("ComboBoxFormat"));
-    m_fileName->setObjectName(QStringLiteral("EditFileName"));
-    m_buttons->setObjectName(QStringLiteral("ButtonBox"));
+    m_printer->setObjectName(u"RadioButtonPrinter"_s);
+    m_preview->setObjectName(u"RadioButtonPreview"_s);
+    m_file->setObjectName(u"RadioButtonFile"_s);
+    m_format->setObjectName(u"ComboBoxFormat"_s);
+    m_fileName->setObjectName(u"EditFileName"_s);
+    m_buttons->setObjectName(u"ButtonBox"_s);
     m_preview->setChecked(true);
 
     for (const FileFormat& format : fileFormats)
-        m_format->addItem(QStringLiteral("%1 (%2)").arg(QLatin1String(format.name),
-                                                        QLatin1String(format.pattern)),
-                          static_cast<int>(format.format));
-    m_fileName->setText(
-        QDir::home().filePath(QStringLiteral("zostava") + suffixOf(fileFormats[0])));
-    auto* browse = new QPushButton(QStringLiteral("&Prehľadávať…"));
-    browse->setObjectName(QStringLiteral("ButtonBrowse"));
+        m_format->addItem(
+            u"%1 (%2)"_s.arg(QLatin1String(format.name), QLatin1String(format.pattern)),
+            static_cast<int>(format.format));
+    m_fileName->setText(QDir::home().filePath(u"zostava"_s + suffixOf(fileFormats[0])));
+    auto* browse = new QPushButton(u"&Prehľadávať…"_s);
+    browse->setObjectName(u"ButtonBrowse"_s);
 
     auto* fileLayout = new QVBoxLayout(m_fileBox);
     fileLayout->setContentsMargins(20, 0, 0, 0);
     auto* formatRow = new QHBoxLayout;
-    formatRow->addWidget(new QLabel(QStringLiteral("Formát:")));
+    formatRow->addWidget(new QLabel(u"Formát:"_s));
     formatRow->addWidget(m_format, 1);
     auto* nameRow = new QHBoxLayout;
     nameRow->addWidget(m_fileName, 1);
@@ -71,7 +72,7 @@ ReportSetupDialog::ReportSetupDialog(const ReportSystem& system, QWidget* parent
     fileLayout->addLayout(formatRow);
     fileLayout->addLayout(nameRow);
 
-    auto* destinationBox = new QGroupBox(QStringLiteral("Cieľ"));
+    auto* destinationBox = new QGroupBox(u"Cieľ"_s);
     auto* destinationLayout = new QVBoxLayout(destinationBox);
     destinationLayout->addWidget(m_printer);
     destinationLayout->addWidget(m_preview);
@@ -109,12 +110,11 @@ QString ReportSetupDialog::fileName() const {
 void ReportSetupDialog::browse() {
     const FileFormat& format = fileFormats[m_format->currentIndex()];
     FileDialogRequest request;
-    request.objectName = QStringLiteral("ReportFileDialog");
+    request.objectName = u"ReportFileDialog"_s;
     request.title = windowTitle();
     request.directory = QFileInfo(fileName()).absolutePath();
     request.fileName = fileName();
-    request.filter =
-        QStringLiteral("%1 (%2)").arg(QLatin1String(format.name), QLatin1String(format.pattern));
+    request.filter = u"%1 (%2)"_s.arg(QLatin1String(format.name), QLatin1String(format.pattern));
     request.defaultSuffix = suffixOf(format).mid(1);
     const QString chosen = DialogService::instance().saveFileName(request);
     if (!chosen.isEmpty())

@@ -4,11 +4,13 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+using namespace Qt::Literals::StringLiterals;
+
 ReportStatusWindow::ReportStatusWindow(QWidget* parent)
     : QWidget(parent, Qt::Dialog | Qt::WindowTitleHint)
     , m_label(new QLabel) {
-    setObjectName(QStringLiteral("ReportStatusWindow"));
-    m_label->setObjectName(QStringLiteral("LabelStatus"));
+    setObjectName(u"ReportStatusWindow"_s);
+    m_label->setObjectName(u"LabelStatus"_s);
     m_label->setMinimumWidth(240);
     m_label->setAlignment(Qt::AlignCenter);
     auto* layout = new QVBoxLayout(this);

@@ -1,13 +1,15 @@
 #include "MakerInfo.h"
 
+using namespace Qt::Literals::StringLiterals;
+
 QString MakerInfo::copyrightLine() {
-    return QStringLiteral("© 2026 Tarvelin – program pre chovateľov dojníc");
+    return u"© 2026 Tarvelin – program pre chovateľov dojníc"_s;
 }
 
 QString MakerInfo::unitName() {
-    return QStringLiteral("Stredisko informatiky v chove zvierat");
+    return u"Stredisko informatiky v chove zvierat"_s;
 }
 
 QString MakerInfo::address() {
-    return QStringLiteral("Pastierska 12, 974 01 Banská Bystrica");
+    return u"Pastierska 12, 974 01 Banská Bystrica"_s;
 }

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+using namespace Qt::Literals::StringLiterals;
+
 /// Where the report project files live: the folder "reports" beside the program, unless the
 /// configuration file's key "Zostavy" of section "Aplikacia" names another one (a breeding
 /// organisation keeps its own layouts on a shared drive).
@@ -11,5 +13,5 @@ public:
     /// The full name of a project file in that folder.
     static QString subor(const QString& meno);
 
-    static inline const QString kluc = QStringLiteral("Zostavy");
+    static inline const QString kluc = u"Zostavy"_s;
 };

@@ -4,6 +4,8 @@
 #include "StavZostav.h"
 #include "TDataModuleTabulky.h"
 
+using namespace Qt::Literals::StringLiterals;
+
 PripravaZostav::PripravaZostav(TDataModuleTabulky& dataModule, StavZostav& stav)
     : m_dataModule(dataModule)
     , m_stav(stav) {}
@@ -12,10 +14,9 @@ void PripravaZostav::PripravParametre() {
     if (m_stav.KodVyberu.isEmpty())
         m_stav.KodVyberu = m_stav.KodPodniku;
     Command* parametre = m_dataModule.ADOCommandParametre;
-    parametre->setCommandText(QStringLiteral("UPDATE param SET    chovatel = rpad('") +
-                              KodChovatela::overeny(m_stav.KodVyberu) +
-                              QStringLiteral("', 9, '0'), ") + QStringLiteral("   pocet_dcer = ") +
-                              QString::number(m_stav.ZadanyPocetDcer));
+    parametre->setCommandText(u"UPDATE param SET    chovatel = rpad('"_s +
+                              KodChovatela::overeny(m_stav.KodVyberu) + u"', 9, '0'), "_s +
+                              u"   pocet_dcer = "_s + QString::number(m_stav.ZadanyPocetDcer));
     parametre->execute();
     m_dataModule.ADOQueryHlavicka->close();
     m_dataModule.ADOQueryHlavicka->open();

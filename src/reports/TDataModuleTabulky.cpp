@@ -3,111 +3,107 @@
 #include "DatasetReportDataSet.h"
 #include "PriecinokZostav.h"
 
-namespace {
-
-QString s(const char* text) {
-    return QString::fromUtf8(text);
-}
-
-} // namespace
+using namespace Qt::Literals::StringLiterals;
 
 TDataModuleTabulky::TDataModuleTabulky(Connection* connection, QObject* parent)
     : QObject(parent)
     , RvProjectTabulky(RvSystemTabulky, m_reportConnections,
-                       PriecinokZostav::subor(s("Tabulky.rav")))
+                       PriecinokZostav::subor(u"Tabulky.rav"_s))
     , RvProjectTabulky2(RvSystemTabulky, m_reportConnections,
-                        PriecinokZostav::subor(s("Tabulky2.rav")))
+                        PriecinokZostav::subor(u"Tabulky2.rav"_s))
     , m_connection(connection) {
-    setObjectName(s("DataModuleTabulky"));
+    setObjectName(u"DataModuleTabulky"_s);
     ADOCommandParametre = new Command(connection, this);
-    ADOCommandParametre->setObjectName(s("ADOCommandParametre"));
+    ADOCommandParametre->setObjectName(u"ADOCommandParametre"_s);
 
     const QStringList mliekoOdDo = {
-        QString(), s("Where  (t.mlieko  >=  :pMliekoOd and t.mlieko  <=  :pMliekoDo)"),
-        s("ORDER BY mlieko DESC;")};
+        QString(), u"Where  (t.mlieko  >=  :pMliekoOd and t.mlieko  <=  :pMliekoDo)"_s,
+        u"ORDER BY mlieko DESC;"_s};
 
-    ADOQueryHlavicka =
-        query("ADOQueryHlavicka", "RvDataSetConnectionHlavicka", {s("SELECT * FROM paramwok")});
+    ADOQueryHlavicka = query(u"ADOQueryHlavicka"_s, u"RvDataSetConnectionHlavicka"_s,
+                             {u"SELECT * FROM paramwok"_s});
     ADOQueryTabulka1A =
-        query("ADOQueryTabulka1A", "RvDataSetTabulka1A", {s("SELECT * FROM tab15v2")});
+        query(u"ADOQueryTabulka1A"_s, u"RvDataSetTabulka1A"_s, {u"SELECT * FROM tab15v2"_s});
     ADOQueryTabulka1B =
-        query("ADOQueryTabulka1B", "RvDataSetTabulka1B", {s("SELECT * FROM tab1b1v1")});
-    ADOQueryTabulka1Bpriemer = query("ADOQueryTabulka1Bpriemer", "RvDataSetTabulka1BPriemer",
-                                     {s("SELECT * FROM tab1b0v1")});
-    ADOQueryTabulka2 = query("ADOQueryTabulka2", "RvDataSetTabulka2", {s("SELECT * FROM tab26v1")});
+        query(u"ADOQueryTabulka1B"_s, u"RvDataSetTabulka1B"_s, {u"SELECT * FROM tab1b1v1"_s});
+    ADOQueryTabulka1Bpriemer = query(u"ADOQueryTabulka1Bpriemer"_s, u"RvDataSetTabulka1BPriemer"_s,
+                                     {u"SELECT * FROM tab1b0v1"_s});
+    ADOQueryTabulka2 =
+        query(u"ADOQueryTabulka2"_s, u"RvDataSetTabulka2"_s, {u"SELECT * FROM tab26v1"_s});
     ADOQueryTabulka4A =
-        query("ADOQueryTabulka4A", "RvDataSetTabulka4A", {s("SELECT * FROM tab41v1")});
-    ADOQueryTabulka5 = query("ADOQueryTabulka5", "RvDataSetTabulka5", {s("SELECT * FROM tab51v1")});
-    ADOQueryTabulka5kravy =
-        query("ADOQueryTabulka5kravy", "RvDataSetTabulka5kravy", {s("SELECT * FROM tab50v3kravy")});
+        query(u"ADOQueryTabulka4A"_s, u"RvDataSetTabulka4A"_s, {u"SELECT * FROM tab41v1"_s});
+    ADOQueryTabulka5 =
+        query(u"ADOQueryTabulka5"_s, u"RvDataSetTabulka5"_s, {u"SELECT * FROM tab51v1"_s});
+    ADOQueryTabulka5kravy = query(u"ADOQueryTabulka5kravy"_s, u"RvDataSetTabulka5kravy"_s,
+                                  {u"SELECT * FROM tab50v3kravy"_s});
     ADOQueryTabulka6A =
-        query("ADOQueryTabulka6A", "RvDataSetTabulka6A", {s("SELECT * FROM tab63v1")});
+        query(u"ADOQueryTabulka6A"_s, u"RvDataSetTabulka6A"_s, {u"SELECT * FROM tab63v1"_s});
     ADOQueryTabulka6AS =
-        query("ADOQueryTabulka6AS", "RvDataSetTabulka6AS", {s("SELECT * FROM tab63v1sum")});
-    ADOQueryTabulka6ASS =
-        query("ADOQueryTabulka6ASS", "RvDataSetTabulka6ASS", {s("SELECT * FROM tab63v1ssum")});
+        query(u"ADOQueryTabulka6AS"_s, u"RvDataSetTabulka6AS"_s, {u"SELECT * FROM tab63v1sum"_s});
+    ADOQueryTabulka6ASS = query(u"ADOQueryTabulka6ASS"_s, u"RvDataSetTabulka6ASS"_s,
+                                {u"SELECT * FROM tab63v1ssum"_s});
     ADOQueryTabulka7A =
-        query("ADOQueryTabulka7A", "RvDataSetTabulka7A", {s("SELECT * FROM tab7a3v1")});
+        query(u"ADOQueryTabulka7A"_s, u"RvDataSetTabulka7A"_s, {u"SELECT * FROM tab7a3v1"_s});
     ADOQueryTabulka7B =
-        query("ADOQueryTabulka7B", "RvDataSetTabulka7B", {s("SELECT * FROM tab7b3v1")});
-    ADOQueryTabulka7AA = query("ADOQueryTabulka7AA", "RvDataSetTabulka7AA",
-                               QStringList{s("SELECT * FROM tab7a0v1celml2 t")} + mliekoOdDo);
+        query(u"ADOQueryTabulka7B"_s, u"RvDataSetTabulka7B"_s, {u"SELECT * FROM tab7b3v1"_s});
+    ADOQueryTabulka7AA = query(u"ADOQueryTabulka7AA"_s, u"RvDataSetTabulka7AA"_s,
+                               QStringList{u"SELECT * FROM tab7a0v1celml2 t"_s} + mliekoOdDo);
     ADOQueryTabulka7BB =
-        query("ADOQueryTabulka7BB", "RvDataSetTabulka7BB",
-              QStringList{s("SELECT * FROM tab7b0v1 t")} + mliekoOdDo + QStringList{QString()});
+        query(u"ADOQueryTabulka7BB"_s, u"RvDataSetTabulka7BB"_s,
+              QStringList{u"SELECT * FROM tab7b0v1 t"_s} + mliekoOdDo + QStringList{QString()});
     ADOQueryTabulka8A =
-        query("ADOQueryTabulka8A", "RvDataSetTabulka8A",
-              {s("SELECT  *  FROM tab82v1 "), s("ORDER  BY  mlieko_kg_cel  DESC "), s("LIMIT 10")});
+        query(u"ADOQueryTabulka8A"_s, u"RvDataSetTabulka8A"_s,
+              {u"SELECT  *  FROM tab82v1 "_s, u"ORDER  BY  mlieko_kg_cel  DESC "_s, u"LIMIT 10"_s});
     ADOQuerytabulka8B =
-        query("ADOQuerytabulka8B", "RvDataSetTabulka8B",
-              {s("SELECT * FROM tab81v1"), s("ORDER BY mlieko_max DESC"), s("LIMIT 10")});
+        query(u"ADOQuerytabulka8B"_s, u"RvDataSetTabulka8B"_s,
+              {u"SELECT * FROM tab81v1"_s, u"ORDER BY mlieko_max DESC"_s, u"LIMIT 10"_s});
     ADOQueryTabulka9A =
-        query("ADOQueryTabulka9A", "RvDataSetTabulka9A", {s("SELECT * FROM tab9a2v1")});
-    ADOQueryTabulka9c =
-        query("ADOQueryTabulka9c", "RvDataSetTabulka9c", {s("SELECT * FROM tab9b2v1"), QString()});
-    ADOQueryTabulka9d = query("ADOQueryTabulka9d", "RvDataSetTabulka9d",
-                              {s("SELECT * FROM tab9d0v1 t"), s(" WHERE t.medziobdobie > 400"),
-                               s("ORDER BY t.usnecislo  ASC ")});
+        query(u"ADOQueryTabulka9A"_s, u"RvDataSetTabulka9A"_s, {u"SELECT * FROM tab9a2v1"_s});
+    ADOQueryTabulka9c = query(u"ADOQueryTabulka9c"_s, u"RvDataSetTabulka9c"_s,
+                              {u"SELECT * FROM tab9b2v1"_s, QString()});
+    ADOQueryTabulka9d = query(u"ADOQueryTabulka9d"_s, u"RvDataSetTabulka9d"_s,
+                              {u"SELECT * FROM tab9d0v1 t"_s, u" WHERE t.medziobdobie > 400"_s,
+                               u"ORDER BY t.usnecislo  ASC "_s});
     ADOQueryTabulka10A =
-        query("ADOQueryTabulka10A", "RvDataSetTabulka10A", {s("SELECT * FROM tab101v1")});
+        query(u"ADOQueryTabulka10A"_s, u"RvDataSetTabulka10A"_s, {u"SELECT * FROM tab101v1"_s});
     ADOQueryTabulka10K =
-        query("ADOQueryTabulka10K", "RvDataSetTabulka10K", {s("SELECT * FROM tab101v2")});
+        query(u"ADOQueryTabulka10K"_s, u"RvDataSetTabulka10K"_s, {u"SELECT * FROM tab101v2"_s});
     ADOQueryTabulka10B =
-        query("ADOQueryTabulka10B", "RvDataSetTabulka10B", {s("SELECT * FROM tab10B0v1")});
-    ADOQueryTabulka11A = query("ADOQueryTabulka11A", "RvDataSetTabulka11A",
-                               {s("SELECT * FROM tab11por00vsun00"), QString()});
-    ADOQueryTabulka12 = query("ADOQueryTabulka12", "RvDataSetTabulka12",
-                              {s("SELECT * FROM uzkravy k"), s("where  k.mb > '0'"),
-                               s("ORDER BY   k.mb DESC "), QString()});
+        query(u"ADOQueryTabulka10B"_s, u"RvDataSetTabulka10B"_s, {u"SELECT * FROM tab10B0v1"_s});
+    ADOQueryTabulka11A = query(u"ADOQueryTabulka11A"_s, u"RvDataSetTabulka11A"_s,
+                               {u"SELECT * FROM tab11por00vsun00"_s, QString()});
+    ADOQueryTabulka12 = query(u"ADOQueryTabulka12"_s, u"RvDataSetTabulka12"_s,
+                              {u"SELECT * FROM uzkravy k"_s, u"where  k.mb > '0'"_s,
+                               u"ORDER BY   k.mb DESC "_s, QString()});
     ADOQueryTabulka13 =
-        query("ADOQueryTabulka13", "RvDataSetTabulka13", {s("SELECT * FROM tab138v1")});
+        query(u"ADOQueryTabulka13"_s, u"RvDataSetTabulka13"_s, {u"SELECT * FROM tab138v1"_s});
     ADOQueryTabulka15 =
-        query("ADOQueryTabulka15", "RvDataSetTabulka15", {s("SELECT * FROM tab153v2")});
+        query(u"ADOQueryTabulka15"_s, u"RvDataSetTabulka15"_s, {u"SELECT * FROM tab153v2"_s});
     ADOQueryTabulka16 =
-        query("ADOQueryTabulka16", "RvDataSetTabulka16", {s("SELECT * FROM tab160v1")});
+        query(u"ADOQueryTabulka16"_s, u"RvDataSetTabulka16"_s, {u"SELECT * FROM tab160v1"_s});
     ADOQueryTabulka17 =
-        query("ADOQueryTabulka17", "RvDataSetTabulka17", {s("SELECT * FROM tab170v1")});
-    ADOQueryTabulka18 = query("ADOQueryTabulka18", "RvDataSetTabulka18",
-                              {s("SELECT * FROM tab180v1zaver9"), QString()});
-    ADOQueryTabulka18p =
-        query("ADOQueryTabulka18p", "RvDataSetTabulka18p", {s("SELECT * FROM tab180v1zaver10")});
+        query(u"ADOQueryTabulka17"_s, u"RvDataSetTabulka17"_s, {u"SELECT * FROM tab170v1"_s});
+    ADOQueryTabulka18 = query(u"ADOQueryTabulka18"_s, u"RvDataSetTabulka18"_s,
+                              {u"SELECT * FROM tab180v1zaver9"_s, QString()});
+    ADOQueryTabulka18p = query(u"ADOQueryTabulka18p"_s, u"RvDataSetTabulka18p"_s,
+                               {u"SELECT * FROM tab180v1zaver10"_s});
     ADOQueryTabulka19 =
-        query("ADOQueryTabulka19", "RvDataSetTabulka19", {s("SELECT * FROM tab194v1")});
+        query(u"ADOQueryTabulka19"_s, u"RvDataSetTabulka19"_s, {u"SELECT * FROM tab194v1"_s});
     ADOQueryTabulka21 =
-        query("ADOQueryTabulka21", "RvDataSetTabulka21", {s("SELECT * FROM tabj35v1")});
-    ADOQueryTabulka22 =
-        query("ADOQueryTabulka22", "RvDataSetTabulka22", {s("SELECT * FROM tabj52v1"), QString()});
+        query(u"ADOQueryTabulka21"_s, u"RvDataSetTabulka21"_s, {u"SELECT * FROM tabj35v1"_s});
+    ADOQueryTabulka22 = query(u"ADOQueryTabulka22"_s, u"RvDataSetTabulka22"_s,
+                              {u"SELECT * FROM tabj52v1"_s, QString()});
 
     ADOQueryHlavicka->open();
 }
 
-Query* TDataModuleTabulky::query(const char* name, const char* publishedAs,
+Query* TDataModuleTabulky::query(const QString& name, const QString& publishedAs,
                                  const QStringList& sql) {
     auto* q = new Query(m_connection, this);
-    q->setObjectName(s(name));
+    q->setObjectName(name);
     q->setSql(sql);
-    m_published.push_back({s(publishedAs), q, std::make_unique<DatasetReportDataSet>(*q)});
-    m_reportConnections.publish(s(publishedAs), m_published.back().reportDataSet.get());
+    m_published.push_back({publishedAs, q, std::make_unique<DatasetReportDataSet>(*q)});
+    m_reportConnections.publish(publishedAs, m_published.back().reportDataSet.get());
     return q;
 }
 

@@ -70,7 +70,7 @@ public:
     Query* ADOQueryTabulka22;
 
 private:
-    Query* query(const char* name, const char* publishedAs, const QStringList& sql);
+    Query* query(const QString& name, const QString& publishedAs, const QStringList& sql);
 
     Connection* m_connection;
     std::vector<PublishedDataSet> m_published;

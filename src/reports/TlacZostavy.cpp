@@ -6,6 +6,8 @@
 
 #include <stdexcept>
 
+using namespace Qt::Literals::StringLiterals;
+
 TlacZostavy::TlacZostavy(TDataModuleTabulky& tabulky, StavZostav& stav, QString copyright)
     : m_tabulky(tabulky)
     , m_stav(stav)
@@ -31,9 +33,9 @@ void TlacZostavy::tlac(const PolozkaKatalogu& polozka) {
     }
     ReportProject& rp = projekt(polozka);
     rp.open();
-    rp.setParameter(QStringLiteral("Copyright"), m_copyright);
+    rp.setParameter(u"Copyright"_s, m_copyright);
     if (polozka.podnadpis)
-        rp.setParameter(QStringLiteral("Podnadpis"), *polozka.podnadpis);
+        rp.setParameter(u"Podnadpis"_s, *polozka.podnadpis);
     rp.executeReport(polozka.zostava);
     rp.close();
     for (Query* TDataModuleTabulky::*clen : polozka.dotazy)

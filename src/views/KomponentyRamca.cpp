@@ -1,14 +1,42 @@
 #include "KomponentyRamca.h"
 
-#include "widgets/LetterIcon.h"
 #include "widgets/DBGrid.h"
+#include "widgets/DesignFont.h"
+#include "widgets/LetterIcon.h"
+#include "widgets/PageControl.h"
 #include "widgets/StatusPanelBar.h"
 
 #include <QActionGroup>
 #include <QComboBox>
 #include <QToolBar>
+#include <QVBoxLayout>
 
 using namespace Qt::Literals::StringLiterals;
+
+KomponentyRamca::KomponentyRamca(TDataModuleHlavny& data, const QString& menoZaloziek,
+                                 QWidget* parent)
+    : QFrame(parent)
+    , m_data(data)
+    , m_zalozky(new PageControl(this)) {
+    // The window's design font, for which the designed column widths are made.
+    setFont(DesignFont::make(u"MS Sans Serif"_s, 11));
+    m_zalozky->setObjectName(menoZaloziek);
+    auto* rozlozenie = new QVBoxLayout(this);
+    rozlozenie->setContentsMargins(0, 0, 0, 0);
+    rozlozenie->addWidget(m_zalozky);
+}
+
+int KomponentyRamca::viditelnaZalozka() const {
+    return m_zalozky->visiblePageIndex();
+}
+
+void KomponentyRamca::zobrazPrvuZalozku() {
+    m_zalozky->setCurrentIndex(0);
+}
+
+QWidget* KomponentyRamca::stranaVpredu() const {
+    return viditelnaZalozka() < 0 ? nullptr : m_zalozky->currentWidget();
+}
 
 DBGrid* KomponentyRamca::mriezka(QWidget* rodic, const char* meno, Dataset* data,
                                  QList<GridColumn> stlpce) {

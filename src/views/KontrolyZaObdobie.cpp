@@ -34,7 +34,5 @@ void KontrolyZaObdobie::otvor(Query& kontroly, const QString& filter, const QVar
                               int dni) {
     kontroly.close();
     odPoslednehoKontrolnehoDna(kontroly);
-    kontroly.setParameter(filter, hodnota);
-    kontroly.setParameter(u"Dni"_s, dni == 0 ? vsetkyKontroly : dni);
-    kontroly.open();
+    kontroly.reopen({{filter, hodnota}, {u"Dni"_s, dni == 0 ? vsetkyKontroly : dni}});
 }

@@ -7,11 +7,13 @@
 
 #include <QRegularExpression>
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace {
 
-const QString vzostupne = QStringLiteral("ASC");
-const QString zostupne = QStringLiteral("DESC");
-const QString klauzula = QStringLiteral(" ORDER BY");
+const QString vzostupne = u"ASC"_s;
+const QString zostupne = u"DESC"_s;
+const QString klauzula = u" ORDER BY"_s;
 
 /// The statement as one text, every line ended by a line break.
 QString textDotazu(const Query& query) {
@@ -43,11 +45,11 @@ QString orezany(const QString& text) {
 /// The field name as SQL text: a plain name stands as it is, any other one is quoted, so that
 /// a column alias of a saved report cannot end the clause.
 QString identifikator(const QString& nazovPola) {
-    static const QRegularExpression jednoduchy(QStringLiteral("^[A-Za-z_][A-Za-z0-9_]*$"));
+    static const QRegularExpression jednoduchy(u"^[A-Za-z_][A-Za-z0-9_]*$"_s);
     if (jednoduchy.match(nazovPola).hasMatch())
         return nazovPola;
     QString ohraniceny = nazovPola;
-    ohraniceny.replace(QLatin1Char('`'), QStringLiteral("``"));
+    ohraniceny.replace(QLatin1Char('`'), u"``"_s);
     return QLatin1Char('`') + ohraniceny + QLatin1Char('`');
 }
 

@@ -12,6 +12,8 @@
 #include <cmath>
 #include <optional>
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace {
 
 constexpr int seriesLineWidth = 2;
@@ -65,9 +67,9 @@ DBChart::DBChart(QWidget* parent)
     drawing->setBackgroundRoundness(0);
     drawing->layout()->setContentsMargins(0, 0, 0, 0);
     drawing->setLocalizeNumbers(true);
-    drawing->setTitleFont(DesignFont::make(QStringLiteral("Arial"), titleFontPixels, true));
+    drawing->setTitleFont(DesignFont::make(u"Arial"_s, titleFontPixels, true));
 
-    m_bottomAxis->setFormat(QStringLiteral("dd.MM.yyyy"));
+    m_bottomAxis->setFormat(u"dd.MM.yyyy"_s);
     drawing->addAxis(m_bottomAxis, Qt::AlignBottom);
     drawing->addAxis(m_leftAxis, Qt::AlignLeft);
     connect(drawing, &QChart::plotAreaChanged, this, &DBChart::placeLeftAxisLabels);
@@ -93,7 +95,7 @@ int DBChart::addSeries(const QString& title, const QString& valueField, const QC
     line->setPen(pen);
     line->setPointsVisible(false);
     line->setPointLabelsVisible(true);
-    line->setPointLabelsFormat(QStringLiteral("@yPoint"));
+    line->setPointLabelsFormat(u"@yPoint"_s);
     line->setPointLabelsColor(color);
     line->setPointLabelsClipping(false);
     chart()->addSeries(line);
@@ -152,7 +154,7 @@ void DBChart::placeLeftAxisLabels() {
         m_leftAxis->setTickAnchor(m_leftAxis->min());
         m_leftAxis->setTickInterval(step);
     }
-    m_leftAxis->setLabelFormat(QStringLiteral("%.%1f").arg(decimalsOf(step)));
+    m_leftAxis->setLabelFormat(u"%.%1f"_s.arg(decimalsOf(step)));
 }
 
 void DBChart::replot() {

@@ -7,6 +7,8 @@
 
 #include <exception>
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace {
 
 QString currentExceptionText() {
@@ -17,7 +19,7 @@ QString currentExceptionText() {
     } catch (const std::exception& error) {
         return QString::fromUtf8(error.what());
     } catch (...) {
-        return QStringLiteral("Neznáma chyba.");
+        return u"Neznáma chyba."_s;
     }
 }
 

@@ -8,6 +8,8 @@
 
 #include <array>
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace {
 
 struct ButtonChoice {
@@ -19,10 +21,10 @@ struct ButtonChoice {
 // In the order the buttons stand in the box.
 const std::array<ButtonChoice, 4>& buttonChoices() {
     static const std::array<ButtonChoice, 4> choices{{
-        {DialogService::Yes, QMessageBox::Yes, QStringLiteral("Áno")},
-        {DialogService::No, QMessageBox::No, QStringLiteral("Nie")},
-        {DialogService::Ok, QMessageBox::Ok, QStringLiteral("OK")},
-        {DialogService::Cancel, QMessageBox::Cancel, QStringLiteral("Zrušiť")},
+        {DialogService::Yes, QMessageBox::Yes, u"Áno"_s},
+        {DialogService::No, QMessageBox::No, u"Nie"_s},
+        {DialogService::Ok, QMessageBox::Ok, u"OK"_s},
+        {DialogService::Cancel, QMessageBox::Cancel, u"Zrušiť"_s},
     }};
     return choices;
 }
@@ -57,7 +59,7 @@ QString askFileName(const FileDialogRequest& request, QFileDialog::AcceptMode mo
     dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.confirmOverwrite);
     dialog.setDefaultSuffix(request.defaultSuffix);
 
-    QStringList filters = request.filter.split(QStringLiteral(";;"), Qt::SkipEmptyParts);
+    QStringList filters = request.filter.split(u";;"_s, Qt::SkipEmptyParts);
     if (isPattern(request.fileName))
         filters.prepend(request.fileName);
     else if (!request.fileName.isEmpty())
@@ -65,12 +67,11 @@ QString askFileName(const FileDialogRequest& request, QFileDialog::AcceptMode mo
     if (!filters.isEmpty())
         dialog.setNameFilters(filters);
 
-    dialog.setLabelText(QFileDialog::LookIn, QStringLiteral("Hľadať v:"));
-    dialog.setLabelText(QFileDialog::FileName, QStringLiteral("Názov súboru:"));
-    dialog.setLabelText(QFileDialog::FileType, QStringLiteral("Typ súborov:"));
-    dialog.setLabelText(QFileDialog::Accept,
-                        opening ? QStringLiteral("Otvoriť") : QStringLiteral("Uložiť"));
-    dialog.setLabelText(QFileDialog::Reject, QStringLiteral("Zrušiť"));
+    dialog.setLabelText(QFileDialog::LookIn, u"Hľadať v:"_s);
+    dialog.setLabelText(QFileDialog::FileName, u"Názov súboru:"_s);
+    dialog.setLabelText(QFileDialog::FileType, u"Typ súborov:"_s);
+    dialog.setLabelText(QFileDialog::Accept, opening ? u"Otvoriť"_s : u"Uložiť"_s);
+    dialog.setLabelText(QFileDialog::Reject, u"Zrušiť"_s);
 
     if (dialog.exec() != QDialog::Accepted)
         return {};
@@ -107,8 +108,8 @@ std::optional<QString> QtDialogService::inputText(const QString& caption, const 
     dialog.setWindowTitle(caption);
     dialog.setLabelText(prompt);
     dialog.setTextValue(initial);
-    dialog.setOkButtonText(QStringLiteral("OK"));
-    dialog.setCancelButtonText(QStringLiteral("Zrušiť"));
+    dialog.setOkButtonText(u"OK"_s);
+    dialog.setCancelButtonText(u"Zrušiť"_s);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return dialog.textValue();

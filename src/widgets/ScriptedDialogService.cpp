@@ -5,20 +5,22 @@
 
 #include <bit>
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace {
 
 QString kindName(ScriptedDialogService::Kind kind) {
     switch (kind) {
     case ScriptedDialogService::Kind::Message:
-        return QStringLiteral("message box");
+        return u"message box"_s;
     case ScriptedDialogService::Kind::Input:
-        return QStringLiteral("input box");
+        return u"input box"_s;
     case ScriptedDialogService::Kind::OpenFile:
-        return QStringLiteral("open dialog");
+        return u"open dialog"_s;
     case ScriptedDialogService::Kind::SaveFile:
-        return QStringLiteral("save dialog");
+        return u"save dialog"_s;
     case ScriptedDialogService::Kind::Modal:
-        return QStringLiteral("modal dialog");
+        return u"modal dialog"_s;
     }
     return {};
 }
@@ -61,7 +63,7 @@ DialogService::Button ScriptedDialogService::message(Icon icon, const QString& t
         return offered == NoButton ? Ok : Button(offered);
     const Button answer = take<Button>(interaction);
     if (!buttons.testFlag(answer))
-        fail(QStringLiteral("the scripted button is not offered by"), interaction);
+        fail(u"the scripted button is not offered by"_s, interaction);
     return answer;
 }
 
@@ -101,9 +103,9 @@ QString ScriptedDialogService::fileName(Kind kind, const FileDialogRequest& requ
 
 template <typename T> T ScriptedDialogService::take(const Interaction& interaction) {
     if (m_answers.empty())
-        fail(QStringLiteral("no scripted answer for"), interaction);
+        fail(u"no scripted answer for"_s, interaction);
     if (!std::holds_alternative<T>(m_answers.front()))
-        fail(QStringLiteral("the next scripted answer is of another kind than"), interaction);
+        fail(u"the next scripted answer is of another kind than"_s, interaction);
     T answer = std::get<T>(std::move(m_answers.front()));
     m_answers.pop_front();
     return answer;

@@ -3,6 +3,8 @@
 #include <QLabel>
 #include <QResizeEvent>
 
+using namespace Qt::Literals::StringLiterals;
+
 StatusPanelBar::StatusPanelBar(const QList<int>& widths, QWidget* parent)
     : QStatusBar(parent) {
     // The panels are placed by hand rather than through the status bar's layout, whose spacing
@@ -11,7 +13,7 @@ StatusPanelBar::StatusPanelBar(const QList<int>& widths, QWidget* parent)
     setMinimumHeight(fontMetrics().height() + 8);
     for (int i = 0; i < widths.size(); ++i) {
         auto* panel = new QLabel(this);
-        panel->setObjectName(QStringLiteral("Panel%1").arg(i));
+        panel->setObjectName(u"Panel%1"_s.arg(i));
         panel->setFrameShape(QFrame::StyledPanel);
         panel->setFrameShadow(QFrame::Sunken);
         panel->resize(widths[i], panel->sizeHint().height());

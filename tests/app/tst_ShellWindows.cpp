@@ -11,6 +11,8 @@
 #include <QTextBrowser>
 #include <QtTest>
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace {
 
 // A label shows its whole text only when the text fits its width and the label fits the window.
@@ -31,8 +33,8 @@ private Q_SLOTS:
         QTest::addColumn<int>("pixelSize");
         QTest::newRow("title") << "LabelNadpis"
                                << "WTarvelin HD" << QPoint(109, 32) << 40;
-        QTest::newRow("subtitle") << "LabelPodnadpis" << QStringLiteral("(verzia chovateľ)")
-                                  << QPoint(179, 72) << 16;
+        QTest::newRow("subtitle") << "LabelPodnadpis" << u"(verzia chovateľ)"_s << QPoint(179, 72)
+                                  << 16;
         QTest::newRow("version") << "LabelVerzia"
                                  << "ver. 1.0.0" << QPoint(435, 304) << 11;
         QTest::newRow("copyright") << "LabelCopyright" << QString() << QPoint(0, 256) << 11;
@@ -46,7 +48,7 @@ private Q_SLOTS:
         QFETCH(QPoint, position);
         QFETCH(int, pixelSize);
         TFormSplashScreen splash;
-        splash.setVersion(QStringLiteral("1.0.0"));
+        splash.setVersion(u"1.0.0"_s);
 
         const auto* label = splash.findChild<QLabel*>(name);
         QVERIFY(label);
@@ -70,7 +72,7 @@ private Q_SLOTS:
     void aboutBoxShowsItsTextsAndCloses() {
         TFormOAplikacii about;
         about.setTexts("WTarvelinHD", "Verzia programu: 1.0.0", "marec 2012",
-                       QStringLiteral("© 2026 Tarvelin – program pre chovateľov dojníc"));
+                       u"© 2026 Tarvelin – program pre chovateľov dojníc"_s);
         about.show();
 
         QCOMPARE(about.size(), QSize(651, 308));
@@ -86,7 +88,7 @@ private Q_SLOTS:
     void informationPageFromTheProgramFolder_data() {
         QTest::addColumn<QString>("folderName");
         QTest::newRow("plain") << "program";
-        QTest::newRow("blank and diacritics") << QStringLiteral("Môj program");
+        QTest::newRow("blank and diacritics") << u"Môj program"_s;
     }
 
     void informationPageFromTheProgramFolder() {
@@ -101,7 +103,7 @@ private Q_SLOTS:
         frame.showPage(folder);
 
         QCOMPARE(frame.WebBrowserInfo->source().toLocalFile(), folder + "/TarvelinInfo.html");
-        QVERIFY(frame.WebBrowserInfo->toPlainText().contains(QStringLiteral("Kde sú vaše údaje")));
+        QVERIFY(frame.WebBrowserInfo->toPlainText().contains(u"Kde sú vaše údaje"_s));
     }
 
     void icons_data() {
@@ -126,7 +128,7 @@ private Q_SLOTS:
     }
 
     void unknownIconsAreNull() {
-        QVERIFY(TarvelinIcons::toolbar(QStringLiteral("pripoj")).isNull());
+        QVERIFY(TarvelinIcons::toolbar(u"pripoj"_s).isNull());
         QVERIFY(TarvelinIcons::tree(5).isNull());
     }
 };

@@ -3,6 +3,7 @@
 #include "app/TFormHlavny.h"
 #include "app/TFrameInfo.h"
 #include "common/TestDatabase.h"
+#include "common/TestHelpers.h"
 #include "data/ConfigFile.h"
 #include "data/TDataModuleHlavny.h"
 #include "reports/TDataModuleTabulky.h"
@@ -21,6 +22,8 @@
 #include <QTreeWidget>
 #include <memory>
 
+using namespace Qt::Literals::StringLiterals;
+
 /// The start-up and the main window as a user meets them: what is created, what the show step
 /// sends to the database, and the commands of the window itself.
 class TestFormHlavny final : public QObject {
@@ -31,10 +34,10 @@ private:
     void writeConfig(const ConnectionSettings& settings) {
         QFile::remove(ConfigFile::path());
         QSettings ini(ConfigFile::path(), QSettings::IniFormat);
-        ini.setValue(QStringLiteral("Databaza/Socket"), settings.socket);
-        ini.setValue(QStringLiteral("Databaza/Nazov"), settings.database);
-        ini.setValue(QStringLiteral("Databaza/Pouzivatel"), settings.user);
-        ini.setValue(QStringLiteral("Databaza/Heslo"), settings.password);
+        ini.setValue(u"Databaza/Socket"_s, settings.socket);
+        ini.setValue(u"Databaza/Nazov"_s, settings.database);
+        ini.setValue(u"Databaza/Pouzivatel"_s, settings.user);
+        ini.setValue(u"Databaza/Heslo"_s, settings.password);
     }
 
     std::unique_ptr<StartupSequence> started() {
@@ -47,7 +50,7 @@ private:
 
 private Q_SLOTS:
     void initTestCase() {
-        m_db = std::make_unique<TestDatabase>(QStringLiteral("formhlavny"));
+        m_db = std::make_unique<TestDatabase>(u"formhlavny"_s);
         m_db->loadDemo(60, 3);
     }
 
@@ -55,7 +58,7 @@ private Q_SLOTS:
 
     void unreachableDatabaseEndsTheStart() {
         ConnectionSettings wrong = m_db->settings();
-        wrong.socket = QStringLiteral("/nonexistent/tarvelin.sock");
+        wrong.socket = u"/nonexistent/tarvelin.sock"_s;
         writeConfig(wrong);
         ScriptedDialogService dialogs;
         StartupSequence startup;
@@ -76,41 +79,43 @@ private Q_SLOTS:
                         &Connection::statementSent);
         okno->show();
         QVERIFY(sent.size() >= 2);
-        QCOMPARE(sent[0][0].toString(), QStringLiteral("DROP TABLE IF EXISTS laktela;"));
+        QCOMPARE(sent[0][0].toString(), u"DROP TABLE IF EXISTS laktela;"_s);
         QCOMPARE(sent[1][0].toString(),
-                 QStringLiteral("CREATE TABLE laktela (otec varchar(14) NULL, matka varchar(14) "
-                                "NULL)select  l.*, j.usnecislo as usnecislotelata from "
-                                "jalovice_view j right join  laktacie_view l  on  l.datumotelenia "
-                                "= j.datumnarodenia") +
-                     QString(35, QLatin1Char(' ')) +
-                     QStringLiteral("and l.krava_id = j.matka_id ; "));
-        QCOMPARE(okno->StatusBarHlavny->panelText(1), QStringLiteral("Verzia programu: "));
-        QCOMPARE(okno->StatusBarHlavny->panelText(2), QStringLiteral("Aktualizácia: "));
-        QVERIFY(okno->FrameInfo->isVisible());
-        QVERIFY(!okno->MenuItemPripojitDB->isEnabled());
-        QVERIFY(okno->MenuItemOdpojitDB->isEnabled());
-        QCOMPARE(okno->stavZostav.KodPodniku.size(), 6);
+                 u"CREATE TABLE laktela (otec varchar(14) NULL, matka varchar(14) "
+                 u"NULL)select  l.*, j.usnecislo as usnecislotelata from "
+                 u"jalovice_view j right join  laktacie_view l  on  l.datumotelenia "
+                 u"= j.datumnarodenia"_s +
+                     QString(35, QLatin1Char(' ')) + u"and l.krava_id = j.matka_id ; "_s);
+        QCOMPARE(findComponent<StatusPanelBar>(okno, u"StatusBarHlavny"_s)->panelText(1),
+                 u"Verzia programu: "_s);
+        QCOMPARE(findComponent<StatusPanelBar>(okno, u"StatusBarHlavny"_s)->panelText(2),
+                 u"Aktualizácia: "_s);
+        QVERIFY(findComponent<TFrameInfo>(okno, u"FrameInfo"_s)->isVisible());
+        QVERIFY(!findComponent<QAction>(okno, u"MenuItemPripojitDB"_s)->isEnabled());
+        QVERIFY(findComponent<QAction>(okno, u"MenuItemOdpojitDB"_s)->isEnabled());
+        QCOMPARE(okno->stavZostav().KodPodniku.size(), 6);
         QVERIFY(okno->kuhdVybery());
         QCOMPARE(dialogs.interactions().size(), 0);
 
         startup.reset();
         QSettings ini(ConfigFile::path(), QSettings::IniFormat);
-        QVERIFY(ini.contains(QStringLiteral("Aplikacia/MySQLCesta")));
-        QCOMPARE(ini.value(QStringLiteral("Aplikacia/MySQLCesta")).toString(), QString());
+        QVERIFY(ini.contains(u"Aplikacia/MySQLCesta"_s));
+        QCOMPARE(ini.value(u"Aplikacia/MySQLCesta"_s).toString(), QString());
     }
 
     void menusAsDesigned() {
         auto startup = started();
         TFormHlavny* okno = startup->instances().FormHlavny;
         QStringList captions;
-        for (QAction* menu : okno->MainMenuHlavny->actions())
+        for (QAction* menu : findComponent<QMenuBar>(okno, u"MainMenuHlavny"_s)->actions())
             captions << menu->text();
         QCOMPARE(captions,
                  (QStringList{"&Súbor", "Z&obraziť", "Zos&tavy", "Výmena &dát", "&Pomoc"}));
-        QVERIFY(!okno->MenuItemNastavenia->isEnabled());
-        QVERIFY(okno->MenuItemStrom->isChecked());
-        QVERIFY(!okno->ToolButton8->isEnabled());
-        QCOMPARE(okno->ToolButtonZobrazStrom->toolTip(), QStringLiteral("Zobraziť strom"));
+        QVERIFY(!findComponent<QAction>(okno, u"MenuItemNastavenia"_s)->isEnabled());
+        QVERIFY(findComponent<QAction>(okno, u"MenuItemStrom"_s)->isChecked());
+        QVERIFY(!findComponent<QAction>(okno, u"ToolButton8"_s)->isEnabled());
+        QCOMPARE(findComponent<QAction>(okno, u"ToolButtonZobrazStrom"_s)->toolTip(),
+                 u"Zobraziť strom"_s);
     }
 
     void treeToggleKeepsMenuAndButtonInStep() {
@@ -118,22 +123,22 @@ private Q_SLOTS:
         auto startup = started();
         TFormHlavny* okno = startup->instances().FormHlavny;
         okno->show();
-        okno->ToolButtonZobrazStrom->trigger();
-        QVERIFY(!okno->PanelLavy->isVisible());
-        QVERIFY(!okno->MenuItemStrom->isChecked());
-        QVERIFY(!okno->ToolButtonZobrazStrom->isChecked());
-        okno->MenuItemStrom->trigger();
-        QVERIFY(okno->PanelLavy->isVisible());
-        QVERIFY(okno->MenuItemStrom->isChecked());
-        QVERIFY(okno->ToolButtonZobrazStrom->isChecked());
+        findComponent<QAction>(okno, u"ToolButtonZobrazStrom"_s)->trigger();
+        QVERIFY(!findComponent<QWidget>(okno, u"PanelLavy"_s)->isVisible());
+        QVERIFY(!findComponent<QAction>(okno, u"MenuItemStrom"_s)->isChecked());
+        QVERIFY(!findComponent<QAction>(okno, u"ToolButtonZobrazStrom"_s)->isChecked());
+        findComponent<QAction>(okno, u"MenuItemStrom"_s)->trigger();
+        QVERIFY(findComponent<QWidget>(okno, u"PanelLavy"_s)->isVisible());
+        QVERIFY(findComponent<QAction>(okno, u"MenuItemStrom"_s)->isChecked());
+        QVERIFY(findComponent<QAction>(okno, u"ToolButtonZobrazStrom"_s)->isChecked());
 
-        okno->MenuItemNastrojovyPanel->trigger();
-        QVERIFY(!okno->ToolBarHlavny->isVisible());
-        QVERIFY(!okno->MenuItemNastrojovyPanel->isChecked());
-        okno->MenuItemStavovyRiadok->trigger();
-        QVERIFY(!okno->StatusBarHlavny->isVisible());
-        okno->MenuItemStavovyRiadok->trigger();
-        QVERIFY(okno->StatusBarHlavny->isVisible());
+        findComponent<QAction>(okno, u"MenuItemNastrojovyPanel"_s)->trigger();
+        QVERIFY(!findComponent<QToolBar>(okno, u"ToolBarHlavny"_s)->isVisible());
+        QVERIFY(!findComponent<QAction>(okno, u"MenuItemNastrojovyPanel"_s)->isChecked());
+        findComponent<QAction>(okno, u"MenuItemStavovyRiadok"_s)->trigger();
+        QVERIFY(!findComponent<StatusPanelBar>(okno, u"StatusBarHlavny"_s)->isVisible());
+        findComponent<QAction>(okno, u"MenuItemStavovyRiadok"_s)->trigger();
+        QVERIFY(findComponent<StatusPanelBar>(okno, u"StatusBarHlavny"_s)->isVisible());
     }
 
     void exitAnsweredNoChangesNothing() {
@@ -142,9 +147,9 @@ private Q_SLOTS:
         TFormHlavny* okno = startup->instances().FormHlavny;
         okno->show();
         dialogs.answerButton(DialogService::No);
-        okno->ToolButtonExit->trigger();
+        findComponent<QAction>(okno, u"ToolButtonExit"_s)->trigger();
         QVERIFY(okno->isVisible());
-        QCOMPARE(dialogs.interactions().last().text, QStringLiteral("Ukončiť Tarvelin?"));
+        QCOMPARE(dialogs.interactions().last().text, u"Ukončiť Tarvelin?"_s);
         QCOMPARE(dialogs.interactions().last().icon, DialogService::Icon::Question);
         QCOMPARE(dialogs.interactions().last().buttons,
                  DialogService::Buttons(DialogService::Yes | DialogService::No));
@@ -155,16 +160,16 @@ private Q_SLOTS:
         auto startup = started();
         TFormHlavny* okno = startup->instances().FormHlavny;
         okno->show();
-        okno->MenuItemOdpojitDB->trigger();
+        findComponent<QAction>(okno, u"MenuItemOdpojitDB"_s)->trigger();
         Connection* spojenie = startup->instances().DataModuleHlavny->ADOConnectionTarvelin;
         QVERIFY(!spojenie->isOpen());
-        QVERIFY(okno->MenuItemPripojitDB->isEnabled());
-        QVERIFY(!okno->MenuItemOdpojitDB->isEnabled());
+        QVERIFY(findComponent<QAction>(okno, u"MenuItemPripojitDB"_s)->isEnabled());
+        QVERIFY(!findComponent<QAction>(okno, u"MenuItemOdpojitDB"_s)->isEnabled());
         startup->instances().DataModuleHlavny->ADOQueryParam->reopen();
         QVERIFY(spojenie->isOpen());
-        QVERIFY(okno->MenuItemPripojitDB->isEnabled());
-        okno->ToolButtonPripojDB->trigger();
-        QVERIFY(!okno->MenuItemPripojitDB->isEnabled());
+        QVERIFY(findComponent<QAction>(okno, u"MenuItemPripojitDB"_s)->isEnabled());
+        findComponent<QAction>(okno, u"ToolButtonPripojDB"_s)->trigger();
+        QVERIFY(!findComponent<QAction>(okno, u"MenuItemPripojitDB"_s)->isEnabled());
     }
 
     void statusPanelsKeepTheirWidths_data() {
@@ -179,10 +184,11 @@ private Q_SLOTS:
         TFormHlavny* okno = startup->instances().FormHlavny;
         okno->show();
         okno->resize(width, 500);
-        QTRY_COMPARE(okno->StatusBarHlavny->width(), width);
-        QCOMPARE(okno->StatusBarHlavny->panelWidth(1), 150);
-        QCOMPARE(okno->StatusBarHlavny->panelWidth(2), 150);
-        QCOMPARE(okno->StatusBarHlavny->panelWidth(0), width - 300);
+        QTRY_COMPARE(findComponent<StatusPanelBar>(okno, u"StatusBarHlavny"_s)->width(), width);
+        QCOMPARE(findComponent<StatusPanelBar>(okno, u"StatusBarHlavny"_s)->panelWidth(1), 150);
+        QCOMPARE(findComponent<StatusPanelBar>(okno, u"StatusBarHlavny"_s)->panelWidth(2), 150);
+        QCOMPARE(findComponent<StatusPanelBar>(okno, u"StatusBarHlavny"_s)->panelWidth(0),
+                 width - 300);
     }
 
     void bonitationMenuAsDesigned_data() {
@@ -210,13 +216,14 @@ private Q_SLOTS:
         QFETCH(bool, enabled);
         auto startup = started();
         TFormHlavny* okno = startup->instances().FormHlavny;
-        auto* action = okno->MenuItemBonitacneZostavy->findChild<QAction*>(component);
+        auto* action = findComponent<QMenu>(okno, u"MenuItemBonitacneZostavy"_s)
+                           ->findChild<QAction*>(component);
         QVERIFY(action);
         QCOMPARE(action->text(), caption);
         QCOMPARE(action->isEnabled(), enabled);
 
         QStringList top;
-        for (QAction* item : okno->MenuItemBonitacneZostavy->actions())
+        for (QAction* item : findComponent<QMenu>(okno, u"MenuItemBonitacneZostavy"_s)->actions())
             top << item->text().left(4);
         QCOMPARE(top, (QStringList{"(1) ", "(2) ", "(4) ", "(5) ", "(6) ", "(7) ", "(8) ", "(9) ",
                                    "(10)", "(11)", "(12)", "(13)", "(15)", "(16)", "(17)", "(18)",
@@ -229,13 +236,14 @@ private Q_SLOTS:
         TFormHlavny* okno = startup->instances().FormHlavny;
         QSignalSpy sent(startup->instances().DataModuleHlavny->ADOConnectionTarvelin,
                         &Connection::statementSent);
-        okno->MenuItemBonitacneZostavy->findChild<QAction*>(QStringLiteral("SubSubMenuItemTab7A"))
+        findComponent<QMenu>(okno, u"MenuItemBonitacneZostavy"_s)
+            ->findChild<QAction*>(u"SubSubMenuItemTab7A"_s)
             ->trigger();
         QCOMPARE(dialogs.interactions().size(), 1);
         QCOMPARE(dialogs.interactions()[0].icon, DialogService::Icon::Information);
         QCOMPARE(dialogs.interactions()[0].text,
-                 QStringLiteral("Zostava „(7.A) Za posledné uzatvorené laktácie“ zatiaľ nie je k "
-                                "dispozícii."));
+                 u"Zostava „(7.A) Za posledné uzatvorené laktácie“ zatiaľ nie je k "
+                 u"dispozícii."_s);
         QCOMPARE(sent.size(), 0);
     }
 
@@ -243,20 +251,21 @@ private Q_SLOTS:
         QTest::addColumn<QString>("folder");
         QTest::addColumn<int>("interactions");
         QTest::newRow("cancelled") << QString() << 1;
-        QTest::newRow("missing project") << QStringLiteral("/nonexistent") << 1;
+        QTest::newRow("missing project") << u"/nonexistent"_s << 1;
     }
     void reportRunsThroughTheSetupDialog() {
         QFETCH(QString, folder);
         QFETCH(int, interactions);
         if (!folder.isEmpty())
-            ConfigFile::write(ConfigFile::aplikacia, QStringLiteral("Zostavy"), folder);
+            ConfigFile::write(ConfigFile::aplikacia, u"Zostavy"_s, folder);
         ScriptedDialogService dialogs;
         auto startup = started();
         TFormHlavny* okno = startup->instances().FormHlavny;
         okno->show();
         if (folder.isEmpty())
             dialogs.answerModal(QDialog::Rejected);
-        okno->MenuItemBonitacneZostavy->findChild<QAction*>(QStringLiteral("SubSubmenuItemTab9D"))
+        findComponent<QMenu>(okno, u"MenuItemBonitacneZostavy"_s)
+            ->findChild<QAction*>(u"SubSubmenuItemTab9D"_s)
             ->trigger();
         QCOMPARE(dialogs.interactions().size(), interactions);
         if (folder.isEmpty()) {
@@ -265,8 +274,7 @@ private Q_SLOTS:
             QVERIFY(!startup->instances().DataModuleTabulky->ADOQueryTabulka9d->isOpen());
         } else {
             QCOMPARE(dialogs.interactions()[0].icon, DialogService::Icon::Error);
-            QVERIFY2(dialogs.interactions()[0].text.contains(
-                         QStringLiteral("/nonexistent/Tabulky2.rav")),
+            QVERIFY2(dialogs.interactions()[0].text.contains(u"/nonexistent/Tabulky2.rav"_s),
                      qPrintable(dialogs.interactions()[0].text));
         }
     }

@@ -1,7 +1,8 @@
 #include "app/StartupSequence.h"
-#include "app/strom/StromChovov.h"
 #include "app/TFormHlavny.h"
+#include "app/strom/StromChovov.h"
 #include "common/TestDatabase.h"
+#include "common/TestHelpers.h"
 #include "data/ConfigFile.h"
 #include "data/TDataModuleHlavny.h"
 #include "views/krava/TFrameKrava.h"
@@ -12,11 +13,14 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QSettings>
 #include <QSqlQuery>
 #include <QTest>
 #include <QTreeWidget>
 #include <memory>
+
+using namespace Qt::Literals::StringLiterals;
 
 /// The herd tree on a demo enterprise: what it holds, what a selection shows and writes, and
 /// the ear-number search.
@@ -29,41 +33,41 @@ private:
         return q.next() ? q.value(0).toString() : QString();
     }
     QTreeWidgetItem* node(const QString& text) {
-        return StromChovov::NajdiUzol(m_okno->TreeViewZvierata, text);
+        return StromChovov::NajdiUzol(findComponent<QTreeWidget>(m_okno, u"TreeViewZvierata"_s),
+                                      text);
     }
 
 private Q_SLOTS:
     void initTestCase() {
-        m_db = std::make_unique<TestDatabase>(QStringLiteral("stromchovov"));
+        m_db = std::make_unique<TestDatabase>(u"stromchovov"_s);
         m_db->loadDemo(80, 5);
         QFile::remove(ConfigFile::path());
         QSettings ini(ConfigFile::path(), QSettings::IniFormat);
-        ini.setValue(QStringLiteral("Databaza/Socket"), m_db->settings().socket);
-        ini.setValue(QStringLiteral("Databaza/Nazov"), m_db->settings().database);
+        ini.setValue(u"Databaza/Socket"_s, m_db->settings().socket);
+        ini.setValue(u"Databaza/Nazov"_s, m_db->settings().database);
         ini.sync();
         m_startup = std::make_unique<StartupSequence>();
         m_startup->splashHoldMs = 0;
         QVERIFY(m_startup->start());
         m_okno = m_startup->instances().FormHlavny;
         m_okno->show();
-        m_podnik = m_okno->stavZostav.KodPodniku;
+        m_podnik = m_okno->stavZostav().KodPodniku;
     }
 
     void treeHoldsTheEnterprise() {
-        QTreeWidget* strom = m_okno->TreeViewZvierata;
+        QTreeWidget* strom = findComponent<QTreeWidget>(m_okno, u"TreeViewZvierata"_s);
         QCOMPARE(strom->topLevelItemCount(), 1);
         QTreeWidgetItem* koren = strom->topLevelItem(0);
-        QCOMPARE(koren->text(0), QStringLiteral("Podnik: ") + m_podnik);
+        QCOMPARE(koren->text(0), u"Podnik: "_s + m_podnik);
         QCOMPARE(koren->childCount(),
-                 scalar(QStringLiteral("SELECT count(DISTINCT substring(chovatel, 7, 2)) FROM "
-                                       "kravy_view"))
+                 scalar(u"SELECT count(DISTINCT substring(chovatel, 7, 2)) FROM "
+                        u"kravy_view"_s)
                      .toInt());
-        QVERIFY(koren->child(0)->text(0).startsWith(QStringLiteral("Chov: ") + m_podnik));
+        QVERIFY(koren->child(0)->text(0).startsWith(u"Chov: "_s + m_podnik));
         QCOMPARE(StromChovov::obrazokUzla(koren->child(0)->child(0)), int(StromChovov::Mastal));
-        QCOMPARE(m_okno->StatusBarHlavny->panelText(0),
-                 QStringLiteral("Počet zvierat: ") +
-                     scalar(QStringLiteral("SELECT count(*) FROM kravy_view")));
-        QVERIFY(m_okno->StatusBarStrom->isHidden());
+        QCOMPARE(findComponent<StatusPanelBar>(m_okno, u"StatusBarHlavny"_s)->panelText(0),
+                 u"Počet zvierat: "_s + scalar(u"SELECT count(*) FROM kravy_view"_s));
+        QVERIFY(findComponent<StatusPanelBar>(m_okno, u"StatusBarStrom"_s)->isHidden());
     }
 
     void selectionNamesAndWritesTheCode_data() {
@@ -76,24 +80,24 @@ private Q_SLOTS:
     void selectionNamesAndWritesTheCode() {
         QFETCH(int, depth);
         QFETCH(QString, kind);
-        QTreeWidgetItem* uzol = m_okno->TreeViewZvierata->topLevelItem(0);
+        QTreeWidgetItem* uzol =
+            findComponent<QTreeWidget>(m_okno, u"TreeViewZvierata"_s)->topLevelItem(0);
         for (int i = 0; i < depth; ++i)
             uzol = uzol->child(0);
-        m_okno->TreeViewZvierata->setCurrentItem(uzol);
+        findComponent<QTreeWidget>(m_okno, u"TreeViewZvierata"_s)->setCurrentItem(uzol);
         const QString kod = StromChovov::kodUzla(uzol);
-        QCOMPARE(m_okno->stavZostav.KodVyberu, kod);
-        QVERIFY(m_okno->LabelVyber->text().startsWith(QStringLiteral("Výber pre ") + kind +
-                                                      QStringLiteral(": ") + kod + ' '));
+        QCOMPARE(m_okno->stavZostav().KodVyberu, kod);
+        QVERIFY(findComponent<QLabel>(m_okno, u"LabelVyber"_s)
+                    ->text()
+                    .startsWith(u"Výber pre "_s + kind + u": "_s + kod + ' '));
         if (depth == 1)
-            QVERIFY(m_okno->LabelVyber->text().endsWith(kod + ' '));
-        QCOMPARE(scalar(QStringLiteral("SELECT chovatel FROM param")),
-                 kod.leftJustified(9, QLatin1Char('0')));
-        QVERIFY(m_okno->FrameZvierata->isVisible());
+            QVERIFY(findComponent<QLabel>(m_okno, u"LabelVyber"_s)->text().endsWith(kod + ' '));
+        QCOMPARE(scalar(u"SELECT chovatel FROM param"_s), kod.leftJustified(9, QLatin1Char('0')));
+        QVERIFY(findComponent<TFrameZvierata>(m_okno, u"FrameZvierata"_s)->isVisible());
         QCOMPARE(
-            m_okno->StatusBarHlavny->panelText(0),
-            QStringLiteral("Počet zvierat: ") +
-                scalar(QStringLiteral("SELECT count(*) FROM kravy_view WHERE chovatel LIKE '") +
-                       kod + QStringLiteral("%'")));
+            findComponent<StatusPanelBar>(m_okno, u"StatusBarHlavny"_s)->panelText(0),
+            u"Počet zvierat: "_s +
+                scalar(u"SELECT count(*) FROM kravy_view WHERE chovatel LIKE '"_s + kod + u"%'"_s));
     }
 
     void completion_data() {
@@ -116,42 +120,53 @@ private Q_SLOTS:
 
     void searchSelectsTheCow() {
         const QString krava =
-            scalar(QStringLiteral("SELECT usnecislo FROM kravy_view WHERE pohlavie <> 1 LIMIT 1"));
-        m_okno->EditHladaj->setText(krava.toLower());
-        m_okno->strom->BitBtnHladajClick();
-        QCOMPARE(m_okno->TreeViewZvierata->currentItem()->text(0), krava);
-        QCOMPARE(m_okno->LabelVyber->text(), QStringLiteral("Výber pre kravu: ") + krava);
-        QVERIFY(m_okno->FrameKrava->isVisible());
-        QVERIFY(m_okno->EditHladaj->text().isEmpty());
+            scalar(u"SELECT usnecislo FROM kravy_view WHERE pohlavie <> 1 LIMIT 1"_s);
+        findComponent<QLineEdit>(m_okno, u"EditHladaj"_s)->setText(krava.toLower());
+        findComponent<QPushButton>(m_okno, u"BitBtnHladaj"_s)->click();
+        QCOMPARE(findComponent<QTreeWidget>(m_okno, u"TreeViewZvierata"_s)->currentItem()->text(0),
+                 krava);
+        QCOMPARE(findComponent<QLabel>(m_okno, u"LabelVyber"_s)->text(),
+                 u"Výber pre kravu: "_s + krava);
+        QVERIFY(findComponent<TFrameKrava>(m_okno, u"FrameKrava"_s)->isVisible());
+        QVERIFY(findComponent<QLineEdit>(m_okno, u"EditHladaj"_s)->text().isEmpty());
     }
 
     void searchWithoutMatchSaysSo() {
         ScriptedDialogService dialogs;
-        m_okno->EditHladaj->setText(QStringLiteral("999"));
-        m_okno->strom->BitBtnHladajClick();
+        findComponent<QLineEdit>(m_okno, u"EditHladaj"_s)->setText(u"999"_s);
+        findComponent<QPushButton>(m_okno, u"BitBtnHladaj"_s)->click();
         QCOMPARE(dialogs.interactions().size(), 1);
         QCOMPARE(dialogs.interactions()[0].text,
-                 QStringLiteral("Nenašiel som zviera s ušným číslom SK000000000999"));
-        QCOMPARE(m_okno->VybraneUsneCislo, QStringLiteral("SK000000000999"));
+                 u"Nenašiel som zviera s ušným číslom SK000000000999"_s);
+        QCOMPARE(m_okno->vybraneUsneCislo(), u"SK000000000999"_s);
     }
 
     void typedDistrictCannotChangeTheStatement() {
         ScriptedDialogService dialogs;
-        dialogs.answerInput(QStringLiteral("2' OR '1'='1"));
-        m_okno->strom->MenuItemZmenitOkresClick();
-        QCOMPARE(m_okno->TreeViewZvierata->topLevelItemCount(), 1);
-        QCOMPARE(m_okno->TreeViewZvierata->topLevelItem(0)->childCount(), 0);
+        dialogs.answerInput(u"2' OR '1'='1"_s);
+        findComponent<StromChovov>(m_okno, u"StromChovov"_s)->MenuItemZmenitOkresClick();
+        QCOMPARE(findComponent<QTreeWidget>(m_okno, u"TreeViewZvierata"_s)->topLevelItemCount(), 1);
+        QCOMPARE(findComponent<QTreeWidget>(m_okno, u"TreeViewZvierata"_s)
+                     ->topLevelItem(0)
+                     ->childCount(),
+                 0);
         QCOMPARE(dialogs.interactions().last().icon, DialogService::Icon::Error);
-        QVERIFY(dialogs.interactions().last().text.startsWith(QStringLiteral("Chyba: ")));
-        QCOMPARE(m_okno->StatusBarHlavny->panelText(0), QStringLiteral("Počet zvierat: 0"));
+        QVERIFY(dialogs.interactions().last().text.startsWith(u"Chyba: "_s));
+        QCOMPARE(findComponent<StatusPanelBar>(m_okno, u"StatusBarHlavny"_s)->panelText(0),
+                 u"Počet zvierat: 0"_s);
     }
 
     void enterpriseWithoutAnimals() {
-        m_okno->strom->NaplnStrom(QStringLiteral("999999"));
-        QCOMPARE(m_okno->TreeViewZvierata->topLevelItem(0)->text(0),
-                 QStringLiteral("Podnik: 999999"));
-        QCOMPARE(m_okno->TreeViewZvierata->topLevelItem(0)->childCount(), 0);
-        QCOMPARE(m_okno->StatusBarHlavny->panelText(0), QStringLiteral("Počet zvierat: 0"));
+        findComponent<StromChovov>(m_okno, u"StromChovov"_s)->NaplnStrom(u"999999"_s);
+        QCOMPARE(
+            findComponent<QTreeWidget>(m_okno, u"TreeViewZvierata"_s)->topLevelItem(0)->text(0),
+            u"Podnik: 999999"_s);
+        QCOMPARE(findComponent<QTreeWidget>(m_okno, u"TreeViewZvierata"_s)
+                     ->topLevelItem(0)
+                     ->childCount(),
+                 0);
+        QCOMPARE(findComponent<StatusPanelBar>(m_okno, u"StatusBarHlavny"_s)->panelText(0),
+                 u"Počet zvierat: 0"_s);
     }
 
     void cleanupTestCase() {

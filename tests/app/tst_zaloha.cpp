@@ -1,5 +1,6 @@
 #include "app/backup/ZalohaDatabazy.h"
 #include "common/TestDatabase.h"
+#include "common/TestHelpers.h"
 #include "data/Connection.h"
 #include "widgets/ScriptedDialogService.h"
 
@@ -13,25 +14,20 @@
 
 #include <memory>
 
+using namespace Qt::Literals::StringLiterals;
+
 using Kind = ScriptedDialogService::Kind;
 
 namespace {
 
-const QString userName = QStringLiteral("'tarvelin_zaloha'@'localhost'");
+const QString userName = u"'tarvelin_zaloha'@'localhost'"_s;
 // Blanks, quotes and backslashes must survive the way to the client programs.
-const QString userPassword = QStringLiteral("k\\rava \"Straka\" 'a' #1");
+const QString userPassword = u"k\\rava \"Straka\" 'a' #1"_s;
 
 // The folder the real client programs of the machine live in, as the client-folder dialog
 // leaves it.
 QString clientFolder() {
-    return QFileInfo(QStandardPaths::findExecutable(QStringLiteral("mysql"))).absolutePath() +
-           QLatin1Char('/');
-}
-
-void writeFile(const QString& path, const QByteArray& contents) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(contents);
+    return QFileInfo(QStandardPaths::findExecutable(u"mysql"_s)).absolutePath() + QLatin1Char('/');
 }
 
 QByteArray readFile(const QString& path) {
@@ -99,21 +95,18 @@ private:
 };
 
 void TestZalohaDatabazy::initTestCase() {
-    m_database = std::make_unique<TestDatabase>(QStringLiteral("zaloha"));
+    m_database = std::make_unique<TestDatabase>(u"zaloha"_s);
     m_database->loadDemo(20, 3);
     Connection server(TestDatabase::serverSettings());
-    server.executeDirect(QStringLiteral("CREATE OR REPLACE USER %1 IDENTIFIED BY '%2'")
-                             .arg(userName, QString(userPassword)
-                                                .replace(u'\\', QStringLiteral("\\\\"))
-                                                .replace(u'\'', QStringLiteral("''"))));
-    server.executeDirect(
-        QStringLiteral("GRANT ALL ON `tarvelin\\_test\\_zaloha`.* TO %1").arg(userName));
+    server.executeDirect(u"CREATE OR REPLACE USER %1 IDENTIFIED BY '%2'"_s.arg(
+        userName, QString(userPassword).replace(u'\\', u"\\\\"_s).replace(u'\'', u"''"_s)));
+    server.executeDirect(u"GRANT ALL ON `tarvelin\\_test\\_zaloha`.* TO %1"_s.arg(userName));
 }
 
 void TestZalohaDatabazy::cleanupTestCase() {
     m_database.reset();
     Connection(TestDatabase::serverSettings())
-        .executeDirect(QStringLiteral("DROP USER IF EXISTS %1").arg(userName));
+        .executeDirect(u"DROP USER IF EXISTS %1"_s.arg(userName));
 }
 
 void TestZalohaDatabazy::init() {
@@ -140,19 +133,18 @@ QStringList TestZalohaDatabazy::herdFingerprint() {
     Connection connection(m_database->settings());
     QStringList fingerprint;
     for (const char* table : {"zvierata", "kravy", "laktacie", "kontroly"}) {
-        QSqlQuery count = connection.execute(QStringLiteral("SELECT COUNT(*) FROM %1").arg(table));
+        QSqlQuery count = connection.execute(u"SELECT COUNT(*) FROM %1"_s.arg(table));
         count.next();
-        QSqlQuery checksum = connection.execute(QStringLiteral("CHECKSUM TABLE %1").arg(table));
+        QSqlQuery checksum = connection.execute(u"CHECKSUM TABLE %1"_s.arg(table));
         checksum.next();
-        fingerprint << QStringLiteral("%1 %2 %3")
-                           .arg(table, count.value(0).toString(), checksum.value(1).toString());
+        fingerprint << u"%1 %2 %3"_s.arg(table, count.value(0).toString(),
+                                         checksum.value(1).toString());
     }
-    QSqlQuery views =
-        connection.execute(QStringLiteral("SELECT table_name FROM information_schema.views "
-                                          "WHERE table_schema = DATABASE() ORDER BY table_name"));
+    QSqlQuery views = connection.execute(u"SELECT table_name FROM information_schema.views "
+                                         u"WHERE table_schema = DATABASE() ORDER BY table_name"_s);
     while (views.next()) {
-        QSqlQuery rows = connection.execute(
-            QStringLiteral("SELECT COUNT(*) FROM %1").arg(views.value(0).toString()));
+        QSqlQuery rows =
+            connection.execute(u"SELECT COUNT(*) FROM %1"_s.arg(views.value(0).toString()));
         rows.next();
         fingerprint << views.value(0).toString() + u' ' + rows.value(0).toString();
     }
@@ -162,7 +154,7 @@ QStringList TestZalohaDatabazy::herdFingerprint() {
 ConnectionSettings TestZalohaDatabazy::userSettings(const QString& password,
                                                     const QString& database) const {
     ConnectionSettings settings = m_database->settings();
-    settings.user = QStringLiteral("tarvelin_zaloha");
+    settings.user = u"tarvelin_zaloha"_s;
     settings.password = password;
     if (!database.isEmpty())
         settings.database = database;
@@ -178,7 +170,7 @@ QStringList TestZalohaDatabazy::safetyBackups() const {
 
 void TestZalohaDatabazy::backupThenRestoreBringsTheHerdBack() {
     const QStringList before = herdFingerprint();
-    QVERIFY(before.first() != QStringLiteral("zvierata 0 0"));
+    QVERIFY(before.first() != u"zvierata 0 0"_s);
     const QString script = path("zaloha.sql");
 
     ScriptedDialogService dialogs;
@@ -188,9 +180,9 @@ void TestZalohaDatabazy::backupThenRestoreBringsTheHerdBack() {
     QCOMPARE(messages(dialogs).last().icon, DialogService::Icon::Information);
     QVERIFY(messages(dialogs).last().text.contains(script));
 
-    m_database->exec(QStringLiteral("DELETE FROM kontroly WHERE MOD(kontrola_id, 2) = 0"));
-    m_database->exec(QStringLiteral("UPDATE kravy SET mlieko_max = 0"));
-    m_database->exec(QStringLiteral("DROP VIEW kravy_view"));
+    m_database->exec(u"DELETE FROM kontroly WHERE MOD(kontrola_id, 2) = 0"_s);
+    m_database->exec(u"UPDATE kravy SET mlieko_max = 0"_s);
+    m_database->exec(u"DROP VIEW kravy_view"_s);
     QVERIFY(herdFingerprint() != before);
 
     dialogs.answerFile(script);
@@ -247,7 +239,7 @@ void TestZalohaDatabazy::clientFolderIsAskedUntilChosen_data() {
     QTest::addColumn<QString>("remembered");
 
     const QString client = clientFolder();
-    QTest::newRow("mysql chosen") << client + QStringLiteral("mysql") << client;
+    QTest::newRow("mysql chosen") << client + u"mysql"_s << client;
     // The programs are then found on the search path.
     QTest::newRow("dialog cancelled") << QString() << QString();
 }
@@ -295,13 +287,13 @@ void TestZalohaDatabazy::failedBackupLeavesNoFile_data() {
     QTest::addColumn<QString>("reason");
 
     const QByteArray earlier("-- predošlá záloha\n");
-    QTest::newRow("client program missing") << true << userPassword << QString() << QByteArray()
-                                            << QStringLiteral("mariadb-dump ani mysqldump");
-    QTest::newRow("wrong password") << false << QStringLiteral("lomy") << QString() << QByteArray()
-                                    << QStringLiteral("Access denied");
+    QTest::newRow("client program missing")
+        << true << userPassword << QString() << QByteArray() << u"mariadb-dump ani mysqldump"_s;
+    QTest::newRow("wrong password")
+        << false << u"lomy"_s << QString() << QByteArray() << u"Access denied"_s;
     QTest::newRow("unknown database, earlier backup kept")
-        << false << userPassword << QStringLiteral("tarvelin_test_ziadna") << earlier
-        << QStringLiteral("tarvelin_test_ziadna");
+        << false << userPassword << u"tarvelin_test_ziadna"_s << earlier
+        << u"tarvelin_test_ziadna"_s;
 }
 
 void TestZalohaDatabazy::failedBackupLeavesNoFile() {
@@ -314,7 +306,7 @@ void TestZalohaDatabazy::failedBackupLeavesNoFile() {
     if (!earlierBackup.isEmpty())
         writeFile(script, earlierBackup);
     if (clientMissing) {
-        QVERIFY(QDir(m_folder->path()).mkdir(QStringLiteral("prazdny")));
+        QVERIFY(QDir(m_folder->path()).mkdir(u"prazdny"_s));
         m_cestaMySQL = path("prazdny") + QLatin1Char('/');
     }
     makeCommands(userSettings(password, database));
@@ -326,7 +318,7 @@ void TestZalohaDatabazy::failedBackupLeavesNoFile() {
     QCOMPARE(messages(dialogs).size(), 1);
     const auto shown = messages(dialogs).first();
     QCOMPARE(shown.icon, DialogService::Icon::Error);
-    QVERIFY2(shown.text.startsWith(QStringLiteral("Export zlyhal")), qPrintable(shown.text));
+    QVERIFY2(shown.text.startsWith(u"Export zlyhal"_s), qPrintable(shown.text));
     QVERIFY2(shown.text.contains(reason), qPrintable(shown.text));
     QCOMPARE(QFile::exists(script), !earlierBackup.isEmpty());
     QCOMPARE(readFile(script), earlierBackup);
@@ -359,10 +351,8 @@ void TestZalohaDatabazy::failedRestoreOffersTheSafetyBackup() {
     const auto shown = messages(dialogs);
     QCOMPARE(shown.size(), restoreSafetyBackup ? 2 : 1);
     QCOMPARE(shown.first().icon, DialogService::Icon::Question);
-    QVERIFY2(shown.first().text.startsWith(QStringLiteral("Import zlyhal")),
-             qPrintable(shown.first().text));
-    QVERIFY2(shown.first().text.contains(QStringLiteral("at line 2")),
-             qPrintable(shown.first().text));
+    QVERIFY2(shown.first().text.startsWith(u"Import zlyhal"_s), qPrintable(shown.first().text));
+    QVERIFY2(shown.first().text.contains(u"at line 2"_s), qPrintable(shown.first().text));
     QVERIFY(shown.first().text.contains(safetyBackup));
     QVERIFY(!m_programEnded);
 
@@ -393,7 +383,7 @@ void TestZalohaDatabazy::noRestoreWithoutSafetyBackup() {
     QCOMPARE(messages(dialogs).size(), 1);
     const auto shown = messages(dialogs).first();
     QCOMPARE(shown.icon, DialogService::Icon::Error);
-    QVERIFY2(shown.text.startsWith(QStringLiteral("Import zlyhal")), qPrintable(shown.text));
+    QVERIFY2(shown.text.startsWith(u"Import zlyhal"_s), qPrintable(shown.text));
     QCOMPARE(herdFingerprint(), before);
     QVERIFY(!m_programEnded);
 }

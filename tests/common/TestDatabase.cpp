@@ -8,13 +8,14 @@
 #include <QDebug>
 #include <QRegularExpression>
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace {
 
 ConnectionSettings databaseSettings(const QString& name) {
-    static const QRegularExpression notInName(QStringLiteral("[^a-z0-9_]"));
+    static const QRegularExpression notInName(u"[^a-z0-9_]"_s);
     ConnectionSettings settings = TestDatabase::serverSettings();
-    settings.database =
-        QStringLiteral("tarvelin_test_") + name.toLower().replace(notInName, QStringLiteral("_"));
+    settings.database = u"tarvelin_test_"_s + name.toLower().replace(notInName, u"_"_s);
     return settings;
 }
 
@@ -22,7 +23,7 @@ ConnectionSettings databaseSettings(const QString& name) {
 
 TestDatabase::TestDatabase(const QString& name)
     : m_connection(databaseSettings(name)) {
-    SchemaInstaller(m_connection, QStringLiteral(TARVELIN_SQL_DIR))
+    SchemaInstaller(m_connection, QString::fromUtf8(TARVELIN_SQL_DIR))
         .install(SchemaInstaller::IfExists::Replace);
 }
 
@@ -31,7 +32,7 @@ TestDatabase::~TestDatabase() {
         return;
     try {
         m_connection.executeDirect(
-            QStringLiteral("DROP DATABASE IF EXISTS `%1`").arg(m_connection.settings().database));
+            u"DROP DATABASE IF EXISTS `%1`"_s.arg(m_connection.settings().database));
     } catch (const DatabaseError& error) {
         qWarning().noquote() << error.message();
     }
@@ -40,18 +41,17 @@ TestDatabase::~TestDatabase() {
 ConnectionSettings TestDatabase::serverSettings() {
     const QString folder = qEnvironmentVariableIsSet("TARVELIN_TEST_DATADIR")
                                ? qEnvironmentVariable("TARVELIN_TEST_DATADIR")
-                               : QStringLiteral(TARVELIN_TEST_DATADIR_DEFAULT);
+                               : QString::fromUtf8(TARVELIN_TEST_DATADIR_DEFAULT);
     PrivateServer server(folder);
     server.start();
     if (server.startedServer())
-        qInfo().noquote() << QStringLiteral("Test server started; it keeps running for the next "
-                                            "tests until: tarvelin-db --datadir %1 stop")
-                                 .arg(folder);
+        qInfo().noquote() << u"Test server started; it keeps running for the next "
+                             u"tests until: tarvelin-db --datadir %1 stop"_s.arg(folder);
     return server.connectionSettings();
 }
 
 void TestDatabase::loadDemo(int cows, quint32 seed) {
-    SchemaInstaller(m_connection, QStringLiteral(TARVELIN_SQL_DIR))
+    SchemaInstaller(m_connection, QString::fromUtf8(TARVELIN_SQL_DIR))
         .load([&](const SchemaInstaller::StatementSink& sink) {
             DemoHerd(DemoHerdOptions{cows, seed}).generate(sink);
         });

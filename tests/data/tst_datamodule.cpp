@@ -7,6 +7,8 @@
 #include <QTest>
 #include <memory>
 
+using namespace Qt::Literals::StringLiterals;
+
 /// The main data module against a demo herd: every dataset opens with exactly its declared
 /// fields, parameters are bound (never pasted), the connection reopens on demand, and every
 /// statement shows in the log.
@@ -15,16 +17,16 @@ class TestDataModule final : public QObject {
 
 private Q_SLOTS:
     void initTestCase() {
-        m_db = std::make_unique<TestDatabase>(QStringLiteral("datamodule"));
+        m_db = std::make_unique<TestDatabase>(u"datamodule"_s);
         m_db->loadDemo(120, 11);
         m_module = std::make_unique<TDataModuleHlavny>(m_db->settings());
-        m_db->exec(QStringLiteral("DROP TABLE IF EXISTS laktela"));
-        m_db->exec(QStringLiteral(
-            "CREATE TABLE laktela (otec varchar(14) NULL, matka varchar(14) NULL) select l.*, "
-            "j.usnecislo as usnecislotelata from jalovice_view j right join laktacie_view l on "
-            "l.datumotelenia = j.datumnarodenia and l.krava_id = j.matka_id"));
-        QSqlQuery any = m_module->ADOConnectionTarvelin->execute(QStringLiteral(
-            "SELECT usnecislo, chovatel FROM kravy_view ORDER BY usnecislo LIMIT 1"));
+        m_db->exec(u"DROP TABLE IF EXISTS laktela"_s);
+        m_db->exec(
+            u"CREATE TABLE laktela (otec varchar(14) NULL, matka varchar(14) NULL) select l.*, "
+            u"j.usnecislo as usnecislotelata from jalovice_view j right join laktacie_view l on "
+            u"l.datumotelenia = j.datumnarodenia and l.krava_id = j.matka_id"_s);
+        QSqlQuery any = m_module->ADOConnectionTarvelin->execute(
+            u"SELECT usnecislo, chovatel FROM kravy_view ORDER BY usnecislo LIMIT 1"_s);
         QVERIFY(any.next());
         m_cow = any.value(0).toString();
         m_enterprise = any.value(1).toString().left(6);
@@ -35,7 +37,7 @@ private Q_SLOTS:
         QVERIFY(m_module->ADOQueryUniZostavy->isOpen());
         QVERIFY(m_module->ADOQueryParam->isOpen());
         QCOMPARE(m_module->ADOQueryParam->recordCount(), 1);
-        QCOMPARE(m_module->ADOQueryParam->text(QStringLiteral("Chovatel")).left(6), m_enterprise);
+        QCOMPARE(m_module->ADOQueryParam->text(u"Chovatel"_s).left(6), m_enterprise);
         QVERIFY(!m_module->ADOQueryZvierata->isOpen());
     }
 
@@ -87,13 +89,12 @@ private Q_SLOTS:
     void culledCowsShareTheAnimalsFields() {
         Query* zvierata = m_module->ADOQueryZvierata;
         zvierata->close();
-        zvierata->setSql(
-            {QStringLiteral("SELECT * FROM vyradene_kravy_view WHERE chovatel LIKE :Chov")});
-        zvierata->setParameter(QStringLiteral("Chov"), m_enterprise + QLatin1Char('%'));
+        zvierata->setSql({u"SELECT * FROM vyradene_kravy_view WHERE chovatel LIKE :Chov"_s});
+        zvierata->setParameter(u"Chov"_s, m_enterprise + QLatin1Char('%'));
         zvierata->open();
         QCOMPARE(zvierata->fieldCount(), 19);
         QVERIFY(zvierata->recordCount() > 0);
-        QCOMPARE(zvierata->fields().last().name, QStringLiteral("dovod"));
+        QCOMPARE(zvierata->fields().last().name, u"dovod"_s);
         QVERIFY(!zvierata->value(0, 18).toString().isEmpty());
         zvierata->close();
     }
@@ -111,9 +112,8 @@ private Q_SLOTS:
         QFETCH(bool, matches);
         Query* zvierata = m_module->ADOQueryZvierata;
         zvierata->close();
-        zvierata->setSql({QStringLiteral("SELECT * FROM kravy_view"),
-                          QStringLiteral("WHERE chovatel LIKE :Chov")});
-        zvierata->setParameter(QStringLiteral("Chov"), code);
+        zvierata->setSql({u"SELECT * FROM kravy_view"_s, u"WHERE chovatel LIKE :Chov"_s});
+        zvierata->setParameter(u"Chov"_s, code);
         zvierata->open();
         QCOMPARE(zvierata->recordCount() > 0, matches);
         zvierata->close();
@@ -121,23 +121,23 @@ private Q_SLOTS:
 
     void missingDeclaredFieldNamesItAndTheDataset() {
         Query query(m_module->ADOConnectionTarvelin);
-        query.setObjectName(QStringLiteral("ADOQuerySkuska"));
-        query.setSql({QStringLiteral("SELECT usnecislo FROM kravy_view")});
-        query.setDeclaredFields({FieldDef::text(QStringLiteral("usnecislo"), 14),
-                                 FieldDef::text(QStringLiteral("dovod"), 50)});
+        query.setObjectName(u"ADOQuerySkuska"_s);
+        query.setSql({u"SELECT usnecislo FROM kravy_view"_s});
+        query.setDeclaredFields(
+            {FieldDef::text(u"usnecislo"_s, 14), FieldDef::text(u"dovod"_s, 50)});
         try {
             query.open();
             QFAIL("opening should fail");
         } catch (const DatabaseError& error) {
-            QVERIFY(error.message().contains(QStringLiteral("ADOQuerySkuska")));
-            QVERIFY(error.message().contains(QStringLiteral("'dovod'")));
+            QVERIFY(error.message().contains(u"ADOQuerySkuska"_s));
+            QVERIFY(error.message().contains(u"'dovod'"_s));
         }
         QVERIFY(!query.isOpen());
     }
 
     void unknownParameterIsRefused() {
-        QVERIFY_THROWS_EXCEPTION(
-            DatabaseError, m_module->ADOQueryZvierata->setParameter(QStringLiteral("Nic"), 1));
+        QVERIFY_THROWS_EXCEPTION(DatabaseError,
+                                 m_module->ADOQueryZvierata->setParameter(u"Nic"_s, 1));
     }
 
     void closedConnectionReopensOnDemand() {
@@ -146,10 +146,10 @@ private Q_SLOTS:
         QVERIFY(!connection->isOpen());
         Query* krava = m_module->ADOQueryKrava;
         krava->close();
-        krava->setParameter(QStringLiteral("UsneCislo"), m_cow);
+        krava->setParameter(u"UsneCislo"_s, m_cow);
         krava->open();
         QVERIFY(connection->isOpen());
-        QCOMPARE(krava->text(QStringLiteral("usnecislo")), m_cow);
+        QCOMPARE(krava->text(u"usnecislo"_s), m_cow);
         krava->close();
     }
 
@@ -157,29 +157,28 @@ private Q_SLOTS:
         QSignalSpy spy(m_module->ADOConnectionTarvelin, &Connection::statementSent);
         Query* rodokmen = m_module->ADOQueryRodokmen;
         rodokmen->close();
-        rodokmen->setParameter(QStringLiteral("UsneCislo"), m_cow);
+        rodokmen->setParameter(u"UsneCislo"_s, m_cow);
         rodokmen->open();
         rodokmen->close();
         QCOMPARE(spy.count(), 1);
         QCOMPARE(spy[0][0].toString(),
-                 QStringLiteral("SELECT * FROM rodokmen_view\nWHERE usnecislo = :UsneCislo"));
+                 u"SELECT * FROM rodokmen_view\nWHERE usnecislo = :UsneCislo"_s);
         const auto parameters = spy[0][1].value<ParameterValues>();
         QCOMPARE(parameters.size(), size_t(1));
-        QCOMPARE(parameters[0].first, QStringLiteral("UsneCislo"));
+        QCOMPARE(parameters[0].first, u"UsneCislo"_s);
         QCOMPARE(parameters[0].second.toString(), m_cow);
     }
 
     void lactationsOfACowNeedTheWorkingTable() {
-        m_db->exec(QStringLiteral("DROP TABLE laktela"));
+        m_db->exec(u"DROP TABLE laktela"_s);
         Query* laktacie = m_module->ADOQueryLaktacieKravy;
         laktacie->close();
-        laktacie->setParameter(QStringLiteral("CisloKravy"), m_cow);
+        laktacie->setParameter(u"CisloKravy"_s, m_cow);
         try {
             laktacie->open();
             QFAIL("opening should fail without laktela");
         } catch (const DatabaseError& error) {
-            QVERIFY2(error.message().contains(QStringLiteral("laktela")),
-                     qPrintable(error.message()));
+            QVERIFY2(error.message().contains(u"laktela"_s), qPrintable(error.message()));
         }
     }
 

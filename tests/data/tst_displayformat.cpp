@@ -6,11 +6,13 @@
 #include <QLocale>
 #include <QTest>
 
+using namespace Qt::Literals::StringLiterals;
+
 class TestDisplayFormat final : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase() { QLocale::setDefault(QLocale(QStringLiteral("sk_SK"))); }
+    void initTestCase() { QLocale::setDefault(QLocale(u"sk_SK"_s)); }
 
     void numbers_data() {
         QTest::addColumn<double>("value");
@@ -56,10 +58,9 @@ private Q_SLOTS:
                  QString());
         QCOMPARE(DisplayFormat::text(QDate(2026, 3, 5), FieldDef::date("datum")),
                  QLocale().toString(QDate(2026, 3, 5), QLocale::ShortFormat));
-        QCOMPARE(DisplayFormat::text(7, FieldDef::smallInt("poradie")), QStringLiteral("7"));
-        QCOMPARE(DisplayFormat::text(75.0, FieldDef::decimal("krv1", 5, 1)), QStringLiteral("75"));
-        QCOMPARE(DisplayFormat::text(QStringLiteral("SS"), FieldDef::fixedText("plemeno1", 2)),
-                 QStringLiteral("SS"));
+        QCOMPARE(DisplayFormat::text(7, FieldDef::smallInt("poradie")), u"7"_s);
+        QCOMPARE(DisplayFormat::text(75.0, FieldDef::decimal("krv1", 5, 1)), u"75"_s);
+        QCOMPARE(DisplayFormat::text(u"SS"_s, FieldDef::fixedText("plemeno1", 2)), u"SS"_s);
     }
 
     void placeholders_data() {

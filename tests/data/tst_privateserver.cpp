@@ -1,3 +1,4 @@
+#include "common/TestHelpers.h"
 #include "data/Connection.h"
 #include "data/DatabaseError.h"
 #include "data/PrivateServer.h"
@@ -16,23 +17,9 @@
 #include <sys/un.h>
 #include <unistd.h>
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace {
-
-QString failureOf(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const DatabaseError& error) {
-        return error.message();
-    }
-    return {};
-}
-
-void writeFile(const QString& path, const QByteArray& contents) {
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(contents);
-}
 
 // What a crashed server leaves: a socket file that no one listens on any more.
 void leaveDeadSocket(const QString& path) {
@@ -47,7 +34,7 @@ void leaveDeadSocket(const QString& path) {
 
 // A process that has ended may stay a zombie until its parent, here the system's init, reaps it.
 bool processEnded(qint64 pid) {
-    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+    QFile stat(u"/proc/%1/stat"_s.arg(pid));
     if (!stat.open(QIODevice::ReadOnly))
         return true;
     const QByteArray text = stat.readAll();
@@ -75,13 +62,13 @@ private Q_SLOTS:
         QVERIFY(first.startedServer());
         QVERIFY(first.isRunning());
         QVERIFY(QFile::encodeName(first.socketPath()).size() < 100);
-        QCOMPARE(serverValue(first, QStringLiteral("SELECT @@lower_case_table_names")).toInt(), 1);
-        QCOMPARE(serverValue(first, QStringLiteral("SELECT @@skip_networking")).toInt(), 1);
+        QCOMPARE(serverValue(first, u"SELECT @@lower_case_table_names"_s).toInt(), 1);
+        QCOMPARE(serverValue(first, u"SELECT @@skip_networking"_s).toInt(), 1);
         // Root logs in as root of the system through the socket; everyone else needs the
         // program's password, which must therefore be set.
-        QCOMPARE(serverValue(first, QStringLiteral("SELECT COUNT(*) FROM mysql.user WHERE "
-                                                   "user = 'root' AND authentication_string = "
-                                                   "PASSWORD('lomy')"))
+        QCOMPARE(serverValue(first, u"SELECT COUNT(*) FROM mysql.user WHERE "
+                                    u"user = 'root' AND authentication_string = "
+                                    u"PASSWORD('lomy')"_s)
                      .toInt(),
                  1);
 
@@ -91,7 +78,7 @@ private Q_SLOTS:
         QCOMPARE(second.runningPid(), first.runningPid());
         QCOMPARE(second.socketPath(), first.socketPath());
 
-        const QString link = m_root.filePath(QStringLiteral("link"));
+        const QString link = m_root.filePath(u"link"_s);
         QVERIFY(QFile::link(folder(), link));
         PrivateServer throughLink(link);
         throughLink.start();
@@ -128,7 +115,7 @@ private Q_SLOTS:
         server.start();
         QVERIFY(server.startedServer());
         QVERIFY(server.runningPid() != killed);
-        QCOMPARE(serverValue(server, QStringLiteral("SELECT 1")).toInt(), 1);
+        QCOMPARE(serverValue(server, u"SELECT 1"_s).toInt(), 1);
     }
 
     void stopsCleanlyAndKeepsData() {
@@ -136,10 +123,9 @@ private Q_SLOTS:
         server.start();
         {
             Connection connection(server.connectionSettings());
-            connection.executeDirect(QStringLiteral("CREATE DATABASE IF NOT EXISTS pokus"));
-            connection.executeDirect(
-                QStringLiteral("CREATE OR REPLACE TABLE pokus.t (meno VARCHAR(20))"));
-            connection.executeDirect(QStringLiteral("INSERT INTO pokus.t VALUES ('Straka')"));
+            connection.executeDirect(u"CREATE DATABASE IF NOT EXISTS pokus"_s);
+            connection.executeDirect(u"CREATE OR REPLACE TABLE pokus.t (meno VARCHAR(20))"_s);
+            connection.executeDirect(u"INSERT INTO pokus.t VALUES ('Straka')"_s);
             // A program sharing the server keeps it running.
             QVERIFY(!server.stopUnlessInUse());
             QVERIFY(server.isRunning());
@@ -155,8 +141,7 @@ private Q_SLOTS:
         server.stop();
 
         server.start();
-        QCOMPARE(serverValue(server, QStringLiteral("SELECT meno FROM pokus.t")).toString(),
-                 QStringLiteral("Straka"));
+        QCOMPARE(serverValue(server, u"SELECT meno FROM pokus.t"_s).toString(), u"Straka"_s);
         server.stop();
         QVERIFY(!server.isRunning());
     }
@@ -209,8 +194,8 @@ private Q_SLOTS:
     void cleanupTestCase() { PrivateServer(folder()).stop(); }
 
 private:
-    QString folder() const { return m_root.filePath(QStringLiteral("data")); }
-    QString pidFilePath() const { return folder() + QStringLiteral("/mariadbd.pid"); }
+    QString folder() const { return m_root.filePath(u"data"_s); }
+    QString pidFilePath() const { return folder() + u"/mariadbd.pid"_s; }
 
     QTemporaryDir m_root;
 };

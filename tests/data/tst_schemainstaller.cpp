@@ -1,4 +1,5 @@
 #include "common/TestDatabase.h"
+#include "common/TestHelpers.h"
 #include "data/Connection.h"
 #include "data/DatabaseError.h"
 #include "data/SchemaInstaller.h"
@@ -10,33 +11,19 @@
 #include <QTest>
 #include <functional>
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace {
-
-QString failureOf(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const DatabaseError& error) {
-        return error.message();
-    }
-    return {};
-}
-
-void writeFile(const QString& path, const QByteArray& contents) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(contents);
-}
 
 // A schema in two scripts, the second of which needs the first.
 void writeSchema(const QString& folder) {
-    writeFile(folder + QStringLiteral("/010_tabulky.sql"), "-- základné tabuľky\n"
-                                                           "CREATE TABLE kravy (\n"
-                                                           "  id INT PRIMARY KEY,\n"
-                                                           "  meno VARCHAR(20)\n"
-                                                           ");\n");
-    writeFile(folder + QStringLiteral("/020_pohlady.sql"),
-              "CREATE VIEW kravy_view AS SELECT meno FROM kravy;\n"
-              "INSERT INTO kravy VALUES (1, 'Straka');\n");
+    writeFile(folder + u"/010_tabulky.sql"_s, "-- základné tabuľky\n"
+                                              "CREATE TABLE kravy (\n"
+                                              "  id INT PRIMARY KEY,\n"
+                                              "  meno VARCHAR(20)\n"
+                                              ");\n");
+    writeFile(folder + u"/020_pohlady.sql"_s, "CREATE VIEW kravy_view AS SELECT meno FROM kravy;\n"
+                                              "INSERT INTO kravy VALUES (1, 'Straka');\n");
 }
 
 QVariant value(Connection& connection, const QString& sql) {
@@ -62,7 +49,7 @@ class TestSchemaInstaller final : public QObject {
 private Q_SLOTS:
     void initTestCase() {
         m_settings = TestDatabase::serverSettings();
-        m_settings.database = QStringLiteral("tarvelin_test_schemainstaller");
+        m_settings.database = u"tarvelin_test_schemainstaller"_s;
         writeSchema(m_sql.path());
     }
 
@@ -114,24 +101,23 @@ private Q_SLOTS:
         SchemaInstaller installer(connection, m_sql.path());
         installer.install(SchemaInstaller::IfExists::Replace);
         QVERIFY(installer.databaseExists());
-        QCOMPARE(value(connection, QStringLiteral("SELECT meno FROM kravy_view")).toString(),
-                 QStringLiteral("Straka"));
+        QCOMPARE(value(connection, u"SELECT meno FROM kravy_view"_s).toString(), u"Straka"_s);
     }
 
     void keepsExistingDatabaseUnlessReplaced() {
         Connection connection(m_settings);
         SchemaInstaller installer(connection, m_sql.path());
         installer.install(SchemaInstaller::IfExists::Replace);
-        connection.executeDirect(QStringLiteral("INSERT INTO kravy VALUES (2, 'Rysuľa')"));
+        connection.executeDirect(u"INSERT INTO kravy VALUES (2, 'Rysuľa')"_s);
 
         const QString failure =
             failureOf([&] { installer.install(SchemaInstaller::IfExists::Refuse); });
         QVERIFY2(failure.contains(m_settings.database) && failure.contains(u"--replace"),
                  qPrintable(failure));
-        QCOMPARE(value(connection, QStringLiteral("SELECT COUNT(*) FROM kravy")).toInt(), 2);
+        QCOMPARE(value(connection, u"SELECT COUNT(*) FROM kravy"_s).toInt(), 2);
 
         installer.install(SchemaInstaller::IfExists::Replace);
-        QCOMPARE(value(connection, QStringLiteral("SELECT COUNT(*) FROM kravy")).toInt(), 1);
+        QCOMPARE(value(connection, u"SELECT COUNT(*) FROM kravy"_s).toInt(), 1);
     }
 
     void failedInstallationLeavesNoDatabase_data() {
@@ -154,7 +140,7 @@ private Q_SLOTS:
         QTemporaryDir sql;
         writeSchema(sql.path());
         if (!brokenScript.isEmpty())
-            writeFile(sql.filePath(QStringLiteral("030_chyba.sql")), brokenScript);
+            writeFile(sql.filePath(u"030_chyba.sql"_s), brokenScript);
 
         Connection connection(m_settings);
         SchemaInstaller installer(connection, sql.path());
@@ -170,12 +156,12 @@ private Q_SLOTS:
         installer.install(SchemaInstaller::IfExists::Replace);
         QStringList statements;
         for (int id = 2; id <= 1235; ++id)
-            statements << QStringLiteral("INSERT INTO kravy VALUES (%1, 'Krava')").arg(id);
+            statements << u"INSERT INTO kravy VALUES (%1, 'Krava')"_s.arg(id);
 
         QCOMPARE(installer.load(producing(statements)), 1234);
         // Another session sees only what was committed.
         Connection other(m_settings);
-        QCOMPARE(value(other, QStringLiteral("SELECT COUNT(*) FROM kravy")).toInt(), 1235);
+        QCOMPARE(value(other, u"SELECT COUNT(*) FROM kravy"_s).toInt(), 1235);
     }
 
     void upgradeAddsOnlyTheNewScripts() {
@@ -186,33 +172,32 @@ private Q_SLOTS:
         installer.install(SchemaInstaller::IfExists::Replace);
         QCOMPARE(installer.upgrade(), QStringList());
 
-        writeFile(sql.filePath(QStringLiteral("030_zostavy.sql")),
+        writeFile(sql.filePath(u"030_zostavy.sql"_s),
                   "CREATE VIEW pocet AS SELECT count(*) AS n FROM kravy;\n");
-        QCOMPARE(installer.upgrade(), QStringList{QStringLiteral("030_zostavy.sql")});
-        QCOMPARE(value(connection, QStringLiteral("SELECT n FROM pocet")).toInt(), 1);
+        QCOMPARE(installer.upgrade(), QStringList{u"030_zostavy.sql"_s});
+        QCOMPARE(value(connection, u"SELECT n FROM pocet"_s).toInt(), 1);
         QCOMPARE(installer.upgrade(), QStringList());
     }
 
     void databaseFromBeforeTheRecordGetsTheLaterScripts() {
         // The first release's scripts by name, and one added later.
         QTemporaryDir sql;
-        writeFile(sql.filePath(QStringLiteral("010_tables.sql")),
-                  "CREATE TABLE kravy (id INT PRIMARY KEY);\n");
-        writeFile(sql.filePath(QStringLiteral("030_zostavy.sql")),
+        writeFile(sql.filePath(u"010_tables.sql"_s), "CREATE TABLE kravy (id INT PRIMARY KEY);\n");
+        writeFile(sql.filePath(u"030_zostavy.sql"_s),
                   "CREATE VIEW pocet AS SELECT count(*) AS n FROM kravy;\n");
         Connection connection(m_settings);
         SchemaInstaller installer(connection, sql.path());
         installer.install(SchemaInstaller::IfExists::Replace);
-        connection.executeDirect(QStringLiteral("DROP VIEW pocet"));
-        connection.executeDirect(QStringLiteral("DROP TABLE skripty_schemy"));
+        connection.executeDirect(u"DROP VIEW pocet"_s);
+        connection.executeDirect(u"DROP TABLE skripty_schemy"_s);
 
-        QCOMPARE(installer.upgrade(), QStringList{QStringLiteral("030_zostavy.sql")});
-        QCOMPARE(value(connection, QStringLiteral("SELECT n FROM pocet")).toInt(), 0);
+        QCOMPARE(installer.upgrade(), QStringList{u"030_zostavy.sql"_s});
+        QCOMPARE(value(connection, u"SELECT n FROM pocet"_s).toInt(), 0);
     }
 
     void cleanupTestCase() {
         Connection server(TestDatabase::serverSettings());
-        server.executeDirect(QStringLiteral("DROP DATABASE IF EXISTS ") + m_settings.database);
+        server.executeDirect(u"DROP DATABASE IF EXISTS "_s + m_settings.database);
     }
 
 private:

@@ -6,6 +6,8 @@
 #include <QRegularExpression>
 #include <QTest>
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace {
 
 QStringList statementsOf(const DemoHerdOptions& options) {
@@ -21,7 +23,7 @@ QByteArray fingerprint(const DemoHerdOptions& options) {
 }
 
 QString tableOf(const QString& statement) {
-    static const QRegularExpression insert(QStringLiteral("^INSERT INTO (\\w+) "));
+    static const QRegularExpression insert(u"^INSERT INTO (\\w+) "_s);
     return insert.match(statement).captured(1);
 }
 
@@ -36,7 +38,7 @@ QList<QStringList> rowsOf(const QStringList& statements, const QString& table) {
             QString line = lines[i];
             line.remove(0, 1);
             line.chop(line.endsWith(QLatin1String("),")) ? 2 : 1);
-            rows.append(line.split(QStringLiteral(", ")));
+            rows.append(line.split(u", "_s));
         }
     }
     return rows;
@@ -72,7 +74,7 @@ private Q_SLOTS:
         options.cows = cows;
         int inHerd = 0;
         // dovod_vyradenia_id 1 is the reason code 00: still in the herd.
-        for (const QStringList& row : rowsOf(statementsOf(options), QStringLiteral("kravy")))
+        for (const QStringList& row : rowsOf(statementsOf(options), u"kravy"_s))
             inHerd += row.value(1) == QLatin1String("1");
         QCOMPARE(inHerd, cows);
     }
@@ -83,16 +85,16 @@ private Q_SLOTS:
         const QStringList statements = statementsOf(options);
 
         const QMap<QString, QStringList> references{
-            {QStringLiteral("chovy"), {QStringLiteral("podniky")}},
-            {QStringLiteral("mastale"), {QStringLiteral("chovy")}},
-            {QStringLiteral("zvierata"), {QStringLiteral("mastale")}},
-            {QStringLiteral("byky"), {QStringLiteral("zvierata")}},
-            {QStringLiteral("kravy"), {QStringLiteral("zvierata")}},
-            {QStringLiteral("jalovice"), {QStringLiteral("byky")}},
-            {QStringLiteral("plemenne_hodnoty"), {QStringLiteral("zvierata")}},
-            {QStringLiteral("laktacie"), {QStringLiteral("kravy")}},
-            {QStringLiteral("prebiehajuce_laktacie"), {QStringLiteral("kravy")}},
-            {QStringLiteral("kontroly"), {QStringLiteral("kravy")}},
+            {u"chovy"_s, {u"podniky"_s}},
+            {u"mastale"_s, {u"chovy"_s}},
+            {u"zvierata"_s, {u"mastale"_s}},
+            {u"byky"_s, {u"zvierata"_s}},
+            {u"kravy"_s, {u"zvierata"_s}},
+            {u"jalovice"_s, {u"byky"_s}},
+            {u"plemenne_hodnoty"_s, {u"zvierata"_s}},
+            {u"laktacie"_s, {u"kravy"_s}},
+            {u"prebiehajuce_laktacie"_s, {u"kravy"_s}},
+            {u"kontroly"_s, {u"kravy"_s}},
         };
         QMap<QString, qsizetype> first;
         QMap<QString, qsizetype> last;
@@ -112,7 +114,7 @@ private Q_SLOTS:
             statements.last().startsWith(QLatin1String("UPDATE param SET chovatel = '208123000'")));
 
         // zvierata refers to itself: a sire or dam must have a smaller id than its calf.
-        for (const QStringList& row : rowsOf(statements, QStringLiteral("zvierata"))) {
+        for (const QStringList& row : rowsOf(statements, u"zvierata"_s)) {
             const int id = row.value(0).toInt();
             for (const QString& parent : {row.value(1), row.value(2)})
                 QVERIFY2(parent == QLatin1String("NULL") || parent.toInt() < id,

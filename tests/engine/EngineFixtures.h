@@ -6,11 +6,13 @@
 #include <QString>
 #include <memory>
 
+using namespace Qt::Literals::StringLiterals;
+
 /// Paths and data shared by the engine tests.
 namespace EngineFixtures {
 
 inline QString path(const QString& name) {
-    return QStringLiteral(ENGINE_TEST_DIR "/") + name;
+    return QString::fromUtf8(ENGINE_TEST_DIR "/") + name;
 }
 
 /// Ten items in three groups (A: 3, B: 4, C: 3), values 1.0, 1.5, ... 5.5.
@@ -18,12 +20,11 @@ inline std::unique_ptr<MemoryDataSet> items(bool open = true) {
     QList<QVariantList> rows;
     const char* groups = "AAABBBBCCC";
     for (int i = 0; i < 10; ++i)
-        rows.append({QString(QLatin1Char(groups[i])), QStringLiteral("Položka %1").arg(i + 1),
-                     1.0 + i * 0.5});
+        rows.append({QString(QLatin1Char(groups[i])), u"Položka %1"_s.arg(i + 1), 1.0 + i * 0.5});
     return std::make_unique<MemoryDataSet>(
-        QList<ReportField>{{QStringLiteral("skupina"), ReportField::Kind::Text},
-                           {QStringLiteral("meno"), ReportField::Kind::Text},
-                           {QStringLiteral("hodnota"), ReportField::Kind::Float}},
+        QList<ReportField>{{u"skupina"_s, ReportField::Kind::Text},
+                           {u"meno"_s, ReportField::Kind::Text},
+                           {u"hodnota"_s, ReportField::Kind::Float}},
         rows, open);
 }
 
@@ -44,11 +45,10 @@ inline std::unique_ptr<MemoryDataSet> herd() {
     for (int s = 0; s < 4; ++s) {
         for (int d = 0; d < daughters[s]; ++d) {
             const int lactation = 1 + next(6);
-            rows.append(
-                {QStringLiteral("SK %1").arg(number += 7 + next(90), 9, 10, QLatin1Char('0')),
-                 QString::fromUtf8(names[next(12)]), QString::fromLatin1(sires[s]),
-                 QDate(2022 - lactation, 1 + next(12), 1 + next(28)), lactation,
-                 6200.0 + next(4800), 3.45 + next(130) / 100.0, 3.05 + next(60) / 100.0});
+            rows.append({u"SK %1"_s.arg(number += 7 + next(90), 9, 10, QLatin1Char('0')),
+                         QString::fromUtf8(names[next(12)]), QString::fromLatin1(sires[s]),
+                         QDate(2022 - lactation, 1 + next(12), 1 + next(28)), lactation,
+                         6200.0 + next(4800), 3.45 + next(130) / 100.0, 3.05 + next(60) / 100.0});
         }
     }
     auto field = [](const char* name, ReportField::Kind kind) {

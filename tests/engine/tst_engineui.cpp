@@ -16,6 +16,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+using namespace Qt::Literals::StringLiterals;
+
 /// A report run as the user has it: the setup dialog, then the preview or a file.
 class tst_engineui final : public QObject {
     Q_OBJECT
@@ -44,9 +46,9 @@ void tst_engineui::init() {
     m_system.setFrontEnd(&m_frontEnd);
     m_system.setMeasurer(std::make_shared<FixedWidthMeasurer>());
     m_items = EngineFixtures::items(false);
-    m_connections.publish(QStringLiteral("DataSetPolozky"), m_items.get());
-    m_project = std::make_unique<ReportProject>(
-        m_system, m_connections, EngineFixtures::path(QStringLiteral("fixtures/small.rav")));
+    m_connections.publish(u"DataSetPolozky"_s, m_items.get());
+    m_project = std::make_unique<ReportProject>(m_system, m_connections,
+                                                EngineFixtures::path(u"fixtures/small.rav"_s));
 }
 
 void tst_engineui::cleanup() {
@@ -56,34 +58,34 @@ void tst_engineui::cleanup() {
 
 void tst_engineui::setupOffersPreviewFirstAndBothFileFormats() {
     m_dialogs->answerModal(QDialog::Rejected, [](QDialog& dialog) {
-        QCOMPARE(dialog.windowTitle(), QStringLiteral("Nastavenia"));
-        QVERIFY(dialog.findChild<QRadioButton*>(QStringLiteral("RadioButtonPreview"))->isChecked());
-        const auto* formats = dialog.findChild<QComboBox*>(QStringLiteral("ComboBoxFormat"));
-        QCOMPARE(formats->itemText(0), QStringLiteral("Adobe Acrobat (PDF) (*.pdf)"));
-        QCOMPARE(formats->itemText(1), QStringLiteral("Rich Text Format (RTF) (*.rtf)"));
+        QCOMPARE(dialog.windowTitle(), u"Nastavenia"_s);
+        QVERIFY(dialog.findChild<QRadioButton*>(u"RadioButtonPreview"_s)->isChecked());
+        const auto* formats = dialog.findChild<QComboBox*>(u"ComboBoxFormat"_s);
+        QCOMPARE(formats->itemText(0), u"Adobe Acrobat (PDF) (*.pdf)"_s);
+        QCOMPARE(formats->itemText(1), u"Rich Text Format (RTF) (*.rtf)"_s);
     });
-    m_project->executeReport(QStringLiteral("Zoznam"));
+    m_project->executeReport(u"Zoznam"_s);
     QCOMPARE(m_dialogs->interactions().size(), 1);
-    QCOMPARE(m_dialogs->interactions().front().objectName, QStringLiteral("ReportSetupDialog"));
+    QCOMPARE(m_dialogs->interactions().front().objectName, u"ReportSetupDialog"_s);
 }
 
 void tst_engineui::cancelledSetupOutputsNothing() {
     m_dialogs->answerModal(QDialog::Rejected);
-    m_project->executeReport(QStringLiteral("Zoznam"));
+    m_project->executeReport(u"Zoznam"_s);
     QCOMPARE(m_dialogs->interactions().size(), 1);
     QCOMPARE(m_items->openings(), 0);
 }
 
 void tst_engineui::fileDestinationWritesTheChosenFormat() {
-    const QString name = m_dir.filePath(QStringLiteral("zoznam.pdf"));
+    const QString name = m_dir.filePath(u"zoznam.pdf"_s);
     m_dialogs->answerModal(QDialog::Accepted, [&name](QDialog& dialog) {
-        dialog.findChild<QRadioButton*>(QStringLiteral("RadioButtonFile"))->setChecked(true);
-        dialog.findChild<QLineEdit*>(QStringLiteral("EditFileName"))->setText(name);
+        dialog.findChild<QRadioButton*>(u"RadioButtonFile"_s)->setChecked(true);
+        dialog.findChild<QLineEdit*>(u"EditFileName"_s)->setText(name);
         // Switching the format follows with the file's extension.
-        dialog.findChild<QComboBox*>(QStringLiteral("ComboBoxFormat"))->setCurrentIndex(1);
+        dialog.findChild<QComboBox*>(u"ComboBoxFormat"_s)->setCurrentIndex(1);
     });
-    m_project->executeReport(QStringLiteral("Zoznam"));
-    QFile file(m_dir.filePath(QStringLiteral("zoznam.rtf")));
+    m_project->executeReport(u"Zoznam"_s);
+    QFile file(m_dir.filePath(u"zoznam.rtf"_s));
     QVERIFY(file.open(QIODevice::ReadOnly));
     QVERIFY(file.readAll().startsWith("{\\rtf1"));
     QVERIFY(!QFile::exists(name));
@@ -101,21 +103,21 @@ void tst_engineui::previewShowsThePagesAndNavigates() {
     m_dialogs->answerModal(QDialog::Accepted);
     m_dialogs->answerModal(QDialog::Accepted, [maximized](QDialog& dialog) {
         auto& preview = static_cast<ReportPreviewDialog&>(dialog);
-        QCOMPARE(preview.windowTitle(), QStringLiteral("Náhľad tlače"));
+        QCOMPARE(preview.windowTitle(), u"Náhľad tlače"_s);
         QCOMPARE(preview.isMaximized() || preview.windowState().testFlag(Qt::WindowMaximized),
                  maximized);
         QCOMPARE(preview.currentPage(), 1);
-        auto* next = preview.findChild<QAction*>(QStringLiteral("ActionNextPage"));
+        auto* next = preview.findChild<QAction*>(u"ActionNextPage"_s);
         next->trigger();
         QCOMPARE(preview.currentPage(), 2);
         QVERIFY(!next->isEnabled());
-        QCOMPARE(preview.findChild<QSpinBox*>(QStringLiteral("SpinBoxPage"))->value(), 2);
-        preview.findChild<QAction*>(QStringLiteral("ActionZoomIn"))->trigger();
+        QCOMPARE(preview.findChild<QSpinBox*>(u"SpinBoxPage"_s)->value(), 2);
+        preview.findChild<QAction*>(u"ActionZoomIn"_s)->trigger();
         QCOMPARE(preview.zoom(), 1.25);
     });
-    m_project->executeReport(QStringLiteral("Zoznam"));
+    m_project->executeReport(u"Zoznam"_s);
     QCOMPARE(m_dialogs->interactions().size(), 2);
-    QCOMPARE(m_dialogs->interactions().at(1).objectName, QStringLiteral("ReportPreviewDialog"));
+    QCOMPARE(m_dialogs->interactions().at(1).objectName, u"ReportPreviewDialog"_s);
 }
 
 QTEST_MAIN(tst_engineui)

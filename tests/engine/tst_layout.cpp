@@ -9,6 +9,8 @@
 #include <QFile>
 #include <QtTest>
 
+using namespace Qt::Literals::StringLiterals;
+
 class tst_layout final : public QObject {
     Q_OBJECT
 
@@ -29,13 +31,13 @@ private:
 
 void tst_layout::initTestCase() {
     QLocale::setDefault(QLocale(QLocale::Slovak, QLocale::Slovakia));
-    m_project = ProjectReader::readFile(EngineFixtures::path(QStringLiteral("fixtures/small.rav")));
+    m_project = ProjectReader::readFile(EngineFixtures::path(u"fixtures/small.rav"_s));
 }
 
 PageModel tst_layout::layOut(const QString& report, ReportDataSet& data,
                              const TextMeasurer& measurer) const {
-    ReportLayouter layouter(*m_project, *m_project->findReport(report),
-                            {{QStringLiteral("Data"), &data}}, measurer);
+    ReportLayouter layouter(*m_project, *m_project->findReport(report), {{u"Data"_s, &data}},
+                            measurer);
     layouter.setDate(QDate(2024, 5, 1));
     return layouter.run();
 }
@@ -44,10 +46,10 @@ void tst_layout::pagesMatchGolden_data() {
     QTest::addColumn<QString>("report");
     QTest::addColumn<int>("pages");
     // Column headers again on page 2, page and running totals in the footer, "page X of Y".
-    QTest::newRow("page break") << QStringLiteral("Zoznam") << 2;
+    QTest::newRow("page break") << u"Zoznam"_s << 2;
     // Group B would not fit below A and moves whole to page 2; group totals restart per group.
-    QTest::newRow("groups kept together") << QStringLiteral("Skupiny") << 3;
-    QTest::newRow("group on a new page") << QStringLiteral("NovaStrana") << 3;
+    QTest::newRow("groups kept together") << u"Skupiny"_s << 3;
+    QTest::newRow("group on a new page") << u"NovaStrana"_s << 3;
 }
 
 void tst_layout::pagesMatchGolden() {
@@ -71,7 +73,7 @@ void tst_layout::pagesMatchGolden() {
         QVERIFY2(contentBottom <= footerTop + 0.001, qPrintable(model.dump()));
     }
 
-    const QString golden = EngineFixtures::path(QStringLiteral("golden/%1.txt").arg(report));
+    const QString golden = EngineFixtures::path(u"golden/%1.txt"_s.arg(report));
     if (qEnvironmentVariableIsSet("TARVELIN_UPDATE_GOLDEN")) {
         QFile out(golden);
         QVERIFY(out.open(QIODevice::WriteOnly));
@@ -84,7 +86,7 @@ void tst_layout::pagesMatchGolden() {
 
 void tst_layout::emptyDataPrintsColumnHeadersOnly() {
     MemoryDataSet empty(EngineFixtures::items()->fields(), {}, true);
-    const PageModel model = layOut(QStringLiteral("Zoznam"), empty);
+    const PageModel model = layOut(u"Zoznam"_s, empty);
     QCOMPARE(model.pageCount(), 1);
     QStringList components;
     for (const PagePrimitive& p : model.pages().front().primitives)
@@ -97,20 +99,19 @@ void tst_layout::emptyDataPrintsColumnHeadersOnly() {
 void tst_layout::bandHigherThanPageFails() {
     const auto data = EngineFixtures::items();
     try {
-        layOut(QStringLiteral("VysokePasmo"), *data);
+        layOut(u"VysokePasmo"_s, *data);
         QFAIL("a band higher than the page was laid out");
     } catch (const ReportError& error) {
-        QVERIFY2(error.message().contains(QStringLiteral("„Riadky“")), qPrintable(error.message()));
+        QVERIFY2(error.message().contains(u"„Riadky“"_s), qPrintable(error.message()));
     }
 }
 
 void tst_layout::realFontsKeepTextsInTheirBoxes() {
     QList<QVariantList> rows{
-        {QStringLiteral("A"),
-         QStringLiteral("Veľmi dlhé meno položky, ktoré sa do stĺpca nezmestí"), 123456789.0}};
+        {u"A"_s, u"Veľmi dlhé meno položky, ktoré sa do stĺpca nezmestí"_s, 123456789.0}};
     MemoryDataSet data(EngineFixtures::items()->fields(), rows, true);
     const FontMetricsMeasurer measurer(96);
-    const PageModel model = layOut(QStringLiteral("Zoznam"), data, measurer);
+    const PageModel model = layOut(u"Zoznam"_s, data, measurer);
     bool elided = false;
     for (const PagePrimitive& p : model.pages().front().primitives) {
         if (p.kind != PagePrimitive::Kind::Text)

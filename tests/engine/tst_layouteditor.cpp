@@ -12,6 +12,8 @@
 
 #include <QtTest>
 
+using namespace Qt::Literals::StringLiterals;
+
 /// The layout operations a caller uses to print a result whose columns are known only at run
 /// time: titles in the column header band and data fields in the data band, one per column,
 /// each as wide as its share of the region.
@@ -39,20 +41,20 @@ void tst_layouteditor::init() {
     m_destination = std::make_shared<PageModelDestination>();
     m_system.setDestination(m_destination);
     m_result = EngineFixtures::items(true);
-    m_connections.publish(QStringLiteral("RvDataSetUniZostava"), m_result.get());
-    m_project = std::make_unique<ReportProject>(
-        m_system, m_connections, EngineFixtures::path(QStringLiteral("fixtures/unizostava.rav")));
+    m_connections.publish(u"RvDataSetUniZostava"_s, m_result.get());
+    m_project = std::make_unique<ReportProject>(m_system, m_connections,
+                                                EngineFixtures::path(u"fixtures/unizostava.rav"_s));
 }
 
 void tst_layouteditor::printColumns(const QList<int>& gridWidths) {
     m_project->open();
     const LayoutEditor editor(*m_project);
     ProjectDefinition& project = *m_project->definition();
-    editor.refreshFields(*project.findDataView(QStringLiteral("DataViewQuery")));
-    PageDefinition& page = *project.findPage(QStringLiteral("ReportUniZostava.Strana"));
-    const RegionDefinition& region = *page.findRegion(QStringLiteral("RegionZostava"));
-    BandDefinition& titles = *page.findBand(QStringLiteral("BandHlavicka"));
-    BandDefinition& values = *page.findBand(QStringLiteral("DataBandZostava"));
+    editor.refreshFields(*project.findDataView(u"DataViewQuery"_s));
+    PageDefinition& page = *project.findPage(u"ReportUniZostava.Strana"_s);
+    const RegionDefinition& region = *page.findRegion(u"RegionZostava"_s);
+    BandDefinition& titles = *page.findBand(u"BandHlavicka"_s);
+    BandDefinition& values = *page.findBand(u"DataBandZostava"_s);
 
     const std::vector<ReportComponent*> components = page.components();
     for (auto it = components.rbegin(); it != components.rend(); ++it)
@@ -67,7 +69,7 @@ void tst_layouteditor::printColumns(const QList<int>& gridWidths) {
     const QList<ReportField> fields = m_result->fields();
     for (int i = 0; i < gridWidths.size(); ++i) {
         const double width = editor.regionWidth(region) * gridWidths[i] / total;
-        TextComponent& title = editor.createText(titles, QStringLiteral("stTxt%1").arg(i));
+        TextComponent& title = editor.createText(titles, u"stTxt%1"_s.arg(i));
         title.setText(fields[i].name);
         FontSpec bold = title.font();
         bold.size = 8;
@@ -75,9 +77,9 @@ void tst_layouteditor::printColumns(const QList<int>& gridWidths) {
         title.setFont(bold);
         title.setLeft(x);
         title.setWidth(width);
-        DataTextComponent& value = editor.createDataText(values, QStringLiteral("dynDt%1").arg(i));
+        DataTextComponent& value = editor.createDataText(values, u"dynDt%1"_s.arg(i));
         value.setField(fields[i].name);
-        value.setDataView(QStringLiteral("DataViewQuery"));
+        value.setDataView(u"DataViewQuery"_s);
         FontSpec plain = value.font();
         plain.size = 8;
         value.setFont(plain);
@@ -85,7 +87,7 @@ void tst_layouteditor::printColumns(const QList<int>& gridWidths) {
         value.setWidth(width);
         x += width;
     }
-    m_project->executeReport(QStringLiteral("ReportUniZostava"));
+    m_project->executeReport(u"ReportUniZostava"_s);
 }
 
 void tst_layouteditor::printingTwiceLeavesOneSetNumberedFromZero() {
@@ -93,9 +95,9 @@ void tst_layouteditor::printingTwiceLeavesOneSetNumberedFromZero() {
     printColumns({100, 300, 100});
     QStringList names;
     for (const ReportComponent* c :
-         m_project->definition()->findPage(QStringLiteral("ReportUniZostava.Strana"))->components())
+         m_project->definition()->findPage(u"ReportUniZostava.Strana"_s)->components())
         names << c->name();
-    QCOMPARE(names.filter(QRegularExpression(QStringLiteral("^(stTxt|dynDt)"))),
+    QCOMPARE(names.filter(QRegularExpression(u"^(stTxt|dynDt)"_s)),
              QStringList({"stTxt0", "stTxt1", "stTxt2", "dynDt0", "dynDt1", "dynDt2"}));
 
     // The widened column takes its share of the region's width: A4 landscape less the margins.
@@ -107,28 +109,27 @@ void tst_layouteditor::printingTwiceLeavesOneSetNumberedFromZero() {
             middle = p.rect;
     QCOMPARE(qRound(middle.width() * 100), qRound(regionWidth * 72 * 3 / 5 * 100));
     QCOMPARE(qRound(middle.left() * 100), qRound((0.5 + 0.1 + regionWidth / 5) * 72 * 100));
-    QVERIFY(pages.dump().contains(QStringLiteral("text stTxt1")));
-    QVERIFY(pages.dump().contains(QStringLiteral("\"Položka 10\"")));
+    QVERIFY(pages.dump().contains(u"text stTxt1"_s));
+    QVERIFY(pages.dump().contains(u"\"Položka 10\""_s));
 }
 
 void tst_layouteditor::takenNameCannotBeCreated() {
     m_project->open();
     const LayoutEditor editor(*m_project);
     BandDefinition& band = *m_project->definition()
-                                ->findPage(QStringLiteral("ReportUniZostava.Strana"))
-                                ->findBand(QStringLiteral("BandHlavicka"));
-    editor.createText(band, QStringLiteral("stTxt0"));
-    QVERIFY_THROWS_EXCEPTION(ReportError, editor.createText(band, QStringLiteral("stTxt0")));
-    QVERIFY_THROWS_EXCEPTION(ReportError, editor.createDataText(band, QStringLiteral("TextNazov")));
+                                ->findPage(u"ReportUniZostava.Strana"_s)
+                                ->findBand(u"BandHlavicka"_s);
+    editor.createText(band, u"stTxt0"_s);
+    QVERIFY_THROWS_EXCEPTION(ReportError, editor.createText(band, u"stTxt0"_s));
+    QVERIFY_THROWS_EXCEPTION(ReportError, editor.createDataText(band, u"TextNazov"_s));
 }
 
 void tst_layouteditor::refreshedFieldsFollowTheConnection() {
     m_result->close();
     m_project->open();
-    DataViewDefinition& view =
-        *m_project->definition()->findDataView(QStringLiteral("DataViewQuery"));
-    view.setFields({{QStringLiteral("hodnota"), ReportField::Kind::Integer},
-                    {QStringLiteral("stare"), ReportField::Kind::Text}});
+    DataViewDefinition& view = *m_project->definition()->findDataView(u"DataViewQuery"_s);
+    view.setFields(
+        {{u"hodnota"_s, ReportField::Kind::Integer}, {u"stare"_s, ReportField::Kind::Text}});
     LayoutEditor(*m_project).refreshFields(view);
     QCOMPARE(view.fields(), m_result->fields());
     QVERIFY(!m_result->isOpen());

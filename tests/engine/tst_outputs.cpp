@@ -12,6 +12,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+using namespace Qt::Literals::StringLiterals;
+
 /// The file outputs of a three-page A4 list with groups, measured with real fonts.
 class tst_outputs final : public QObject {
     Q_OBJECT
@@ -50,17 +52,13 @@ void tst_outputs::render(std::shared_ptr<ReportDestination> destination) {
     system.setRunDate(QDate(2024, 5, 1));
     auto herd = EngineFixtures::herd();
     ReportConnections connections;
-    connections.publish(QStringLiteral("DataSetZvierata"), herd.get());
-    ReportProject project(system, connections,
-                          EngineFixtures::path(QStringLiteral("fixtures/stado.rav")));
-    project.setParameter(QStringLiteral("Nazov"), QStringLiteral("Zoznam kráv podľa otcov"));
-    project.setParameter(QStringLiteral("Podnik"),
-                         QStringLiteral("PD Horná Ves, farma Dolné lúky"));
-    project.setParameter(QStringLiteral("Podnadpis"),
-                         QStringLiteral("Kravy na laktácii k 1. 5. 2024"));
-    project.setParameter(QStringLiteral("Copyright"),
-                         QStringLiteral("Tarvelin © Plemenárske služby"));
-    project.executeReport(QStringLiteral("Stado"));
+    connections.publish(u"DataSetZvierata"_s, herd.get());
+    ReportProject project(system, connections, EngineFixtures::path(u"fixtures/stado.rav"_s));
+    project.setParameter(u"Nazov"_s, u"Zoznam kráv podľa otcov"_s);
+    project.setParameter(u"Podnik"_s, u"PD Horná Ves, farma Dolné lúky"_s);
+    project.setParameter(u"Podnadpis"_s, u"Kravy na laktácii k 1. 5. 2024"_s);
+    project.setParameter(u"Copyright"_s, u"Tarvelin © Plemenárske služby"_s);
+    project.executeReport(u"Stado"_s);
 }
 
 void tst_outputs::initTestCase() {
@@ -72,30 +70,28 @@ void tst_outputs::initTestCase() {
 }
 
 void tst_outputs::pdfHoldsThePagesWithEmbeddedFonts() {
-    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+    if (QStandardPaths::findExecutable(u"pdftotext"_s).isEmpty())
         QSKIP("poppler-utils are not installed");
-    const QString pdf = output(QStringLiteral("stado.pdf"));
+    const QString pdf = output(u"stado.pdf"_s);
     render(std::make_shared<FileDestination>(FileDestination::Format::Pdf, pdf));
 
-    const QString text =
-        run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    const QString text = run(u"pdftotext"_s, {u"-layout"_s, pdf, u"-"_s});
     const QStringList pages = text.split(QLatin1Char('\f'), Qt::SkipEmptyParts);
     QCOMPARE(pages.size(), 3);
     for (int i = 0; i < 3; ++i) {
-        QVERIFY2(pages[i].contains(QStringLiteral("Strana %1 z 3").arg(i + 1)),
-                 qPrintable(pages[i]));
-        QVERIFY(pages[i].contains(QStringLiteral("Bielkoviny %")));
-        QVERIFY(pages[i].contains(QStringLiteral("Zoznam kráv podľa otcov")));
+        QVERIFY2(pages[i].contains(u"Strana %1 z 3"_s.arg(i + 1)), qPrintable(pages[i]));
+        QVERIFY(pages[i].contains(u"Bielkoviny %"_s));
+        QVERIFY(pages[i].contains(u"Zoznam kráv podľa otcov"_s));
     }
-    QVERIFY(pages[2].contains(QStringLiteral("Priemer za stádo")));
-    QVERIFY(pages[2].contains(QStringLiteral("90 ks")));
+    QVERIFY(pages[2].contains(u"Priemer za stádo"_s));
+    QVERIFY(pages[2].contains(u"90 ks"_s));
 
     const QStringList fonts =
-        run(QStringLiteral("pdffonts"), {pdf}).split(QLatin1Char('\n'), Qt::SkipEmptyParts).mid(2);
+        run(u"pdffonts"_s, {pdf}).split(QLatin1Char('\n'), Qt::SkipEmptyParts).mid(2);
     QVERIFY(!fonts.isEmpty());
     for (const QString& font : fonts)
-        QVERIFY2(font.contains(QRegularExpression(
-                     QStringLiteral("\\byes\\s+(yes|no)\\s+(yes|no)\\s+\\d+\\s+\\d+\\s*$"))),
+        QVERIFY2(font.contains(
+                     QRegularExpression(u"\\byes\\s+(yes|no)\\s+(yes|no)\\s+\\d+\\s+\\d+\\s*$"_s)),
                  qPrintable(font));
 }
 
@@ -105,7 +101,7 @@ void tst_outputs::rtfTokenisesIntoTheSameSheets() {
     int pageBreaks = 0;
     QString text;
     const QRegularExpression token(
-        QStringLiteral(R"(\\u(-?\d+)\?|\\([a-z]+)(-?\d+)? ?|\\([\\{}])|([{}])|([^\\{}\r\n]+))"));
+        uR"(\\u(-?\d+)\?|\\([a-z]+)(-?\d+)? ?|\\([\\{}])|([{}])|([^\\{}\r\n]+))"_s);
     for (auto it = token.globalMatch(rtf); it.hasNext();) {
         const QRegularExpressionMatch m = it.next();
         if (!m.captured(1).isEmpty())
@@ -124,31 +120,27 @@ void tst_outputs::rtfTokenisesIntoTheSameSheets() {
     }
     QCOMPARE(depth, 0);
     QCOMPARE(pageBreaks, 2);
-    QVERIFY(rtf.contains(QStringLiteral("\\paperw11906\\paperh16838")));
-    QVERIFY(text.contains(QStringLiteral("Strana 3 z 3")));
-    QVERIFY(text.contains(QStringLiteral("Zoznam kráv podľa otcov")));
+    QVERIFY(rtf.contains(u"\\paperw11906\\paperh16838"_s));
+    QVERIFY(text.contains(u"Strana 3 z 3"_s));
+    QVERIFY(text.contains(u"Zoznam kráv podľa otcov"_s));
 }
 
 void tst_outputs::rtfOpensInAWordProcessorWithTheSamePages() {
-    const QString office = QStandardPaths::findExecutable(QStringLiteral("soffice"));
-    if (office.isEmpty() || QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+    const QString office = QStandardPaths::findExecutable(u"soffice"_s);
+    if (office.isEmpty() || QStandardPaths::findExecutable(u"pdftotext"_s).isEmpty())
         QSKIP("LibreOffice or poppler-utils are not installed");
-    const QString rtf = output(QStringLiteral("stado.rtf"));
+    const QString rtf = output(u"stado.rtf"_s);
     render(std::make_shared<FileDestination>(FileDestination::Format::Rtf, rtf));
     const QString outDir = QFileInfo(rtf).absolutePath();
     run(office,
-        {QStringLiteral("-env:UserInstallation=file://") + m_dir.filePath(QStringLiteral("lo")),
-         QStringLiteral("--headless"), QStringLiteral("--convert-to"),
-         QStringLiteral("pdf:writer_pdf_Export"), QStringLiteral("--outdir"),
-         outDir + QStringLiteral("/lo"), rtf});
-    const QString converted = outDir + QStringLiteral("/lo/stado.pdf");
-    const QStringList pages = run(QStringLiteral("pdftotext"),
-                                  {QStringLiteral("-layout"), converted, QStringLiteral("-")})
+        {u"-env:UserInstallation=file://"_s + m_dir.filePath(u"lo"_s), u"--headless"_s,
+         u"--convert-to"_s, u"pdf:writer_pdf_Export"_s, u"--outdir"_s, outDir + u"/lo"_s, rtf});
+    const QString converted = outDir + u"/lo/stado.pdf"_s;
+    const QStringList pages = run(u"pdftotext"_s, {u"-layout"_s, converted, u"-"_s})
                                   .split(QLatin1Char('\f'), Qt::SkipEmptyParts);
     QCOMPARE(pages.size(), 3);
     for (int i = 0; i < 3; ++i)
-        QVERIFY2(pages[i].contains(QStringLiteral("Strana %1 z 3").arg(i + 1)),
-                 qPrintable(pages[i]));
+        QVERIFY2(pages[i].contains(u"Strana %1 z 3"_s.arg(i + 1)), qPrintable(pages[i]));
 }
 
 QTEST_MAIN(tst_outputs)

@@ -8,6 +8,8 @@
 #include <QFile>
 #include <QtTest>
 
+using namespace Qt::Literals::StringLiterals;
+
 class tst_projectfile final : public QObject {
     Q_OBJECT
 
@@ -30,7 +32,7 @@ QByteArray tst_projectfile::written(const ProjectDefinition& project) {
 }
 
 void tst_projectfile::writingBackKeepsTheFile() {
-    QFile file(EngineFixtures::path(QStringLiteral("fixtures/unizostava.rav")));
+    QFile file(EngineFixtures::path(u"fixtures/unizostava.rav"_s));
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QByteArray original = file.readAll();
     QBuffer input;
@@ -39,26 +41,23 @@ void tst_projectfile::writingBackKeepsTheFile() {
     const auto project = ProjectReader::read(input, file.fileName());
 
     // The names the saved-report viewer finds its layout by.
-    const PageDefinition* page = project->findPage(QStringLiteral("ReportUniZostava.Strana"));
+    const PageDefinition* page = project->findPage(u"ReportUniZostava.Strana"_s);
     QVERIFY(page);
-    QVERIFY(page->findRegion(QStringLiteral("RegionZostava")));
-    QCOMPARE(page->findBand(QStringLiteral("BandHlavicka"))->kind(),
-             BandDefinition::Kind::ColumnHeader);
-    QCOMPARE(page->findBand(QStringLiteral("DataBandZostava"))->kind(), BandDefinition::Kind::Data);
-    QCOMPARE(project->findDataView(QStringLiteral("DataViewQuery"))->connection(),
-             QStringLiteral("RvDataSetUniZostava"));
+    QVERIFY(page->findRegion(u"RegionZostava"_s));
+    QCOMPARE(page->findBand(u"BandHlavicka"_s)->kind(), BandDefinition::Kind::ColumnHeader);
+    QCOMPARE(page->findBand(u"DataBandZostava"_s)->kind(), BandDefinition::Kind::Data);
+    QCOMPARE(project->findDataView(u"DataViewQuery"_s)->connection(), u"RvDataSetUniZostava"_s);
 
     QCOMPARE(QString::fromUtf8(written(*project)), QString::fromUtf8(original));
 }
 
 void tst_projectfile::everyKindSurvivesARoundTrip() {
-    const auto first =
-        ProjectReader::readFile(EngineFixtures::path(QStringLiteral("fixtures/small.rav")));
+    const auto first = ProjectReader::readFile(EngineFixtures::path(u"fixtures/small.rav"_s));
     const QByteArray once = written(*first);
     QBuffer input;
     input.setData(once);
     input.open(QIODevice::ReadOnly);
-    const auto second = ProjectReader::read(input, QStringLiteral("small.rav"));
+    const auto second = ProjectReader::read(input, u"small.rav"_s);
     QCOMPARE(QString::fromUtf8(written(*second)), QString::fromUtf8(once));
     QCOMPARE(second->reports().size(), first->reports().size());
 }
@@ -68,48 +67,46 @@ void tst_projectfile::faultsNameTheLine_data() {
     QTest::addColumn<int>("line");
     QTest::addColumn<QString>("message");
 
-    const QString band =
-        QStringLiteral("<report name=\"R\"><page name=\"P\"><region name=\"G\">\n");
-    const QString end = QStringLiteral("</region></page></report>\n");
+    const QString band = u"<report name=\"R\"><page name=\"P\"><region name=\"G\">\n"_s;
+    const QString end = u"</region></page></report>\n"_s;
     QTest::newRow("unknown element")
-        << band + "<bnad name=\"B\"/>\n" + end << 5 << QStringLiteral("neznámy prvok <bnad>");
-    QTest::newRow("unknown attribute") << QStringLiteral("<report name=\"R\"\n color=\"red\"/>\n")
-                                       << 5 << QStringLiteral("neznámy atribút „color“");
+        << band + "<bnad name=\"B\"/>\n" + end << 5 << u"neznámy prvok <bnad>"_s;
+    QTest::newRow("unknown attribute")
+        << u"<report name=\"R\"\n color=\"red\"/>\n"_s << 5 << u"neznámy atribút „color“"_s;
     QTest::newRow("bad number") << band +
                                        "<band name=\"B\" kind=\"pageHeader\" height=\"abc\"/>\n" +
                                        end
-                                << 5 << QStringLiteral("„height“ má neplatnú hodnotu „abc“");
-    QTest::newRow("missing name") << QStringLiteral("\n<report/>\n") << 5
-                                  << QStringLiteral("chýba atribút „name“");
+                                << 5 << u"„height“ má neplatnú hodnotu „abc“"_s;
+    QTest::newRow("missing name") << u"\n<report/>\n"_s << 5 << u"chýba atribút „name“"_s;
     QTest::newRow("name used twice")
         << band +
                "<band name=\"B\" kind=\"pageHeader\"/>\n<band name=\"B\" kind=\"pageFooter\"/>\n" +
                end
-        << 6 << QStringLiteral("meno „B“ je v zostave už použité");
+        << 6 << u"meno „B“ je v zostave už použité"_s;
     QTest::newRow("undeclared parameter")
         << band +
                "<band name=\"B\" kind=\"pageHeader\">\n<text name=\"T\" "
                "text=\"{Chyba}\"/>\n</band>\n" +
                end
-        << 6 << QStringLiteral("parameter „Chyba“ nie je deklarovaný");
+        << 6 << u"parameter „Chyba“ nie je deklarovaný"_s;
     QTest::newRow("unknown data view")
         << band + "<band name=\"B\" kind=\"data\" dataView=\"X\"/>\n" + end << 5
-        << QStringLiteral("dátový pohľad „X“ neexistuje");
+        << u"dátový pohľad „X“ neexistuje"_s;
     QTest::newRow("column header of two data bands")
         << band +
                "<band name=\"D1\" kind=\"data\" dataView=\"V\"/>\n<band name=\"D2\" kind=\"data\" "
                "dataView=\"V\"/>\n<band name=\"H\" kind=\"columnHeader\"/>\n" +
                end
-        << 7 << QStringLiteral("pásmo „H“ nemá určené dátové pásmo");
+        << 7 << u"pásmo „H“ nemá určené dátové pásmo"_s;
     QTest::newRow("group total outside a group")
         << band +
                "<band name=\"D\" kind=\"data\" dataView=\"V\">\n<total name=\"S\" dataView=\"V\" "
                "field=\"f\" function=\"sum\" reset=\"group\"/>\n</band>\n" +
                end
-        << 6 << QStringLiteral("skupinovom pásme");
+        << 6 << u"skupinovom pásme"_s;
     QTest::newRow("malformed XML")
         << band + "<band name=\"B\" kind=\"data\" dataView=\"V\">\n</region>\n"
-        << 6 << QStringLiteral("Opening and ending tag mismatch");
+        << 6 << u"Opening and ending tag mismatch"_s;
 }
 
 void tst_projectfile::faultsNameTheLine() {
@@ -123,17 +120,17 @@ void tst_projectfile::faultsNameTheLine() {
     QBuffer input(&text);
     input.open(QIODevice::ReadOnly);
     try {
-        ProjectReader::read(input, QStringLiteral("/some/folder/test.rav"));
+        ProjectReader::read(input, u"/some/folder/test.rav"_s);
         QFAIL("the file was read");
     } catch (const ReportError& error) {
-        const QString prefix = QStringLiteral("test.rav, riadok %1: ").arg(line);
+        const QString prefix = u"test.rav, riadok %1: "_s.arg(line);
         QVERIFY2(error.message().startsWith(prefix) && error.message().contains(message),
                  qPrintable(error.message()));
     }
 }
 
 void tst_projectfile::missingFileNamesIt() {
-    const QString name = QStringLiteral("/nonexistent/Tabulky.rav");
+    const QString name = u"/nonexistent/Tabulky.rav"_s;
     try {
         ProjectReader::readFile(name);
         QFAIL("a missing file was read");

@@ -11,6 +11,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+using namespace Qt::Literals::StringLiterals;
+
 /// The calling protocol of report projects: open, parameters, execute by name, close.
 class tst_reportproject final : public QObject {
     Q_OBJECT
@@ -42,22 +44,22 @@ void tst_reportproject::init() {
     m_system.setDestination(nullptr);
     m_system.setMeasurer(std::make_shared<FixedWidthMeasurer>());
     m_items = EngineFixtures::items(false);
-    m_connections.publish(QStringLiteral("DataSetPolozky"), m_items.get());
+    m_connections.publish(u"DataSetPolozky"_s, m_items.get());
 }
 
 QString tst_reportproject::copyOfSmall() {
-    const QString name = m_dir.filePath(QStringLiteral("Tabulky.rav"));
+    const QString name = m_dir.filePath(u"Tabulky.rav"_s);
     QFile::remove(name);
-    QFile::copy(EngineFixtures::path(QStringLiteral("fixtures/small.rav")), name);
+    QFile::copy(EngineFixtures::path(u"fixtures/small.rav"_s), name);
     QFile::setPermissions(name, QFile::ReadOwner | QFile::WriteOwner);
     return name;
 }
 
 void tst_reportproject::missingFileFailsNamingIt() {
-    const QString name = m_dir.filePath(QStringLiteral("Chyba.rav"));
+    const QString name = m_dir.filePath(u"Chyba.rav"_s);
     ReportProject project(m_system, m_connections, name);
     try {
-        project.executeReport(QStringLiteral("Zoznam"));
+        project.executeReport(u"Zoznam"_s);
         QFAIL("a missing project ran");
     } catch (const ReportError& error) {
         QVERIFY2(error.message().contains(name), qPrintable(error.message()));
@@ -68,7 +70,7 @@ void tst_reportproject::missingFileFailsNamingIt() {
 
 void tst_reportproject::unknownReportDoesNothing() {
     ReportProject project(m_system, m_connections, copyOfSmall());
-    project.executeReport(QStringLiteral("Neexistuje"));
+    project.executeReport(u"Neexistuje"_s);
     QVERIFY(project.isOpen());
     QCOMPARE(m_frontEnd.setupsShown, 0);
     QVERIFY(m_frontEnd.runs.empty());
@@ -78,7 +80,7 @@ void tst_reportproject::unknownReportDoesNothing() {
 void tst_reportproject::cancelledSetupOutputsNothing() {
     ReportProject project(m_system, m_connections, copyOfSmall());
     m_frontEnd.cancel = true;
-    project.executeReport(QStringLiteral("Zoznam"));
+    project.executeReport(u"Zoznam"_s);
     QCOMPARE(m_frontEnd.setupsShown, 1);
     QVERIFY(m_frontEnd.runs.empty());
     QVERIFY(m_frontEnd.statusTexts.isEmpty());
@@ -99,9 +101,9 @@ void tst_reportproject::dataSetsKeepTheirState() {
         m_items->setCurrentRow(4);
     }
     ReportProject project(m_system, m_connections, copyOfSmall());
-    project.executeReport(QStringLiteral("Zoznam"));
+    project.executeReport(u"Zoznam"_s);
     QCOMPARE(m_frontEnd.runs.size(), std::size_t(1));
-    QVERIFY(m_frontEnd.runs.front().dump().contains(QStringLiteral("\"Položka 10\"")));
+    QVERIFY(m_frontEnd.runs.front().dump().contains(u"\"Položka 10\""_s));
     QCOMPARE(m_items->isOpen(), openBefore);
     QCOMPARE(m_items->openings(), 1);
     if (openBefore)
@@ -111,8 +113,8 @@ void tst_reportproject::dataSetsKeepTheirState() {
 void tst_reportproject::openProjectIsNotReloadedUntilClosed() {
     const QString name = copyOfSmall();
     ReportProject project(m_system, m_connections, name);
-    project.setParameter(QStringLiteral("Nazov"), QStringLiteral("Prvý titul"));
-    project.executeReport(QStringLiteral("Zoznam"));
+    project.setParameter(u"Nazov"_s, u"Prvý titul"_s);
+    project.executeReport(u"Zoznam"_s);
 
     QFile file(name);
     QVERIFY(file.open(QIODevice::ReadOnly));
@@ -123,20 +125,20 @@ void tst_reportproject::openProjectIsNotReloadedUntilClosed() {
     file.close();
 
     project.open();
-    project.executeReport(QStringLiteral("Zoznam"));
+    project.executeReport(u"Zoznam"_s);
     project.close();
-    project.executeReport(QStringLiteral("Zoznam"));
+    project.executeReport(u"Zoznam"_s);
 
     QCOMPARE(m_frontEnd.runs.size(), std::size_t(3));
     for (const PageModel& run : m_frontEnd.runs)
-        QVERIFY(run.dump().contains(QStringLiteral("\"Prvý titul\"")));
-    QVERIFY(m_frontEnd.runs[1].dump().contains(QStringLiteral("\"Strana 1 z 2\"")));
-    QVERIFY(m_frontEnd.runs[2].dump().contains(QStringLiteral("\"Zmenená 1\"")));
+        QVERIFY(run.dump().contains(u"\"Prvý titul\""_s));
+    QVERIFY(m_frontEnd.runs[1].dump().contains(u"\"Strana 1 z 2\""_s));
+    QVERIFY(m_frontEnd.runs[2].dump().contains(u"\"Zmenená 1\""_s));
 }
 
 void tst_reportproject::statusFollowsGeneratedPages() {
     ReportProject project(m_system, m_connections, copyOfSmall());
-    project.executeReport(QStringLiteral("Skupiny"));
+    project.executeReport(u"Skupiny"_s);
     QCOMPARE(m_frontEnd.statusTexts,
              QStringList({"Generating page 1", "Generating page 2", "Generating page 3"}));
     QCOMPARE(m_frontEnd.statusHidden, 1);
@@ -146,7 +148,7 @@ void tst_reportproject::destinationChosenByCodeSkipsTheSetup() {
     auto destination = std::make_shared<PageModelDestination>();
     m_system.setDestination(destination);
     ReportProject project(m_system, m_connections, copyOfSmall());
-    project.executeReport(QStringLiteral("Zoznam"));
+    project.executeReport(u"Zoznam"_s);
     QCOMPARE(m_frontEnd.setupsShown, 0);
     QVERIFY(m_frontEnd.statusTexts.isEmpty());
     QCOMPARE(destination->runs().size(), std::size_t(1));

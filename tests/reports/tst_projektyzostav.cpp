@@ -9,6 +9,8 @@
 #include <QTest>
 #include <memory>
 
+using namespace Qt::Literals::StringLiterals;
+
 /// The report projects the program ships: they load, hold the reports the menu runs under their
 /// names, read the connections the report data module publishes, print the common parameters,
 /// and keep every printed box on the paper and clear of its neighbours.
@@ -21,19 +23,16 @@ private Q_SLOTS:
         QTest::addColumn<QString>("zostava");
         QTest::addColumn<QStringList>("spojenia");
 
-        const QString hlavicka = QStringLiteral("RvDataSetConnectionHlavicka");
+        const QString hlavicka = u"RvDataSetConnectionHlavicka"_s;
         QTest::newRow("2") << "Tabulky.rav"
-                           << "ReportTabulka2"
-                           << QStringList{hlavicka, QStringLiteral("RvDataSetTabulka2")};
+                           << "ReportTabulka2" << QStringList{hlavicka, u"RvDataSetTabulka2"_s};
         QTest::newRow("5A") << "Tabulky.rav"
-                            << "ReportTabulka5"
-                            << QStringList{hlavicka, QStringLiteral("RvDataSetTabulka5")};
+                            << "ReportTabulka5" << QStringList{hlavicka, u"RvDataSetTabulka5"_s};
         QTest::newRow("5A1-5A6") << "Tabulky.rav"
                                  << "ReportTabulka5Kravy"
-                                 << QStringList{hlavicka, QStringLiteral("RvDataSetTabulka5kravy")};
+                                 << QStringList{hlavicka, u"RvDataSetTabulka5kravy"_s};
         QTest::newRow("9.D") << "Tabulky2.rav"
-                             << "ReportTabulka9D"
-                             << QStringList{hlavicka, QStringLiteral("RvDataSetTabulka9d")};
+                             << "ReportTabulka9D" << QStringList{hlavicka, u"RvDataSetTabulka9d"_s};
     }
 
     void zostavy() {
@@ -42,7 +41,7 @@ private Q_SLOTS:
         QFETCH(QStringList, spojenia);
 
         const std::unique_ptr<ProjectDefinition> project =
-            ProjectReader::readFile(QStringLiteral(TARVELIN_REPORTS_DIR "/") + subor);
+            ProjectReader::readFile(QString::fromUtf8(TARVELIN_REPORTS_DIR "/") + subor);
         const ReportDefinition* report = project->findReport(zostava);
         QVERIFY2(report, qPrintable(zostava));
 
@@ -58,8 +57,7 @@ private Q_SLOTS:
                     printed += static_cast<const TextComponent*>(component)->text();
         for (const char* parameter : {"Copyright", "Podnadpis"}) {
             QVERIFY(report->hasParameter(QLatin1String(parameter)));
-            QVERIFY2(printed.contains(QStringLiteral("{%1}").arg(QLatin1String(parameter))),
-                     parameter);
+            QVERIFY2(printed.contains(u"{%1}"_s.arg(QLatin1String(parameter))), parameter);
         }
 
         const PageSetup& setup = report->pageSetup();
@@ -97,7 +95,7 @@ private:
                                      b.left() < a.left() + a.width() &&
                                      a.top() < b.top() + b.height() &&
                                      b.top() < a.top() + a.height();
-                QVERIFY2(!overlap, qPrintable(where + QStringLiteral(" / ") + b.name()));
+                QVERIFY2(!overlap, qPrintable(where + u" / "_s + b.name()));
             }
         }
     }

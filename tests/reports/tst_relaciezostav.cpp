@@ -12,23 +12,21 @@
 #include <QTest>
 #include <memory>
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace {
 
 // The living cows of a selection with their sires, found without the report relations: by the
 // prefix of the barn code rather than by its parts.
-const char* ziveKravy = "FROM zvierata z JOIN kravy k ON k.krava_id = z.zviera_id "
-                        "JOIN dovody_vyradenia d ON d.dovod_vyradenia_id = k.dovod_vyradenia_id "
-                        "LEFT JOIN zvierata o ON o.zviera_id = z.otec_id "
-                        "WHERE d.kod = '00' AND z.chovatel LIKE :Vyber ";
+const QString ziveKravy = u"FROM zvierata z JOIN kravy k ON k.krava_id = z.zviera_id "
+                          u"JOIN dovody_vyradenia d ON d.dovod_vyradenia_id = k.dovod_vyradenia_id "
+                          u"LEFT JOIN zvierata o ON o.zviera_id = z.otec_id "
+                          u"WHERE d.kod = '00' AND z.chovatel LIKE :Vyber "_s;
 
 // Every calving of a cow, closed lactations and the one in milk alike.
-const char* otelenia = "(SELECT krava_id, poradie, medziobdobie FROM laktacie UNION ALL "
-                       "SELECT krava_id, poradie, medziobdobie FROM prebiehajuce_laktacie) x "
-                       "WHERE x.krava_id = z.zviera_id";
-
-QString s(const char* text) {
-    return QString::fromUtf8(text);
-}
+const QString otelenia = u"(SELECT krava_id, poradie, medziobdobie FROM laktacie UNION ALL "
+                         u"SELECT krava_id, poradie, medziobdobie FROM prebiehajuce_laktacie) x "
+                         u"WHERE x.krava_id = z.zviera_id"_s;
 
 } // namespace
 
@@ -40,13 +38,13 @@ class TestRelacieZostav final : public QObject {
 
 private Q_SLOTS:
     void initTestCase() {
-        m_db = std::make_unique<TestDatabase>(QStringLiteral("relaciezostav"));
+        m_db = std::make_unique<TestDatabase>(u"relaciezostav"_s);
         m_db->loadDemo(150, 7);
         m_spojenie = std::make_unique<Connection>(m_db->settings());
         m_tabulky = std::make_unique<TDataModuleTabulky>(m_spojenie.get());
         const QString mastal =
-            hodnota(s("SELECT z.chovatel ") + s(ziveKravy) + s("ORDER BY z.usnecislo LIMIT 1"),
-                    {{QStringLiteral("Vyber"), QStringLiteral("%")}})
+            hodnota(u"SELECT z.chovatel "_s + ziveKravy + u"ORDER BY z.usnecislo LIMIT 1"_s,
+                    {{u"Vyber"_s, u"%"_s}})
                 .toString();
         QCOMPARE(mastal.size(), 9);
         m_vybery = {mastal.left(6), mastal.left(8), mastal};
@@ -58,12 +56,12 @@ private Q_SLOTS:
     void zostava2() {
         QFETCH(QString, kod);
         nastavVyber(kod);
-        const ParameterValues vyber{{QStringLiteral("Vyber"), kod + QLatin1Char('%')}};
-        const int pocet = hodnota(s("SELECT count(*) ") + s(ziveKravy), vyber).toInt();
+        const ParameterValues vyber{{u"Vyber"_s, kod + QLatin1Char('%')}};
+        const int pocet = hodnota(u"SELECT count(*) "_s + ziveKravy, vyber).toInt();
         QVERIFY(pocet > 0);
 
         const QList<QVariantList> rows =
-            riadky(s("SELECT linia, otec, podiel, chovatel FROM tab26v1"));
+            riadky(u"SELECT linia, otec, podiel, chovatel FROM tab26v1"_s);
         QCOMPARE(rows.size(), pocet);
         double podiel = 0;
         QStringList otcovia;
@@ -77,13 +75,12 @@ private Q_SLOTS:
         // next, so each must come in one run.
         QVERIFY(suvisle(otcovia));
 
-        QCOMPARE(
-            pocty(s("SELECT otec, count(*) FROM tab26v1 GROUP BY otec")),
-            pocty(s("SELECT o.usnecislo, count(*) ") + s(ziveKravy) + s("GROUP BY o.usnecislo"),
-                  vyber));
-        QCOMPARE(hodnota(s("SELECT count(*) FROM tab26v1 t JOIN zvierata z ON z.usnecislo = "
-                           "t.usnecislo WHERE NOT t.laktacia <=> (SELECT max(x.poradie) FROM ") +
-                         s(otelenia) + QLatin1Char(')'))
+        QCOMPARE(pocty(u"SELECT otec, count(*) FROM tab26v1 GROUP BY otec"_s),
+                 pocty(u"SELECT o.usnecislo, count(*) "_s + ziveKravy + u"GROUP BY o.usnecislo"_s,
+                       vyber));
+        QCOMPARE(hodnota(u"SELECT count(*) FROM tab26v1 t JOIN zvierata z ON z.usnecislo = "
+                         u"t.usnecislo WHERE NOT t.laktacia <=> (SELECT max(x.poradie) FROM "_s +
+                         otelenia + QLatin1Char(')'))
                      .toInt(),
                  0);
     }
@@ -93,17 +90,17 @@ private Q_SLOTS:
         QFETCH(QString, kod);
         QFETCH(bool, viacChovov);
         nastavVyber(kod);
-        const int pocet = hodnota(s("SELECT count(*) ") + s(ziveKravy),
-                                  {{QStringLiteral("Vyber"), kod + QLatin1Char('%')}})
-                              .toInt();
-        QCOMPARE(hodnota(s("SELECT count(*) FROM tab50v3kravy")).toInt(), pocet);
+        const int pocet =
+            hodnota(u"SELECT count(*) "_s + ziveKravy, {{u"Vyber"_s, kod + QLatin1Char('%')}})
+                .toInt();
+        QCOMPARE(hodnota(u"SELECT count(*) FROM tab50v3kravy"_s).toInt(), pocet);
 
         QMap<QString, int> pocetChovu;
         QMap<QString, double> podielChovu;
         QStringList chovy;
         QStringList plemena;
         for (const QVariantList& row :
-             riadky(s("SELECT uroven, chov, nazov_plemena, pocet, podiel FROM tab51v1"))) {
+             riadky(u"SELECT uroven, chov, nazov_plemena, pocet, podiel FROM tab51v1"_s)) {
             const QString chov = row[0].toString() + row[1].toString();
             pocetChovu[chov] += row[3].toInt();
             podielChovu[chov] += row[4].toDouble();
@@ -116,29 +113,29 @@ private Q_SLOTS:
             QVERIFY2(qAbs(podielChovu[chov] - 100) < 1e-6, qPrintable(chov));
 
         const QMap<QString, int> vPohlade =
-            pocty(s("SELECT concat('1', chov), count(*) FROM tab50v3kravy GROUP BY chov"));
+            pocty(u"SELECT concat('1', chov), count(*) FROM tab50v3kravy GROUP BY chov"_s);
         QCOMPARE(pocetChovu.size(), vPohlade.size() + (viacChovov ? 1 : 0));
         for (const QString& chov : vPohlade.keys())
             QCOMPARE(pocetChovu.value(chov), vPohlade[chov]);
         if (viacChovov)
-            QCOMPARE(pocetChovu.value(QStringLiteral("2")), pocet);
+            QCOMPARE(pocetChovu.value(u"2"_s), pocet);
     }
 
     void zostava9D_data() { vybery(); }
     void zostava9D() {
         QFETCH(QString, kod);
         nastavVyber(kod);
-        const ParameterValues vyber{{QStringLiteral("Vyber"), kod + QLatin1Char('%')}};
-        const QString poslednyInterval = s("(SELECT x.medziobdobie FROM ") + s(otelenia) +
-                                         s(" ORDER BY x.poradie DESC LIMIT 1)");
-        const int sIntervalom = hodnota(s("SELECT count(*) ") + s(ziveKravy) + s("AND ") +
-                                            poslednyInterval + s(" IS NOT NULL"),
+        const ParameterValues vyber{{u"Vyber"_s, kod + QLatin1Char('%')}};
+        const QString poslednyInterval =
+            u"(SELECT x.medziobdobie FROM "_s + otelenia + u" ORDER BY x.poradie DESC LIMIT 1)"_s;
+        const int sIntervalom = hodnota(u"SELECT count(*) "_s + ziveKravy + u"AND "_s +
+                                            poslednyInterval + u" IS NOT NULL"_s,
                                         vyber)
                                     .toInt();
-        const int nad400 = hodnota(s("SELECT count(*) ") + s(ziveKravy) + s("AND ") +
-                                       poslednyInterval + s(" > 400"),
-                                   vyber)
-                               .toInt();
+        const int nad400 =
+            hodnota(u"SELECT count(*) "_s + ziveKravy + u"AND "_s + poslednyInterval + u" > 400"_s,
+                    vyber)
+                .toInt();
         QVERIFY(nad400 > 0);
 
         const QList<QVariantList> rows = riadky(m_tabulky->ADOQueryTabulka9d->sqlText());
@@ -146,16 +143,14 @@ private Q_SLOTS:
         QSqlQuery query = m_spojenie->execute(m_tabulky->ADOQueryTabulka9d->sqlText());
         const QSqlRecord record = query.record();
         while (query.next()) {
-            QVERIFY(query.value(record.indexOf(QStringLiteral("medziobdobie"))).toInt() > 400);
-            QVERIFY(
-                query.value(record.indexOf(QStringLiteral("chovatel"))).toString().startsWith(kod));
-            QCOMPARE(query.value(record.indexOf(QStringLiteral("pocet_s_medziobdobim"))).toInt(),
-                     sIntervalom);
-            QVERIFY(qAbs(query.value(record.indexOf(QStringLiteral("podiel_nad_400"))).toDouble() -
+            QVERIFY(query.value(record.indexOf(u"medziobdobie"_s)).toInt() > 400);
+            QVERIFY(query.value(record.indexOf(u"chovatel"_s)).toString().startsWith(kod));
+            QCOMPARE(query.value(record.indexOf(u"pocet_s_medziobdobim"_s)).toInt(), sIntervalom);
+            QVERIFY(qAbs(query.value(record.indexOf(u"podiel_nad_400"_s)).toDouble() -
                          100.0 * nad400 / sIntervalom) < 1e-6);
         }
-        QCOMPARE(hodnota(s("SELECT count(*) FROM tab9d0v1 WHERE datediff(posledne_otelenie, "
-                           "predposledne_otelenie) <> medziobdobie"))
+        QCOMPARE(hodnota(u"SELECT count(*) FROM tab9d0v1 WHERE datediff(posledne_otelenie, "
+                         u"predposledne_otelenie) <> medziobdobie"_s)
                      .toInt(),
                  0);
     }
@@ -188,11 +183,11 @@ private Q_SLOTS:
         QStringList skupiny;
         for (const QVariantList& row : riadky(polozka->sqlSkupiny))
             skupiny << row[5].toString();
-        QCOMPARE(skupiny.size(), hodnota(s("SELECT count(*) ") + s(ziveKravy) + s("AND (") + kravy +
-                                             QLatin1Char(')'),
-                                         {{QStringLiteral("Vyber"), QStringLiteral("%")}})
-                                     .toInt());
-        QVERIFY(!skupiny.contains(QStringLiteral("SS2")));
+        QCOMPARE(skupiny.size(),
+                 hodnota(u"SELECT count(*) "_s + ziveKravy + u"AND ("_s + kravy + QLatin1Char(')'),
+                         {{u"Vyber"_s, u"%"_s}})
+                     .toInt());
+        QVERIFY(!skupiny.contains(u"SS2"_s));
     }
 
     void plemenneSkupiny_data() {
@@ -200,38 +195,36 @@ private Q_SLOTS:
         QTest::addColumn<QVariant>("krv");
         QTest::addColumn<QString>("skupina");
         const QVariant ziadne;
-        QTest::newRow("SS 100") << QVariant(s("SS")) << QVariant(100.0) << "SS1";
-        QTest::newRow("SS 87,5") << QVariant(s("SS")) << QVariant(87.5) << "SS1";
-        QTest::newRow("SS 75") << QVariant(s("SS")) << QVariant(75.0) << "SS3";
-        QTest::newRow("SS 62,5") << QVariant(s("SS")) << QVariant(62.5) << "SS4";
-        QTest::newRow("SS 50") << QVariant(s("SS")) << QVariant(50.0) << "SS4";
-        QTest::newRow("SS 37,5") << QVariant(s("SS")) << QVariant(37.5) << "BEZ";
-        QTest::newRow("PI 62,5") << QVariant(s("PI")) << QVariant(62.5) << "PI3";
-        QTest::newRow("BR 75") << QVariant(s("BR")) << QVariant(75.0) << "BR2";
-        QTest::newRow("HR 50") << QVariant(s("HR")) << QVariant(50.0) << "HR4";
-        QTest::newRow("HB 87,5") << QVariant(s("HB")) << QVariant(87.5) << "HB1";
+        QTest::newRow("SS 100") << QVariant(u"SS"_s) << QVariant(100.0) << "SS1";
+        QTest::newRow("SS 87,5") << QVariant(u"SS"_s) << QVariant(87.5) << "SS1";
+        QTest::newRow("SS 75") << QVariant(u"SS"_s) << QVariant(75.0) << "SS3";
+        QTest::newRow("SS 62,5") << QVariant(u"SS"_s) << QVariant(62.5) << "SS4";
+        QTest::newRow("SS 50") << QVariant(u"SS"_s) << QVariant(50.0) << "SS4";
+        QTest::newRow("SS 37,5") << QVariant(u"SS"_s) << QVariant(37.5) << "BEZ";
+        QTest::newRow("PI 62,5") << QVariant(u"PI"_s) << QVariant(62.5) << "PI3";
+        QTest::newRow("BR 75") << QVariant(u"BR"_s) << QVariant(75.0) << "BR2";
+        QTest::newRow("HR 50") << QVariant(u"HR"_s) << QVariant(50.0) << "HR4";
+        QTest::newRow("HB 87,5") << QVariant(u"HB"_s) << QVariant(87.5) << "HB1";
         QTest::newRow("bez údajov") << ziadne << ziadne << "BEZ";
     }
     void plemenneSkupiny() {
         QFETCH(QVariant, plemeno);
         QFETCH(QVariant, krv);
         QFETCH(QString, skupina);
-        const QString cislo = hodnota(s("SELECT usnecislo FROM tab50v3kravy LIMIT 1")).toString();
+        const QString cislo = hodnota(u"SELECT usnecislo FROM tab50v3kravy LIMIT 1"_s).toString();
         const QVariantList povodne =
-            riadky(s("SELECT plemeno1, krv1 FROM zvierata WHERE usnecislo = :Cislo"),
-                   {{QStringLiteral("Cislo"), cislo}})
+            riadky(u"SELECT plemeno1, krv1 FROM zvierata WHERE usnecislo = :Cislo"_s,
+                   {{u"Cislo"_s, cislo}})
                 .front();
         const auto nastav = [&](const QVariant& p, const QVariant& k) {
-            m_spojenie->execute(s("UPDATE zvierata SET plemeno1 = :Plemeno, krv1 = :Krv "
-                                  "WHERE usnecislo = :Cislo"),
-                                {{QStringLiteral("Plemeno"), p},
-                                 {QStringLiteral("Krv"), k},
-                                 {QStringLiteral("Cislo"), cislo}});
+            m_spojenie->execute(u"UPDATE zvierata SET plemeno1 = :Plemeno, krv1 = :Krv "
+                                u"WHERE usnecislo = :Cislo"_s,
+                                {{u"Plemeno"_s, p}, {u"Krv"_s, k}, {u"Cislo"_s, cislo}});
         };
         const auto obnov = qScopeGuard([&] { nastav(povodne[0], povodne[1]); });
         nastav(plemeno, krv);
-        QCOMPARE(hodnota(s("SELECT skupina FROM tab50v3kravy WHERE usnecislo = :Cislo"),
-                         {{QStringLiteral("Cislo"), cislo}})
+        QCOMPARE(hodnota(u"SELECT skupina FROM tab50v3kravy WHERE usnecislo = :Cislo"_s,
+                         {{u"Cislo"_s, cislo}})
                      .toString(),
                  skupina);
     }
@@ -239,16 +232,16 @@ private Q_SLOTS:
     void zostavyCitajuStlpceRelacii_data() {
         QTest::addColumn<QString>("zostava");
         for (const char* kod : {"2", "5A", "5A1", "9.D"})
-            QTest::newRow(kod) << s(kod);
+            QTest::newRow(kod) << QString::fromLatin1(kod);
     }
     void zostavyCitajuStlpceRelacii() {
         QFETCH(QString, zostava);
         const PolozkaKatalogu* polozka = KatalogZostav::najdi(zostava);
         QVERIFY(polozka);
         const std::unique_ptr<ProjectDefinition> project = ProjectReader::readFile(
-            QStringLiteral(TARVELIN_REPORTS_DIR "/") +
-            (polozka->projekt == PolozkaKatalogu::Projekt::Tabulky ? s("Tabulky.rav")
-                                                                   : s("Tabulky2.rav")));
+            QString::fromUtf8(TARVELIN_REPORTS_DIR "/") +
+            (polozka->projekt == PolozkaKatalogu::Projekt::Tabulky ? u"Tabulky.rav"_s
+                                                                   : u"Tabulky2.rav"_s));
         const ReportDefinition* report = project->findReport(polozka->zostava);
         QVERIFY(report);
         const QMap<QString, QSet<QString>> citane = PoliaZostavy::citane(*project, *report);
@@ -280,8 +273,7 @@ private:
     }
 
     void nastavVyber(const QString& kod) {
-        m_spojenie->execute(s("UPDATE param SET chovatel = rpad(:Kod, 9, '0')"),
-                            {{QStringLiteral("Kod"), kod}});
+        m_spojenie->execute(u"UPDATE param SET chovatel = rpad(:Kod, 9, '0')"_s, {{u"Kod"_s, kod}});
     }
 
     QList<QVariantList> riadky(const QString& sql, const ParameterValues& parameters = {}) {

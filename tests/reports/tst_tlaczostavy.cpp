@@ -16,12 +16,14 @@
 #include <QTest>
 #include <memory>
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace {
 
 /// A project with report 9.D reading its own query and, when asked, the query of report 2,
 /// which no handler of 9.D opens.
 QString projekt9D(const QString& titul, bool ajTabulka2) {
-    QString xml = QStringLiteral(R"(<?xml version="1.0" encoding="UTF-8"?>
+    QString xml = uR"(<?xml version="1.0" encoding="UTF-8"?>
 <reportProject version="1" units="mm">
   <dataView name="Medziobdobie" connection="RvDataSetTabulka9d"/>
   <dataView name="Otcovia" connection="RvDataSetTabulka2"/>
@@ -43,11 +45,10 @@ QString projekt9D(const QString& titul, bool ajTabulka2) {
     </page>
   </report>
 </reportProject>
-)");
-    const QString otcovia = QStringLiteral(
-        R"(<band name="RiadkyOtcov" kind="data" height="5" dataView="Otcovia">
+)"_s;
+    const QString otcovia = uR"(<band name="RiadkyOtcov" kind="data" height="5" dataView="Otcovia">
           <dataText name="Otec" width="40" height="5" dataView="Otcovia" field="linia"/>
-        </band>)");
+        </band>)"_s;
     return xml.arg(titul, ajTabulka2 ? otcovia : QString());
 }
 
@@ -78,7 +79,7 @@ private:
 
 private Q_SLOTS:
     void initTestCase() {
-        m_db = std::make_unique<TestDatabase>(QStringLiteral("tlaczostavy"));
+        m_db = std::make_unique<TestDatabase>(u"tlaczostavy"_s);
         m_db->loadDemo(120, 5);
         m_folder = std::make_unique<QTemporaryDir>();
         QSettings ini(ConfigFile::path(), QSettings::IniFormat);
@@ -92,57 +93,57 @@ private Q_SLOTS:
         m_destination = std::make_shared<PageModelDestination>();
         m_tabulky->RvSystemTabulky.setDestination(m_destination);
         m_stav = StavZostav{};
-        m_stav.KodPodniku = QStringLiteral("208123");
+        m_stav.KodPodniku = u"208123"_s;
     }
 
     void printingTwiceReadsTheFileAndSendsTheParametersEachTime() {
-        writeProject(QStringLiteral("Tabulky2.rav"), projekt9D(QStringLiteral("Prvý"), false));
+        writeProject(u"Tabulky2.rav"_s, projekt9D(u"Prvý"_s, false));
         QSignalSpy sent(m_connection.get(), &Connection::statementSent);
-        TlacZostavy tlac(*m_tabulky, m_stav, QStringLiteral("(c) Test"));
+        TlacZostavy tlac(*m_tabulky, m_stav, u"(c) Test"_s);
         tlac.tlac(report("9.D"));
-        writeProject(QStringLiteral("Tabulky2.rav"), projekt9D(QStringLiteral("Druhý"), false));
+        writeProject(u"Tabulky2.rav"_s, projekt9D(u"Druhý"_s, false));
         tlac.tlac(report("9.D"));
 
         QCOMPARE(m_destination->runs().size(), std::size_t(2));
-        QCOMPARE(texts(m_destination->runs()[0], QStringLiteral("TextTitul")),
-                 QStringList{QStringLiteral("Prvý  (c) Test 208123000")});
-        QCOMPARE(texts(m_destination->runs()[1], QStringLiteral("TextTitul")),
-                 QStringList{QStringLiteral("Druhý  (c) Test 208123000")});
+        QCOMPARE(texts(m_destination->runs()[0], u"TextTitul"_s),
+                 QStringList{u"Prvý  (c) Test 208123000"_s});
+        QCOMPARE(texts(m_destination->runs()[1], u"TextTitul"_s),
+                 QStringList{u"Druhý  (c) Test 208123000"_s});
         QStringList updates;
         for (const QList<QVariant>& statement : sent)
-            if (statement[0].toString().startsWith(QStringLiteral("UPDATE param")))
+            if (statement[0].toString().startsWith(u"UPDATE param"_s))
                 updates << statement[0].toString();
         QCOMPARE(updates.size(), 2);
-        QCOMPARE(updates[0], QStringLiteral("UPDATE param SET    chovatel = rpad('208123', 9, "
-                                            "'0'),    pocet_dcer = 0"));
+        QCOMPARE(updates[0], u"UPDATE param SET    chovatel = rpad('208123', 9, "
+                             u"'0'),    pocet_dcer = 0"_s);
         QVERIFY(!m_tabulky->RvProjectTabulky2.isOpen());
         QVERIFY(!m_tabulky->ADOQueryTabulka9d->isOpen());
     }
 
     void rowsComeFromTheSelection() {
-        writeProject(QStringLiteral("Tabulky2.rav"), projekt9D(QStringLiteral("T"), false));
-        m_stav.KodVyberu = QStringLiteral("20812301");
+        writeProject(u"Tabulky2.rav"_s, projekt9D(u"T"_s, false));
+        m_stav.KodVyberu = u"20812301"_s;
         TlacZostavy(*m_tabulky, m_stav, {}).tlac(report("9.D"));
-        const QStringList cows = texts(m_destination->runs().at(0), QStringLiteral("Krava"));
-        QSqlQuery expected = m_connection->execute(
-            QStringLiteral("SELECT count(*) FROM tab9d0v1 t WHERE t.medziobdobie > 400"));
+        const QStringList cows = texts(m_destination->runs().at(0), u"Krava"_s);
+        QSqlQuery expected =
+            m_connection->execute(u"SELECT count(*) FROM tab9d0v1 t WHERE t.medziobdobie > 400"_s);
         QVERIFY(expected.next());
         QCOMPARE(cows.size(), expected.value(0).toInt());
         QVERIFY(!cows.isEmpty());
         QSqlQuery outside =
-            m_connection->execute(QStringLiteral("SELECT count(*) FROM zvierata WHERE chovatel NOT "
-                                                 "LIKE '20812301%' AND usnecislo IN ('") +
-                                  cows.join(QStringLiteral("','")) + QStringLiteral("')"));
+            m_connection->execute(u"SELECT count(*) FROM zvierata WHERE chovatel NOT "
+                                  u"LIKE '20812301%' AND usnecislo IN ('"_s +
+                                  cows.join(u"','"_s) + u"')"_s);
         QVERIFY(outside.next());
         QCOMPARE(outside.value(0).toInt(), 0);
     }
 
     void closedQueriesAreOpenedForTheRunAndOpenOnesKeepTheirRow() {
-        writeProject(QStringLiteral("Tabulky2.rav"), projekt9D(QStringLiteral("T"), true));
+        writeProject(u"Tabulky2.rav"_s, projekt9D(u"T"_s, true));
         Query* hlavicka = m_tabulky->ADOQueryHlavicka;
         QVERIFY(hlavicka->isOpen());
         TlacZostavy(*m_tabulky, m_stav, {}).tlac(report("9.D"));
-        QVERIFY(!texts(m_destination->runs().at(0), QStringLiteral("Otec")).isEmpty());
+        QVERIFY(!texts(m_destination->runs().at(0), u"Otec"_s).isEmpty());
         QVERIFY(!m_tabulky->ADOQueryTabulka2->isOpen());
         QVERIFY(hlavicka->isOpen());
         QCOMPARE(hlavicka->currentRow(), 0);
@@ -151,18 +152,16 @@ private Q_SLOTS:
     void missingFileOrReport_data() {
         QTest::addColumn<QString>("xml");
         QTest::addColumn<QString>("error");
-        QTest::newRow("no file") << QString() << QStringLiteral("Tabulky2.rav");
+        QTest::newRow("no file") << QString() << u"Tabulky2.rav"_s;
         QTest::newRow("no such report")
-            << projekt9D(QStringLiteral("T"), false)
-                   .replace(QStringLiteral("ReportTabulka9D"), QStringLiteral("Ina"))
-            << QString();
+            << projekt9D(u"T"_s, false).replace(u"ReportTabulka9D"_s, u"Ina"_s) << QString();
     }
     void missingFileOrReport() {
         QFETCH(QString, xml);
         QFETCH(QString, error);
-        QFile::remove(m_folder->filePath(QStringLiteral("Tabulky2.rav")));
+        QFile::remove(m_folder->filePath(u"Tabulky2.rav"_s));
         if (!xml.isEmpty())
-            writeProject(QStringLiteral("Tabulky2.rav"), xml);
+            writeProject(u"Tabulky2.rav"_s, xml);
         QString message;
         try {
             TlacZostavy(*m_tabulky, m_stav, {}).tlac(report("9.D"));
@@ -182,9 +181,9 @@ private Q_SLOTS:
     }
 
     void breedGroupListKeepsItsStatement() {
-        QFile::remove(m_folder->filePath(QStringLiteral("Tabulky.rav")));
-        QVERIFY(QFile::copy(QStringLiteral(TARVELIN_REPORTS_DIR "/Tabulky.rav"),
-                            m_folder->filePath(QStringLiteral("Tabulky.rav"))));
+        QFile::remove(m_folder->filePath(u"Tabulky.rav"_s));
+        QVERIFY(QFile::copy(QString::fromUtf8(TARVELIN_REPORTS_DIR "/Tabulky.rav"),
+                            m_folder->filePath(u"Tabulky.rav"_s)));
         TlacZostavy(*m_tabulky, m_stav, {}).tlac(report("5A2"));
         QCOMPARE(m_tabulky->ADOQueryTabulka5kravy->sqlText(), report("5A2").sqlSkupiny);
         QVERIFY(!m_tabulky->ADOQueryTabulka5kravy->isOpen());
@@ -197,65 +196,61 @@ private Q_SLOTS:
         QTest::addColumn<QString>("component");
         QTest::addColumn<QString>("sql");
         // Written from the base tables, apart from the report relations.
-        const QString zijuce = QStringLiteral(
-            "FROM zvierata z JOIN kravy k ON k.krava_id = z.zviera_id JOIN dovody_vyradenia d ON "
-            "d.dovod_vyradenia_id = k.dovod_vyradenia_id ");
-        const QString podSirov = QStringLiteral(
-            "LEFT JOIN zvierata o ON o.zviera_id = z.otec_id LEFT JOIN byky b ON b.byk_id = "
-            "z.otec_id WHERE d.kod = '00' AND z.chovatel LIKE '%1%' GROUP BY b.linia, "
-            "o.usnecislo ORDER BY b.linia IS NULL, b.linia, o.usnecislo IS NULL, o.usnecislo");
+        const QString zijuce =
+            u"FROM zvierata z JOIN kravy k ON k.krava_id = z.zviera_id JOIN dovody_vyradenia d ON "
+            u"d.dovod_vyradenia_id = k.dovod_vyradenia_id "_s;
+        const QString podSirov =
+            u"LEFT JOIN zvierata o ON o.zviera_id = z.otec_id LEFT JOIN byky b ON b.byk_id = "
+            u"z.otec_id WHERE d.kod = '00' AND z.chovatel LIKE '%1%' GROUP BY b.linia, "
+            u"o.usnecislo ORDER BY b.linia IS NULL, b.linia, o.usnecislo IS NULL, o.usnecislo"_s;
         const QString posledneMedziobdobie =
-            QStringLiteral("SELECT m FROM (SELECT z.usnecislo, coalesce(pl.medziobdobie, (SELECT "
-                           "l.medziobdobie "
-                           "FROM laktacie l WHERE l.krava_id = z.zviera_id ORDER BY l.poradie DESC "
-                           "LIMIT 1)) AS "
-                           "m ") +
+            u"SELECT m FROM (SELECT z.usnecislo, coalesce(pl.medziobdobie, (SELECT "
+            u"l.medziobdobie "
+            u"FROM laktacie l WHERE l.krava_id = z.zviera_id ORDER BY l.poradie DESC "
+            u"LIMIT 1)) AS "
+            u"m "_s +
             zijuce +
-            QStringLiteral("LEFT JOIN prebiehajuce_laktacie pl ON pl.krava_id = z.zviera_id WHERE "
-                           "d.kod = '00' "
-                           "AND z.chovatel LIKE '%1%') t WHERE m > 400 ORDER BY usnecislo");
+            u"LEFT JOIN prebiehajuce_laktacie pl ON pl.krava_id = z.zviera_id WHERE "
+            u"d.kod = '00' "
+            u"AND z.chovatel LIKE '%1%') t WHERE m > 400 ORDER BY usnecislo"_s;
 
         QTest::newRow("2: cows per sire")
             << "2"
             << "208123"
-            << "OtecPocet"
-            << QStringLiteral("SELECT count(*) ") + zijuce + podSirov.arg(QStringLiteral("208123"));
+            << "OtecPocet" << u"SELECT count(*) "_s + zijuce + podSirov.arg(u"208123"_s);
         QTest::newRow("2: cows of a herd") << "2"
                                            << "20812302"
                                            << "SuhrnPocet"
-                                           << QStringLiteral("SELECT count(*) ") + zijuce +
-                                                  QStringLiteral("WHERE d.kod = '00' AND "
-                                                                 "z.chovatel LIKE '20812302%'");
+                                           << u"SELECT count(*) "_s + zijuce +
+                                                  u"WHERE d.kod = '00' AND "
+                                                  u"z.chovatel LIKE '20812302%'"_s;
         // The herds, then the whole selection, which spans several herds.
         QTest::newRow("5A: cows per herd")
             << "5A"
             << "208123"
             << "ChovPocet"
-            << QStringLiteral("SELECT n FROM (SELECT left(z.chovatel, 8) AS ch, count(*) AS n ") +
-                   zijuce +
-                   QStringLiteral("WHERE d.kod = '00' GROUP BY ch UNION ALL SELECT 'spolu', "
-                                  "count(*) ") +
-                   zijuce + QStringLiteral("WHERE d.kod = '00') t ORDER BY ch");
+            << u"SELECT n FROM (SELECT left(z.chovatel, 8) AS ch, count(*) AS n "_s + zijuce +
+                   u"WHERE d.kod = '00' GROUP BY ch UNION ALL SELECT 'spolu', "
+                   u"count(*) "_s +
+                   zijuce + u"WHERE d.kod = '00') t ORDER BY ch"_s;
         QTest::newRow("9.D: intervals of a barn")
             << "9.D"
             << "208123011"
-            << "Medziobdobie" << posledneMedziobdobie.arg(QStringLiteral("208123011"));
+            << "Medziobdobie" << posledneMedziobdobie.arg(u"208123011"_s);
         QTest::newRow("9.D: their average")
             << "9.D"
             << "208123"
             << "SuhrnPriemer"
-            << QStringLiteral("SELECT round(avg(m)) FROM (") +
-                   posledneMedziobdobie.arg(QStringLiteral("208123")) + QStringLiteral(") a");
+            << u"SELECT round(avg(m)) FROM ("_s + posledneMedziobdobie.arg(u"208123"_s) + u") a"_s;
     }
     void reportsShowTheDatabasesFigures() {
         QFETCH(QString, report);
         QFETCH(QString, selection);
         QFETCH(QString, component);
         QFETCH(QString, sql);
-        for (const QString& file :
-             {QStringLiteral("Tabulky.rav"), QStringLiteral("Tabulky2.rav")}) {
+        for (const QString& file : {u"Tabulky.rav"_s, u"Tabulky2.rav"_s}) {
             QFile::remove(m_folder->filePath(file));
-            QVERIFY(QFile::copy(QStringLiteral(TARVELIN_REPORTS_DIR "/") + file,
+            QVERIFY(QFile::copy(QString::fromUtf8(TARVELIN_REPORTS_DIR "/") + file,
                                 m_folder->filePath(file)));
         }
         m_stav.KodVyberu = selection;

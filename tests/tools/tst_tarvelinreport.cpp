@@ -7,6 +7,8 @@
 #include <QTest>
 #include <memory>
 
+using namespace Qt::Literals::StringLiterals;
+
 /// The command-line report runner as a breeding organisation scripts it: exit codes, messages,
 /// and files whose text shows the report of the chosen herd.
 class TestTarvelinReport final : public QObject {
@@ -22,28 +24,26 @@ private:
     Result run(const QStringList& arguments) {
         const ConnectionSettings settings = m_db->settings();
         QProcess process;
-        process.start(QCoreApplication::applicationDirPath() + QStringLiteral("/tarvelin-report"),
-                      arguments + QStringList{QStringLiteral("--socket"), settings.socket,
-                                              QStringLiteral("--user"), settings.user,
-                                              QStringLiteral("--password"), settings.password,
-                                              QStringLiteral("--database"), settings.database});
+        process.start(QCoreApplication::applicationDirPath() + u"/tarvelin-report"_s,
+                      arguments + QStringList{u"--socket"_s, settings.socket, u"--user"_s,
+                                              settings.user, u"--password"_s, settings.password,
+                                              u"--database"_s, settings.database});
         if (!process.waitForFinished(120'000))
-            return {-1, QStringLiteral("timeout"), {}};
+            return {-1, u"timeout"_s, {}};
         return {process.exitCode(), QString::fromUtf8(process.readAllStandardError()),
                 QString::fromUtf8(process.readAllStandardOutput())};
     }
 
     static QString pdfText(const QString& file) {
         QProcess pdftotext;
-        pdftotext.start(QStringLiteral("pdftotext"),
-                        {QStringLiteral("-layout"), file, QStringLiteral("-")});
+        pdftotext.start(u"pdftotext"_s, {u"-layout"_s, file, u"-"_s});
         pdftotext.waitForFinished();
         return QString::fromUtf8(pdftotext.readAllStandardOutput());
     }
 
 private Q_SLOTS:
     void initTestCase() {
-        m_db = std::make_unique<TestDatabase>(QStringLiteral("tarvelinreport"));
+        m_db = std::make_unique<TestDatabase>(u"tarvelinreport"_s);
         m_db->loadDemo(80, 7);
         QVERIFY(m_dir.isValid());
     }
@@ -52,7 +52,7 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<int>("exitCode");
         QTest::addColumn<QString>("message");
-        const QString pdf = QStringLiteral("/nonexistent-folder/x.pdf");
+        const QString pdf = u"/nonexistent-folder/x.pdf"_s;
         QTest::newRow("unknown report")
             << QStringList{"99", "--code", "208123", "--pdf", pdf} << 2 << "v katalógu nie je";
         QTest::newRow("no code") << QStringList{"9.D", "--pdf", pdf} << 2 << "--code";
@@ -91,30 +91,29 @@ private Q_SLOTS:
     }
 
     void listNamesEveryReport() {
-        const Result result = run({QStringLiteral("--list")});
+        const Result result = run({u"--list"_s});
         QCOMPARE(result.exitCode, 0);
-        QVERIFY(result.out.contains(QStringLiteral("9.D   (9.D) Zoznam kráv s medziobdobím")));
-        QVERIFY(result.out.contains(QStringLiteral("zatiaľ nie je k dispozícii")));
+        QVERIFY(result.out.contains(u"9.D   (9.D) Zoznam kráv s medziobdobím"_s));
+        QVERIFY(result.out.contains(u"zatiaľ nie je k dispozícii"_s));
     }
 
     void pdfOfAHerdNamesItsCows() {
-        const QString file = m_dir.filePath(QStringLiteral("9d.pdf"));
-        const Result result = run({QStringLiteral("9.D"), QStringLiteral("--code"),
-                                   QStringLiteral("20812302"), QStringLiteral("--pdf"), file});
+        const QString file = m_dir.filePath(u"9d.pdf"_s);
+        const Result result = run({u"9.D"_s, u"--code"_s, u"20812302"_s, u"--pdf"_s, file});
         QCOMPARE(result.exitCode, 0);
-        QVERIFY2(result.err.contains(QStringLiteral("strán")), qPrintable(result.err));
+        QVERIFY2(result.err.contains(u"strán"_s), qPrintable(result.err));
         const QString text = pdfText(file);
-        QVERIFY(text.contains(QStringLiteral("(9.D)")));
+        QVERIFY(text.contains(u"(9.D)"_s));
 
         Connection connection(m_db->settings());
-        QSqlQuery cows = connection.execute(QStringLiteral(
-            "SELECT z.usnecislo, z.chovatel FROM zvierata z JOIN kravy k ON k.krava_id = "
-            "z.zviera_id JOIN dovody_vyradenia d ON d.dovod_vyradenia_id = k.dovod_vyradenia_id "
-            "JOIN prebiehajuce_laktacie pl ON pl.krava_id = z.zviera_id WHERE d.kod = '00' AND "
-            "pl.medziobdobie > 400"));
+        QSqlQuery cows = connection.execute(
+            u"SELECT z.usnecislo, z.chovatel FROM zvierata z JOIN kravy k ON k.krava_id = "
+            u"z.zviera_id JOIN dovody_vyradenia d ON d.dovod_vyradenia_id = k.dovod_vyradenia_id "
+            u"JOIN prebiehajuce_laktacie pl ON pl.krava_id = z.zviera_id WHERE d.kod = '00' AND "
+            u"pl.medziobdobie > 400"_s);
         int inHerd = 0;
         while (cows.next()) {
-            const bool herd = cows.value(1).toString().startsWith(QStringLiteral("20812302"));
+            const bool herd = cows.value(1).toString().startsWith(u"20812302"_s);
             inHerd += herd;
             QCOMPARE(text.contains(cows.value(0).toString()), herd);
         }
@@ -122,9 +121,8 @@ private Q_SLOTS:
     }
 
     void rtfIsWritten() {
-        const QString file = m_dir.filePath(QStringLiteral("2.rtf"));
-        const Result result = run({QStringLiteral("2"), QStringLiteral("--code"),
-                                   QStringLiteral("208123"), QStringLiteral("--rtf"), file});
+        const QString file = m_dir.filePath(u"2.rtf"_s);
+        const Result result = run({u"2"_s, u"--code"_s, u"208123"_s, u"--rtf"_s, file});
         QCOMPARE(result.exitCode, 0);
         QFile rtf(file);
         QVERIFY(rtf.open(QIODevice::ReadOnly));

@@ -13,6 +13,8 @@
 
 #include <functional>
 
+using namespace Qt::Literals::StringLiterals;
+
 Q_DECLARE_METATYPE(DialogService::Icon)
 Q_DECLARE_METATYPE(DialogService::Button)
 Q_DECLARE_METATYPE(DialogService::Buttons)
@@ -36,20 +38,20 @@ private Q_SLOTS:
     void scriptedServiceAnswersInOrderAndRecords() {
         ScriptedDialogService dialogs;
         dialogs.answerButton(DialogService::No);
-        dialogs.answerInput(QStringLiteral("SK000123456789"));
-        dialogs.answerFile(QStringLiteral("/tmp/zaloha.sql"));
+        dialogs.answerInput(u"SK000123456789"_s);
+        dialogs.answerFile(u"/tmp/zaloha.sql"_s);
         dialogs.answerModal(QDialog::Accepted, [](QDialog& form) {
-            form.findChild<QLineEdit*>(QStringLiteral("EditHodnota"))->setText("400");
+            form.findChild<QLineEdit*>(u"EditHodnota"_s)->setText("400");
         });
         QDialog form;
-        form.setObjectName(QStringLiteral("FormHraniceOdDo"));
-        form.setWindowTitle(QStringLiteral("Hranice"));
+        form.setObjectName(u"FormHraniceOdDo"_s);
+        form.setWindowTitle(u"Hranice"_s);
         auto* edit = new QLineEdit(&form);
-        edit->setObjectName(QStringLiteral("EditHodnota"));
+        edit->setObjectName(u"EditHodnota"_s);
         DialogService& service = DialogService::instance();
 
-        service.error(QStringLiteral("Chyba: spojenie zlyhalo"));
-        QVERIFY(!service.confirm(QStringLiteral("Ukončiť Tarvelin?")));
+        service.error(u"Chyba: spojenie zlyhalo"_s);
+        QVERIFY(!service.confirm(u"Ukončiť Tarvelin?"_s));
         QCOMPARE(service.inputText("Hľadaj", "Ušné číslo:", {}), "SK000123456789");
         QCOMPARE(service.saveFileName({.objectName = "SaveDialogExport", .fileName = "*.sql"}),
                  "/tmp/zaloha.sql");
@@ -88,7 +90,7 @@ private Q_SLOTS:
         QFETCH(int, result);
         QDialog form;
         auto* edit = new QLineEdit(&form);
-        auto* ok = new QPushButton(QStringLiteral("OK"), &form);
+        auto* ok = new QPushButton(u"OK"_s, &form);
         QObject::connect(ok, &QPushButton::clicked, &form, [&] {
             if (!edit->text().isEmpty())
                 form.accept();
@@ -130,13 +132,13 @@ private Q_SLOTS:
                                << QStringList{"OK"} << "OK" << S::Ok;
         QTest::newRow("question answered yes")
             << S::Icon::Question << (S::Yes | S::No) << QMessageBox::Question
-            << QStringList{"Nie", QStringLiteral("Áno")} << QStringLiteral("Áno") << S::Yes;
+            << QStringList{"Nie", u"Áno"_s} << u"Áno"_s << S::Yes;
         QTest::newRow("question escaped")
             << S::Icon::Question << (S::Yes | S::No) << QMessageBox::Question
-            << QStringList{"Nie", QStringLiteral("Áno")} << "Escape" << S::No;
+            << QStringList{"Nie", u"Áno"_s} << "Escape" << S::No;
         QTest::newRow("warning escaped")
             << S::Icon::Warning << (S::Ok | S::Cancel) << QMessageBox::Warning
-            << QStringList{"OK", QStringLiteral("Zrušiť")} << "Escape" << S::Cancel;
+            << QStringList{"OK", u"Zrušiť"_s} << "Escape" << S::Cancel;
         QTest::newRow("information")
             << S::Icon::Information << S::Buttons(S::Ok) << QMessageBox::Information
             << QStringList{"OK"} << "OK" << S::Ok;
@@ -179,7 +181,7 @@ private Q_SLOTS:
         QStringList shownFilters;
         whenShown<QFileDialog>([&](QFileDialog& dialog) {
             shownFilters = dialog.nameFilters();
-            auto* name = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            auto* name = dialog.findChild<QLineEdit*>(u"fileNameEdit"_s);
             name->setText("zaloha");
             QTest::keyClick(name, Qt::Key_Return);
         });

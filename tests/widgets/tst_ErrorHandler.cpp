@@ -10,9 +10,11 @@
 
 #include <stdexcept>
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace {
 
-const QString failureText = QStringLiteral("Súbor nastavení sa nedá čítať");
+const QString failureText = u"Súbor nastavení sa nedá čítať"_s;
 
 // Fails in a signal handler and in an event handler that no guard protects.
 class Thrower : public QObject {
@@ -56,7 +58,7 @@ private Q_SLOTS:
         QTest::newRow("database error") << "database"
                                         << "Table 'wtarvelinhd.param' doesn't exist";
         QTest::newRow("standard error in UTF-8") << "standard" << failureText;
-        QTest::newRow("anything else") << "other" << QStringLiteral("Neznáma chyba.");
+        QTest::newRow("anything else") << "other" << u"Neznáma chyba."_s;
     }
 
     void failureEndsOnlyItsHandler() {

@@ -2,6 +2,8 @@
 
 #include "UsageProblem.h"
 
+using namespace Qt::Literals::StringLiterals;
+
 QList<QCommandLineOption> ConnectionOptions::all() const {
     return {datadir, socket, host, port, user, password, database};
 }
@@ -19,8 +21,8 @@ bool ConnectionOptions::given(const QCommandLineParser& parser) const {
 
 void ConnectionOptions::check(const QCommandLineParser& parser) const {
     if (external(parser) && parser.isSet(datadir))
-        throw UsageProblem(QStringLiteral("Voľba --datadir patrí k súkromnému serveru, nie k "
-                                          "pripojeniu k inému serveru."));
+        throw UsageProblem(u"Voľba --datadir patrí k súkromnému serveru, nie k "
+                           u"pripojeniu k inému serveru."_s);
 }
 
 PrivateServer ConnectionOptions::privateServer(const QCommandLineParser& parser) const {
@@ -35,7 +37,7 @@ ConnectionSettings ConnectionOptions::settings(const QCommandLineParser& parser,
         settings.socket = parser.value(socket);
         settings.host = parser.value(host);
         if (settings.usesSocket() && settings.socket.isEmpty())
-            settings.host = QStringLiteral("localhost");
+            settings.host = u"localhost"_s;
         if (parser.isSet(port))
             settings.port = int(number(parser, port, 1, 65535));
     } else {
@@ -57,8 +59,7 @@ qint64 ConnectionOptions::number(const QCommandLineParser& parser, const QComman
     bool ok = false;
     const qint64 value = parser.value(option).toLongLong(&ok);
     if (!ok || value < minimum || value > maximum)
-        throw UsageProblem(QStringLiteral("Voľba --%1 čaká celé číslo od %2 do %3.")
-                               .arg(option.names().constFirst(), QString::number(minimum),
-                                    QString::number(maximum)));
+        throw UsageProblem(u"Voľba --%1 čaká celé číslo od %2 do %3."_s.arg(
+            option.names().constFirst(), QString::number(minimum), QString::number(maximum)));
     return value;
 }

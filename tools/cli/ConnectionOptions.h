@@ -7,6 +7,8 @@
 #include <QCommandLineParser>
 #include <optional>
 
+using namespace Qt::Literals::StringLiterals;
+
 /// The command-line options that name a database server, shared by the command-line tools: the
 /// data folder of a private server, or the socket or host and port of another server, the
 /// login and the database.
@@ -32,28 +34,20 @@ public:
     static qint64 number(const QCommandLineParser& parser, const QCommandLineOption& option,
                          qint64 minimum, qint64 maximum);
 
-    const QCommandLineOption datadir{
-        QStringLiteral("datadir"),
-        QStringLiteral("Dátový priečinok súkromného servera (predvolený: %1).")
-            .arg(PrivateServer::defaultDataFolder()),
-        QStringLiteral("priečinok")};
-    const QCommandLineOption socket{QStringLiteral("socket"),
-                                    QStringLiteral("Soket iného servera MariaDB/MySQL."),
-                                    QStringLiteral("soket")};
-    const QCommandLineOption host{QStringLiteral("host"),
-                                  QStringLiteral("Počítač s iným serverom MariaDB/MySQL."),
-                                  QStringLiteral("počítač")};
-    const QCommandLineOption port{QStringLiteral("port"),
-                                  QStringLiteral("Port iného servera (predvolený: 3306)."),
-                                  QStringLiteral("port")};
-    const QCommandLineOption user{QStringLiteral("user"),
-                                  QStringLiteral("Používateľ databázy (predvolený: root)."),
-                                  QStringLiteral("meno")};
-    const QCommandLineOption database{QStringLiteral("database"),
-                                      QStringLiteral("Názov databázy (predvolený: wtarvelinhd)."),
-                                      QStringLiteral("názov")};
+    const QCommandLineOption datadir{u"datadir"_s,
+                                     u"Dátový priečinok súkromného servera (predvolený: %1)."_s.arg(
+                                         PrivateServer::defaultDataFolder()),
+                                     u"priečinok"_s};
+    const QCommandLineOption socket{u"socket"_s, u"Soket iného servera MariaDB/MySQL."_s,
+                                    u"soket"_s};
+    const QCommandLineOption host{u"host"_s, u"Počítač s iným serverom MariaDB/MySQL."_s,
+                                  u"počítač"_s};
+    const QCommandLineOption port{u"port"_s, u"Port iného servera (predvolený: 3306)."_s,
+                                  u"port"_s};
+    const QCommandLineOption user{u"user"_s, u"Používateľ databázy (predvolený: root)."_s,
+                                  u"meno"_s};
+    const QCommandLineOption database{u"database"_s, u"Názov databázy (predvolený: wtarvelinhd)."_s,
+                                      u"názov"_s};
     const QCommandLineOption password{
-        QStringLiteral("password"),
-        QStringLiteral("Heslo používateľa databázy (predvolené: heslo programu)."),
-        QStringLiteral("heslo")};
+        u"password"_s, u"Heslo používateľa databázy (predvolené: heslo programu)."_s, u"heslo"_s};
 };

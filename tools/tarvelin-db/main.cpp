@@ -19,28 +19,27 @@
 #include <limits>
 #include <optional>
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace {
 
 enum ExitCode { Success = 0, Failure = 1, UsageError = 2, NotRunning = 3 };
 
 struct Options {
     ConnectionOptions connection;
-    QCommandLineOption demo{QStringLiteral("demo"),
-                            QStringLiteral("install: naplní databázu demo stádom N kráv."),
-                            QStringLiteral("N")};
-    QCommandLineOption seed{QStringLiteral("seed"),
-                            QStringLiteral("install: semienko demo stáda (predvolené: 1); rovnaké "
-                                           "semienko, rovnaké stádo."),
-                            QStringLiteral("S"), QStringLiteral("1")};
-    QCommandLineOption replace{QStringLiteral("replace"),
-                               QStringLiteral("install: nahradí existujúcu databázu wtarvelinhd "
-                                              "so všetkými jej údajmi.")};
+    QCommandLineOption demo{u"demo"_s, u"install: naplní databázu demo stádom N kráv."_s, u"N"_s};
+    QCommandLineOption seed{u"seed"_s,
+                            u"install: semienko demo stáda (predvolené: 1); rovnaké "
+                            u"semienko, rovnaké stádo."_s,
+                            u"S"_s, u"1"_s};
+    QCommandLineOption replace{u"replace"_s, u"install: nahradí existujúcu databázu wtarvelinhd "
+                                             u"so všetkými jej údajmi."_s};
 };
 
 int start(PrivateServer server) {
     server.start();
-    Console::err() << (server.startedServer() ? QStringLiteral("Server je spustený (proces %1).")
-                                              : QStringLiteral("Server už beží (proces %1)."))
+    Console::err() << (server.startedServer() ? u"Server je spustený (proces %1)."_s
+                                              : u"Server už beží (proces %1)."_s)
                           .arg(server.runningPid())
                    << Qt::endl;
     Console::out() << server.socketPath() << Qt::endl;
@@ -51,50 +50,46 @@ int stop(PrivateServer server) {
     const bool running = server.isRunning();
     // Also clears a stale pid or socket when no server runs.
     server.stop();
-    Console::err() << (running ? QStringLiteral("Server je zastavený.")
-                               : QStringLiteral("Server nebežal."))
-                   << Qt::endl;
+    Console::err() << (running ? u"Server je zastavený."_s : u"Server nebežal."_s) << Qt::endl;
     return Success;
 }
 
 int status(const PrivateServer& server) {
     if (!server.isRunning()) {
-        Console::out() << QStringLiteral("Server pre %1 nebeží.").arg(server.dataFolder())
-                       << Qt::endl;
+        Console::out() << u"Server pre %1 nebeží."_s.arg(server.dataFolder()) << Qt::endl;
         return NotRunning;
     }
-    Console::out() << QStringLiteral("Server pre %1 beží (proces %2, soket %3).")
-                          .arg(server.dataFolder(), QString::number(server.runningPid()),
-                               server.socketPath())
+    Console::out() << u"Server pre %1 beží (proces %2, soket %3)."_s.arg(
+                          server.dataFolder(), QString::number(server.runningPid()),
+                          server.socketPath())
                    << Qt::endl;
     return Success;
 }
 
 SchemaInstaller::StatementProducer demoHerd(int cows, quint32 seed) {
-    return [cows, seed](const SchemaInstaller::StatementSink& sink) {
-        QElapsedTimer clock;
-        clock.start();
-        qint64 statements = 0;
-        qint64 shownAt = 0;
-        DemoHerd(DemoHerdOptions{cows, seed}).generate([&](const QString& statement) {
-            sink(statement);
-            ++statements;
-            if (clock.elapsed() - shownAt >= 1000) {
-                shownAt = clock.elapsed();
-                Console::err() << QStringLiteral("\rDemo stádo: %1 príkazov, %2 s")
-                                      .arg(statements)
-                                      .arg(shownAt / 1000)
-                               << Qt::flush;
-            }
-        });
-        const double seconds = std::max(clock.elapsed(), qint64(1)) / 1000.0;
-        Console::err() << QStringLiteral("\rDemo stádo: %1 kráv (%2 príkazov) za %3 s, %4 kráv/s.")
-                              .arg(cows)
-                              .arg(statements)
-                              .arg(seconds, 0, 'f', 1)
-                              .arg(cows / seconds, 0, 'f', 0)
-                       << Qt::endl;
-    };
+    return
+        [cows, seed](const SchemaInstaller::StatementSink& sink) {
+            QElapsedTimer clock;
+            clock.start();
+            qint64 statements = 0;
+            qint64 shownAt = 0;
+            DemoHerd(DemoHerdOptions{cows, seed}).generate([&](const QString& statement) {
+                sink(statement);
+                ++statements;
+                if (clock.elapsed() - shownAt >= 1000) {
+                    shownAt = clock.elapsed();
+                    Console::err()
+                        << u"\rDemo stádo: %1 príkazov, %2 s"_s.arg(statements).arg(shownAt / 1000)
+                        << Qt::flush;
+                }
+            });
+            const double seconds = std::max(clock.elapsed(), qint64(1)) / 1000.0;
+            Console::err() << u"\rDemo stádo: %1 kráv (%2 príkazov) za %3 s, %4 kráv/s."_s.arg(cows)
+                                  .arg(statements)
+                                  .arg(seconds, 0, 'f', 1)
+                                  .arg(cows / seconds, 0, 'f', 0)
+                           << Qt::endl;
+        };
 }
 
 using DatabaseAction = std::function<void(Connection& connection)>;
@@ -115,8 +110,8 @@ int onDatabase(const QCommandLineParser& parser, const Options& options,
         try {
             Connection(serverLogin).open();
         } catch (const DatabaseError& error) {
-            throw DatabaseError(QStringLiteral("Pripojenie k databázovému serveru zlyhalo: %1")
-                                    .arg(error.message()));
+            throw DatabaseError(
+                u"Pripojenie k databázovému serveru zlyhalo: %1"_s.arg(error.message()));
         }
         Connection connection(settings);
         action(connection);
@@ -145,7 +140,7 @@ int install(const QCommandLineParser& parser, const Options& options) {
             .install(parser.isSet(options.replace) ? SchemaInstaller::IfExists::Replace
                                                    : SchemaInstaller::IfExists::Refuse,
                      contents);
-        Console::err() << QStringLiteral("Databáza %1 je nainštalovaná (%2 s).")
+        Console::err() << u"Databáza %1 je nainštalovaná (%2 s)."_s
                               .arg(connection.settings().database)
                               .arg(clock.elapsed() / 1000.0, 0, 'f', 1)
                        << Qt::endl;
@@ -155,61 +150,57 @@ int install(const QCommandLineParser& parser, const Options& options) {
 int upgrade(const QCommandLineParser& parser, const Options& options) {
     return onDatabase(parser, options, [](Connection& connection) {
         const QStringList scripts = SchemaInstaller(connection).upgrade();
-        Console::err()
-            << (scripts.isEmpty()
-                    ? QStringLiteral("Databáza %1 je aktuálna.").arg(connection.settings().database)
-                    : QStringLiteral("Databáza %1 dostala skripty %2.")
-                          .arg(connection.settings().database, scripts.join(QStringLiteral(", "))))
-            << Qt::endl;
+        Console::err() << (scripts.isEmpty()
+                               ? u"Databáza %1 je aktuálna."_s.arg(connection.settings().database)
+                               : u"Databáza %1 dostala skripty %2."_s.arg(
+                                     connection.settings().database, scripts.join(u", "_s)))
+                       << Qt::endl;
     });
 }
 
 int run(const QCommandLineParser& parser, const Options& options) {
     const QStringList arguments = parser.positionalArguments();
     if (arguments.size() != 1)
-        throw UsageProblem(
-            QStringLiteral("Zadajte jeden príkaz: start, stop, status, install alebo upgrade."));
+        throw UsageProblem(u"Zadajte jeden príkaz: start, stop, status, install alebo upgrade."_s);
     const QString command = arguments.constFirst();
-    const bool installing = command == QStringLiteral("install");
-    const bool upgrading = command == QStringLiteral("upgrade");
+    const bool installing = command == u"install"_s;
+    const bool upgrading = command == u"upgrade"_s;
     if (!installing &&
         (parser.isSet(options.demo) || parser.isSet(options.seed) || parser.isSet(options.replace)))
-        throw UsageProblem(
-            QStringLiteral("Voľby --demo, --seed a --replace patria k príkazu install."));
+        throw UsageProblem(u"Voľby --demo, --seed a --replace patria k príkazu install."_s);
     options.connection.check(parser);
     if (!installing && !upgrading && options.connection.external(parser))
-        throw UsageProblem(QStringLiteral("Príkazy start, stop a status sa týkajú len súkromného "
-                                          "servera; voľby pripojenia k nim nepatria."));
+        throw UsageProblem(u"Príkazy start, stop a status sa týkajú len súkromného "
+                           u"servera; voľby pripojenia k nim nepatria."_s);
     if (installing)
         return install(parser, options);
     if (upgrading)
         return upgrade(parser, options);
-    if (command == QStringLiteral("start"))
+    if (command == u"start"_s)
         return start(options.connection.privateServer(parser));
-    if (command == QStringLiteral("stop"))
+    if (command == u"stop"_s)
         return stop(options.connection.privateServer(parser));
-    if (command == QStringLiteral("status"))
+    if (command == u"status"_s)
         return status(options.connection.privateServer(parser));
-    throw UsageProblem(QStringLiteral("Neznámy príkaz %1.").arg(command));
+    throw UsageProblem(u"Neznámy príkaz %1."_s.arg(command));
 }
 
 } // namespace
 
 int main(int argc, char* argv[]) {
     QCoreApplication application(argc, argv);
-    QCoreApplication::setApplicationName(QStringLiteral("tarvelin-db"));
-    QCoreApplication::setApplicationVersion(QStringLiteral(TARVELIN_VERSION));
+    QCoreApplication::setApplicationName(u"tarvelin-db"_s);
+    QCoreApplication::setApplicationVersion(QString::fromUtf8(TARVELIN_VERSION));
 
     const Options options;
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "Spúšťa, zastavuje a zisťuje súkromný databázový server programu Tarvelin "
-        "a inštaluje databázu wtarvelinhd (na súkromný alebo iný server) alebo ju dopĺňa "
-        "skriptami novšej verzie (upgrade)."));
+    parser.setApplicationDescription(
+        u"Spúšťa, zastavuje a zisťuje súkromný databázový server programu Tarvelin "
+        u"a inštaluje databázu wtarvelinhd (na súkromný alebo iný server) alebo ju dopĺňa "
+        u"skriptami novšej verzie (upgrade)."_s);
     parser.addHelpOption();
     parser.addVersionOption();
-    parser.addPositionalArgument(QStringLiteral("príkaz"),
-                                 QStringLiteral("start | stop | status | install | upgrade"));
+    parser.addPositionalArgument(u"príkaz"_s, u"start | stop | status | install | upgrade"_s);
     parser.addOptions(options.connection.all());
     parser.addOptions({options.demo, options.seed, options.replace});
     parser.process(application);
@@ -217,7 +208,7 @@ int main(int argc, char* argv[]) {
         return run(parser, options);
     } catch (const UsageProblem& problem) {
         Console::err() << problem.message() << Qt::endl
-                       << QStringLiteral("Pomoc: tarvelin-db --help") << Qt::endl;
+                       << u"Pomoc: tarvelin-db --help"_s << Qt::endl;
         return UsageError;
     } catch (const DatabaseError& error) {
         Console::err() << error.message() << Qt::endl;

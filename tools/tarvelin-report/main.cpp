@@ -2,14 +2,14 @@
 // into a PDF or RTF file without the main window, through the same preparation, statements,
 // queries and parameters as the menu. A breeding organisation runs it for many herds in turn.
 
-#include "data/DatabaseLocation.h"
-#include "demo/DemoHerd.h"
 #include "cli/ConnectionOptions.h"
 #include "cli/Console.h"
 #include "cli/UsageProblem.h"
 #include "data/ConfigFile.h"
 #include "data/Connection.h"
 #include "data/DatabaseError.h"
+#include "data/DatabaseLocation.h"
+#include "demo/DemoHerd.h"
 #include "engine/model/FileDestination.h"
 #include "engine/model/PageModel.h"
 #include "engine/model/ReportError.h"
@@ -29,45 +29,39 @@
 #include <QTextStream>
 #include <optional>
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace {
 
 enum ExitCode { Success = 0, Failure = 1, UsageError = 2 };
 
 struct Options {
     ConnectionOptions connection;
-    QCommandLineOption list{QStringLiteral("list"), QStringLiteral("Vypíše zostavy katalógu.")};
-    QCommandLineOption code{QStringLiteral("code"),
-                            QStringLiteral("Kód podniku (6 číslic), chovu (8) alebo maštale (9)."),
-                            QStringLiteral("KÓD")};
-    QCommandLineOption daughters{QStringLiteral("daughters"),
-                                 QStringLiteral("Počet dcér pre zostavy 1.A a 1.B."),
-                                 QStringLiteral("N")};
+    QCommandLineOption list{u"list"_s, u"Vypíše zostavy katalógu."_s};
+    QCommandLineOption code{u"code"_s, u"Kód podniku (6 číslic), chovu (8) alebo maštale (9)."_s,
+                            u"KÓD"_s};
+    QCommandLineOption daughters{u"daughters"_s, u"Počet dcér pre zostavy 1.A a 1.B."_s, u"N"_s};
     QCommandLineOption period{
-        QStringLiteral("period"),
-        QStringLiteral("Kontrolné obdobie: --period OD DO (dátumy RRRR-MM-DD alebo D.M.RRRR)."),
-        QStringLiteral("OD DO")};
-    QCommandLineOption bounds{QStringLiteral("bounds"),
-                              QStringLiteral("Hranice mlieka v kg: --bounds OD DO."),
-                              QStringLiteral("OD DO")};
-    QCommandLineOption pdf{QStringLiteral("pdf"), QStringLiteral("Zapíše zostavu do súboru PDF."),
-                           QStringLiteral("súbor")};
-    QCommandLineOption rtf{QStringLiteral("rtf"), QStringLiteral("Zapíše zostavu do súboru RTF."),
-                           QStringLiteral("súbor")};
+        u"period"_s, u"Kontrolné obdobie: --period OD DO (dátumy RRRR-MM-DD alebo D.M.RRRR)."_s,
+        u"OD DO"_s};
+    QCommandLineOption bounds{u"bounds"_s, u"Hranice mlieka v kg: --bounds OD DO."_s, u"OD DO"_s};
+    QCommandLineOption pdf{u"pdf"_s, u"Zapíše zostavu do súboru PDF."_s, u"súbor"_s};
+    QCommandLineOption rtf{u"rtf"_s, u"Zapíše zostavu do súboru RTF."_s, u"súbor"_s};
 };
 
 /// QCommandLineParser takes one value per option; --period and --bounds take two, so they are
 /// joined into one value before parsing.
 QStringList joinPairs(QStringList arguments, const Options& options) {
     for (const QCommandLineOption* option : {&options.period, &options.bounds}) {
-        const QString name = QStringLiteral("--") + option->names().constFirst();
+        const QString name = u"--"_s + option->names().constFirst();
         const qsizetype at = arguments.indexOf(name);
         if (at < 0)
             continue;
         const auto isValue = [&](qsizetype i) {
-            return i < arguments.size() && !arguments[i].startsWith(QStringLiteral("--"));
+            return i < arguments.size() && !arguments[i].startsWith(u"--"_s);
         };
         if (!isValue(at + 1) || !isValue(at + 2))
-            throw UsageProblem(QStringLiteral("Voľba %1 čaká dve hodnoty: OD DO.").arg(name));
+            throw UsageProblem(u"Voľba %1 čaká dve hodnoty: OD DO."_s.arg(name));
         arguments[at] =
             name + QLatin1Char('=') + arguments[at + 1] + QLatin1Char('\n') + arguments[at + 2];
         arguments.remove(at + 1, 2);
@@ -80,12 +74,12 @@ QStringList pair(const QCommandLineParser& parser, const QCommandLineOption& opt
 }
 
 QDate date(const QString& text) {
-    for (const QString& format : {QStringLiteral("yyyy-MM-dd"), QStringLiteral("d.M.yyyy")}) {
+    for (const QString& format : {u"yyyy-MM-dd"_s, u"d.M.yyyy"_s}) {
         const QDate parsed = QDate::fromString(text.trimmed(), format);
         if (parsed.isValid())
             return parsed;
     }
-    throw UsageProblem(QStringLiteral("Neplatný dátum %1.").arg(text));
+    throw UsageProblem(u"Neplatný dátum %1."_s.arg(text));
 }
 
 int listReports() {
@@ -94,7 +88,7 @@ int listReports() {
             continue;
         Console::out() << polozka.kod.leftJustified(6) << polozka.popis.trimmed();
         if (!polozka.dostupna)
-            Console::out() << QStringLiteral("  (zatiaľ nie je k dispozícii)");
+            Console::out() << u"  (zatiaľ nie je k dispozícii)"_s;
         Console::out() << Qt::endl;
     }
     return Success;
@@ -128,7 +122,7 @@ void applyInputs(const QCommandLineParser& parser, const Options& options, StavZ
             bool ok = false;
             bound.toDouble(&ok);
             if (!ok)
-                throw UsageProblem(QStringLiteral("Neplatná hranica mlieka %1.").arg(bound));
+                throw UsageProblem(u"Neplatná hranica mlieka %1."_s.arg(bound));
         }
         stav.HranicaOd = bounds[0];
         stav.HranicaDo = bounds[1];
@@ -138,11 +132,10 @@ void applyInputs(const QCommandLineParser& parser, const Options& options, StavZ
         const QDate from = date(period[0]);
         const QDate to = date(period[1]);
         if (from > to)
-            throw UsageProblem(QStringLiteral("Obdobie sa končí skôr, ako sa začína."));
-        connection.execute(
-            QStringLiteral("UPDATE param SET kontrolne_obd_od = :od, kontrolne_obd_do = :do"),
-            {{QStringLiteral(":od"), from}, {QStringLiteral(":do"), to}});
-        stav.TextObdobia = QLocale().toString(from, QLocale::ShortFormat) + QStringLiteral(" - ") +
+            throw UsageProblem(u"Obdobie sa končí skôr, ako sa začína."_s);
+        connection.execute(u"UPDATE param SET kontrolne_obd_od = :od, kontrolne_obd_do = :do"_s,
+                           {{u":od"_s, from}, {u":do"_s, to}});
+        stav.TextObdobia = QLocale().toString(from, QLocale::ShortFormat) + u" - "_s +
                            QLocale().toString(to, QLocale::ShortFormat);
     }
 }
@@ -150,40 +143,34 @@ void applyInputs(const QCommandLineParser& parser, const Options& options, StavZ
 // A mistyped code would give a report of nobody, headed with empty names.
 void requireKnownCode(Connection& connection, const QString& code) {
     QSqlQuery known = connection.execute(
-        QStringLiteral("SELECT (SELECT count(*) FROM podniky WHERE podnik = :Podnik) + (SELECT "
-                       "count(*) FROM chovy WHERE chov = :Chov) + (SELECT count(*) FROM mastale "
-                       "WHERE mastal = :Mastal)"),
-        {{QStringLiteral("Podnik"), code},
-         {QStringLiteral("Chov"), code},
-         {QStringLiteral("Mastal"), code}});
+        u"SELECT (SELECT count(*) FROM podniky WHERE podnik = :Podnik) + (SELECT "
+        u"count(*) FROM chovy WHERE chov = :Chov) + (SELECT count(*) FROM mastale "
+        u"WHERE mastal = :Mastal)"_s,
+        {{u"Podnik"_s, code}, {u"Chov"_s, code}, {u"Mastal"_s, code}});
     if (!known.next() || known.value(0).toInt() == 0)
-        throw UsageProblem(
-            QStringLiteral("Podnik, chov ani maštaľ s kódom %1 v databáze nie je.").arg(code));
+        throw UsageProblem(u"Podnik, chov ani maštaľ s kódom %1 v databáze nie je."_s.arg(code));
 }
 
 int printReport(const QCommandLineParser& parser, const Options& options) {
     const QStringList arguments = parser.positionalArguments();
     if (arguments.size() != 1)
-        throw UsageProblem(QStringLiteral("Zadajte jednu zostavu (zoznam: --list)."));
+        throw UsageProblem(u"Zadajte jednu zostavu (zoznam: --list)."_s);
     const PolozkaKatalogu* polozka = KatalogZostav::najdi(arguments.constFirst());
     if (!polozka)
-        throw UsageProblem(
-            QStringLiteral("Zostava %1 v katalógu nie je (zoznam: --list).").arg(arguments[0]));
+        throw UsageProblem(u"Zostava %1 v katalógu nie je (zoznam: --list)."_s.arg(arguments[0]));
     if (!parser.isSet(options.code))
-        throw UsageProblem(QStringLiteral("Chýba voľba --code (podnik, chov alebo maštaľ)."));
+        throw UsageProblem(u"Chýba voľba --code (podnik, chov alebo maštaľ)."_s);
     const QString code = parser.value(options.code);
     if (!KodChovatela::jePlatny(code) || !QList<qsizetype>{6, 8, 9}.contains(code.size()))
-        throw UsageProblem(
-            QStringLiteral("Neplatný kód %1: čaká sa 6, 8 alebo 9 znakov.").arg(code));
+        throw UsageProblem(u"Neplatný kód %1: čaká sa 6, 8 alebo 9 znakov."_s.arg(code));
     if (parser.isSet(options.pdf) == parser.isSet(options.rtf))
-        throw UsageProblem(QStringLiteral("Zadajte práve jeden výstup: --pdf alebo --rtf."));
+        throw UsageProblem(u"Zadajte práve jeden výstup: --pdf alebo --rtf."_s);
     const bool pdf = parser.isSet(options.pdf);
     const QString file =
         QFileInfo(parser.value(pdf ? options.pdf : options.rtf)).absoluteFilePath();
     options.connection.check(parser);
     if (!polozka->dostupna) {
-        Console::err() << QStringLiteral("Zostava %1 zatiaľ nie je k dispozícii.").arg(polozka->kod)
-                       << Qt::endl;
+        Console::err() << u"Zostava %1 zatiaľ nie je k dispozícii."_s.arg(polozka->kod) << Qt::endl;
         return Failure;
     }
 
@@ -219,15 +206,14 @@ int printReport(const QCommandLineParser& parser, const Options& options) {
         TlacZostavy tlac(tabulky, stav, MakerInfo::copyrightLine());
         tlac.tlac(*polozka);
         if (destination->pages()) {
-            Console::err() << QStringLiteral("Zostava %1: %2 strán → %3")
-                                  .arg(polozka->kod)
+            Console::err() << u"Zostava %1: %2 strán → %3"_s.arg(polozka->kod)
                                   .arg(*destination->pages())
                                   .arg(file)
                            << Qt::endl;
             result = Success;
         } else {
-            Console::err() << QStringLiteral("Projekt %1 neobsahuje zostavu %2.")
-                                  .arg(tlac.projekt(*polozka).fileName(), polozka->zostava)
+            Console::err() << u"Projekt %1 neobsahuje zostavu %2."_s.arg(
+                                  tlac.projekt(*polozka).fileName(), polozka->zostava)
                            << Qt::endl;
         }
     }
@@ -241,21 +227,20 @@ int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication application(argc, argv);
-    QCoreApplication::setApplicationName(QStringLiteral("tarvelin-report"));
-    QCoreApplication::setApplicationVersion(QStringLiteral(TARVELIN_VERSION));
-    ConfigFile::useFileOf(QStringLiteral("tarvelin"));
+    QCoreApplication::setApplicationName(u"tarvelin-report"_s);
+    QCoreApplication::setApplicationVersion(QString::fromUtf8(TARVELIN_VERSION));
+    ConfigFile::useFileOf(u"tarvelin"_s);
     // The reports print dates and numbers as the program does, whatever the shell's language.
     QLocale::setDefault(QLocale(QLocale::Slovak, QLocale::Slovakia));
 
     const Options options;
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        QStringLiteral("Vytlačí bonitačnú zostavu programu Tarvelin pre podnik, chov alebo "
-                       "maštaľ do súboru PDF alebo RTF."));
+        u"Vytlačí bonitačnú zostavu programu Tarvelin pre podnik, chov alebo "
+        u"maštaľ do súboru PDF alebo RTF."_s);
     parser.addHelpOption();
     parser.addVersionOption();
-    parser.addPositionalArgument(QStringLiteral("zostava"),
-                                 QStringLiteral("Kód zostavy z katalógu, napr. 2, 5A, 9.D."));
+    parser.addPositionalArgument(u"zostava"_s, u"Kód zostavy z katalógu, napr. 2, 5A, 9.D."_s);
     parser.addOptions({options.list, options.code, options.daughters, options.period,
                        options.bounds, options.pdf, options.rtf});
     parser.addOptions(options.connection.all());
@@ -266,7 +251,7 @@ int main(int argc, char* argv[]) {
         return printReport(parser, options);
     } catch (const UsageProblem& problem) {
         Console::err() << problem.message() << Qt::endl
-                       << QStringLiteral("Pomoc: tarvelin-report --help") << Qt::endl;
+                       << u"Pomoc: tarvelin-report --help"_s << Qt::endl;
         return UsageError;
     } catch (const DatabaseError& error) {
         Console::err() << error.message() << Qt::endl;

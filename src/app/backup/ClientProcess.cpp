@@ -10,12 +10,13 @@
 #include <QProgressDialog>
 #include <QTimer>
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace {
 
 QString progressText(const QString& activity, qint64 milliseconds) {
     const qint64 seconds = milliseconds / 1000;
-    return QStringLiteral("%1\n\nUplynulo: %2:%3")
-        .arg(activity)
+    return u"%1\n\nUplynulo: %2:%3"_s.arg(activity)
         .arg(seconds / 60)
         .arg(seconds % 60, 2, 10, QLatin1Char('0'));
 }
@@ -53,8 +54,7 @@ void ClientProcess::run(const QString& activity, QWidget* parent) {
     const QString name = QFileInfo(m_program).fileName();
     process.start();
     if (!process.waitForStarted())
-        throw DatabaseError(
-            QStringLiteral("Program %1 sa nedá spustiť: %2").arg(name, process.errorString()));
+        throw DatabaseError(u"Program %1 sa nedá spustiť: %2"_s.arg(name, process.errorString()));
 
     QProgressDialog progress(parent);
     progress.setWindowTitle(QGuiApplication::applicationDisplayName());
@@ -82,12 +82,11 @@ void ClientProcess::run(const QString& activity, QWidget* parent) {
     errorOutput += process.readAllStandardError();
 
     if (process.exitStatus() == QProcess::CrashExit)
-        throw DatabaseError(QStringLiteral("Program %1 skončil neočakávane.").arg(name));
+        throw DatabaseError(u"Program %1 skončil neočakávane."_s.arg(name));
     if (process.exitCode() != 0) {
         const QString reason = QString::fromLocal8Bit(errorOutput).trimmed();
         throw DatabaseError(
-            reason.isEmpty()
-                ? QStringLiteral("Program %1 skončil s kódom %2.").arg(name).arg(process.exitCode())
-                : reason);
+            reason.isEmpty() ? u"Program %1 skončil s kódom %2."_s.arg(name).arg(process.exitCode())
+                             : reason);
     }
 }

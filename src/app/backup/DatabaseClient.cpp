@@ -8,31 +8,32 @@
 #include <QSaveFile>
 #include <QStandardPaths>
 
+using namespace Qt::Literals::StringLiterals;
+
 DatabaseClient::DatabaseClient(const QString& folder, ConnectionSettings settings,
                                QWidget* progressParent)
     : m_settings(std::move(settings))
-    , m_dumpProgram(program(folder, {QStringLiteral("mariadb-dump"), QStringLiteral("mysqldump")}))
-    , m_loadProgram(program(folder, {QStringLiteral("mariadb"), QStringLiteral("mysql")}))
+    , m_dumpProgram(program(folder, {u"mariadb-dump"_s, u"mysqldump"_s}))
+    , m_loadProgram(program(folder, {u"mariadb"_s, u"mysql"_s}))
     , m_progressParent(progressParent) {}
 
 void DatabaseClient::dump(const QString& fileName, const QString& activity) const {
     const ClientOptionFile options(m_settings.password);
     // Without --databases the script holds no CREATE DATABASE or USE, so it restores into
     // whichever database the restore names, that is the configured one.
-    ClientProcess process(m_dumpProgram,
-                          QStringList{options.argument()}
-                              << connectionArguments() << QStringLiteral("--single-transaction")
-                              << QStringLiteral("--add-drop-table") << QStringLiteral("--routines")
-                              << m_settings.database);
+    ClientProcess process(m_dumpProgram, QStringList{options.argument()}
+                                             << connectionArguments() << u"--single-transaction"_s
+                                             << u"--add-drop-table"_s << u"--routines"_s
+                                             << m_settings.database);
     QSaveFile file(fileName);
     if (!file.open(QIODevice::WriteOnly))
-        throw DatabaseError(QStringLiteral("Súbor %1 sa nedá zapísať: %2")
-                                .arg(QDir::toNativeSeparators(fileName), file.errorString()));
+        throw DatabaseError(u"Súbor %1 sa nedá zapísať: %2"_s.arg(
+            QDir::toNativeSeparators(fileName), file.errorString()));
     process.setOutput(&file);
     process.run(activity, m_progressParent);
     if (!file.commit())
-        throw DatabaseError(QStringLiteral("Súbor %1 sa nedá zapísať: %2")
-                                .arg(QDir::toNativeSeparators(fileName), file.errorString()));
+        throw DatabaseError(u"Súbor %1 sa nedá zapísať: %2"_s.arg(
+            QDir::toNativeSeparators(fileName), file.errorString()));
 }
 
 void DatabaseClient::load(const QString& fileName, const QString& activity) const {
@@ -50,20 +51,17 @@ QString DatabaseClient::program(const QString& folder, const QStringList& names)
         if (!path.isEmpty())
             return path;
     }
-    const QString where = folder.isEmpty()
-                              ? QStringLiteral("na systémovej ceste (PATH)")
-                              : QStringLiteral("v priečinku ") + QDir::toNativeSeparators(folder);
-    throw DatabaseError(QStringLiteral("Program %1 sa nenašiel %2.")
-                            .arg(names.join(QStringLiteral(" ani ")), where));
+    const QString where = folder.isEmpty() ? u"na systémovej ceste (PATH)"_s
+                                           : u"v priečinku "_s + QDir::toNativeSeparators(folder);
+    throw DatabaseError(u"Program %1 sa nenašiel %2."_s.arg(names.join(u" ani "_s), where));
 }
 
 QStringList DatabaseClient::connectionArguments() const {
-    QStringList arguments{QStringLiteral("--user=") + m_settings.user,
-                          QStringLiteral("--default-character-set=utf8mb4")};
+    QStringList arguments{u"--user="_s + m_settings.user, u"--default-character-set=utf8mb4"_s};
     if (!m_settings.usesSocket())
-        arguments << QStringLiteral("--host=") + m_settings.host
-                  << QStringLiteral("--port=") + QString::number(m_settings.port);
+        arguments << u"--host="_s + m_settings.host
+                  << u"--port="_s + QString::number(m_settings.port);
     else if (!m_settings.socket.isEmpty())
-        arguments << QStringLiteral("--socket=") + m_settings.socket;
+        arguments << u"--socket="_s + m_settings.socket;
     return arguments;
 }

@@ -10,50 +10,48 @@
 #include <QStandardPaths>
 #include <QWidget>
 
-namespace {
+using namespace Qt::Literals::StringLiterals;
 
-QString s(const char* text) {
-    return QString::fromUtf8(text);
-}
+namespace {
 
 QString nativePath(const QString& path) {
     return QDir::toNativeSeparators(path);
 }
 
-QString failed(const char* what, const QString& reason) {
-    return s(what) + s("\n\n") + reason;
+QString failed(const QString& what, const QString& reason) {
+    return what + u"\n\n"_s + reason;
 }
 
 // Where the backups were kept on the machines the program came from; elsewhere the user's own
 // documents.
 QString scriptFolder() {
-    const QString hevra = s("C:/HEVRA/wtarvhd/zalohaDB");
+    const QString hevra = u"C:/HEVRA/wtarvhd/zalohaDB"_s;
     return QFileInfo(hevra).isAbsolute() && QFileInfo(hevra).isDir()
                ? hevra
                : QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
 }
 
-FileDialogRequest scriptDialog(const char* objectName, const char* title) {
+FileDialogRequest scriptDialog(const QString& objectName, const QString& title) {
     FileDialogRequest request;
-    request.objectName = s(objectName);
-    request.title = s(title);
+    request.objectName = objectName;
+    request.title = title;
     request.directory = scriptFolder();
-    request.fileName = s("*.sql");
-    request.filter = s("SQL skript (*.sql);;Všetky súbory (*)");
-    request.defaultSuffix = s("sql");
+    request.fileName = u"*.sql"_s;
+    request.filter = u"SQL skript (*.sql);;Všetky súbory (*)"_s;
+    request.defaultSuffix = u"sql"_s;
     return request;
 }
 
 FileDialogRequest clientDialog() {
     FileDialogRequest request;
-    request.objectName = s("OpenDialogMySQL");
-    request.title = s("Cesta k mysql inštalácii");
+    request.objectName = u"OpenDialogMySQL"_s;
+    request.title = u"Cesta k mysql inštalácii"_s;
     request.directory = QDir::rootPath();
 #ifdef Q_OS_WIN
-    request.fileName = s("mysql.exe");
-    request.defaultSuffix = s("exe");
+    request.fileName = u"mysql.exe"_s;
+    request.defaultSuffix = u"exe"_s;
 #else
-    request.fileName = s("mysql");
+    request.fileName = u"mysql"_s;
 #endif
     request.mustExist = true;
     return request;
@@ -61,7 +59,7 @@ FileDialogRequest clientDialog() {
 
 FileDialogRequest importDialog() {
     FileDialogRequest request =
-        scriptDialog("OpenDialogImport", "Import databázy programu Tarvelin");
+        scriptDialog(u"OpenDialogImport"_s, u"Import databázy programu Tarvelin"_s);
     // A script that is not there would fail only after the safety backup was taken.
     request.mustExist = true;
     return request;
@@ -69,7 +67,7 @@ FileDialogRequest importDialog() {
 
 FileDialogRequest exportDialog() {
     FileDialogRequest request =
-        scriptDialog("SaveDialogExport", "Export databázy programu Tarvelin");
+        scriptDialog(u"SaveDialogExport"_s, u"Export databázy programu Tarvelin"_s);
     request.confirmOverwrite = false;
     return request;
 }
@@ -95,12 +93,12 @@ void ZalohaDatabazy::MenuItemExportDBClick() {
     if (subor.isEmpty())
         return;
     try {
-        klient().dump(subor, s("Vytvára sa záloha databázy."));
+        klient().dump(subor, u"Vytvára sa záloha databázy."_s);
     } catch (const DatabaseError& chyba) {
-        dialogs.error(failed("Export zlyhal", chyba.message()));
+        dialogs.error(failed(u"Export zlyhal"_s, chyba.message()));
         return;
     }
-    dialogs.information(s("Záloha databázy je vytvorená v súbore %1.").arg(nativePath(subor)));
+    dialogs.information(u"Záloha databázy je vytvorená v súbore %1."_s.arg(nativePath(subor)));
 }
 
 void ZalohaDatabazy::MenuItemImportDBClick() {
@@ -115,7 +113,7 @@ void ZalohaDatabazy::MenuItemImportDBClick() {
         m_connection.close();
         obnov(klient, subor, zaloha);
     } catch (const DatabaseError& chyba) {
-        DialogService::instance().error(failed("Import zlyhal", chyba.message()));
+        DialogService::instance().error(failed(u"Import zlyhal"_s, chyba.message()));
     }
 }
 
@@ -139,16 +137,16 @@ DatabaseClient ZalohaDatabazy::klient() const {
 QString ZalohaDatabazy::zalohaPredObnovou(const DatabaseClient& klient) const {
     const auto nezalohovane = [](const QString& reason) {
         return DatabaseError(
-            s("Doterajšie dáta sa nepodarilo zálohovať, databáza ostala bez zmeny.\n") + reason);
+            u"Doterajšie dáta sa nepodarilo zálohovať, databáza ostala bez zmeny.\n"_s + reason);
     };
     if (!QDir().mkpath(m_priecinokZaloh))
-        throw nezalohovane(s("Priečinok %1 sa nedá vytvoriť.").arg(nativePath(m_priecinokZaloh)));
+        throw nezalohovane(u"Priečinok %1 sa nedá vytvoriť."_s.arg(nativePath(m_priecinokZaloh)));
     const QString zaloha =
         QDir(m_priecinokZaloh)
-            .filePath(s("pred-obnovou-%1.sql")
-                          .arg(QDateTime::currentDateTime().toString(s("yyyyMMdd-HHmmss-zzz"))));
+            .filePath(u"pred-obnovou-%1.sql"_s.arg(
+                QDateTime::currentDateTime().toString(u"yyyyMMdd-HHmmss-zzz"_s)));
     try {
-        klient.dump(zaloha, s("Pred obnovou sa zálohujú doterajšie dáta."));
+        klient.dump(zaloha, u"Pred obnovou sa zálohujú doterajšie dáta."_s);
     } catch (const DatabaseError& chyba) {
         throw nezalohovane(chyba.message());
     }
@@ -158,13 +156,13 @@ QString ZalohaDatabazy::zalohaPredObnovou(const DatabaseClient& klient) const {
 void ZalohaDatabazy::obnov(const DatabaseClient& klient, const QString& subor,
                            const QString& zaloha) {
     try {
-        klient.load(subor, s("Beží obnova databázy."));
+        klient.load(subor, u"Beží obnova databázy."_s);
     } catch (const DatabaseError& chyba) {
         ponukniNavrat(klient, chyba.message(), zaloha);
         return;
     }
     DialogService::instance().information(
-        s("Obnova databázy skončila. Stlač OK - program skončí."));
+        u"Obnova databázy skončila. Stlač OK - program skončí."_s);
     m_ukonciProgram();
 }
 
@@ -172,20 +170,20 @@ void ZalohaDatabazy::ponukniNavrat(const DatabaseClient& klient, const QString& 
                                    const QString& zaloha) {
     DialogService& dialogs = DialogService::instance();
     const QString otazka =
-        failed("Import zlyhal", chyba) +
-        s("\n\nDoterajšie dáta sú uložené v súbore\n%1\n\nObnoviť ich z neho hneď teraz?")
-            .arg(nativePath(zaloha));
+        failed(u"Import zlyhal"_s, chyba) +
+        u"\n\nDoterajšie dáta sú uložené v súbore\n%1\n\nObnoviť ich z neho hneď teraz?"_s.arg(
+            nativePath(zaloha));
     if (dialogs.message(DialogService::Icon::Question, otazka,
                         DialogService::Buttons(DialogService::Yes) | DialogService::No) !=
         DialogService::Yes)
         return;
     try {
-        klient.load(zaloha, s("Obnovujú sa doterajšie dáta."));
+        klient.load(zaloha, u"Obnovujú sa doterajšie dáta."_s);
     } catch (const DatabaseError& navrat) {
         dialogs.error(
-            failed("Import zlyhal", navrat.message()) +
-            s("\n\nDoterajšie dáta ostávajú uložené v súbore\n%1").arg(nativePath(zaloha)));
+            failed(u"Import zlyhal"_s, navrat.message()) +
+            u"\n\nDoterajšie dáta ostávajú uložené v súbore\n%1"_s.arg(nativePath(zaloha)));
         return;
     }
-    dialogs.information(s("Doterajšie dáta sú obnovené zo súboru %1.").arg(nativePath(zaloha)));
+    dialogs.information(u"Doterajšie dáta sú obnovené zo súboru %1."_s.arg(nativePath(zaloha)));
 }

@@ -2,47 +2,60 @@
 
 #include <QObject>
 
+class Connection;
+class QLineEdit;
+class QPushButton;
 class QTreeWidget;
 class QTreeWidgetItem;
-class TFormHlavny;
-struct ProgramInstances;
 
 /// The herd tree beside the frames: one enterprise with its herds, barns and animals, read
-/// when the main window is shown. Selecting a node decides what the right side shows, and the
-/// ear-number search under the tree finds and selects an animal.
+/// when the main window is shown, with the ear-number search under it. It is a navigator: it
+/// reports by signals what was selected and how its build goes, and the window decides what
+/// to show for it.
 class StromChovov : public QObject {
     Q_OBJECT
 public:
     /// Image indexes of the tree's icons; the node kind is known from them alone.
     enum Obrazok { Osoba = 0, Farma = 1, Krava = 2, Byk = 3, Mastal = 4 };
 
-    StromChovov(TFormHlavny& okno, ProgramInstances& instancie);
+    StromChovov(QTreeWidget* strom, QLineEdit* hladaj, QPushButton* hladajTlacidlo,
+                Connection* spojenie, QObject* parent);
 
     void NaplnStrom(const QString& kod);
-    void TreeViewZvierataChange(QTreeWidgetItem* uzol);
     void EditHladajExit();
     void BitBtnHladajClick();
     void MenuItemZmenitOkresClick();
+    /// Selects the node with this text, as a click on it would; false when there is none.
+    bool vyberUzol(const QString& text);
 
     static QTreeWidgetItem* NajdiUzol(QTreeWidget* strom, const QString& text);
-    static void rozbalJedenUzol(QTreeWidgetItem* vybrany, QTreeWidgetItem* predosly);
     /// The code of an enterprise, herd or barn node: the text after its first blank.
     static QString kodUzla(const QTreeWidgetItem* uzol);
     static int obrazokUzla(const QTreeWidgetItem* uzol);
     /// The search box's completion of a short ear number: "SK", zeros, then the text.
     static QString doplnUsneCislo(const QString& text);
 
-    int pocetZvierat() const { return m_pocetZvierat; }
+Q_SIGNALS:
+    void budovanieZacate(const QString& kod);
+    /// Herds read so far out of all herds of the enterprise.
+    void priebehBudovania(int hotovo, int celkom);
+    void budovanieSkoncene(int pocetZvierat);
+    /// An enterprise, herd or barn node was selected.
+    void vybranyKod(const QString& kod);
+    void vybranaKrava(const QString& usneCislo);
+    void vybranyByk(const QString& usneCislo);
+    /// The search looked for this ear number, found or not.
+    void hladaneUsneCislo(const QString& usneCislo);
 
 private:
-    static QTreeWidgetItem* novyUzol(const QString& text, Obrazok obrazok);
+    void TreeViewZvierataChange(QTreeWidgetItem* uzol, QTreeWidgetItem* predosly);
     QTreeWidgetItem* pridajUzol(QTreeWidgetItem* rodic, const QString& text, Obrazok obrazok);
-    void vyberChovu(QTreeWidgetItem* uzol);
-    void vyberKravy(QTreeWidgetItem* uzol);
-    void vyberByka(QTreeWidgetItem* uzol);
     void naplnChov(QTreeWidgetItem* koren, const QString& kod, const QString& chov);
+    static QTreeWidgetItem* novyUzol(const QString& text, Obrazok obrazok);
+    static void rozbalJedenUzol(QTreeWidgetItem* vybrany, QTreeWidgetItem* predosly);
 
-    TFormHlavny& m_okno;
-    ProgramInstances& m_instancie;
+    QTreeWidget* m_strom;
+    QLineEdit* m_hladaj;
+    Connection* m_spojenie;
     int m_pocetZvierat = 0;
 };

@@ -3,14 +3,16 @@
 #include <QFont>
 #include <QStringList>
 
+using namespace Qt::Literals::StringLiterals;
+
 QString FontSpec::styleText() const {
     QStringList words;
     if (bold)
-        words << QStringLiteral("bold");
+        words << u"bold"_s;
     if (italic)
-        words << QStringLiteral("italic");
+        words << u"italic"_s;
     if (underline)
-        words << QStringLiteral("underline");
+        words << u"underline"_s;
     return words.join(QLatin1Char(' '));
 }
 

@@ -2,12 +2,14 @@
 
 #include <QString>
 
+using namespace Qt::Literals::StringLiterals;
+
 class QFont;
 
 /// The font of a text component as the layout and the outputs need it. Kept apart from QFont so
 /// that definitions, dumps and project files do not depend on the fonts a machine resolves.
 struct FontSpec {
-    QString family = QStringLiteral("DejaVu Sans");
+    QString family = u"DejaVu Sans"_s;
     double size = 9.0; ///< points
     bool bold = false;
     bool italic = false;

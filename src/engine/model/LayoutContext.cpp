@@ -1,11 +1,13 @@
 #include "LayoutContext.h"
 
-#include "data/NumberFormat.h"
 #include "ReportDataSet.h"
 #include "ReportDefinition.h"
 #include "ReportError.h"
 #include "TextComponent.h"
 #include "TextTemplate.h"
+#include "data/NumberFormat.h"
+
+using namespace Qt::Literals::StringLiterals;
 
 LayoutContext::LayoutContext(const ReportDefinition& report, double pointsPerUnit,
                              DataViewSets dataSets, const TextMeasurer& measurer,
@@ -22,8 +24,8 @@ LayoutContext::LayoutContext(const ReportDefinition& report, double pointsPerUni
 ReportDataSet& LayoutContext::dataSet(const QString& view) const {
     ReportDataSet* set = m_dataSets.value(view);
     if (!set)
-        throw ReportError(QStringLiteral("Zostava „%1“: dátový pohľad „%2“ nemá dáta.")
-                              .arg(m_report.name(), view));
+        throw ReportError(
+            u"Zostava „%1“: dátový pohľad „%2“ nemá dáta."_s.arg(m_report.name(), view));
     return *set;
 }
 
@@ -62,7 +64,7 @@ QString LayoutContext::totalText(const TotalComponent& component) const {
         return {};
     QString pattern = component.format();
     if (pattern.isEmpty())
-        pattern = value.typeId() == QMetaType::Int ? QStringLiteral("0") : QStringLiteral("0.##");
+        pattern = value.typeId() == QMetaType::Int ? u"0"_s : u"0.##"_s;
     return NumberFormat(pattern).format(value.toDouble());
 }
 

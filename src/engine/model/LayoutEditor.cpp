@@ -9,11 +9,12 @@
 #include "ReportProject.h"
 #include "TextComponent.h"
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace {
 ProjectDefinition& openDefinition(ReportProject& project) {
     if (!project.definition())
-        throw ReportError(
-            QStringLiteral("Projekt zostáv „%1“ nie je otvorený.").arg(project.fileName()));
+        throw ReportError(u"Projekt zostáv „%1“ nie je otvorený."_s.arg(project.fileName()));
     return *project.definition();
 }
 } // namespace
@@ -41,9 +42,8 @@ double LayoutEditor::regionWidth(const RegionDefinition& region) const {
 void LayoutEditor::refreshFields(DataViewDefinition& view) const {
     ReportDataSet* set = m_connections.find(view.connection());
     if (!set)
-        throw ReportError(QStringLiteral("Dátový pohľad „%1“ číta spojenie „%2“, ktoré program "
-                                         "neposkytuje.")
-                              .arg(view.name(), view.connection()));
+        throw ReportError(u"Dátový pohľad „%1“ číta spojenie „%2“, ktoré program "
+                          u"neposkytuje."_s.arg(view.name(), view.connection()));
     DataSetSession session({set});
     view.setFields(set->fields());
 }
@@ -66,6 +66,5 @@ DataTextComponent& LayoutEditor::createDataText(BandDefinition& band, const QStr
 void LayoutEditor::requireFreeName(const BandDefinition& band, const QString& name) const {
     const ReportDefinition* report = band.region()->page()->report();
     if (report->findComponent(name) || report->findBand(name))
-        throw ReportError(
-            QStringLiteral("Zostava „%1“ už má komponent „%2“.").arg(report->name(), name));
+        throw ReportError(u"Zostava „%1“ už má komponent „%2“."_s.arg(report->name(), name));
 }

@@ -2,6 +2,8 @@
 
 #include <QTextStream>
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace {
 QString number(double value) {
     return QString::number(value, 'f', 2);
@@ -9,10 +11,10 @@ QString number(double value) {
 
 QString alignmentName(Qt::Alignment alignment) {
     if (alignment & Qt::AlignRight)
-        return QStringLiteral("right");
+        return u"right"_s;
     if (alignment & Qt::AlignHCenter)
-        return QStringLiteral("center");
-    return QStringLiteral("left");
+        return u"center"_s;
+    return u"left"_s;
 }
 } // namespace
 

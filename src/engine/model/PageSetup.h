@@ -5,6 +5,8 @@
 #include <QSizeF>
 #include <QString>
 
+using namespace Qt::Literals::StringLiterals;
+
 /// Paper size, orientation and margins of a report, in the project's units. A named size
 /// ("A4", "Letter"...) wins over a custom one; both are the upright sheet, which landscape
 /// turns.
@@ -24,7 +26,7 @@ public:
     QSizeF sheetSizeInPoints(double pointsPerUnit) const;
 
 private:
-    QString m_sizeName = QStringLiteral("A4");
+    QString m_sizeName = u"A4"_s;
     QSizeF m_customSize;
     QPageLayout::Orientation m_orientation = QPageLayout::Portrait;
     QMarginsF m_margins;

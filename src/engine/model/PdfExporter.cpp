@@ -8,11 +8,13 @@
 #include <QPainter>
 #include <QPdfWriter>
 
+using namespace Qt::Literals::StringLiterals;
+
 void PdfExporter::write(const PageModel& model, const QString& fileName) {
     QPdfWriter writer(fileName);
     writer.setResolution(600);
     writer.setTitle(model.title());
-    writer.setCreator(QStringLiteral("Tarvelin"));
+    writer.setCreator(u"Tarvelin"_s);
     auto setSheet = [&writer](const ReportPage& page) {
         writer.setPageLayout(QPageLayout(QPageSize(page.size, QPageSize::Point),
                                          QPageLayout::Portrait, QMarginsF()));
@@ -21,7 +23,7 @@ void PdfExporter::write(const PageModel& model, const QString& fileName) {
         setSheet(model.pages().front());
     QPainter painter;
     if (!painter.begin(&writer))
-        throw ReportError(QStringLiteral("Súbor „%1“ sa nedá zapísať.").arg(fileName));
+        throw ReportError(u"Súbor „%1“ sa nedá zapísať."_s.arg(fileName));
     PagePainter pagePainter(painter, writer.resolution() / 72.0);
     for (std::size_t i = 0; i < model.pages().size(); ++i) {
         if (i > 0) {

@@ -1,5 +1,7 @@
 #include "ProjectDefinition.h"
 
+using namespace Qt::Literals::StringLiterals;
+
 ProjectDefinition::ProjectDefinition() = default;
 ProjectDefinition::~ProjectDefinition() = default;
 
@@ -18,11 +20,11 @@ double ProjectDefinition::pointsPerUnit() const {
 QString ProjectDefinition::unitsName(Units units) {
     switch (units) {
     case Units::Millimetre:
-        return QStringLiteral("mm");
+        return u"mm"_s;
     case Units::Inch:
-        return QStringLiteral("in");
+        return u"in"_s;
     case Units::Point:
-        return QStringLiteral("pt");
+        return u"pt"_s;
     }
     return {};
 }

@@ -12,11 +12,13 @@
 #include <QFileInfo>
 #include <algorithm>
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace {
-const QString rootElement = QStringLiteral("reportProject");
+const QString rootElement = u"reportProject"_s;
 
 QString quoted(const QString& text) {
-    return QStringLiteral("„%1“").arg(text);
+    return u"„%1“"_s.arg(text);
 }
 
 std::unique_ptr<ReportComponent> newComponent(const QString& element, const QString& name) {
@@ -37,11 +39,10 @@ std::unique_ptr<ReportComponent> newComponent(const QString& element, const QStr
 std::unique_ptr<ProjectDefinition> ProjectReader::readFile(const QString& fileName) {
     QFile file(fileName);
     if (!file.exists())
-        throw ReportError(
-            QStringLiteral("Súbor projektu zostáv %1 neexistuje.").arg(quoted(fileName)));
+        throw ReportError(u"Súbor projektu zostáv %1 neexistuje."_s.arg(quoted(fileName)));
     if (!file.open(QIODevice::ReadOnly))
-        throw ReportError(QStringLiteral("Súbor projektu zostáv %1 sa nedá otvoriť: %2")
-                              .arg(quoted(fileName), file.errorString()));
+        throw ReportError(u"Súbor projektu zostáv %1 sa nedá otvoriť: %2"_s.arg(
+            quoted(fileName), file.errorString()));
     return read(file, fileName);
 }
 
@@ -59,20 +60,18 @@ std::unique_ptr<ProjectDefinition> ProjectReader::readProject() {
     if (!m_xml.readNextStartElement()) {
         if (m_xml.hasError())
             fail(m_xml.errorString());
-        fail(QStringLiteral("súbor je prázdny"));
+        fail(u"súbor je prázdny"_s);
     }
     if (m_xml.name() != rootElement)
-        fail(QStringLiteral("súbor nie je projekt zostáv (koreňový prvok <%1>)")
-                 .arg(m_xml.name().toString()));
+        fail(u"súbor nie je projekt zostáv (koreňový prvok <%1>)"_s.arg(m_xml.name().toString()));
     expectAttributes({"version", "units"});
     bool ok = false;
     const int version = text("version", true).toInt(&ok);
     if (!ok || version < 1)
         failValue("version");
     if (version > ProjectDefinition::formatVersion)
-        fail(QStringLiteral("verzia formátu %1 je novšia ako podporovaná verzia %2")
-                 .arg(version)
-                 .arg(ProjectDefinition::formatVersion));
+        fail(u"verzia formátu %1 je novšia ako podporovaná verzia %2"_s.arg(version).arg(
+            ProjectDefinition::formatVersion));
 
     auto project = std::make_unique<ProjectDefinition>();
     ProjectDefinition::Units units = ProjectDefinition::Units::Millimetre;
@@ -97,7 +96,7 @@ void ProjectReader::readDataView(ProjectDefinition& project) {
     expectAttributes({"name", "connection"});
     const QString name = text("name", true);
     if (project.findDataView(name))
-        fail(QStringLiteral("dátový pohľad %1 je už definovaný").arg(quoted(name)));
+        fail(u"dátový pohľad %1 je už definovaný"_s.arg(quoted(name)));
     auto& view =
         project.addDataView(std::make_unique<DataViewDefinition>(name, text("connection", true)));
     while (nextChild()) {
@@ -118,7 +117,7 @@ void ProjectReader::readReport(ProjectDefinition& project) {
     expectAttributes({"name"});
     const QString name = text("name", true);
     if (project.findReport(name))
-        fail(QStringLiteral("zostava %1 je už definovaná").arg(quoted(name)));
+        fail(u"zostava %1 je už definovaná"_s.arg(quoted(name)));
     ReportDefinition& report = project.addReport(std::make_unique<ReportDefinition>(name));
     m_reportNames.clear();
     m_parameterReferences.clear();
@@ -129,7 +128,7 @@ void ProjectReader::readReport(ProjectDefinition& project) {
             expectAttributes({"name", "default"});
             const QString parameter = text("name", true);
             if (report.hasParameter(parameter))
-                fail(QStringLiteral("parameter %1 je už deklarovaný").arg(quoted(parameter)));
+                fail(u"parameter %1 je už deklarovaný"_s.arg(quoted(parameter)));
             report.addParameter(parameter, text("default"));
             noChildren();
         } else if (m_xml.name() == QLatin1String("page")) {
@@ -150,7 +149,7 @@ void ProjectReader::readPageSetup(ReportDefinition& report) {
         failValue("size");
     if (m_xml.attributes().hasAttribute(QLatin1String("width"))) {
         if (!size.isEmpty())
-            fail(QStringLiteral("pomenovaný formát papiera a vlastné rozmery sa vylučujú"));
+            fail(u"pomenovaný formát papiera a vlastné rozmery sa vylučujú"_s);
         setup.setCustomSize(QSizeF(number("width", 0, 1), number("height", 0, 1)));
     }
     const QString orientation = text("orientation");
@@ -293,7 +292,7 @@ void ProjectReader::readComponent(BandDefinition& band) {
     else if (!reset.isEmpty() && reset != QLatin1String("report"))
         failValue("reset");
     if (total.reset() == TotalComponent::Reset::Group && !band.isGroupBand())
-        fail(QStringLiteral("súčet so skupinovým nulovaním musí byť v skupinovom pásme"));
+        fail(u"súčet so skupinovým nulovaním musí byť v skupinovom pásme"_s);
     noChildren();
 }
 
@@ -334,25 +333,24 @@ void ProjectReader::checkMasters(const RegionDefinition& region,
         if (band.needsMaster() && !region.masterOf(band))
             failAt(bandLines[i],
                    band.master().isEmpty()
-                       ? QStringLiteral("pásmo %1 nemá určené dátové pásmo (atribút „master“)")
-                             .arg(quoted(band.name()))
-                       : QStringLiteral("pásmo %1: dátové pásmo %2 v oblasti neexistuje")
-                             .arg(quoted(band.name()), quoted(band.master())));
+                       ? u"pásmo %1 nemá určené dátové pásmo (atribút „master“)"_s.arg(
+                             quoted(band.name()))
+                       : u"pásmo %1: dátové pásmo %2 v oblasti neexistuje"_s.arg(
+                             quoted(band.name()), quoted(band.master())));
     }
 }
 
 void ProjectReader::checkParameterReferences(const ReportDefinition& report) {
     for (const ParameterReference& reference : m_parameterReferences)
         if (!report.hasParameter(reference.name))
-            failAt(reference.line, QStringLiteral("parameter %1 nie je deklarovaný v zostave %2")
-                                       .arg(quoted(reference.name), quoted(report.name())));
+            failAt(reference.line, u"parameter %1 nie je deklarovaný v zostave %2"_s.arg(
+                                       quoted(reference.name), quoted(report.name())));
 }
 
 void ProjectReader::checkViewReferences(const ProjectDefinition& project) {
     for (const ViewReference& reference : m_viewReferences)
         if (!project.findDataView(reference.view))
-            failAt(reference.line,
-                   QStringLiteral("dátový pohľad %1 neexistuje").arg(quoted(reference.view)));
+            failAt(reference.line, u"dátový pohľad %1 neexistuje"_s.arg(quoted(reference.view)));
 }
 
 void ProjectReader::referView(const QString& view) {
@@ -365,23 +363,23 @@ void ProjectReader::expectAttributes(std::initializer_list<const char*> known) {
             return attribute.name() == QLatin1String(name);
         });
         if (!isKnown)
-            fail(QStringLiteral("neznámy atribút %1 prvku <%2>")
-                     .arg(quoted(attribute.name().toString()), m_xml.name().toString()));
+            fail(u"neznámy atribút %1 prvku <%2>"_s.arg(quoted(attribute.name().toString()),
+                                                        m_xml.name().toString()));
     }
 }
 
 QString ProjectReader::text(const char* name, bool required) {
     const QXmlStreamAttributes attributes = m_xml.attributes();
     if (required && attributes.value(QLatin1String(name)).isEmpty())
-        fail(QStringLiteral("prvku <%1> chýba atribút %2")
-                 .arg(m_xml.name().toString(), quoted(QLatin1String(name))));
+        fail(u"prvku <%1> chýba atribút %2"_s.arg(m_xml.name().toString(),
+                                                  quoted(QLatin1String(name))));
     return attributes.value(QLatin1String(name)).toString();
 }
 
 QString ProjectReader::uniqueName() {
     const QString name = text("name", true);
     if (m_reportNames.contains(name))
-        fail(QStringLiteral("meno %1 je v zostave už použité").arg(quoted(name)));
+        fail(u"meno %1 je v zostave už použité"_s.arg(quoted(name)));
     m_reportNames.insert(name);
     return name;
 }
@@ -423,15 +421,15 @@ void ProjectReader::fail(const QString& message) const {
 }
 
 void ProjectReader::failAt(qint64 line, const QString& message) const {
-    throw ReportError(QStringLiteral("%1, riadok %2: %3").arg(m_source).arg(line).arg(message));
+    throw ReportError(u"%1, riadok %2: %3"_s.arg(m_source).arg(line).arg(message));
 }
 
 void ProjectReader::failElement() const {
-    fail(QStringLiteral("neznámy prvok <%1>").arg(m_xml.name().toString()));
+    fail(u"neznámy prvok <%1>"_s.arg(m_xml.name().toString()));
 }
 
 void ProjectReader::failValue(const char* attribute) const {
-    fail(QStringLiteral("atribút %1 má neplatnú hodnotu %2")
-             .arg(quoted(QLatin1String(attribute)),
-                  quoted(m_xml.attributes().value(QLatin1String(attribute)).toString())));
+    fail(u"atribút %1 má neplatnú hodnotu %2"_s.arg(
+        quoted(QLatin1String(attribute)),
+        quoted(m_xml.attributes().value(QLatin1String(attribute)).toString())));
 }

@@ -8,21 +8,23 @@
 
 #include <QSaveFile>
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace {
 const FontSpec defaultFont;
 
 QString functionName(TotalComponent::Function function) {
     switch (function) {
     case TotalComponent::Function::Sum:
-        return QStringLiteral("sum");
+        return u"sum"_s;
     case TotalComponent::Function::Count:
-        return QStringLiteral("count");
+        return u"count"_s;
     case TotalComponent::Function::Average:
-        return QStringLiteral("average");
+        return u"average"_s;
     case TotalComponent::Function::Min:
-        return QStringLiteral("min");
+        return u"min"_s;
     case TotalComponent::Function::Max:
-        return QStringLiteral("max");
+        return u"max"_s;
     }
     return {};
 }
@@ -32,18 +34,18 @@ QString resetName(TotalComponent::Reset reset) {
     case TotalComponent::Reset::Report:
         return {};
     case TotalComponent::Reset::Page:
-        return QStringLiteral("page");
+        return u"page"_s;
     case TotalComponent::Reset::Group:
-        return QStringLiteral("group");
+        return u"group"_s;
     }
     return {};
 }
 
 QString alignmentName(Qt::Alignment alignment) {
     if (alignment & Qt::AlignRight)
-        return QStringLiteral("right");
+        return u"right"_s;
     if (alignment & Qt::AlignHCenter)
-        return QStringLiteral("center");
+        return u"center"_s;
     return {};
 }
 } // namespace
@@ -51,12 +53,10 @@ QString alignmentName(Qt::Alignment alignment) {
 void ProjectWriter::writeFile(const ProjectDefinition& project, const QString& fileName) {
     QSaveFile file(fileName);
     if (!file.open(QIODevice::WriteOnly))
-        throw ReportError(
-            QStringLiteral("Súbor „%1“ sa nedá zapísať: %2").arg(fileName, file.errorString()));
+        throw ReportError(u"Súbor „%1“ sa nedá zapísať: %2"_s.arg(fileName, file.errorString()));
     write(project, file);
     if (!file.commit())
-        throw ReportError(
-            QStringLiteral("Súbor „%1“ sa nedá zapísať: %2").arg(fileName, file.errorString()));
+        throw ReportError(u"Súbor „%1“ sa nedá zapísať: %2"_s.arg(fileName, file.errorString()));
 }
 
 void ProjectWriter::write(const ProjectDefinition& project, QIODevice& device) {
@@ -72,16 +72,15 @@ ProjectWriter::ProjectWriter(QIODevice& device)
 
 void ProjectWriter::writeProject(const ProjectDefinition& project) {
     m_xml.writeStartDocument();
-    m_xml.writeStartElement(QStringLiteral("reportProject"));
-    m_xml.writeAttribute(QStringLiteral("version"),
-                         QString::number(ProjectDefinition::formatVersion));
-    m_xml.writeAttribute(QStringLiteral("units"), ProjectDefinition::unitsName(project.units()));
+    m_xml.writeStartElement(u"reportProject"_s);
+    m_xml.writeAttribute(u"version"_s, QString::number(ProjectDefinition::formatVersion));
+    m_xml.writeAttribute(u"units"_s, ProjectDefinition::unitsName(project.units()));
     for (const auto& view : project.dataViews()) {
-        m_xml.writeStartElement(QStringLiteral("dataView"));
+        m_xml.writeStartElement(u"dataView"_s);
         writeText("name", view->name());
         writeText("connection", view->connection());
         for (const ReportField& field : view->fields()) {
-            m_xml.writeEmptyElement(QStringLiteral("field"));
+            m_xml.writeEmptyElement(u"field"_s);
             writeText("name", field.name);
             writeText("kind", ReportField::kindName(field.kind));
         }
@@ -94,33 +93,33 @@ void ProjectWriter::writeProject(const ProjectDefinition& project) {
 }
 
 void ProjectWriter::writeReport(const ReportDefinition& report) {
-    m_xml.writeStartElement(QStringLiteral("report"));
+    m_xml.writeStartElement(u"report"_s);
     writeText("name", report.name());
 
     const PageSetup& setup = report.pageSetup();
-    m_xml.writeEmptyElement(QStringLiteral("pageSetup"));
+    m_xml.writeEmptyElement(u"pageSetup"_s);
     writeText("size", setup.sizeName());
     if (setup.sizeName().isEmpty()) {
         writeNumber("width", setup.customSize().width());
         writeNumber("height", setup.customSize().height());
     }
     if (setup.orientation() == QPageLayout::Landscape)
-        writeText("orientation", QStringLiteral("landscape"));
+        writeText("orientation", u"landscape"_s);
     writeNumber("marginLeft", setup.margins().left());
     writeNumber("marginTop", setup.margins().top());
     writeNumber("marginRight", setup.margins().right());
     writeNumber("marginBottom", setup.margins().bottom());
 
     for (const auto& [name, defaultValue] : report.parameters()) {
-        m_xml.writeEmptyElement(QStringLiteral("parameter"));
+        m_xml.writeEmptyElement(u"parameter"_s);
         writeText("name", name);
         writeText("default", defaultValue);
     }
     for (const auto& page : report.pages()) {
-        m_xml.writeStartElement(QStringLiteral("page"));
+        m_xml.writeStartElement(u"page"_s);
         writeText("name", page->name());
         for (const auto& region : page->regions()) {
-            m_xml.writeStartElement(QStringLiteral("region"));
+            m_xml.writeStartElement(u"region"_s);
             writeText("name", region->name());
             writeNumber("left", region->geometry().left());
             writeNumber("top", region->geometry().top());
@@ -136,7 +135,7 @@ void ProjectWriter::writeReport(const ReportDefinition& report) {
 }
 
 void ProjectWriter::writeBand(const BandDefinition& band) {
-    m_xml.writeStartElement(QStringLiteral("band"));
+    m_xml.writeStartElement(u"band"_s);
     writeText("name", band.name());
     writeText("kind", BandDefinition::kindName(band.kind()));
     writeNumber("height", band.height());
@@ -144,9 +143,9 @@ void ProjectWriter::writeBand(const BandDefinition& band) {
     writeText("master", band.master());
     writeText("field", band.groupField());
     if (band.keepTogether())
-        writeText("keepTogether", QStringLiteral("true"));
+        writeText("keepTogether", u"true"_s);
     if (band.newPage())
-        writeText("newPage", QStringLiteral("true"));
+        writeText("newPage", u"true"_s);
     for (const auto& component : band.components())
         writeComponent(*component);
     m_xml.writeEndElement();

@@ -8,6 +8,8 @@
 
 #include <algorithm>
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace {
 void collectGroupTotals(const BandDefinition& band, std::vector<const TotalComponent*>& totals) {
     for (const auto& component : band.components()) {
@@ -39,7 +41,7 @@ void RegionLayouter::plan() {
         const auto flow = std::find_if(m_flows.begin(), m_flows.end(),
                                        [master](const Flow& f) { return f.data == master; });
         if (band->needsMaster() && flow == m_flows.end())
-            throw ReportError(QStringLiteral("Pásmo „%1“ nemá dátové pásmo.").arg(band->name()));
+            throw ReportError(u"Pásmo „%1“ nemá dátové pásmo."_s.arg(band->name()));
         switch (band->kind()) {
         case BandDefinition::Kind::ReportHeader:
             m_reportHeaders.push_back(band.get());
@@ -239,7 +241,7 @@ void RegionLayouter::print(const BandDefinition& band) {
     // Only a band higher than an empty page gets here without room; printing it would run
     // into the footer, and breaking the page again would never end.
     if (band.kind() != BandDefinition::Kind::PageFooter && m_y + height > bottom() + 0.001)
-        throw ReportError(QStringLiteral("Pásmo „%1“ sa nezmestí na stranu.").arg(band.name()));
+        throw ReportError(u"Pásmo „%1“ sa nezmestí na stranu."_s.arg(band.name()));
     const int page = m_firstPage + static_cast<int>(m_sheets.size());
     m_renderer.render(band, m_y, page, m_sheet);
     m_y += height;

@@ -1,17 +1,19 @@
 #include "ReportComponent.h"
 
+using namespace Qt::Literals::StringLiterals;
+
 QString ReportComponent::kindName(Kind kind) {
     switch (kind) {
     case Kind::Text:
-        return QStringLiteral("text");
+        return u"text"_s;
     case Kind::DataText:
-        return QStringLiteral("dataText");
+        return u"dataText"_s;
     case Kind::Total:
-        return QStringLiteral("total");
+        return u"total"_s;
     case Kind::Line:
-        return QStringLiteral("line");
+        return u"line"_s;
     case Kind::Box:
-        return QStringLiteral("box");
+        return u"box"_s;
     }
     return {};
 }

@@ -10,6 +10,8 @@
 
 #include <algorithm>
 
+using namespace Qt::Literals::StringLiterals;
+
 ReportLayouter::ReportLayouter(const ProjectDefinition& project, const ReportDefinition& report,
                                DataViewSets dataSets, const TextMeasurer& measurer)
     : m_project(project)
@@ -74,8 +76,8 @@ void ReportLayouter::checkFields() const {
     auto requireSet = [this](const QString& view) {
         const ReportDataSet* set = m_dataSets.value(view);
         if (!set)
-            throw ReportError(QStringLiteral("Zostava „%1“: dátový pohľad „%2“ nemá dáta.")
-                                  .arg(m_report.name(), view));
+            throw ReportError(
+                u"Zostava „%1“: dátový pohľad „%2“ nemá dáta."_s.arg(m_report.name(), view));
         return set;
     };
     auto check = [&](const QString& owner, const QString& view, const QString& field) {
@@ -83,9 +85,8 @@ void ReportLayouter::checkFields() const {
         const bool found = std::any_of(fields.begin(), fields.end(),
                                        [&field](const ReportField& f) { return f.name == field; });
         if (!found)
-            throw ReportError(QStringLiteral("Zostava „%1“: „%2“ číta pole „%3“, ktoré dátový "
-                                             "pohľad „%4“ nemá.")
-                                  .arg(m_report.name(), owner, field, view));
+            throw ReportError(u"Zostava „%1“: „%2“ číta pole „%3“, ktoré dátový "
+                              u"pohľad „%4“ nemá."_s.arg(m_report.name(), owner, field, view));
     };
     for (const auto& page : m_report.pages()) {
         for (const auto& region : page->regions()) {

@@ -15,6 +15,8 @@
 #include <QScopeGuard>
 #include <algorithm>
 
+using namespace Qt::Literals::StringLiterals;
+
 ReportProject::ReportProject(ReportSystem& system, const ReportConnections& connections,
                              const QString& fileName)
     : m_system(system)
@@ -46,7 +48,7 @@ void ReportProject::executeReport(const QString& name) {
     ReportFrontEnd* frontEnd = m_system.frontEnd();
     if (!destination) {
         if (!frontEnd)
-            throw ReportError(QStringLiteral("Zostava „%1“ nemá kam tlačiť.").arg(name));
+            throw ReportError(u"Zostava „%1“ nemá kam tlačiť."_s.arg(name));
         destination = frontEnd->chooseDestination(m_system);
         if (!destination)
             return;
@@ -87,9 +89,8 @@ DataViewSets ReportProject::dataSetsOf(const ReportDefinition& report) const {
         const DataViewDefinition* view = m_definition->findDataView(viewName);
         ReportDataSet* set = view ? m_connections.find(view->connection()) : nullptr;
         if (!set)
-            throw ReportError(
-                QStringLiteral("Zostava „%1“ číta spojenie „%2“, ktoré program neposkytuje.")
-                    .arg(report.name(), view ? view->connection() : viewName));
+            throw ReportError(u"Zostava „%1“ číta spojenie „%2“, ktoré program neposkytuje."_s.arg(
+                report.name(), view ? view->connection() : viewName));
         sets.insert(viewName, set);
     };
     for (const auto& page : report.pages()) {

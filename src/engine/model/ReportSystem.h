@@ -4,6 +4,8 @@
 #include <QString>
 #include <memory>
 
+using namespace Qt::Literals::StringLiterals;
+
 class ReportDestination;
 class ReportFrontEnd;
 class TextMeasurer;
@@ -53,12 +55,12 @@ public:
     void setRunDate(const QDate& date) { m_runDate = date; }
 
 private:
-    QString m_setupTitle = QStringLiteral("Nastavenia");
-    QString m_statusTitle = QStringLiteral("Stav");
-    QString m_previewTitle = QStringLiteral("Náhľad tlače");
-    QString m_generatingText = QStringLiteral("Generating page %p");
-    QString m_printingText = QStringLiteral("Printing page %p");
-    QString m_printJobTitle = QStringLiteral("ReportPrinter Report");
+    QString m_setupTitle = u"Nastavenia"_s;
+    QString m_statusTitle = u"Stav"_s;
+    QString m_previewTitle = u"Náhľad tlače"_s;
+    QString m_generatingText = u"Generating page %p"_s;
+    QString m_printingText = u"Printing page %p"_s;
+    QString m_printJobTitle = u"ReportPrinter Report"_s;
     int m_previewZoom = 100;
     bool m_previewMaximized = false;
     ReportFrontEnd* m_frontEnd = nullptr;

@@ -6,6 +6,8 @@
 #include <QSaveFile>
 #include <cmath>
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace {
 int twips(double points) {
     return static_cast<int>(std::lround(points * 20));
@@ -16,15 +18,14 @@ int emu(double points) {
 }
 
 QString property(const char* name, long long value) {
-    return QStringLiteral("{\\sp{\\sn %1}{\\sv %2}}").arg(QLatin1String(name)).arg(value);
+    return u"{\\sp{\\sn %1}{\\sv %2}}"_s.arg(QLatin1String(name)).arg(value);
 }
 } // namespace
 
 void RtfExporter::write(const PageModel& model, const QString& fileName) {
     QSaveFile file(fileName);
     if (!file.open(QIODevice::WriteOnly) || file.write(toRtf(model)) < 0 || !file.commit())
-        throw ReportError(
-            QStringLiteral("Súbor „%1“ sa nedá zapísať: %2").arg(fileName, file.errorString()));
+        throw ReportError(u"Súbor „%1“ sa nedá zapísať: %2"_s.arg(fileName, file.errorString()));
 }
 
 QByteArray RtfExporter::toRtf(const PageModel& model) {
@@ -44,26 +45,25 @@ QString RtfExporter::document() {
         for (const PagePrimitive& p : pages[i].primitives)
             shapes += p.kind == PagePrimitive::Kind::Text ? textBox(p, ++order) : shape(p, ++order);
         // A sheet's shapes hang on a tiny paragraph; the page break in it starts the next sheet.
-        body += QStringLiteral("\\pard\\plain\\fs2 %1%2\\par\n")
-                    .arg(shapes, i + 1 < pages.size() ? QStringLiteral("\\page") : QString());
+        body += u"\\pard\\plain\\fs2 %1%2\\par\n"_s.arg(shapes, i + 1 < pages.size() ? u"\\page"_s
+                                                                                     : QString());
     }
 
     const QSizeF sheet = pages.empty() ? QSizeF(595, 842) : pages.front().size;
-    QString header = QStringLiteral("{\\rtf1\\ansi\\ansicpg1252\\deff0\\uc1\n{\\fonttbl");
+    QString header = u"{\\rtf1\\ansi\\ansicpg1252\\deff0\\uc1\n{\\fonttbl"_s;
     for (int i = 0; i < m_fonts.size(); ++i)
-        header += QStringLiteral("{\\f%1\\fswiss %2;}").arg(i).arg(escaped(m_fonts.at(i)));
+        header += u"{\\f%1\\fswiss %2;}"_s.arg(i).arg(escaped(m_fonts.at(i)));
     if (m_fonts.isEmpty())
-        header += QStringLiteral("{\\f0\\fswiss DejaVu Sans;}");
-    header += QStringLiteral("}\n{\\info{\\title %1}}\n").arg(escaped(m_model.title()));
-    header += QStringLiteral("\\paperw%1\\paperh%2\\margl0\\margr0\\margt0\\margb0%3\n")
-                  .arg(twips(sheet.width()))
-                  .arg(twips(sheet.height()))
-                  .arg(sheet.width() > sheet.height() ? QStringLiteral("\\landscape") : QString());
-    header += QStringLiteral("\\sectd\\pgwsxn%1\\pghsxn%2\\marglsxn0\\margrsxn0\\margtsxn0"
-                             "\\margbsxn0\n")
-                  .arg(twips(sheet.width()))
+        header += u"{\\f0\\fswiss DejaVu Sans;}"_s;
+    header += u"}\n{\\info{\\title %1}}\n"_s.arg(escaped(m_model.title()));
+    header +=
+        u"\\paperw%1\\paperh%2\\margl0\\margr0\\margt0\\margb0%3\n"_s.arg(twips(sheet.width()))
+            .arg(twips(sheet.height()))
+            .arg(sheet.width() > sheet.height() ? u"\\landscape"_s : QString());
+    header += u"\\sectd\\pgwsxn%1\\pghsxn%2\\marglsxn0\\margrsxn0\\margtsxn0"
+              u"\\margbsxn0\n"_s.arg(twips(sheet.width()))
                   .arg(twips(sheet.height()));
-    return header + body + QStringLiteral("}\n");
+    return header + body + u"}\n"_s;
 }
 
 QString RtfExporter::textBox(const PagePrimitive& text, int order) {
@@ -71,18 +71,18 @@ QString RtfExporter::textBox(const PagePrimitive& text, int order) {
     const double lineHeight = text.font.size * 1.2;
     const double top = text.rect.top() + std::max(0.0, (text.rect.height() - lineHeight) / 2);
     const double bottom = top + std::max(lineHeight, text.rect.bottom() - top);
-    QString alignment = QStringLiteral("\\ql");
+    QString alignment = u"\\ql"_s;
     if (text.alignment & Qt::AlignRight)
-        alignment = QStringLiteral("\\qr");
+        alignment = u"\\qr"_s;
     else if (text.alignment & Qt::AlignHCenter)
-        alignment = QStringLiteral("\\qc");
+        alignment = u"\\qc"_s;
     QString style;
     if (text.font.bold)
-        style += QStringLiteral("\\b");
+        style += u"\\b"_s;
     if (text.font.italic)
-        style += QStringLiteral("\\i");
+        style += u"\\i"_s;
     if (text.font.underline)
-        style += QStringLiteral("\\ul");
+        style += u"\\ul"_s;
     // Transparent text boxes rather than paragraph frames: word processors draw frames opaque,
     // which hides the shading of a box behind the texts on it.
     QString properties = property("shapeType", 202);
@@ -91,25 +91,24 @@ QString RtfExporter::textBox(const PagePrimitive& text, int order) {
     properties += property("WrapText", 2);
     for (const char* inset : {"dxTextLeft", "dyTextTop", "dxTextRight", "dyTextBottom"})
         properties += property(inset, 0);
-    return QStringLiteral("{\\shp{\\*\\shpinst%1\\shpfblwtxt0\\shpz%2%3{\\shptxt \\pard\\plain%4"
-                          "\\sl0\\f%5\\fs%6%7 %8\\par}}}")
-        .arg(placement(
-            QRectF(QPointF(text.rect.left(), top),
-                   QPointF(text.rect.left() + std::max(0.05, text.rect.width()), bottom))))
-        .arg(order)
-        .arg(properties, alignment)
-        .arg(fontIndex(text.font.family))
-        .arg(std::lround(text.font.size * 2))
-        .arg(style, escaped(text.text));
+    return u"{\\shp{\\*\\shpinst%1\\shpfblwtxt0\\shpz%2%3{\\shptxt \\pard\\plain%4"
+           u"\\sl0\\f%5\\fs%6%7 %8\\par}}}"_s
+               .arg(placement(
+                   QRectF(QPointF(text.rect.left(), top),
+                          QPointF(text.rect.left() + std::max(0.05, text.rect.width()), bottom))))
+               .arg(order)
+               .arg(properties, alignment)
+               .arg(fontIndex(text.font.family))
+               .arg(std::lround(text.font.size * 2))
+               .arg(style, escaped(text.text));
 }
 
 QString RtfExporter::placement(const QRectF& rect) {
-    return QStringLiteral("\\shpleft%1\\shptop%2\\shpright%3\\shpbottom%4\\shpfhdr0\\shpbxpage"
-                          "\\shpbxignore\\shpbypage\\shpbyignore\\shpwr3")
-        .arg(twips(rect.left()))
-        .arg(twips(rect.top()))
-        .arg(twips(rect.right()))
-        .arg(twips(rect.bottom()));
+    return u"\\shpleft%1\\shptop%2\\shpright%3\\shpbottom%4\\shpfhdr0\\shpbxpage"
+           u"\\shpbxignore\\shpbypage\\shpbyignore\\shpwr3"_s.arg(twips(rect.left()))
+               .arg(twips(rect.top()))
+               .arg(twips(rect.right()))
+               .arg(twips(rect.bottom()));
 }
 
 QString RtfExporter::shape(const PagePrimitive& shape, int order) {
@@ -121,8 +120,7 @@ QString RtfExporter::shape(const PagePrimitive& shape, int order) {
     if (shape.fill.isValid())
         properties += property("fillColor", shape.fill.red() | (shape.fill.green() << 8) |
                                                 (shape.fill.blue() << 16));
-    return QStringLiteral("{\\shp{\\*\\shpinst%1\\shpfblwtxt1\\shpz%2%3}}")
-        .arg(placement(shape.rect))
+    return u"{\\shp{\\*\\shpinst%1\\shpfblwtxt1\\shpz%2%3}}"_s.arg(placement(shape.rect))
         .arg(order)
         .arg(properties);
 }
@@ -146,7 +144,7 @@ QString RtfExporter::escaped(const QString& text) {
             result += c;
         else
             // RTF takes a signed 16-bit number, followed by a fallback character.
-            result += QStringLiteral("\\u%1?").arg(static_cast<qint16>(u));
+            result += u"\\u%1?"_s.arg(static_cast<qint16>(u));
     }
     return result;
 }

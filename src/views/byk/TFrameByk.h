@@ -1,23 +1,23 @@
 #pragma once
 
-#include <QFrame>
+#include "views/KomponentyRamca.h"
 
 class DBRadioGroup;
 class PageControl;
 class Query;
 class QCheckBox;
-class TDataModuleHlavny;
 
 /// The card of a bull: identity, line, herdbook, breed composition, status, paternity and
 /// health tests, and three generations of ancestors. It shows what the database knows of a male
 /// animal; the fields it has no data for stay empty. Unlike the other views it reads the
 /// animal through queries of its own, as the main data module has none for bulls.
-class TFrameByk : public QFrame {
+class TFrameByk : public KomponentyRamca {
     Q_OBJECT
 public:
     TFrameByk(TDataModuleHlavny& data, QWidget* parent = nullptr);
 
-    void zobrazPrvuZalozku();
+    /// Loads the bull of this ear number.
+    void ukazVyber(const QString& usneCislo) override;
     void NacitajByka(const QString& usneCislo);
 
     PageControl* PageControlByk;
@@ -33,6 +33,4 @@ public:
 private:
     void vytvorStranuByka();
     void vytvorStranuRodokmena();
-
-    TDataModuleHlavny& m_data;
 };

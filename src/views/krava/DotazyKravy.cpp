@@ -5,21 +5,18 @@
 using namespace Qt::Literals::StringLiterals;
 
 void DotazyKravy::otvorKravu(TDataModuleHlavny& data, const QString& usneCislo) {
-    data.ADOQueryKrava->close();
-    data.ADOQueryKrava->setParameter(u"UsneCislo"_s, usneCislo);
-    data.ADOQueryKrava->open();
+    data.ADOQueryKrava->reopen({{u"UsneCislo"_s, usneCislo}});
+}
+
+void DotazyKravy::otvorRodokmen(TDataModuleHlavny& data, const QString& usneCislo) {
+    data.ADOQueryRodokmen->reopen({{u"UsneCislo"_s, usneCislo}});
 }
 
 void DotazyKravy::otvorLaktacie(TDataModuleHlavny& data, const QString& usneCislo) {
-    data.ADOQueryLaktacieKravy->close();
-    data.ADOQueryLaktacieKravy->setParameter(u"CisloKravy"_s, usneCislo);
-    data.ADOQueryLaktacieKravy->open();
+    data.ADOQueryLaktacieKravy->reopen({{u"CisloKravy"_s, usneCislo}});
 }
 
 void DotazyKravy::otvorLaktacnuKrivku(TDataModuleHlavny& data, const QString& usneCislo,
                                       int poradie) {
-    data.ADOQueryLaktacnaKrivka->close();
-    data.ADOQueryLaktacnaKrivka->setParameter(u"CisloKravy"_s, usneCislo);
-    data.ADOQueryLaktacnaKrivka->setParameter(u"Poradie"_s, poradie);
-    data.ADOQueryLaktacnaKrivka->open();
+    data.ADOQueryLaktacnaKrivka->reopen({{u"CisloKravy"_s, usneCislo}, {u"Poradie"_s, poradie}});
 }

@@ -9,6 +9,7 @@ class TDataModuleHlavny;
 class DotazyKravy {
 public:
     static void otvorKravu(TDataModuleHlavny& data, const QString& usneCislo);
+    static void otvorRodokmen(TDataModuleHlavny& data, const QString& usneCislo);
     static void otvorLaktacie(TDataModuleHlavny& data, const QString& usneCislo);
     /// The test days of one lactation, which both views chart.
     static void otvorLaktacnuKrivku(TDataModuleHlavny& data, const QString& usneCislo, int poradie);

@@ -1,22 +1,20 @@
 #include "TFrameKrava.h"
 
 #include "DotazyKravy.h"
-#include "views/spreadsheet/ExportujDoExcelu.h"
-#include "views/KomponentyRamca.h"
+#include "data/TDataModuleHlavny.h"
 #include "views/KontrolyZaObdobie.h"
-#include "widgets/PageControl.h"
-#include "widgets/LetterIcon.h"
 #include "views/SkupinaUdajov.h"
 #include "views/StromRodokmena.h"
 #include "views/ToolBarObdobieKontrol.h"
 #include "views/ZoradPodlaStlpca.h"
-#include "data/TDataModuleHlavny.h"
+#include "views/spreadsheet/ExportujDoExcelu.h"
 #include "widgets/DBChart.h"
 #include "widgets/DBEdit.h"
 #include "widgets/DBGrid.h"
 #include "widgets/DBLookupComboBox.h"
-#include "widgets/DesignFont.h"
 #include "widgets/GuardedHandler.h"
+#include "widgets/LetterIcon.h"
+#include "widgets/PageControl.h"
 #include "widgets/StatusPanelBar.h"
 
 #include <QComboBox>
@@ -38,12 +36,8 @@ QVBoxLayout* rozlozenieStrany(QWidget* strana, int medzera = 0) {
 } // namespace
 
 TFrameKrava::TFrameKrava(TDataModuleHlavny& data, QWidget* parent)
-    : QFrame(parent)
-    , m_data(data) {
-    // The window's design font, for which the designed column widths are made.
-    setFont(DesignFont::make(u"MS Sans Serif"_s, 11));
-    PageControlKrava = new PageControl(this);
-    PageControlKrava->setObjectName(u"PageControlKrava"_s);
+    : KomponentyRamca(data, u"PageControlKrava"_s, parent) {
+    PageControlKrava = zalozky();
     TabSheetKrava = PageControlKrava->addPage(u"TabSheetKrava"_s, u"&Krava"_s);
     TabSheetRodokmen = PageControlKrava->addPage(u"TabSheetRodokmen"_s, u"&Rodokmeň"_s);
     TabSheetKontrolaMlieka =
@@ -69,11 +63,6 @@ TFrameKrava::TFrameKrava(TDataModuleHlavny& data, QWidget* parent)
     vytvorStranuKontrol();
     vytvorStranuKriviek();
     vytvorStranuProdukcie();
-
-    auto* rozlozenie = new QVBoxLayout(this);
-    rozlozenie->setContentsMargins(0, 0, 0, 0);
-    rozlozenie->addWidget(PageControlKrava);
-
     prepojUdalosti();
 }
 
@@ -151,24 +140,24 @@ void TFrameKrava::vytvorStranuKontrol() {
     ToolBarKontrolaMlieka = new ToolBarObdobieKontrol(TabSheetKontrolaMlieka);
     ToolBarKontrolaMlieka->setObjectName(u"ToolBarKontrolaMlieka"_s);
     ToolBarKontrolaMlieka->skryTlacidla();
-    DBGridKontrolaMlieka = KomponentyRamca::mriezka(
-        TabSheetKontrolaMlieka, "DBGridKontrolaMlieka", m_data.ADOQueryKontrolyMliekaKravy,
-        {{u"kontrola_id"_s, u"Id"_s},
-         {u"usnecislo"_s, u"Ušné číslo"_s},
-         {u"datum"_s, u"Dátum kotroly"_s},
-         {u"poradie_preb_laktacie"_s, u"Poradie preb. lakt."_s},
-         {u"denna_doba"_s, u"Denná doba"_s},
-         {u"mlieko"_s, u"Mlieko"_s},
-         {u"mlieko_prepocitane"_s, u"Mlieko prep."_s},
-         {u"bun_elementy"_s, u"Bun. elementy"_s},
-         {u"tuk"_s, u"Tuk"_s},
-         {u"tuk_prepocitane"_s, u"Tuk prep."_s},
-         {u"tuk_perc"_s, u"Tuk %"_s},
-         {u"bielkovina"_s, u"Bielkovina"_s},
-         {u"bielkovina_perc"_s, u"Bielkovina %"_s},
-         {u"laktoza"_s, u"Laktóza"_s},
-         {u"laktoza_perc"_s, u"Laktóza %"_s}});
-    StatusBarKontroly = KomponentyRamca::stavovyRiadok(TabSheetKontrolaMlieka, "StatusBarKontroly");
+    DBGridKontrolaMlieka =
+        mriezka(TabSheetKontrolaMlieka, "DBGridKontrolaMlieka", m_data.ADOQueryKontrolyMliekaKravy,
+                {{u"kontrola_id"_s, u"Id"_s},
+                 {u"usnecislo"_s, u"Ušné číslo"_s},
+                 {u"datum"_s, u"Dátum kotroly"_s},
+                 {u"poradie_preb_laktacie"_s, u"Poradie preb. lakt."_s},
+                 {u"denna_doba"_s, u"Denná doba"_s},
+                 {u"mlieko"_s, u"Mlieko"_s},
+                 {u"mlieko_prepocitane"_s, u"Mlieko prep."_s},
+                 {u"bun_elementy"_s, u"Bun. elementy"_s},
+                 {u"tuk"_s, u"Tuk"_s},
+                 {u"tuk_prepocitane"_s, u"Tuk prep."_s},
+                 {u"tuk_perc"_s, u"Tuk %"_s},
+                 {u"bielkovina"_s, u"Bielkovina"_s},
+                 {u"bielkovina_perc"_s, u"Bielkovina %"_s},
+                 {u"laktoza"_s, u"Laktóza"_s},
+                 {u"laktoza_perc"_s, u"Laktóza %"_s}});
+    StatusBarKontroly = stavovyRiadok(TabSheetKontrolaMlieka, "StatusBarKontroly");
 
     QVBoxLayout* rozlozenie = rozlozenieStrany(TabSheetKontrolaMlieka);
     rozlozenie->addWidget(ToolBarKontrolaMlieka);
@@ -190,9 +179,8 @@ DBChart* TFrameKrava::graf(const char* meno, const QString& nazov, double maximu
 }
 
 void TFrameKrava::vytvorStranuKriviek() {
-    ToolBarLaktacneKrivky =
-        KomponentyRamca::panelNastrojov(TabSheetLaktacneKrivky, "ToolBarLaktacneKrivky");
-    ComboBoxPoradieLaktacie = KomponentyRamca::poradiaLaktacie(ToolBarLaktacneKrivky, 20);
+    ToolBarLaktacneKrivky = panelNastrojov(TabSheetLaktacneKrivky, "ToolBarLaktacneKrivky");
+    ComboBoxPoradieLaktacie = poradiaLaktacie(ToolBarLaktacneKrivky, 20);
     ToolBarLaktacneKrivky->addWidget(ComboBoxPoradieLaktacie);
     DBChartLaktacnaKrivkaM =
         graf("DBChartLaktacnaKrivkaM", u"Mlieko"_s, 60, 0, u"Mlieko"_s, u"mlieko"_s, Qt::red);
@@ -200,8 +188,7 @@ void TFrameKrava::vytvorStranuKriviek() {
         graf("DBChartLaktacnaKrivkaT", u"Tuk"_s, 3, 0.1, u"Tuk"_s, u"tuk"_s, Qt::green);
     DBChartLaktacnaKrivkaB = graf("DBChartLaktacnaKrivkaB", u"Bielkovina"_s, 2, 0.1,
                                   u"Bielkoviny"_s, u"bielkovina"_s, QColor(0, 0, 0x80));
-    StatusBarLaktacneKrivky =
-        KomponentyRamca::stavovyRiadok(TabSheetLaktacneKrivky, "StatusBarLaktacneKrivky");
+    StatusBarLaktacneKrivky = stavovyRiadok(TabSheetLaktacneKrivky, "StatusBarLaktacneKrivky");
 
     // Equal stretches share the page's height among the three charts whatever its size.
     QVBoxLayout* rozlozenie = rozlozenieStrany(TabSheetLaktacneKrivky);
@@ -212,8 +199,7 @@ void TFrameKrava::vytvorStranuKriviek() {
 }
 
 void TFrameKrava::vytvorStranuProdukcie() {
-    ToolBarProdukciaCUK =
-        KomponentyRamca::panelNastrojov(TabSheetProdukciaCUK, "ToolBarProdukciaCUK");
+    ToolBarProdukciaCUK = panelNastrojov(TabSheetProdukciaCUK, "ToolBarProdukciaCUK");
     ToolButtonLaktacieExportXLS = ToolBarProdukciaCUK->addAction(
         LetterIcon::create(u"XL"_s, QColor(0x1d, 0x6f, 0x42)), u"Export do MS Excel"_s);
     ToolButtonLaktacieExportXLS->setObjectName(u"ToolButtonLaktacieExportXLS"_s);
@@ -234,36 +220,35 @@ void TFrameKrava::vytvorStranuProdukcie() {
 
     auto* laktacie = new QGroupBox(u" Laktácie "_s, obsah);
     laktacie->setObjectName(u"GroupBoxLaktacie"_s);
-    DBGridCukLaktacie =
-        KomponentyRamca::mriezka(laktacie, "DBGridCukLaktacie", m_data.ADOQueryLaktacieKravy,
-                                 {{u"poradie"_s, u"Poradie"_s},
-                                  {u"usnecislotelata"_s, u"Číslo teľaťa"_s},
-                                  {u"datumotelenia"_s, u"Dat. otelenia"_s},
-                                  {u"priebeh_porod"_s, u"Priebeh porodu"_s},
-                                  {u"zmena"_s, u"Zmena"_s},
-                                  {u"ukoncenie"_s, u"Ukončenie"_s},
-                                  {u"ukoncenie_norm_lakt"_s, u"Ukončenie norm. lakt."_s},
-                                  {u"medziobdobie"_s, u"Medzio."_s},
-                                  {u"hmotnost_kravy"_s, u"Hmotnosť"_s},
-                                  {u"pocet_dni"_s, u"Dní"_s},
-                                  {u"pocet_dni_norm"_s, u"Dní N"_s},
-                                  {u"mlieko_celk"_s, u"Mlieko"_s},
-                                  {u"mlieko_norm"_s, u"Mlieko N"_s},
-                                  {u"tuk_celk"_s, u"Tuk"_s},
-                                  {u"tuk_norm"_s, u"Tuk N"_s},
-                                  {u"bielkovina_celk"_s, u"Bielk."_s},
-                                  {u"bielkovina_norm"_s, u"Bielk. N"_s},
-                                  {u"laktoza_celk"_s, u"Lakt. "_s},
-                                  {u"laktoza_norm"_s, u"Lakt. N"_s},
-                                  {u"index_perzistencie"_s, u"Idx. perz."_s},
-                                  {u"index_laktacie"_s, u"Idx. lakt."_s},
-                                  {u"sposob_ku"_s, u"Spôsob KU"_s}});
+    DBGridCukLaktacie = mriezka(laktacie, "DBGridCukLaktacie", m_data.ADOQueryLaktacieKravy,
+                                {{u"poradie"_s, u"Poradie"_s},
+                                 {u"usnecislotelata"_s, u"Číslo teľaťa"_s},
+                                 {u"datumotelenia"_s, u"Dat. otelenia"_s},
+                                 {u"priebeh_porod"_s, u"Priebeh porodu"_s},
+                                 {u"zmena"_s, u"Zmena"_s},
+                                 {u"ukoncenie"_s, u"Ukončenie"_s},
+                                 {u"ukoncenie_norm_lakt"_s, u"Ukončenie norm. lakt."_s},
+                                 {u"medziobdobie"_s, u"Medzio."_s},
+                                 {u"hmotnost_kravy"_s, u"Hmotnosť"_s},
+                                 {u"pocet_dni"_s, u"Dní"_s},
+                                 {u"pocet_dni_norm"_s, u"Dní N"_s},
+                                 {u"mlieko_celk"_s, u"Mlieko"_s},
+                                 {u"mlieko_norm"_s, u"Mlieko N"_s},
+                                 {u"tuk_celk"_s, u"Tuk"_s},
+                                 {u"tuk_norm"_s, u"Tuk N"_s},
+                                 {u"bielkovina_celk"_s, u"Bielk."_s},
+                                 {u"bielkovina_norm"_s, u"Bielk. N"_s},
+                                 {u"laktoza_celk"_s, u"Lakt. "_s},
+                                 {u"laktoza_norm"_s, u"Lakt. N"_s},
+                                 {u"index_perzistencie"_s, u"Idx. perz."_s},
+                                 {u"index_laktacie"_s, u"Idx. lakt."_s},
+                                 {u"sposob_ku"_s, u"Spôsob KU"_s}});
     auto* vnutri = new QVBoxLayout(laktacie);
     vnutri->addWidget(DBGridCukLaktacie);
     skupiny->addWidget(laktacie, 1);
     rozlozenie->addWidget(obsah, 1);
 
-    StatusBarLaktacie = KomponentyRamca::stavovyRiadok(TabSheetProdukciaCUK, "StatusBarLaktacie");
+    StatusBarLaktacie = stavovyRiadok(TabSheetProdukciaCUK, "StatusBarLaktacie");
     rozlozenie->addWidget(StatusBarLaktacie);
 }
 
@@ -291,19 +276,24 @@ void TFrameKrava::prepojUdalosti() {
         pripojZoradenie(this, mriezka, dotaz, stav);
 }
 
-int TFrameKrava::viditelnaZalozka() const {
-    return PageControlKrava->visiblePageIndex();
-}
-
-void TFrameKrava::zobrazPrvuZalozku() {
-    PageControlKrava->setCurrentIndex(0);
+void TFrameKrava::ukazVyber(const QString& usneCislo) {
+    AktualneUsneCislo = usneCislo;
+    nacitajStranu(stranaVpredu(), true);
 }
 
 void TFrameKrava::zobrazStranu(QWidget* strana) {
-    if (strana == TabSheetRodokmen)
+    nacitajStranu(strana, false);
+}
+
+void TFrameKrava::nacitajStranu(QWidget* strana, bool vyberVStrome) {
+    if (strana == TabSheetKrava && vyberVStrome)
+        NacitajKravu(AktualneUsneCislo);
+    else if (strana == TabSheetRodokmen)
         NacitajRodokmen(AktualneUsneCislo);
     else if (strana == TabSheetKontrolaMlieka)
         NacitajKontroly(AktualneUsneCislo, 0);
+    else if (strana == TabSheetLaktacneKrivky && vyberVStrome)
+        NacitajLaktacnuKrivku(AktualneUsneCislo, ComboBoxPoradieLaktacie->currentIndex() + 1);
     else if (strana == TabSheetProdukciaCUK)
         NacitajProdukciuCUK(AktualneUsneCislo);
 }
@@ -315,9 +305,7 @@ void TFrameKrava::NacitajKravu(const QString& usneCislo) {
 }
 
 void TFrameKrava::NacitajRodokmen(const QString& usneCislo) {
-    m_data.ADOQueryRodokmen->close();
-    m_data.ADOQueryRodokmen->setParameter(u"UsneCislo"_s, usneCislo);
-    m_data.ADOQueryRodokmen->open();
+    DotazyKravy::otvorRodokmen(m_data, usneCislo);
 }
 
 void TFrameKrava::NacitajKontroly(const QString& usneCislo, int dni) {

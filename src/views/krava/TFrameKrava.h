@@ -1,8 +1,7 @@
 #pragma once
 
+#include "views/KomponentyRamca.h"
 #include "views/StavZoradenia.h"
-
-#include <QFrame>
 
 class DBChart;
 class DBEdit;
@@ -13,14 +12,12 @@ class QAction;
 class QComboBox;
 class QToolBar;
 class StatusPanelBar;
-class TDataModuleHlavny;
 class ToolBarObdobieKontrol;
 
 /// The card of one cow beside the tree: her record, pedigree, milk controls, the lactation curves
 /// of a chosen lactation and her lifetime production with her lactations, which can be sent to
-/// a spreadsheet. The card owns no data: it parameterises and re-opens queries of the main data
-/// module. Nothing typed into it is saved.
-class TFrameKrava : public QFrame {
+/// a spreadsheet. Nothing typed into it is saved.
+class TFrameKrava : public KomponentyRamca {
     Q_OBJECT
 public:
     TFrameKrava(TDataModuleHlavny& data, QWidget* parent = nullptr);
@@ -28,8 +25,8 @@ public:
     /// The ear number of the cow the card shows.
     QString AktualneUsneCislo;
 
-    int viditelnaZalozka() const;
-    void zobrazPrvuZalozku();
+    /// Stores the ear number and loads the cow into the page in front.
+    void ukazVyber(const QString& usneCislo) override;
 
     void NacitajKravu(const QString& usneCislo);
     void NacitajRodokmen(const QString& usneCislo);
@@ -75,13 +72,15 @@ private:
     DBChart* graf(const char* meno, const QString& nazov, double maximum, double krok,
                   const QString& seria, const QString& pole, const QColor& farba);
 
+    /// What each page loads. The cow's record and her curves load only for a selection in the
+    /// tree; the other pages also when they are brought to front.
+    void nacitajStranu(QWidget* strana, bool vyberVStrome);
     void zobrazStranu(QWidget* strana);
     void ComboBoxPoradieLaktacieChange(int index);
     void DataSourceKontrolyDataChange();
     void DataSourceLaktacieDataChange();
     void ToolButtonLaktacieExportXLSClick();
 
-    TDataModuleHlavny& m_data;
     StavZoradenia m_zoradenieKontrol;
     StavZoradenia m_zoradenieLaktacii;
 };

@@ -9,18 +9,20 @@
 #include <QLocale>
 #include <QRegularExpression>
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace {
 
 constexpr int zosit = 1;
 constexpr int harok = 1;
 
 void ukazChybu(const QString& text) {
-    DialogService::instance().error(QStringLiteral("Chyba: ") + text);
+    DialogService::instance().error(u"Chyba: "_s + text);
 }
 
 /// The locale's long time format without the time zone, which the value does not carry.
 QString dlhyFormatCasu() {
-    static const QRegularExpression zona(QStringLiteral("\\s*t+"));
+    static const QRegularExpression zona(u"\\s*t+"_s);
     return QLocale().timeFormat(QLocale::LongFormat).remove(zona).trimmed();
 }
 
@@ -41,14 +43,13 @@ QString textNaUpravu(const QVariant& hodnota, const FieldDef& pole) {
 
 void ExportujDoExcelu(Dataset& dataset, const QString& sheetName) {
     if (!dataset.isOpen()) {
-        ukazChybu(QStringLiteral("Údaje na export nie sú načítané."));
+        ukazChybu(u"Údaje na export nie sú načítané."_s);
         return;
     }
     try {
         const std::unique_ptr<SpreadsheetApplication> excel = SpreadsheetApplication::create();
         if (!excel) {
-            DialogService::instance().error(
-                QStringLiteral("Prepojenie na aplikáciu MS Excel nie je dostupné"));
+            DialogService::instance().error(u"Prepojenie na aplikáciu MS Excel nie je dostupné"_s);
             return;
         }
         excel->setVisible(true);

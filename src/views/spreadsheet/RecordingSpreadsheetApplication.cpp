@@ -2,10 +2,12 @@
 
 #include "SpreadsheetSheetName.h"
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace {
 
 QString worksheetPath(int workbook, int worksheet) {
-    return QStringLiteral("Workbooks(%1).Worksheets(%2)").arg(workbook).arg(worksheet);
+    return u"Workbooks(%1).Worksheets(%2)"_s.arg(workbook).arg(worksheet);
 }
 
 } // namespace
@@ -15,31 +17,30 @@ RecordingSpreadsheetApplication::RecordingSpreadsheetApplication(QStringList& ca
 
 QString RecordingSpreadsheetApplication::quoted(const QString& text) {
     QString inner = text;
-    inner.replace(QLatin1Char('\''), QStringLiteral("''"));
+    inner.replace(QLatin1Char('\''), u"''"_s);
     return QLatin1Char('\'') + inner + QLatin1Char('\'');
 }
 
 void RecordingSpreadsheetApplication::setVisible(bool visible) {
-    m_calls << QStringLiteral("Visible := %1")
-                   .arg(visible ? QStringLiteral("True") : QStringLiteral("False"));
+    m_calls << u"Visible := %1"_s.arg(visible ? u"True"_s : u"False"_s);
 }
 
 void RecordingSpreadsheetApplication::addWorkbook(int workbookTemplate) {
-    m_calls << QStringLiteral("Workbooks.Add(%1)").arg(workbookTemplate);
+    m_calls << u"Workbooks.Add(%1)"_s.arg(workbookTemplate);
 }
 
 void RecordingSpreadsheetApplication::setWorksheetName(int workbook, int worksheet,
                                                        const QString& name) {
-    m_calls << worksheetPath(workbook, worksheet) + QStringLiteral(".Name := ") + quoted(name);
+    m_calls << worksheetPath(workbook, worksheet) + u".Name := "_s + quoted(name);
     SpreadsheetSheetName::check(name);
 }
 
 void RecordingSpreadsheetApplication::setCell(int workbook, int worksheet, int row, int column,
                                               const QString& value) {
-    m_calls << worksheetPath(workbook, worksheet) +
-                   QStringLiteral(".Cells(%1, %2) := ").arg(row).arg(column) + quoted(value);
+    m_calls << worksheetPath(workbook, worksheet) + u".Cells(%1, %2) := "_s.arg(row).arg(column) +
+                   quoted(value);
 }
 
 void RecordingSpreadsheetApplication::release() {
-    m_calls << QStringLiteral("Release");
+    m_calls << u"Release"_s;
 }

@@ -6,6 +6,8 @@
 #include <QStandardPaths>
 #include <QUrl>
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace {
 
 constexpr int queryTimeoutMs = 3000;
@@ -13,12 +15,11 @@ constexpr int queryTimeoutMs = 3000;
 /// xdg-open starts happily for a file no program can show and the user then sees nothing, so
 /// the association is asked for first where the desktop can tell.
 bool desktopKnowsProgramFor(const QString& file) {
-    const QString xdgMime = QStandardPaths::findExecutable(QStringLiteral("xdg-mime"));
+    const QString xdgMime = QStandardPaths::findExecutable(u"xdg-mime"_s);
     if (xdgMime.isEmpty())
         return true;
     QProcess query;
-    query.start(xdgMime, {QStringLiteral("query"), QStringLiteral("default"),
-                          QMimeDatabase().mimeTypeForFile(file).name()});
+    query.start(xdgMime, {u"query"_s, u"default"_s, QMimeDatabase().mimeTypeForFile(file).name()});
     if (!query.waitForFinished(queryTimeoutMs))
         return false;
     return query.exitCode() == 0 && !query.readAllStandardOutput().trimmed().isEmpty();

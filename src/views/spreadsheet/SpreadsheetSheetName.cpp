@@ -4,12 +4,14 @@
 
 #include <algorithm>
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace {
 
 constexpr qsizetype longestName = 31;
 
 bool isValid(const QString& name) {
-    static const QString forbidden = QStringLiteral(":\\/?*[]");
+    static const QString forbidden = u":\\/?*[]"_s;
     const QChar apostrophe = QLatin1Char('\'');
     if (name.isEmpty() || name.size() > longestName || name.startsWith(apostrophe) ||
         name.endsWith(apostrophe))
@@ -21,10 +23,9 @@ bool isValid(const QString& name) {
 
 void SpreadsheetSheetName::check(const QString& name) {
     if (!isValid(name))
-        throw SpreadsheetError(
-            QStringLiteral("Zadali ste neplatný názov hárka alebo grafu. Skontrolujte, či:\n"
-                           "• názov nemá viac ako 31 znakov,\n"
-                           "• názov neobsahuje žiadny z týchto znakov: : \\ / ? * [ alebo ],\n"
-                           "• názov nezačína ani nekončí apostrofom,\n"
-                           "• ste názov nenechali prázdny."));
+        throw SpreadsheetError(u"Zadali ste neplatný názov hárka alebo grafu. Skontrolujte, či:\n"
+                               u"• názov nemá viac ako 31 znakov,\n"
+                               u"• názov neobsahuje žiadny z týchto znakov: : \\ / ? * [ alebo ],\n"
+                               u"• názov nezačína ani nekončí apostrofom,\n"
+                               u"• ste názov nenechali prázdny."_s);
 }

@@ -11,6 +11,8 @@
 #include <QStandardPaths>
 #include <xlsxwriter.h>
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace {
 
 // The grid of the file format.
@@ -19,14 +21,14 @@ constexpr int lastColumn = 16384;
 constexpr int mostFilesOfOneSecond = 1000;
 
 [[noreturn]] void badIndex() {
-    throw SpreadsheetError(QStringLiteral("Neplatný index."));
+    throw SpreadsheetError(u"Neplatný index."_s);
 }
 
 /// The sheet name as part of a file name that every file system takes.
 QString fileStem(const QString& sheetName) {
     QString stem = sheetName;
     for (QChar& c : stem)
-        if (!c.isLetterOrNumber() && !QStringLiteral(" -_()").contains(c))
+        if (!c.isLetterOrNumber() && !u" -_()"_s.contains(c))
             c = QLatin1Char('_');
     return stem.trimmed();
 }
@@ -41,7 +43,7 @@ QString XlsxSpreadsheetApplication::defaultFolder() {
     QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     if (documents.isEmpty())
         documents = QDir::homePath();
-    return documents + QStringLiteral("/Tarvelin");
+    return documents + u"/Tarvelin"_s;
 }
 
 void XlsxSpreadsheetApplication::setVisible(bool visible) {
@@ -50,9 +52,8 @@ void XlsxSpreadsheetApplication::setVisible(bool visible) {
 
 void XlsxSpreadsheetApplication::addWorkbook(int workbookTemplate) {
     if (workbookTemplate != xlWBATWorksheet)
-        throw SpreadsheetError(
-            QStringLiteral("Šablóna zošita %1 nie je podporovaná.").arg(workbookTemplate));
-    m_workbooks.append(Workbook{QStringLiteral("Hárok1"), {}});
+        throw SpreadsheetError(u"Šablóna zošita %1 nie je podporovaná."_s.arg(workbookTemplate));
+    m_workbooks.append(Workbook{u"Hárok1"_s, {}});
 }
 
 XlsxSpreadsheetApplication::Workbook& XlsxSpreadsheetApplication::worksheet(int workbook,
@@ -91,40 +92,36 @@ void XlsxSpreadsheetApplication::release() {
         m_savedFiles.append(file);
         if (m_visible && !m_opener(file))
             DialogService::instance().information(
-                QStringLiteral("Zošit sa nepodarilo otvoriť v tabuľkovom programe. "
-                               "Je uložený v súbore\n%1")
-                    .arg(QDir::toNativeSeparators(file)));
+                u"Zošit sa nepodarilo otvoriť v tabuľkovom programe. "
+                u"Je uložený v súbore\n%1"_s.arg(QDir::toNativeSeparators(file)));
     }
 }
 
 QString XlsxSpreadsheetApplication::reserveFile(const QString& sheetName) const {
     if (!QDir().mkpath(m_folder))
-        throw SpreadsheetError(QStringLiteral("Priečinok %1 sa nedá vytvoriť.")
-                                   .arg(QDir::toNativeSeparators(m_folder)));
-    const QString base =
-        m_folder + QLatin1Char('/') + fileStem(sheetName) + QLatin1Char('_') +
-        QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd_HH-mm-ss"));
+        throw SpreadsheetError(
+            u"Priečinok %1 sa nedá vytvoriť."_s.arg(QDir::toNativeSeparators(m_folder)));
+    const QString base = m_folder + QLatin1Char('/') + fileStem(sheetName) + QLatin1Char('_') +
+                         QDateTime::currentDateTime().toString(u"yyyy-MM-dd_HH-mm-ss"_s);
     for (int attempt = 1; attempt <= mostFilesOfOneSecond; ++attempt) {
-        const QString name = base + (attempt > 1 ? QStringLiteral("_%1").arg(attempt) : QString()) +
-                             QStringLiteral(".xlsx");
+        const QString name = base + (attempt > 1 ? u"_%1"_s.arg(attempt) : QString()) + u".xlsx"_s;
         QFile file(name);
         // Creating the file only when it does not exist yet keeps any other file untouched,
         // also one that appears meanwhile.
         if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
             return name;
         if (!file.exists())
-            throw SpreadsheetError(QStringLiteral("Súbor %1 sa nedá vytvoriť: %2")
-                                       .arg(QDir::toNativeSeparators(name), file.errorString()));
+            throw SpreadsheetError(u"Súbor %1 sa nedá vytvoriť: %2"_s.arg(
+                QDir::toNativeSeparators(name), file.errorString()));
     }
-    throw SpreadsheetError(QStringLiteral("V priečinku %1 sa nenašiel voľný názov súboru.")
-                               .arg(QDir::toNativeSeparators(m_folder)));
+    throw SpreadsheetError(u"V priečinku %1 sa nenašiel voľný názov súboru."_s.arg(
+        QDir::toNativeSeparators(m_folder)));
 }
 
 void XlsxSpreadsheetApplication::write(const Workbook& workbook, const QString& file) const {
     lxw_workbook* xlsx = workbook_new(QFile::encodeName(file).constData());
     if (!xlsx)
-        throw SpreadsheetError(
-            QStringLiteral("Súbor %1 sa nedá vytvoriť.").arg(QDir::toNativeSeparators(file)));
+        throw SpreadsheetError(u"Súbor %1 sa nedá vytvoriť."_s.arg(QDir::toNativeSeparators(file)));
     lxw_worksheet* sheet = workbook_add_worksheet(xlsx, workbook.sheetName.toUtf8().constData());
     lxw_error error = sheet ? LXW_NO_ERROR : LXW_ERROR_PARAMETER_VALIDATION;
     for (auto cell = workbook.cells.cbegin();
@@ -140,7 +137,6 @@ void XlsxSpreadsheetApplication::write(const Workbook& workbook, const QString& 
     if (error == LXW_NO_ERROR)
         error = closing;
     if (error != LXW_NO_ERROR)
-        throw SpreadsheetError(
-            QStringLiteral("Súbor %1 sa nedá zapísať: %2")
-                .arg(QDir::toNativeSeparators(file), QString::fromUtf8(lxw_strerror(error))));
+        throw SpreadsheetError(u"Súbor %1 sa nedá zapísať: %2"_s.arg(
+            QDir::toNativeSeparators(file), QString::fromUtf8(lxw_strerror(error))));
 }

@@ -1,16 +1,15 @@
 #include "TFrameZvierata.h"
 
-#include "views/krava/DotazyKravy.h"
-#include "views/KomponentyRamca.h"
+#include "DotazyZvierat.h"
+#include "data/TDataModuleHlavny.h"
 #include "views/KontrolyZaObdobie.h"
-#include "widgets/PageControl.h"
 #include "views/ToolBarObdobieKontrol.h"
 #include "views/ZoradPodlaStlpca.h"
-#include "data/TDataModuleHlavny.h"
+#include "views/krava/DotazyKravy.h"
 #include "widgets/DBChart.h"
 #include "widgets/DBGrid.h"
-#include "widgets/DesignFont.h"
 #include "widgets/GuardedHandler.h"
+#include "widgets/PageControl.h"
 #include "widgets/StatusPanelBar.h"
 
 #include <QActionGroup>
@@ -28,8 +27,6 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-const QString kravyVKontrole = u"SELECT * FROM kravy_view WHERE chovatel LIKE :Chov"_s;
-const QString vyradeneKravy = u"SELECT * FROM vyradene_kravy_view WHERE chovatel LIKE :Chov"_s;
 constexpr int stlpecDovoduVyradenia = 17;
 constexpr int stlpecMena = 2;
 constexpr int vyskaMriezkyKriviek = 188;
@@ -37,10 +34,10 @@ constexpr int vyskaTlacidielZvierat = 27;
 constexpr int seriaMlieka = 0;
 constexpr int seriaTuku = 1;
 constexpr int seriaBielkovin = 2;
-
-QString filter(const QString& kod) {
-    return kod + u'%';
-}
+// The tree's selection loads the last month of controls into the curves page; bringing the
+// page to front, the last year, so that whole lactations can be picked from the grid.
+constexpr int dniKriviekPriVybere = 30;
+constexpr int dniKriviekPriZobrazeni = 365;
 
 QVBoxLayout* rozlozenieStrany(QWidget* strana) {
     auto* rozlozenie = new QVBoxLayout(strana);
@@ -81,12 +78,8 @@ QList<GridColumn> stlpceLaktacii(bool uzavrete) {
 } // namespace
 
 TFrameZvierata::TFrameZvierata(TDataModuleHlavny& data, QWidget* parent)
-    : QFrame(parent)
-    , m_data(data) {
-    // The window's design font, for which the designed column widths are made.
-    setFont(DesignFont::make(u"MS Sans Serif"_s, 11));
-    PageControlZvierata = new PageControl(this);
-    PageControlZvierata->setObjectName(u"PageControlZvierata"_s);
+    : KomponentyRamca(data, u"PageControlZvierata"_s, parent) {
+    PageControlZvierata = zalozky();
     TabSheetZvierata = PageControlZvierata->addPage(u"TabSheetZvierata"_s, u"&Zvieratá"_s);
     TabSheetKontrolaMlieka =
         PageControlZvierata->addPage(u"TabSheetKontrolaMlieka"_s, u"Kontrola &mlieka"_s);
@@ -108,51 +101,44 @@ TFrameZvierata::TFrameZvierata(TDataModuleHlavny& data, QWidget* parent)
     vytvorStranuKontrol();
     vytvorStranuLaktacnychKriviek();
     vytvorStranyLaktacii();
-
-    auto* rozlozenie = new QVBoxLayout(this);
-    rozlozenie->setContentsMargins(0, 0, 0, 0);
-    rozlozenie->addWidget(PageControlZvierata);
-
     prepojUdalosti();
 }
 
 void TFrameZvierata::vytvorStranuZvierat() {
-    ToolBarZvierata = KomponentyRamca::panelNastrojov(TabSheetZvierata, "ToolBarZvierata");
+    ToolBarZvierata = panelNastrojov(TabSheetZvierata, "ToolBarZvierata");
     auto* zoznamy = new QActionGroup(this);
     ToolButtonZobrazVyradeneKravy =
-        KomponentyRamca::prepinac(ToolBarZvierata, zoznamy, "ToolButtonZobrazVyradeneKravy",
-                                  u"Vyradené kravy"_s, u"V"_s, QColor(0xb0, 0x30, 0x30));
-    ToolButtonZobrazKravyvKU =
-        KomponentyRamca::prepinac(ToolBarZvierata, zoznamy, "ToolButtonZobrazKravyvKU",
-                                  u"Kravy v KÚ"_s, u"K"_s, QColor(0x2e, 0x8b, 0x3a));
+        prepinac(ToolBarZvierata, zoznamy, "ToolButtonZobrazVyradeneKravy", u"Vyradené kravy"_s,
+                 u"V"_s, QColor(0xb0, 0x30, 0x30));
+    ToolButtonZobrazKravyvKU = prepinac(ToolBarZvierata, zoznamy, "ToolButtonZobrazKravyvKU",
+                                        u"Kravy v KÚ"_s, u"K"_s, QColor(0x2e, 0x8b, 0x3a));
     ToolButtonZobrazKravyvKU->setChecked(true);
     for (QAction* tlacidlo : ToolBarZvierata->actions())
         ToolBarZvierata->widgetForAction(tlacidlo)->setFixedHeight(vyskaTlacidielZvierat);
 
-    DBGridZvierata =
-        KomponentyRamca::mriezka(TabSheetZvierata, "DBGridZvierata", m_data.ADOQueryZvierata,
-                                 {{u"zviera_id"_s, u"Id"_s, 29},
-                                  {u"usnecislo"_s, u"Ušné číslo"_s, 107},
-                                  {u"meno"_s, u"Meno"_s},
-                                  {u"datumnarodenia"_s, u"Dátum narodenia"_s},
-                                  {u"plemeno1"_s, u"Plem1"_s},
-                                  {u"krv1"_s, u"Krv1"_s},
-                                  {u"plemeno2"_s, u"Plem2"_s},
-                                  {u"krv2"_s, u"Krv2"_s},
-                                  {u"plemeno3"_s, u"Plem3"_s},
-                                  {u"krv3"_s, u"Krv3"_s},
-                                  {u"plemeno4"_s, u"Plem4"_s},
-                                  {u"krv4"_s, u"Krv4"_s},
-                                  {u"plemeno5"_s, u"Plem5"_s},
-                                  {u"otec"_s, u"Otec"_s},
-                                  {u"linia"_s, u"O - línia"_s},
-                                  {u"register"_s, u"O - reg"_s},
-                                  {u"matka"_s, u"Matka"_s},
-                                  {u"dovod"_s, u"Dôvod vyradenia"_s}});
+    DBGridZvierata = mriezka(TabSheetZvierata, "DBGridZvierata", m_data.ADOQueryZvierata,
+                             {{u"zviera_id"_s, u"Id"_s, 29},
+                              {u"usnecislo"_s, u"Ušné číslo"_s, 107},
+                              {u"meno"_s, u"Meno"_s},
+                              {u"datumnarodenia"_s, u"Dátum narodenia"_s},
+                              {u"plemeno1"_s, u"Plem1"_s},
+                              {u"krv1"_s, u"Krv1"_s},
+                              {u"plemeno2"_s, u"Plem2"_s},
+                              {u"krv2"_s, u"Krv2"_s},
+                              {u"plemeno3"_s, u"Plem3"_s},
+                              {u"krv3"_s, u"Krv3"_s},
+                              {u"plemeno4"_s, u"Plem4"_s},
+                              {u"krv4"_s, u"Krv4"_s},
+                              {u"plemeno5"_s, u"Plem5"_s},
+                              {u"otec"_s, u"Otec"_s},
+                              {u"linia"_s, u"O - línia"_s},
+                              {u"register"_s, u"O - reg"_s},
+                              {u"matka"_s, u"Matka"_s},
+                              {u"dovod"_s, u"Dôvod vyradenia"_s}});
     DBGridZvierata->setKeepsSelectionUnfocused(true);
     DBGridZvierata->setColumnHidden(stlpecMena, true);
     DBGridZvierata->setColumnHidden(stlpecDovoduVyradenia, true);
-    StatusBarZvierata = KomponentyRamca::stavovyRiadok(TabSheetZvierata, "StatusBarZvierata");
+    StatusBarZvierata = stavovyRiadok(TabSheetZvierata, "StatusBarZvierata");
 
     QVBoxLayout* rozlozenie = rozlozenieStrany(TabSheetZvierata);
     rozlozenie->addWidget(ToolBarZvierata);
@@ -164,22 +150,21 @@ void TFrameZvierata::vytvorStranuKontrol() {
     ToolBarKontrolaMlieka = new ToolBarObdobieKontrol(TabSheetKontrolaMlieka);
     ToolBarKontrolaMlieka->setObjectName(u"ToolBarKontrolaMlieka"_s);
     ToolBarKontrolaMlieka->skryTlacidla();
-    DBGridKontrolaMlieka = KomponentyRamca::mriezka(TabSheetKontrolaMlieka, "DBGridKontrolaMlieka",
-                                                    m_data.ADOQueryKontrolyMlieka,
-                                                    {{u"kontrola_id"_s, u"Id"_s, 26},
-                                                     {u"usnecislo"_s, u"Ušné číslo"_s, 132},
-                                                     {u"datum"_s, u"Dátum kontroly"_s, 93},
-                                                     {u"denna_doba"_s, u"Denná doba"_s},
-                                                     {u"mlieko"_s, u"Mlieko"_s},
-                                                     {u"bun_elementy"_s, u"Bun. elementy"_s},
-                                                     {u"tuk"_s, u"Tuk"_s},
-                                                     {u"tuk_perc"_s, u"Tuk %"_s},
-                                                     {u"bielkovina"_s, u"Bielkovina"_s},
-                                                     {u"bielkovina_perc"_s, u"Bielkovina %"_s},
-                                                     {u"laktoza"_s, u"Laktóza"_s},
-                                                     {u"laktoza_perc"_s, u"Laktóza %"_s}});
-    StatusBarKontrolaMlieka =
-        KomponentyRamca::stavovyRiadok(TabSheetKontrolaMlieka, "StatusBarKontrolaMlieka");
+    DBGridKontrolaMlieka =
+        mriezka(TabSheetKontrolaMlieka, "DBGridKontrolaMlieka", m_data.ADOQueryKontrolyMlieka,
+                {{u"kontrola_id"_s, u"Id"_s, 26},
+                 {u"usnecislo"_s, u"Ušné číslo"_s, 132},
+                 {u"datum"_s, u"Dátum kontroly"_s, 93},
+                 {u"denna_doba"_s, u"Denná doba"_s},
+                 {u"mlieko"_s, u"Mlieko"_s},
+                 {u"bun_elementy"_s, u"Bun. elementy"_s},
+                 {u"tuk"_s, u"Tuk"_s},
+                 {u"tuk_perc"_s, u"Tuk %"_s},
+                 {u"bielkovina"_s, u"Bielkovina"_s},
+                 {u"bielkovina_perc"_s, u"Bielkovina %"_s},
+                 {u"laktoza"_s, u"Laktóza"_s},
+                 {u"laktoza_perc"_s, u"Laktóza %"_s}});
+    StatusBarKontrolaMlieka = stavovyRiadok(TabSheetKontrolaMlieka, "StatusBarKontrolaMlieka");
 
     QVBoxLayout* rozlozenie = rozlozenieStrany(TabSheetKontrolaMlieka);
     rozlozenie->addWidget(ToolBarKontrolaMlieka);
@@ -191,14 +176,14 @@ void TFrameZvierata::vytvorStranuLaktacnychKriviek() {
     // Two rows: the value buttons, then the lactation order under them.
     ToolBarLaktacneKrivky = new QWidget(TabSheetLaktacneKrivky);
     ToolBarLaktacneKrivky->setObjectName(u"ToolBarLaktacneKrivky"_s);
-    auto* hodnoty = KomponentyRamca::panelNastrojov(ToolBarLaktacneKrivky, "ToolBarHodnotyKrivky");
+    auto* hodnoty = panelNastrojov(ToolBarLaktacneKrivky, "ToolBarHodnotyKrivky");
     auto* skupina = new QActionGroup(this);
-    ToolButtonLaktKrivkyM = KomponentyRamca::prepinac(hodnoty, skupina, "ToolButtonLaktKrivkyM",
-                                                      u"Mlieko"_s, u"M"_s, Qt::red);
-    ToolButtonLaktKrivkyT = KomponentyRamca::prepinac(hodnoty, skupina, "ToolButtonLaktKrivkyT",
-                                                      u"Tuk"_s, u"T"_s, Qt::darkGreen);
-    ToolButtonLaktKrivkyB = KomponentyRamca::prepinac(hodnoty, skupina, "ToolButtonLaktKrivkyB",
-                                                      u"Bielkovina"_s, u"B"_s, QColor(0, 0, 0x80));
+    ToolButtonLaktKrivkyM =
+        prepinac(hodnoty, skupina, "ToolButtonLaktKrivkyM", u"Mlieko"_s, u"M"_s, Qt::red);
+    ToolButtonLaktKrivkyT =
+        prepinac(hodnoty, skupina, "ToolButtonLaktKrivkyT", u"Tuk"_s, u"T"_s, Qt::darkGreen);
+    ToolButtonLaktKrivkyB = prepinac(hodnoty, skupina, "ToolButtonLaktKrivkyB", u"Bielkovina"_s,
+                                     u"B"_s, QColor(0, 0, 0x80));
     ToolButtonLaktKrivkyM->setChecked(true);
     hodnoty->addSeparator();
 
@@ -206,7 +191,7 @@ void TFrameZvierata::vytvorStranuLaktacnychKriviek() {
     LabelPoradieLaktacie = new QLabel(u"Poradie laktácie: "_s, druhyRiadok);
     LabelPoradieLaktacie->setObjectName(u"LabelPoradieLaktacie"_s);
     LabelPoradieLaktacie->setMinimumWidth(82);
-    ComboBoxPoradieLaktacie = KomponentyRamca::poradiaLaktacie(druhyRiadok, 9);
+    ComboBoxPoradieLaktacie = poradiaLaktacie(druhyRiadok, 9);
     ComboBoxPoradieLaktacie->setPlaceholderText(u"Poradie laktácie"_s);
     LabelPoradieLaktacie->setBuddy(ComboBoxPoradieLaktacie);
     auto* poradie = new QHBoxLayout(druhyRiadok);
@@ -225,19 +210,19 @@ void TFrameZvierata::vytvorStranuLaktacnychKriviek() {
     SplitterLaktacneKrivky->setObjectName(u"SplitterLaktacneKrivky"_s);
     SplitterLaktacneKrivky->setHandleWidth(3);
     SplitterLaktacneKrivky->setChildrenCollapsible(false);
-    DBGridLaktacneKrivky = KomponentyRamca::mriezka(SplitterLaktacneKrivky, "DBGridLaktacneKrivky",
-                                                    m_data.ADOQueryKontrolyMlieka,
-                                                    {{u"kontrola_id"_s, u"Id"_s, 26},
-                                                     {u"usnecislo"_s, u"Ušné číslo"_s, 132},
-                                                     {u"poradie_preb_laktacie"_s, u"Číslo lakt."_s},
-                                                     {u"datum"_s, u"Dátum kontroly"_s, 93},
-                                                     {u"denna_doba"_s, u"Denná doba"_s},
-                                                     {u"mlieko"_s, u"Mlieko"_s},
-                                                     {u"tuk"_s, u"Tuk"_s},
-                                                     {u"tuk_perc"_s, u"Tuk %"_s},
-                                                     {u"bielkovina"_s, u"Bielkovina"_s},
-                                                     {u"bielkovina_perc"_s, u"Bielkovina %"_s},
-                                                     {u"bun_elementy"_s, u"Bun. elementy"_s}});
+    DBGridLaktacneKrivky =
+        mriezka(SplitterLaktacneKrivky, "DBGridLaktacneKrivky", m_data.ADOQueryKontrolyMlieka,
+                {{u"kontrola_id"_s, u"Id"_s, 26},
+                 {u"usnecislo"_s, u"Ušné číslo"_s, 132},
+                 {u"poradie_preb_laktacie"_s, u"Číslo lakt."_s},
+                 {u"datum"_s, u"Dátum kontroly"_s, 93},
+                 {u"denna_doba"_s, u"Denná doba"_s},
+                 {u"mlieko"_s, u"Mlieko"_s},
+                 {u"tuk"_s, u"Tuk"_s},
+                 {u"tuk_perc"_s, u"Tuk %"_s},
+                 {u"bielkovina"_s, u"Bielkovina"_s},
+                 {u"bielkovina_perc"_s, u"Bielkovina %"_s},
+                 {u"bun_elementy"_s, u"Bun. elementy"_s}});
     DBGridLaktacneKrivky->setKeepsSelectionUnfocused(true);
 
     DBChartLaktacneKrivky = new DBChart(SplitterLaktacneKrivky);
@@ -255,8 +240,7 @@ void TFrameZvierata::vytvorStranuLaktacnychKriviek() {
     SplitterLaktacneKrivky->setStretchFactor(0, 0);
     SplitterLaktacneKrivky->setStretchFactor(1, 1);
     SplitterLaktacneKrivky->setSizes({vyskaMriezkyKriviek, 10 * vyskaMriezkyKriviek});
-    StatusBarLaktacneKrivky =
-        KomponentyRamca::stavovyRiadok(TabSheetLaktacneKrivky, "StatusBarLaktacneKrivky");
+    StatusBarLaktacneKrivky = stavovyRiadok(TabSheetLaktacneKrivky, "StatusBarLaktacneKrivky");
 
     QVBoxLayout* rozlozenie = rozlozenieStrany(TabSheetLaktacneKrivky);
     rozlozenie->addWidget(ToolBarLaktacneKrivky);
@@ -272,19 +256,19 @@ void TFrameZvierata::vytvorStranyLaktacii() {
         rozlozenie->addWidget(mriezka);
         rozlozenie->addWidget(riadok);
     };
-    ToolBarLaktacie = KomponentyRamca::panelNastrojov(TabSheetLaktacie, "ToolBarLaktacie");
-    DBGridLaktacie = KomponentyRamca::mriezka(TabSheetLaktacie, "DBGridLaktacie",
-                                              m_data.ADOQueryLaktacie, stlpceLaktacii(true));
-    StatusBarLaktacie = KomponentyRamca::stavovyRiadok(TabSheetLaktacie, "StatusBarLaktacie");
+    ToolBarLaktacie = panelNastrojov(TabSheetLaktacie, "ToolBarLaktacie");
+    DBGridLaktacie =
+        mriezka(TabSheetLaktacie, "DBGridLaktacie", m_data.ADOQueryLaktacie, stlpceLaktacii(true));
+    StatusBarLaktacie = stavovyRiadok(TabSheetLaktacie, "StatusBarLaktacie");
     strana(TabSheetLaktacie, ToolBarLaktacie, DBGridLaktacie, StatusBarLaktacie);
 
-    ToolBarPrebiehajuceLaktacie = KomponentyRamca::panelNastrojov(TabSheetPrebiehajuceLaktacie,
-                                                                  "ToolBarPrebiehajuceLaktacie");
+    ToolBarPrebiehajuceLaktacie =
+        panelNastrojov(TabSheetPrebiehajuceLaktacie, "ToolBarPrebiehajuceLaktacie");
     DBGridPrebiehajuceLaktacie =
-        KomponentyRamca::mriezka(TabSheetPrebiehajuceLaktacie, "DBGridPrebiehajuceLaktacie",
-                                 m_data.ADOQueryPrebiehajuceLaktacie, stlpceLaktacii(false));
-    StatusBarPrebiehajuceLaktacie = KomponentyRamca::stavovyRiadok(TabSheetPrebiehajuceLaktacie,
-                                                                   "StatusBarPrebiehajuceLaktacie");
+        mriezka(TabSheetPrebiehajuceLaktacie, "DBGridPrebiehajuceLaktacie",
+                m_data.ADOQueryPrebiehajuceLaktacie, stlpceLaktacii(false));
+    StatusBarPrebiehajuceLaktacie =
+        stavovyRiadok(TabSheetPrebiehajuceLaktacie, "StatusBarPrebiehajuceLaktacie");
     strana(TabSheetPrebiehajuceLaktacie, ToolBarPrebiehajuceLaktacie, DBGridPrebiehajuceLaktacie,
            StatusBarPrebiehajuceLaktacie);
 }
@@ -332,21 +316,22 @@ void TFrameZvierata::prepojUdalosti() {
         pripojZoradenie(this, mriezka, dotaz, stav);
 }
 
-int TFrameZvierata::viditelnaZalozka() const {
-    return PageControlZvierata->visiblePageIndex();
-}
-
-void TFrameZvierata::zobrazPrvuZalozku() {
-    PageControlZvierata->setCurrentIndex(0);
+void TFrameZvierata::ukazVyber(const QString& kod) {
+    AktualnyKod = kod;
+    nacitajStranu(stranaVpredu(), dniKriviekPriVybere);
 }
 
 void TFrameZvierata::zobrazStranu(QWidget* strana) {
+    nacitajStranu(strana, dniKriviekPriZobrazeni);
+}
+
+void TFrameZvierata::nacitajStranu(QWidget* strana, int dniKriviek) {
     if (strana == TabSheetZvierata)
         NacitajZvierata(AktualnyKod);
     else if (strana == TabSheetKontrolaMlieka)
         NacitajKontroly(AktualnyKod, 30);
     else if (strana == TabSheetLaktacneKrivky)
-        NacitajKontroly(AktualnyKod, 365);
+        NacitajKontroly(AktualnyKod, dniKriviek);
     else if (strana == TabSheetLaktacie)
         NacitajLaktacie(AktualnyKod);
     else if (strana == TabSheetPrebiehajuceLaktacie)
@@ -354,43 +339,35 @@ void TFrameZvierata::zobrazStranu(QWidget* strana) {
 }
 
 void TFrameZvierata::NacitajZvierata(const QString& kod) {
-    zobrazZoznamZvierat(kravyVKontrole, kod, false);
+    zobrazZoznamZvierat(kod, false);
 }
 
 void TFrameZvierata::ToolButtonZobrazVyradeneKravyClick() {
-    zobrazZoznamZvierat(vyradeneKravy, AktualnyKod, true);
+    zobrazZoznamZvierat(AktualnyKod, true);
 }
 
 void TFrameZvierata::ToolButtonZobrazKravyvKUClick() {
-    zobrazZoznamZvierat(kravyVKontrole, AktualnyKod, false);
+    zobrazZoznamZvierat(AktualnyKod, false);
 }
 
-void TFrameZvierata::zobrazZoznamZvierat(const QString& prikaz, const QString& kod, bool vyradene) {
-    // A new statement also drops the order a title click appended to the old one.
-    Query* zvierata = m_data.ADOQueryZvierata;
-    zvierata->close();
-    zvierata->setSql({prikaz});
-    zvierata->setParameter(u"Chov"_s, filter(kod));
-    zvierata->open();
+void TFrameZvierata::zobrazZoznamZvierat(const QString& kod, bool vyradene) {
+    DotazyZvierat::otvorZvierata(m_data, kod, vyradene);
     DBGridZvierata->setColumnHidden(stlpecDovoduVyradenia, !vyradene);
     (vyradene ? ToolButtonZobrazVyradeneKravy : ToolButtonZobrazKravyvKU)->setChecked(true);
 }
 
 void TFrameZvierata::NacitajKontroly(const QString& kod, int dni) {
-    KontrolyZaObdobie::otvor(*m_data.ADOQueryKontrolyMlieka, u"Chov"_s, filter(kod), dni);
+    KontrolyZaObdobie::otvor(*m_data.ADOQueryKontrolyMlieka, u"Chov"_s, DotazyZvierat::filter(kod),
+                             dni);
     ToolBarKontrolaMlieka->zvyrazniObdobie(dni);
 }
 
 void TFrameZvierata::NacitajLaktacie(const QString& kod) {
-    m_data.ADOQueryLaktacie->close();
-    m_data.ADOQueryLaktacie->setParameter(u"Chov"_s, filter(kod));
-    m_data.ADOQueryLaktacie->open();
+    DotazyZvierat::otvorLaktacie(m_data, kod);
 }
 
 void TFrameZvierata::NacitajPrebiehajuceLaktacie(const QString& kod) {
-    m_data.ADOQueryPrebiehajuceLaktacie->close();
-    m_data.ADOQueryPrebiehajuceLaktacie->setParameter(u"Chov"_s, filter(kod));
-    m_data.ADOQueryPrebiehajuceLaktacie->open();
+    DotazyZvierat::otvorPrebiehajuceLaktacie(m_data, kod);
 }
 
 void TFrameZvierata::NacitajLaktacnuKrivku(const QString& usneCislo, int poradie) {

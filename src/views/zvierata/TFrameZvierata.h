@@ -1,8 +1,7 @@
 #pragma once
 
+#include "views/KomponentyRamca.h"
 #include "views/StavZoradenia.h"
-
-#include <QFrame>
 
 class DBChart;
 class DBGrid;
@@ -13,15 +12,13 @@ class QLabel;
 class QSplitter;
 class QToolBar;
 class StatusPanelBar;
-class TDataModuleHlavny;
 class ToolBarObdobieKontrol;
 
 /// The herd view beside the tree while an enterprise, a herd or a barn is selected: its cows in
 /// recording or culled, their milk controls, the lactation curve of one cow, the lactations and
 /// the running lactations, each page with a record count. The code filters every list as a
-/// prefix of the animals' barn code. The frame owns no data: its grids and chart show queries
-/// of the main data module, which it only parameterises and re-opens.
-class TFrameZvierata : public QFrame {
+/// prefix of the animals' barn code.
+class TFrameZvierata : public KomponentyRamca {
     Q_OBJECT
 public:
     TFrameZvierata(TDataModuleHlavny& data, QWidget* parent = nullptr);
@@ -29,9 +26,8 @@ public:
     /// The enterprise, herd or barn code whose data the frame shows.
     QString AktualnyKod;
 
-    /// The index of the page in front among the visible pages, -1 when there is none.
-    int viditelnaZalozka() const;
-    void zobrazPrvuZalozku();
+    /// Stores the code and loads it into the page in front.
+    void ukazVyber(const QString& kod) override;
 
     void NacitajZvierata(const QString& kod);
     /// Controls of the last dni days before the last test day; 0 means all controls.
@@ -87,8 +83,11 @@ private:
     void vytvorStranyLaktacii();
     void prepojUdalosti();
 
+    /// What each page loads: the same lists whether the tree selected a code or the page was
+    /// brought to front, but for the curves page's period of controls.
+    void nacitajStranu(QWidget* strana, int dniKriviek);
     void zobrazStranu(QWidget* strana);
-    void zobrazZoznamZvierat(const QString& prikaz, const QString& kod, bool vyradene);
+    void zobrazZoznamZvierat(const QString& kod, bool vyradene);
     void ukazHodnotuKrivky(int seria, double maximum, double krok, const QString& nazov);
     QString usneCisloKontroly() const;
 
@@ -104,7 +103,6 @@ private:
     void DataSourcePrebiehajuceLaktacieDataChange();
     void DBGridZvierataDblClick();
 
-    TDataModuleHlavny& m_data;
     StavZoradenia m_zoradenieZvierat;
     StavZoradenia m_zoradenieKontrol;
     StavZoradenia m_zoradenieKriviek;
