@@ -1,4 +1,4 @@
-#include "app/StartupSequence.h"
+#include "app/SpustenieProgramu.h"
 #include "widgets/GuardedApplication.h"
 
 #include <QLocale>
@@ -10,5 +10,5 @@ int main(int argc, char* argv[]) {
     application.setApplicationName(u"tarvelin"_s);
     // Dates and numbers read as a Slovak breeder writes them, whatever the desktop's language.
     QLocale::setDefault(QLocale(QLocale::Slovak, QLocale::Slovakia));
-    return StartupSequence().run();
+    return SpustenieProgramu().spusti();
 }

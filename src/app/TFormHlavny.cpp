@@ -387,10 +387,10 @@ void TFormHlavny::FormShow() {
     m_stavZostav.KodPodniku = data.ADOQueryParam->text(u"Chovatel"_s).left(6);
     TextCopyright = MakerInfo::copyrightLine();
     m_strom->NaplnStrom(m_stavZostav.KodPodniku);
-    FrameInfo->showPage(QCoreApplication::applicationDirPath());
-    m_instances.FormOAplikacii->setTexts(u"WTarvelinHD"_s,
-                                         u"Verzia programu: "_s + VerziaProgramu::text(),
-                                         u"marec 2012"_s, TextCopyright);
+    FrameInfo->zobrazStranku(QCoreApplication::applicationDirPath());
+    m_instances.FormOAplikacii->nastavTexty(u"WTarvelinHD"_s,
+                                            u"Verzia programu: "_s + VerziaProgramu::text(),
+                                            u"marec 2012"_s, TextCopyright);
 
     QString aktualizacia;
     try {

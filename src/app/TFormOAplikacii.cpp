@@ -28,11 +28,11 @@ TFormOAplikacii::TFormOAplikacii(QWidget* parent)
     GroupBoxInfo = new QGroupBox(u" Tarvelin "_s, this);
     GroupBoxInfo->setObjectName(u"GroupBoxInfo"_s);
     GroupBoxInfo->setGeometry(216, 8, 425, 249);
-    LabelNazov = addLabel("LabelNazov", 56);
+    LabelNazov = pridajPopis("LabelNazov", 56);
     LabelNazov->setFont(DesignFont::make(u"Verdana"_s, 16, true));
-    LabelVerzia = addLabel("LabelVerzia", 88);
-    LabelDatum = addLabel("LabelDatum", 184);
-    LabelCopyright = addLabel("LabelCopyright", 208);
+    LabelVerzia = pridajPopis("LabelVerzia", 88);
+    LabelDatum = pridajPopis("LabelDatum", 184);
+    LabelCopyright = pridajPopis("LabelCopyright", 208);
 
     BitBtnZavriet = new QPushButton(u"&Zavrieť"_s, this);
     BitBtnZavriet->setObjectName(u"BitBtnZavriet"_s);
@@ -44,15 +44,15 @@ TFormOAplikacii::TFormOAplikacii(QWidget* parent)
         move(screen->availableGeometry().center() - rect().center());
 }
 
-void TFormOAplikacii::setTexts(const QString& nazov, const QString& verzia, const QString& datum,
-                               const QString& copyright) {
+void TFormOAplikacii::nastavTexty(const QString& nazov, const QString& verzia, const QString& datum,
+                                  const QString& copyright) {
     LabelNazov->setText(nazov);
     LabelVerzia->setText(verzia);
     LabelDatum->setText(datum);
     LabelCopyright->setText(copyright);
 }
 
-QLabel* TFormOAplikacii::addLabel(const char* name, int top) {
+QLabel* TFormOAplikacii::pridajPopis(const char* name, int top) {
     auto* label = new QLabel(GroupBoxInfo);
     label->setObjectName(QString::fromLatin1(name));
     label->setGeometry(8, top, 409, 20);

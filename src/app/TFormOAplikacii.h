@@ -13,8 +13,8 @@ class TFormOAplikacii : public QDialog {
 public:
     explicit TFormOAplikacii(QWidget* parent = nullptr);
 
-    void setTexts(const QString& nazov, const QString& verzia, const QString& datum,
-                  const QString& copyright);
+    void nastavTexty(const QString& nazov, const QString& verzia, const QString& datum,
+                     const QString& copyright);
 
     QLabel* ImageObrazok = nullptr;
     QGroupBox* GroupBoxInfo = nullptr;
@@ -25,5 +25,5 @@ public:
     QPushButton* BitBtnZavriet = nullptr;
 
 private:
-    QLabel* addLabel(const char* name, int top);
+    QLabel* pridajPopis(const char* name, int top);
 };

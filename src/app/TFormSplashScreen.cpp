@@ -31,16 +31,16 @@ TFormSplashScreen::TFormSplashScreen(QWidget* parent)
 
     const QFont small = DesignFont::make(u"MS Sans Serif"_s, 11, true);
     LabelNadpis =
-        addLabel("LabelNadpis", u"WTarvelin HD"_s, DesignFont::make(u"Arial"_s, 40, true));
+        pridajPopis("LabelNadpis", u"WTarvelin HD"_s, DesignFont::make(u"Arial"_s, 40, true));
     LabelNadpis->move(109, 32);
-    LabelPodnadpis = addLabel("LabelPodnadpis", u"(verzia chovateľ)"_s,
-                              DesignFont::make(u"MS Sans Serif"_s, 16));
+    LabelPodnadpis = pridajPopis("LabelPodnadpis", u"(verzia chovateľ)"_s,
+                                 DesignFont::make(u"MS Sans Serif"_s, 16));
     LabelPodnadpis->move(179, 72);
 
     // The maker's lines have no place of their own in the design but their height; they are
     // centred across the picture.
     const auto makerLine = [&](const char* name, const QString& text, int top) {
-        QLabel* label = addLabel(name, text, small);
+        QLabel* label = pridajPopis(name, text, small);
         label->setGeometry(0, top, clientWidth, label->height());
         return label;
     };
@@ -48,19 +48,19 @@ TFormSplashScreen::TFormSplashScreen(QWidget* parent)
     LabelPracovisko = makerLine("LabelPracovisko", MakerInfo::unitName(), 272);
     LabelAdresa = makerLine("LabelAdresa", MakerInfo::address(), 288);
 
-    LabelVerzia = addLabel("LabelVerzia", u"ver. x.x"_s, small);
+    LabelVerzia = pridajPopis("LabelVerzia", u"ver. x.x"_s, small);
     LabelVerzia->move(435, 304);
 
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
 }
 
-void TFormSplashScreen::setVersion(const QString& version) {
+void TFormSplashScreen::nastavVerziu(const QString& version) {
     LabelVerzia->setText(u"ver. "_s + version);
     LabelVerzia->adjustSize();
 }
 
-QLabel* TFormSplashScreen::addLabel(const char* name, const QString& text, const QFont& font) {
+QLabel* TFormSplashScreen::pridajPopis(const char* name, const QString& text, const QFont& font) {
     auto* label = new QLabel(text, this);
     label->setObjectName(QString::fromLatin1(name));
     label->setFont(font);

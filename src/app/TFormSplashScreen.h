@@ -12,7 +12,7 @@ public:
     explicit TFormSplashScreen(QWidget* parent = nullptr);
 
     /// Shows "ver. " + the version text of the configuration file.
-    void setVersion(const QString& version);
+    void nastavVerziu(const QString& version);
 
     QLabel* ImageSplashScreen = nullptr;
     QLabel* LabelNadpis = nullptr;
@@ -23,5 +23,5 @@ public:
     QLabel* LabelVerzia = nullptr;
 
 private:
-    QLabel* addLabel(const char* name, const QString& text, const QFont& font);
+    QLabel* pridajPopis(const char* name, const QString& text, const QFont& font);
 };

@@ -30,7 +30,7 @@ TFrameInfo::TFrameInfo(QWidget* parent)
     layout->addWidget(StatusBarInfo);
 }
 
-void TFrameInfo::showPage(const QString& folder) {
+void TFrameInfo::zobrazStranku(const QString& folder) {
     // Pasting a POSIX folder after "file:///" would double its leading slash, so the address is
     // built from the local path.
     WebBrowserInfo->setSource(QUrl::fromLocalFile(folder + u"/TarvelinInfo.html"_s));

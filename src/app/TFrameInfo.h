@@ -14,7 +14,7 @@ public:
     explicit TFrameInfo(QWidget* parent = nullptr);
 
     /// Shows TarvelinInfo.html from the given folder (the executable's).
-    void showPage(const QString& folder);
+    void zobrazStranku(const QString& folder);
 
     QGroupBox* GroupBoxHtml = nullptr;
     QTextBrowser* WebBrowserInfo = nullptr;

@@ -6,7 +6,7 @@
 class VerziaProgramu {
 public:
     static const QString& text() { return value(); }
-    static void set(const QString& version) { value() = version; }
+    static void nastav(const QString& verzia) { value() = verzia; }
 
 private:
     static QString& value() {

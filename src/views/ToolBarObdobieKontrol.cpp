@@ -6,7 +6,7 @@
 
 using namespace Qt::Literals::StringLiterals;
 
-ToolBarObdobieKontrol::ToolBarObdobieKontrol(QWidget* parent)
+ToolBarObdobieKontrol::ToolBarObdobieKontrol(QWidget* parent, bool sAkciouSedemDni)
     : QToolBar(parent) {
     setIconSize(QSize(16, 16));
     setMovable(false);
@@ -21,6 +21,13 @@ ToolBarObdobieKontrol::ToolBarObdobieKontrol(QWidget* parent)
     ToolButtonKontrolyVsetky = KomponentyRamca::prepinac(this, skupina, "ToolButtonKontrolyVsetky",
                                                          u"Všetky kontroly"_s, u"V"_s, modra);
     ToolButtonKontroly30Dni->setChecked(true);
+    for (const auto& [tlacidlo, dni] : {std::pair{ToolButtonKontroly7Dni, 7},
+                                        {ToolButtonKontroly14Dni, 14},
+                                        {ToolButtonKontroly30Dni, 30},
+                                        {ToolButtonKontrolyVsetky, 0}})
+        if (dni != 7 || sAkciouSedemDni)
+            connect(tlacidlo, &QAction::triggered, this,
+                    [this, dni = dni] { Q_EMIT obdobieZvolene(dni); });
 }
 
 void ToolBarObdobieKontrol::zvyrazniObdobie(int dni) {

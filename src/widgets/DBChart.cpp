@@ -58,6 +58,7 @@ int decimalsOf(double step) {
 
 DBChart::DBChart(QWidget* parent)
     : QChartView(new QChart, parent)
+    , m_dates(FieldLink::Follows::AllRows, [this] { replot(); })
     , m_leftAxis(new QValueAxis(this))
     , m_bottomAxis(new QDateTimeAxis(this)) {
     setRenderHint(QPainter::Antialiasing);
@@ -76,15 +77,7 @@ DBChart::DBChart(QWidget* parent)
 }
 
 void DBChart::setDataset(Dataset* dataset, const QString& dateField) {
-    if (m_dataset)
-        disconnect(m_dataset, nullptr, this, nullptr);
-    m_dataset = dataset;
-    m_dateField = dateField;
-    if (dataset) {
-        connect(dataset, &Dataset::opened, this, &DBChart::replot);
-        connect(dataset, &Dataset::closed, this, &DBChart::replot);
-    }
-    replot();
+    m_dates.bind(dataset, dateField);
 }
 
 int DBChart::addSeries(const QString& title, const QString& valueField, const QColor& color) {
@@ -158,16 +151,16 @@ void DBChart::placeLeftAxisLabels() {
 }
 
 void DBChart::replot() {
-    const bool open = m_dataset && m_dataset->isOpen();
-    const int dateColumn = open ? m_dataset->fieldIndex(m_dateField) : -1;
+    Dataset* data = m_dates.dataset();
+    const int dateColumn = m_dates.column();
     std::optional<qint64> first;
     std::optional<qint64> last;
     for (const BoundSeries& bound : std::as_const(m_series)) {
         QList<QPointF> points;
-        const int valueColumn = dateColumn >= 0 ? m_dataset->fieldIndex(bound.valueField) : -1;
-        for (int row = 0; valueColumn >= 0 && row < m_dataset->recordCount(); ++row) {
-            const std::optional<qint64> date = dateOf(m_dataset->value(row, dateColumn));
-            const QVariant value = m_dataset->value(row, valueColumn);
+        const int valueColumn = dateColumn >= 0 ? data->fieldIndex(bound.valueField) : -1;
+        for (int row = 0; valueColumn >= 0 && row < data->recordCount(); ++row) {
+            const std::optional<qint64> date = dateOf(data->value(row, dateColumn));
+            const QVariant value = data->value(row, valueColumn);
             if (!date || value.isNull())
                 continue;
             points.append(QPointF(double(*date), labelled(value.toDouble())));

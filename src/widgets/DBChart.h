@@ -1,10 +1,9 @@
 #pragma once
 
-#include "data/Dataset.h"
+#include "FieldLink.h"
 
 #include <QChartView>
 #include <QList>
-#include <QPointer>
 
 class QDateTimeAxis;
 class QLineSeries;
@@ -48,8 +47,7 @@ private:
     void replot();
     void placeLeftAxisLabels();
 
-    QPointer<Dataset> m_dataset;
-    QString m_dateField;
+    FieldLink m_dates; ///< bound to the date field; the value fields are read beside it
     QList<BoundSeries> m_series;
     QValueAxis* m_leftAxis;
     QDateTimeAxis* m_bottomAxis;

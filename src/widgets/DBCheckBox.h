@@ -1,9 +1,8 @@
 #pragma once
 
-#include <QCheckBox>
-#include <QPointer>
+#include "FieldLink.h"
 
-class Dataset;
+#include <QCheckBox>
 
 /// A check box showing one field of a dataset's current row: ticked when the field reads "1",
 /// clear otherwise. It only shows the value; a click does not change it.
@@ -17,6 +16,5 @@ public:
 private:
     void showCurrentValue();
 
-    QPointer<Dataset> m_dataset;
-    QString m_fieldName;
+    FieldLink m_field;
 };

@@ -1,9 +1,8 @@
 #pragma once
 
-#include "data/Dataset.h"
+#include "FieldLink.h"
 
 #include <QLineEdit>
-#include <QPointer>
 
 /// A read-only edit box showing one field of a dataset's current row in the field's display
 /// format; empty while the dataset is closed, empty or lacks the field.
@@ -13,12 +12,11 @@ public:
     explicit DBEdit(QWidget* parent = nullptr);
 
     void setDataSource(Dataset* dataset, const QString& fieldName);
-    Dataset* dataset() const { return m_dataset; }
-    const QString& fieldName() const { return m_fieldName; }
+    Dataset* dataset() const { return m_field.dataset(); }
+    const QString& fieldName() const { return m_field.fieldName(); }
 
 private:
     void showCurrentValue();
 
-    QPointer<Dataset> m_dataset;
-    QString m_fieldName;
+    FieldLink m_field;
 };

@@ -1,9 +1,8 @@
 #pragma once
 
-#include "data/Dataset.h"
+#include "FieldLink.h"
 
 #include <QComboBox>
-#include <QPointer>
 
 /// A combo box listing the rows of a list dataset: each item shows one field and carries the
 /// row's key. Bound to a field of another dataset, it shows the item whose key equals that
@@ -29,10 +28,8 @@ private:
     void fillItems();
     void showBoundValue();
 
-    QPointer<Dataset> m_list;
-    QString m_keyField;
+    FieldLink m_list; ///< bound to the key field of the list
     QString m_listField;
-    QPointer<Dataset> m_data;
-    QString m_dataField;
+    FieldLink m_data;
     QVariant m_keptKey;
 };

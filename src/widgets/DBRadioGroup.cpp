@@ -1,7 +1,5 @@
 #include "DBRadioGroup.h"
 
-#include "data/Dataset.h"
-
 #include <QButtonGroup>
 #include <QGridLayout>
 #include <QRadioButton>
@@ -10,7 +8,8 @@ DBRadioGroup::DBRadioGroup(const QString& title, const QList<Item>& items, int c
                            QWidget* parent)
     : QGroupBox(title, parent)
     , m_items(items)
-    , m_buttons(new QButtonGroup(this)) {
+    , m_buttons(new QButtonGroup(this))
+    , m_field(FieldLink::Follows::CurrentRow, [this] { showCurrentValue(); }) {
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(6, 2, 6, 2);
     for (int i = 0; i < items.size(); ++i) {
@@ -23,15 +22,7 @@ DBRadioGroup::DBRadioGroup(const QString& title, const QList<Item>& items, int c
 }
 
 void DBRadioGroup::setDataSource(Dataset* dataset, const QString& fieldName) {
-    if (m_dataset)
-        disconnect(m_dataset, nullptr, this, nullptr);
-    m_dataset = dataset;
-    m_fieldName = fieldName;
-    if (dataset) {
-        connect(dataset, &Dataset::currentRowChanged, this, &DBRadioGroup::showCurrentValue);
-        connect(dataset, &Dataset::closed, this, &DBRadioGroup::showCurrentValue);
-    }
-    showCurrentValue();
+    m_field.bind(dataset, fieldName);
 }
 
 int DBRadioGroup::itemIndex() const {
@@ -39,11 +30,10 @@ int DBRadioGroup::itemIndex() const {
 }
 
 void DBRadioGroup::showCurrentValue() {
-    const int field = m_dataset && m_dataset->isOpen() ? m_dataset->fieldIndex(m_fieldName) : -1;
-    const QString value =
-        field >= 0 ? m_dataset->value(m_dataset->currentRow(), field).toString() : QString();
+    const bool readable = m_field.column() >= 0;
+    const QString value = m_field.currentValue().toString();
     int on = -1;
-    for (int i = 0; i < m_items.size() && field >= 0; ++i)
+    for (int i = 0; i < m_items.size() && readable; ++i)
         if (m_items[i].value == value)
             on = i;
     // An exclusive group cannot clear its last button, so it is released for the moment.

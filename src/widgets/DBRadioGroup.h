@@ -1,10 +1,10 @@
 #pragma once
 
+#include "FieldLink.h"
+
 #include <QGroupBox>
 #include <QList>
-#include <QPointer>
 
-class Dataset;
 class QButtonGroup;
 
 /// A group of radio buttons in columns showing one field of a dataset's current row: the button
@@ -30,6 +30,5 @@ private:
 
     QList<Item> m_items;
     QButtonGroup* m_buttons;
-    QPointer<Dataset> m_dataset;
-    QString m_fieldName;
+    FieldLink m_field;
 };

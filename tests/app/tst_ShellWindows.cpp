@@ -48,7 +48,7 @@ private Q_SLOTS:
         QFETCH(QPoint, position);
         QFETCH(int, pixelSize);
         TFormSplashScreen splash;
-        splash.setVersion(u"1.0.0"_s);
+        splash.nastavVerziu(u"1.0.0"_s);
 
         const auto* label = splash.findChild<QLabel*>(name);
         QVERIFY(label);
@@ -65,14 +65,14 @@ private Q_SLOTS:
 
     void splashWithoutVersion() {
         TFormSplashScreen splash;
-        splash.setVersion(QString());
+        splash.nastavVerziu(QString());
         QCOMPARE(splash.LabelVerzia->text(), "ver. ");
     }
 
     void aboutBoxShowsItsTextsAndCloses() {
         TFormOAplikacii about;
-        about.setTexts("WTarvelinHD", "Verzia programu: 1.0.0", "marec 2012",
-                       u"© 2026 Tarvelin – program pre chovateľov dojníc"_s);
+        about.nastavTexty("WTarvelinHD", "Verzia programu: 1.0.0", "marec 2012",
+                          u"© 2026 Tarvelin – program pre chovateľov dojníc"_s);
         about.show();
 
         QCOMPARE(about.size(), QSize(651, 308));
@@ -100,7 +100,7 @@ private Q_SLOTS:
                             folder + "/TarvelinInfo.html"));
         TFrameInfo frame;
 
-        frame.showPage(folder);
+        frame.zobrazStranku(folder);
 
         QCOMPARE(frame.WebBrowserInfo->source().toLocalFile(), folder + "/TarvelinInfo.html");
         QVERIFY(frame.WebBrowserInfo->toPlainText().contains(u"Kde sú vaše údaje"_s));

@@ -1,5 +1,5 @@
 #include "app/ProgramInstances.h"
-#include "app/StartupSequence.h"
+#include "app/SpustenieProgramu.h"
 #include "app/TFormHlavny.h"
 #include "app/TFrameInfo.h"
 #include "common/TestDatabase.h"
@@ -40,10 +40,10 @@ private:
         ini.setValue(u"Databaza/Heslo"_s, settings.password);
     }
 
-    std::unique_ptr<StartupSequence> started() {
-        auto startup = std::make_unique<StartupSequence>();
-        startup->splashHoldMs = 0;
-        if (!startup->start())
+    std::unique_ptr<SpustenieProgramu> started() {
+        auto startup = std::make_unique<SpustenieProgramu>();
+        startup->zdrzanieUvoduMs = 0;
+        if (!startup->zacni())
             return nullptr;
         return startup;
     }
@@ -61,10 +61,10 @@ private Q_SLOTS:
         wrong.socket = u"/nonexistent/tarvelin.sock"_s;
         writeConfig(wrong);
         ScriptedDialogService dialogs;
-        StartupSequence startup;
-        startup.splashHoldMs = 0;
-        QVERIFY(!startup.start());
-        QVERIFY(!startup.instances().FormHlavny);
+        SpustenieProgramu startup;
+        startup.zdrzanieUvoduMs = 0;
+        QVERIFY(!startup.zacni());
+        QVERIFY(!startup.instancie().FormHlavny);
         QCOMPARE(dialogs.interactions().size(), 1);
         QCOMPARE(dialogs.interactions()[0].icon, DialogService::Icon::Error);
         QVERIFY(!dialogs.interactions()[0].text.isEmpty());
@@ -74,8 +74,8 @@ private Q_SLOTS:
         ScriptedDialogService dialogs;
         auto startup = started();
         QVERIFY(startup);
-        TFormHlavny* okno = startup->instances().FormHlavny;
-        QSignalSpy sent(startup->instances().DataModuleHlavny->ADOConnectionTarvelin,
+        TFormHlavny* okno = startup->instancie().FormHlavny;
+        QSignalSpy sent(startup->instancie().DataModuleHlavny->ADOConnectionTarvelin,
                         &Connection::statementSent);
         okno->show();
         QVERIFY(sent.size() >= 2);
@@ -105,7 +105,7 @@ private Q_SLOTS:
 
     void menusAsDesigned() {
         auto startup = started();
-        TFormHlavny* okno = startup->instances().FormHlavny;
+        TFormHlavny* okno = startup->instancie().FormHlavny;
         QStringList captions;
         for (QAction* menu : findComponent<QMenuBar>(okno, u"MainMenuHlavny"_s)->actions())
             captions << menu->text();
@@ -121,7 +121,7 @@ private Q_SLOTS:
     void treeToggleKeepsMenuAndButtonInStep() {
         ScriptedDialogService dialogs;
         auto startup = started();
-        TFormHlavny* okno = startup->instances().FormHlavny;
+        TFormHlavny* okno = startup->instancie().FormHlavny;
         okno->show();
         findComponent<QAction>(okno, u"ToolButtonZobrazStrom"_s)->trigger();
         QVERIFY(!findComponent<QWidget>(okno, u"PanelLavy"_s)->isVisible());
@@ -144,7 +144,7 @@ private Q_SLOTS:
     void exitAnsweredNoChangesNothing() {
         ScriptedDialogService dialogs;
         auto startup = started();
-        TFormHlavny* okno = startup->instances().FormHlavny;
+        TFormHlavny* okno = startup->instancie().FormHlavny;
         okno->show();
         dialogs.answerButton(DialogService::No);
         findComponent<QAction>(okno, u"ToolButtonExit"_s)->trigger();
@@ -158,14 +158,14 @@ private Q_SLOTS:
     void disconnectThenAQueryReconnects() {
         ScriptedDialogService dialogs;
         auto startup = started();
-        TFormHlavny* okno = startup->instances().FormHlavny;
+        TFormHlavny* okno = startup->instancie().FormHlavny;
         okno->show();
         findComponent<QAction>(okno, u"MenuItemOdpojitDB"_s)->trigger();
-        Connection* spojenie = startup->instances().DataModuleHlavny->ADOConnectionTarvelin;
+        Connection* spojenie = startup->instancie().DataModuleHlavny->ADOConnectionTarvelin;
         QVERIFY(!spojenie->isOpen());
         QVERIFY(findComponent<QAction>(okno, u"MenuItemPripojitDB"_s)->isEnabled());
         QVERIFY(!findComponent<QAction>(okno, u"MenuItemOdpojitDB"_s)->isEnabled());
-        startup->instances().DataModuleHlavny->ADOQueryParam->reopen();
+        startup->instancie().DataModuleHlavny->ADOQueryParam->reopen();
         QVERIFY(spojenie->isOpen());
         QVERIFY(findComponent<QAction>(okno, u"MenuItemPripojitDB"_s)->isEnabled());
         findComponent<QAction>(okno, u"ToolButtonPripojDB"_s)->trigger();
@@ -181,7 +181,7 @@ private Q_SLOTS:
         QFETCH(int, width);
         ScriptedDialogService dialogs;
         auto startup = started();
-        TFormHlavny* okno = startup->instances().FormHlavny;
+        TFormHlavny* okno = startup->instancie().FormHlavny;
         okno->show();
         okno->resize(width, 500);
         QTRY_COMPARE(findComponent<StatusPanelBar>(okno, u"StatusBarHlavny"_s)->width(), width);
@@ -215,7 +215,7 @@ private Q_SLOTS:
         QFETCH(QString, caption);
         QFETCH(bool, enabled);
         auto startup = started();
-        TFormHlavny* okno = startup->instances().FormHlavny;
+        TFormHlavny* okno = startup->instancie().FormHlavny;
         auto* action = findComponent<QMenu>(okno, u"MenuItemBonitacneZostavy"_s)
                            ->findChild<QAction*>(component);
         QVERIFY(action);
@@ -233,8 +233,8 @@ private Q_SLOTS:
     void reportNotYetBuiltSaysSo() {
         ScriptedDialogService dialogs;
         auto startup = started();
-        TFormHlavny* okno = startup->instances().FormHlavny;
-        QSignalSpy sent(startup->instances().DataModuleHlavny->ADOConnectionTarvelin,
+        TFormHlavny* okno = startup->instancie().FormHlavny;
+        QSignalSpy sent(startup->instancie().DataModuleHlavny->ADOConnectionTarvelin,
                         &Connection::statementSent);
         findComponent<QMenu>(okno, u"MenuItemBonitacneZostavy"_s)
             ->findChild<QAction*>(u"SubSubMenuItemTab7A"_s)
@@ -260,7 +260,7 @@ private Q_SLOTS:
             ConfigFile::write(ConfigFile::aplikacia, u"Zostavy"_s, folder);
         ScriptedDialogService dialogs;
         auto startup = started();
-        TFormHlavny* okno = startup->instances().FormHlavny;
+        TFormHlavny* okno = startup->instancie().FormHlavny;
         okno->show();
         if (folder.isEmpty())
             dialogs.answerModal(QDialog::Rejected);
@@ -271,7 +271,7 @@ private Q_SLOTS:
         if (folder.isEmpty()) {
             // The setup dialog was offered and cancelled: nothing printed, the query closed.
             QCOMPARE(dialogs.interactions()[0].kind, ScriptedDialogService::Kind::Modal);
-            QVERIFY(!startup->instances().DataModuleTabulky->ADOQueryTabulka9d->isOpen());
+            QVERIFY(!startup->instancie().DataModuleTabulky->ADOQueryTabulka9d->isOpen());
         } else {
             QCOMPARE(dialogs.interactions()[0].icon, DialogService::Icon::Error);
             QVERIFY2(dialogs.interactions()[0].text.contains(u"/nonexistent/Tabulky2.rav"_s),

@@ -1,4 +1,4 @@
-#include "app/StartupSequence.h"
+#include "app/SpustenieProgramu.h"
 #include "app/TFormHlavny.h"
 #include "app/strom/StromChovov.h"
 #include "common/TestDatabase.h"
@@ -29,7 +29,8 @@ class TestStromChovov final : public QObject {
 
 private:
     QString scalar(const QString& sql) {
-        QSqlQuery q = m_startup->instances().DataModuleHlavny->ADOConnectionTarvelin->execute(sql);
+        QSqlQuery q =
+            m_spustenie->instancie().DataModuleHlavny->ADOConnectionTarvelin->execute(sql);
         return q.next() ? q.value(0).toString() : QString();
     }
     QTreeWidgetItem* node(const QString& text) {
@@ -46,10 +47,10 @@ private Q_SLOTS:
         ini.setValue(u"Databaza/Socket"_s, m_db->settings().socket);
         ini.setValue(u"Databaza/Nazov"_s, m_db->settings().database);
         ini.sync();
-        m_startup = std::make_unique<StartupSequence>();
-        m_startup->splashHoldMs = 0;
-        QVERIFY(m_startup->start());
-        m_okno = m_startup->instances().FormHlavny;
+        m_spustenie = std::make_unique<SpustenieProgramu>();
+        m_spustenie->zdrzanieUvoduMs = 0;
+        QVERIFY(m_spustenie->zacni());
+        m_okno = m_spustenie->instancie().FormHlavny;
         m_okno->show();
         m_podnik = m_okno->stavZostav().KodPodniku;
     }
@@ -170,14 +171,14 @@ private Q_SLOTS:
     }
 
     void cleanupTestCase() {
-        m_startup.reset();
+        m_spustenie.reset();
         QFile::remove(ConfigFile::path());
         m_db.reset();
     }
 
 private:
     std::unique_ptr<TestDatabase> m_db;
-    std::unique_ptr<StartupSequence> m_startup;
+    std::unique_ptr<SpustenieProgramu> m_spustenie;
     TFormHlavny* m_okno = nullptr;
     QString m_podnik;
 };

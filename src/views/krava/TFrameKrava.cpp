@@ -137,7 +137,8 @@ void TFrameKrava::pridajLaktacieKravy(QLayout* rozlozenie, QWidget* strana,
 }
 
 void TFrameKrava::vytvorStranuKontrol() {
-    ToolBarKontrolaMlieka = new ToolBarObdobieKontrol(TabSheetKontrolaMlieka);
+    // The card's "7" button has no action.
+    ToolBarKontrolaMlieka = new ToolBarObdobieKontrol(TabSheetKontrolaMlieka, false);
     ToolBarKontrolaMlieka->setObjectName(u"ToolBarKontrolaMlieka"_s);
     ToolBarKontrolaMlieka->skryTlacidla();
     DBGridKontrolaMlieka =
@@ -255,13 +256,8 @@ void TFrameKrava::vytvorStranuProdukcie() {
 void TFrameKrava::prepojUdalosti() {
     connect(PageControlKrava, &PageControl::pageShown, this,
             guarded(this, &TFrameKrava::zobrazStranu));
-    // The card's "7" button has no action.
-    for (const auto& [tlacidlo, dni] :
-         {std::pair{ToolBarKontrolaMlieka->ToolButtonKontroly14Dni, 14},
-          {ToolBarKontrolaMlieka->ToolButtonKontroly30Dni, 30},
-          {ToolBarKontrolaMlieka->ToolButtonKontrolyVsetky, 0}})
-        connect(tlacidlo, &QAction::triggered, this,
-                guarded([this, dni = dni] { NacitajKontroly(AktualneUsneCislo, dni); }));
+    connect(ToolBarKontrolaMlieka, &ToolBarObdobieKontrol::obdobieZvolene, this,
+            guarded([this](int dni) { NacitajKontroly(AktualneUsneCislo, dni); }));
     connect(ComboBoxPoradieLaktacie, &QComboBox::activated, this,
             guarded(this, &TFrameKrava::ComboBoxPoradieLaktacieChange));
     connect(m_data.ADOQueryKontrolyMliekaKravy, &Dataset::currentRowChanged, this,

@@ -280,12 +280,8 @@ void TFrameZvierata::prepojUdalosti() {
             guarded(this, &TFrameZvierata::ToolButtonZobrazVyradeneKravyClick));
     connect(ToolButtonZobrazKravyvKU, &QAction::triggered, this,
             guarded(this, &TFrameZvierata::ToolButtonZobrazKravyvKUClick));
-    for (const auto& [tlacidlo, dni] : {std::pair{ToolBarKontrolaMlieka->ToolButtonKontroly7Dni, 7},
-                                        {ToolBarKontrolaMlieka->ToolButtonKontroly14Dni, 14},
-                                        {ToolBarKontrolaMlieka->ToolButtonKontroly30Dni, 30},
-                                        {ToolBarKontrolaMlieka->ToolButtonKontrolyVsetky, 0}})
-        connect(tlacidlo, &QAction::triggered, this,
-                guarded([this, dni = dni] { NacitajKontroly(AktualnyKod, dni); }));
+    connect(ToolBarKontrolaMlieka, &ToolBarObdobieKontrol::obdobieZvolene, this,
+            guarded([this](int dni) { NacitajKontroly(AktualnyKod, dni); }));
     connect(ToolButtonLaktKrivkyM, &QAction::triggered, this,
             guarded(this, &TFrameZvierata::ToolButtonLaktKrivkyMClick));
     connect(ToolButtonLaktKrivkyT, &QAction::triggered, this,

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "data/DatabaseLocation.h"
 #include "ProgramInstances.h"
+#include "data/DatabaseLocation.h"
 
 #include <memory>
 
@@ -13,26 +13,27 @@ class TFormOAplikacii;
 /// The program's start: the version, the splash screen, the single instances in their fixed
 /// order, two more seconds of splash, then the main window's message loop. Owns the instances
 /// and destroys them, main window last of the windows, when the loop ends.
-class StartupSequence {
+class SpustenieProgramu {
 public:
-    StartupSequence();
-    ~StartupSequence();
+    SpustenieProgramu();
+    ~SpustenieProgramu();
 
     /// Runs the whole program; returns the process exit code.
-    int run();
+    int spusti();
 
-    /// Steps 1 to 6: returns false when the program must end (the error was shown).
-    bool start();
-    ProgramInstances& instances() { return m_instances; }
+    /// Everything up to the message loop: returns false when the program must end (the error was
+    /// shown).
+    bool zacni();
+    ProgramInstances& instancie() { return m_instancie; }
 
     /// How long the splash screen stays after the instances exist; tests shorten it.
-    int splashHoldMs = 2000;
+    int zdrzanieUvoduMs = 2000;
 
 private:
-    void createInstances();
+    void vytvorInstancie();
 
-    ProgramInstances m_instances;
-    DatabaseLocation m_database;
+    ProgramInstances m_instancie;
+    DatabaseLocation m_databaza;
     std::unique_ptr<TDataModuleHlavny> m_dataModuleHlavny;
     std::unique_ptr<TFormHlavny> m_formHlavny;
     std::unique_ptr<TFormOAplikacii> m_formOAplikacii;

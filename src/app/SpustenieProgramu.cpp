@@ -1,4 +1,4 @@
-#include "StartupSequence.h"
+#include "SpustenieProgramu.h"
 
 #include "TFormHlavny.h"
 #include "TFormOAplikacii.h"
@@ -16,28 +16,28 @@
 
 using namespace Qt::Literals::StringLiterals;
 
-StartupSequence::StartupSequence() = default;
+SpustenieProgramu::SpustenieProgramu() = default;
 
-StartupSequence::~StartupSequence() {
+SpustenieProgramu::~SpustenieProgramu() {
     // The main window writes the configuration as it goes; the data modules go last, since
     // the windows still hold their datasets.
     m_formHlavny.reset();
     m_formOAplikacii.reset();
     m_dataModuleTabulky.reset();
     m_dataModuleHlavny.reset();
-    m_database.release();
+    m_databaza.release();
 }
 
-bool StartupSequence::start() {
+bool SpustenieProgramu::zacni() {
     try {
-        VerziaProgramu::set(ConfigFile::read(ConfigFile::aplikacia, u"Verzia"_s));
+        VerziaProgramu::nastav(ConfigFile::read(ConfigFile::aplikacia, u"Verzia"_s));
     } catch (const ConfigError& error) {
         DialogService::instance().error(u"Chyba: "_s + QString::fromUtf8(error.what()));
-        VerziaProgramu::set(QString());
+        VerziaProgramu::nastav(QString());
     }
 
     auto splash = std::make_unique<TFormSplashScreen>();
-    splash->setVersion(VerziaProgramu::text());
+    splash->nastavVerziu(VerziaProgramu::text());
     splash->show();
     splash->repaint();
     // One pass so that the window system maps the splash; nothing else exists yet to react.
@@ -46,36 +46,36 @@ bool StartupSequence::start() {
     QApplication::setApplicationDisplayName(u"Tarvelin HD"_s);
 
     try {
-        createInstances();
+        vytvorInstancie();
     } catch (const std::exception& error) {
         splash.reset();
         DialogService::instance().error(QString::fromUtf8(error.what()));
         return false;
     }
 
-    QThread::msleep(splashHoldMs);
+    QThread::msleep(zdrzanieUvoduMs);
     splash->hide();
     return true;
 }
 
-void StartupSequence::createInstances() {
-    m_database = DatabaseLocation::fromConfig();
-    const ConnectionSettings settings = m_database.prepare(&DemoHerd::generateFirstStart);
+void SpustenieProgramu::vytvorInstancie() {
+    m_databaza = DatabaseLocation::fromConfig();
+    const ConnectionSettings settings = m_databaza.prepare(&DemoHerd::generateFirstStart);
 
     m_dataModuleHlavny = std::make_unique<TDataModuleHlavny>(settings);
-    m_instances.DataModuleHlavny = m_dataModuleHlavny.get();
-    m_formHlavny = std::make_unique<TFormHlavny>(m_instances);
-    m_instances.FormHlavny = m_formHlavny.get();
+    m_instancie.DataModuleHlavny = m_dataModuleHlavny.get();
+    m_formHlavny = std::make_unique<TFormHlavny>(m_instancie);
+    m_instancie.FormHlavny = m_formHlavny.get();
     m_formOAplikacii = std::make_unique<TFormOAplikacii>();
-    m_instances.FormOAplikacii = m_formOAplikacii.get();
+    m_instancie.FormOAplikacii = m_formOAplikacii.get();
     m_dataModuleTabulky =
         std::make_unique<TDataModuleTabulky>(m_dataModuleHlavny->ADOConnectionTarvelin);
-    m_instances.DataModuleTabulky = m_dataModuleTabulky.get();
+    m_instancie.DataModuleTabulky = m_dataModuleTabulky.get();
     m_dataModuleTabulky->RvSystemTabulky.setFrontEnd(m_formHlavny->rozhranieZostav());
 }
 
-int StartupSequence::run() {
-    if (!start())
+int SpustenieProgramu::spusti() {
+    if (!zacni())
         return 1;
     m_formHlavny->showMaximized();
     return QApplication::exec();
