@@ -4,6 +4,7 @@
 #include "StatementLogFile.h"
 
 #include <QAtomicInt>
+#include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
 
@@ -111,6 +112,16 @@ void Connection::executeDirect(const QString& sql) {
     logStatement(sql, {});
     if (!query.exec(sql))
         throw DatabaseError(errorText(query.lastError()));
+}
+
+st_mysql* Connection::nativeHandleFor(const QString& sql, const ParameterValues& parameters) {
+    open();
+    const QVariant handle = database().driver()->handle();
+    // The driver declares its handle as MYSQL*, which Qt names after the struct behind it.
+    if (qstrcmp(handle.typeName(), "MYSQL*") != 0 && qstrcmp(handle.typeName(), "st_mysql*") != 0)
+        throw DatabaseError(tr("Ovládač databázy nesprístupňuje spojenie MariaDB/MySQL."));
+    logStatement(sql, parameters);
+    return *static_cast<st_mysql* const*>(handle.constData());
 }
 
 void Connection::logStatement(const QString& sql, const ParameterValues& parameters) {

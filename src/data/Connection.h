@@ -9,6 +9,7 @@
 #include <vector>
 
 class QSqlQuery;
+struct st_mysql;
 
 /// Named parameter values in the order they were set; names without the leading colon.
 using ParameterValues = std::vector<std::pair<QString, QVariant>>;
@@ -39,6 +40,12 @@ public:
     void executeDirect(const QString& sql);
 
     QSqlDatabase database() const;
+
+    /// The handle of the client library under the driver, for a reader that sends one statement
+    /// through it itself (see ResultReader). Opens the connection first when it is closed and
+    /// records the statement in the log as sent. Throws DatabaseError when the driver is not the
+    /// MariaDB/MySQL one.
+    st_mysql* nativeHandleFor(const QString& sql, const ParameterValues& parameters);
 
 Q_SIGNALS:
     /// One record of the statement log: the exact text and the values bound to it.

@@ -2,49 +2,19 @@
 
 #include "DatabaseError.h"
 #include "DisplayFormat.h"
-
-#include <QDate>
-#include <QDateTime>
-#include <QSqlField>
-#include <QSqlQuery>
-#include <QSqlRecord>
+#include "ResultColumn.h"
+#include "ResultReader.h"
 
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-FieldKind kindOfResultColumn(const QSqlField& column) {
-    switch (column.metaType().id()) {
-    case QMetaType::Short:
-    case QMetaType::UShort:
-    case QMetaType::Char:
-    case QMetaType::UChar:
-    case QMetaType::SChar:
-        return FieldKind::SmallInt;
-    case QMetaType::Int:
-    case QMetaType::UInt:
-    case QMetaType::Long:
-    case QMetaType::ULong:
-    case QMetaType::LongLong:
-    case QMetaType::ULongLong:
-        return column.isAutoValue() ? FieldKind::AutoIncrement : FieldKind::Integer;
-    case QMetaType::Double:
-    case QMetaType::Float:
-        return FieldKind::Float;
-    case QMetaType::QDate:
-        return FieldKind::Date;
-    case QMetaType::QDateTime:
-        return FieldKind::DateTime;
-    case QMetaType::QString:
-    case QMetaType::QByteArray:
-        return FieldKind::Text;
-    default:
-        return FieldKind::Other;
-    }
-}
-
 bool isDateKind(FieldKind kind) {
     return kind == FieldKind::Date || kind == FieldKind::DateTime;
+}
+
+bool isTemporal(FieldKind kind) {
+    return isDateKind(kind) || kind == FieldKind::Time;
 }
 
 /// A declared field accepts any result column of its family; text accepts everything, since
@@ -53,39 +23,19 @@ bool fits(const FieldDef& declared, FieldKind result) {
     if (declared.isText() || result == FieldKind::Other || result == FieldKind::Text)
         return true;
     if (declared.isNumeric())
-        return !isDateKind(result);
+        return !isTemporal(result);
     if (isDateKind(declared.kind))
         return isDateKind(result);
+    if (declared.kind == FieldKind::Time)
+        return result == FieldKind::Time;
     return true;
-}
-
-QVariant converted(const QVariant& raw, FieldKind kind) {
-    if (raw.isNull())
-        return {};
-    switch (kind) {
-    case FieldKind::Integer:
-    case FieldKind::SmallInt:
-    case FieldKind::AutoIncrement:
-        return raw.toInt();
-    case FieldKind::Decimal:
-    case FieldKind::Float:
-        return raw.toDouble();
-    case FieldKind::Date:
-        return raw.toDate();
-    case FieldKind::DateTime:
-        return raw.toDateTime();
-    case FieldKind::Text:
-    case FieldKind::FixedText:
-        return raw.toString();
-    case FieldKind::Other:
-        break;
-    }
-    return raw;
 }
 
 QString kindName(FieldKind kind) {
     if (isDateKind(kind))
         return u"dátum"_s;
+    if (kind == FieldKind::Time)
+        return u"čas"_s;
     return kind == FieldKind::Text || kind == FieldKind::FixedText ? u"text"_s : u"číslo"_s;
 }
 
@@ -94,6 +44,8 @@ QString kindName(FieldKind kind) {
 Dataset::Dataset(Connection* connection, QObject* parent)
     : QObject(parent)
     , m_connection(connection) {}
+
+Dataset::~Dataset() = default;
 
 void Dataset::setDeclaredFields(QList<FieldDef> fields) {
     m_declared = std::move(fields);
@@ -104,8 +56,8 @@ void Dataset::open() {
         return;
     readResult();
     m_open = true;
-    m_current = m_rows.empty() ? -1 : 0;
-    m_eof = m_rows.empty();
+    m_current = m_rowCount == 0 ? -1 : 0;
+    m_eof = m_rowCount == 0;
     Q_EMIT opened();
     Q_EMIT currentRowChanged(m_current);
 }
@@ -114,8 +66,9 @@ void Dataset::close() {
     if (!m_open)
         return;
     m_open = false;
-    m_rows.clear();
-    m_rows.shrink_to_fit();
+    m_columns.clear();
+    m_columnOfField.clear();
+    m_rowCount = 0;
     m_fields.clear();
     m_current = -1;
     m_eof = true;
@@ -128,28 +81,25 @@ void Dataset::reopen() {
 }
 
 void Dataset::readResult() {
-    QSqlQuery query = m_connection->execute(selectText(), boundParameters());
-    const QSqlRecord record = query.record();
+    ResultReader reader(*m_connection, selectText(), boundParameters());
+    const QList<FieldDef>& result = reader.fields();
 
     QList<FieldDef> fields;
     std::vector<int> sourceColumn;
     if (m_declared.isEmpty()) {
-        for (int i = 0; i < record.count(); ++i) {
-            const QSqlField column = record.field(i);
-            fields.append(
-                FieldDef::make(column.name(), kindOfResultColumn(column), int(column.length())));
+        fields = result;
+        for (int i = 0; i < result.size(); ++i)
             sourceColumn.push_back(i);
-        }
     } else {
         for (const FieldDef& declared : std::as_const(m_declared)) {
             int column = -1;
-            for (int i = 0; i < record.count() && column < 0; ++i)
-                if (record.fieldName(i).compare(declared.name, Qt::CaseInsensitive) == 0)
+            for (int i = 0; i < result.size() && column < 0; ++i)
+                if (result[i].name.compare(declared.name, Qt::CaseInsensitive) == 0)
                     column = i;
             if (column < 0)
                 throw DatabaseError(tr("%1: pole '%2' sa vo výsledku dotazu nenachádza.")
                                         .arg(objectName(), declared.name));
-            const FieldKind resultKind = kindOfResultColumn(record.field(column));
+            const FieldKind resultKind = result[column].kind;
             if (!fits(declared, resultKind))
                 throw DatabaseError(tr("%1: pole '%2' má typ %3, očakáva sa %4.")
                                         .arg(objectName(), declared.name, kindName(resultKind),
@@ -159,17 +109,26 @@ void Dataset::readResult() {
         fields = m_declared;
     }
 
-    std::vector<QVariantList> rows;
-    const int columnCount = int(fields.size());
-    while (query.next()) {
-        QVariantList row;
-        row.reserve(columnCount);
-        for (int c = 0; c < columnCount; ++c)
-            row.append(converted(query.value(sourceColumn[c]), fields[c].kind));
-        rows.push_back(std::move(row));
+    // A result column declared twice is read once, as the first of its fields declares it.
+    std::vector<std::unique_ptr<ResultColumn>> columns;
+    std::vector<std::size_t> columnOfField;
+    std::vector<ResultColumn*> targets(std::size_t(result.size()), nullptr);
+    std::vector<std::size_t> columnOfSource(std::size_t(result.size()));
+    for (int c = 0; c < fields.size(); ++c) {
+        const auto source = std::size_t(sourceColumn[std::size_t(c)]);
+        if (!targets[source]) {
+            columnOfSource[source] = columns.size();
+            columns.push_back(
+                ResultColumn::create(fields[c].kind, reader.isUnsigned64(int(source))));
+            targets[source] = columns.back().get();
+        }
+        columnOfField.push_back(columnOfSource[source]);
     }
+    const std::size_t rows = reader.readInto(targets);
     m_fields = std::move(fields);
-    m_rows = std::move(rows);
+    m_columns = std::move(columns);
+    m_columnOfField = std::move(columnOfField);
+    m_rowCount = int(rows);
 }
 
 int Dataset::fieldIndex(const QString& name) const {
@@ -187,7 +146,7 @@ int Dataset::requireField(const QString& name) const {
 }
 
 void Dataset::setCurrentRow(int row) {
-    if (m_rows.empty())
+    if (m_rowCount == 0)
         return moveTo(-1, true);
     moveTo(std::clamp(row, 0, recordCount() - 1), false);
 }
@@ -214,7 +173,7 @@ void Dataset::moveTo(int row, bool eof) {
 QVariant Dataset::value(int row, int column) const {
     if (row < 0 || row >= recordCount() || column < 0 || column >= fieldCount())
         return {};
-    return m_rows[size_t(row)][column];
+    return m_columns[m_columnOfField[std::size_t(column)]]->value(std::size_t(row));
 }
 
 QString Dataset::displayText(int row, int column) const {

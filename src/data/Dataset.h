@@ -6,14 +6,19 @@
 #include <QList>
 #include <QObject>
 #include <QVariant>
+#include <memory>
 #include <vector>
 
+class ResultColumn;
+
 /// Rows read by a dataset, held in memory as a static cursor: the whole result is fetched when
-/// the dataset opens, so it can be counted and scrolled both ways.
+/// the dataset opens, so it can be counted and scrolled both ways. The rows are kept column by
+/// column in compact form; a cell becomes a QVariant or a text only when it is read.
 class Dataset : public QObject {
     Q_OBJECT
 public:
     explicit Dataset(Connection* connection, QObject* parent = nullptr);
+    ~Dataset() override;
 
     Connection* connection() const { return m_connection; }
 
@@ -37,8 +42,8 @@ public:
     /// Like fieldIndex but throws DatabaseError naming the field when it is missing.
     int requireField(const QString& name) const;
 
-    int recordCount() const { return int(m_rows.size()); }
-    bool isEmpty() const { return m_rows.empty(); }
+    int recordCount() const { return m_rowCount; }
+    bool isEmpty() const { return m_rowCount == 0; }
 
     /// Current row, -1 when the dataset is closed or empty.
     int currentRow() const { return m_current; }
@@ -73,7 +78,9 @@ private:
     Connection* m_connection;
     QList<FieldDef> m_declared;
     QList<FieldDef> m_fields;
-    std::vector<QVariantList> m_rows;
+    std::vector<std::unique_ptr<ResultColumn>> m_columns;
+    std::vector<std::size_t> m_columnOfField;
+    int m_rowCount = 0;
     int m_current = -1;
     bool m_eof = true;
     bool m_open = false;

@@ -24,8 +24,11 @@ QString DisplayFormat::text(const QVariant& value, const FieldDef& field) {
     case FieldKind::Integer:
     case FieldKind::SmallInt:
     case FieldKind::AutoIncrement:
-        return field.displayFormat.isEmpty() ? QString::number(value.toLongLong())
-                                             : formatNumber(value.toDouble(), field.displayFormat);
+    case FieldKind::LargeInt:
+        if (!field.displayFormat.isEmpty())
+            return formatNumber(value.toDouble(), field.displayFormat);
+        return value.typeId() == QMetaType::ULongLong ? QString::number(value.toULongLong())
+                                                      : QString::number(value.toLongLong());
     case FieldKind::Decimal:
     case FieldKind::Float:
         return formatNumber(value.toDouble(), field.displayFormat);
@@ -33,6 +36,11 @@ QString DisplayFormat::text(const QVariant& value, const FieldDef& field) {
         return locale.toString(value.toDate(), QLocale::ShortFormat);
     case FieldKind::DateTime:
         return locale.toString(value.toDateTime(), QLocale::ShortFormat);
+    case FieldKind::Time:
+        // A duration beyond a day comes as the database's text.
+        if (value.typeId() == QMetaType::QTime)
+            return locale.toString(value.toTime(), QLocale::ShortFormat);
+        break;
     case FieldKind::Text:
     case FieldKind::FixedText:
     case FieldKind::Other:

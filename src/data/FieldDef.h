@@ -4,15 +4,17 @@
 
 /// The kinds of column a dataset can declare; they decide conversion and display.
 enum class FieldKind {
-    Integer,
-    SmallInt,
-    AutoIncrement,
+    Integer,       ///< 32 bits
+    SmallInt,      ///< 8 or 16 bits
+    AutoIncrement, ///< 32 bits, numbered by the database
+    LargeInt,      ///< 64 bits
     Text,
     FixedText,
     Decimal,
     Float,
     Date,
     DateTime,
+    Time, ///< a time of day, or the database's duration of up to ±838 hours
     Other ///< an undeclared column of a kind the program does not interpret
 };
 
@@ -20,7 +22,9 @@ enum class FieldKind {
 struct FieldDef {
     QString name;
     FieldKind kind = FieldKind::Other;
-    int size = 0;  ///< characters of a text field, digits of a decimal
+    /// Characters of a text field, digits of a decimal; for a result's own field the width the
+    /// database gives the column (digits of an integer, characters of a date...).
+    int size = 0;
     int scale = 0; ///< digits after the point of a decimal
     QString displayFormat;
     QString title; ///< grid heading; the name when empty
@@ -37,6 +41,7 @@ struct FieldDef {
     }
     static FieldDef integer(const QString& name) { return make(name, FieldKind::Integer); }
     static FieldDef smallInt(const QString& name) { return make(name, FieldKind::SmallInt); }
+    static FieldDef largeInt(const QString& name) { return make(name, FieldKind::LargeInt); }
     static FieldDef autoIncrement(const QString& name) {
         return make(name, FieldKind::AutoIncrement);
     }
@@ -52,6 +57,7 @@ struct FieldDef {
     static FieldDef floating(const QString& name) { return make(name, FieldKind::Float); }
     static FieldDef date(const QString& name) { return make(name, FieldKind::Date); }
     static FieldDef dateTime(const QString& name) { return make(name, FieldKind::DateTime); }
+    static FieldDef time(const QString& name) { return make(name, FieldKind::Time); }
 
     FieldDef shown(const QString& pattern) const {
         FieldDef f = *this;
@@ -76,8 +82,8 @@ struct FieldDef {
 
     bool isNumeric() const {
         return kind == FieldKind::Integer || kind == FieldKind::SmallInt ||
-               kind == FieldKind::AutoIncrement || kind == FieldKind::Decimal ||
-               kind == FieldKind::Float;
+               kind == FieldKind::AutoIncrement || kind == FieldKind::LargeInt ||
+               kind == FieldKind::Decimal || kind == FieldKind::Float;
     }
     bool isText() const { return kind == FieldKind::Text || kind == FieldKind::FixedText; }
     QString heading() const { return title.isEmpty() ? name : title; }

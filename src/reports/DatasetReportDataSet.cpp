@@ -9,6 +9,7 @@ ReportField::Kind reportKind(FieldKind kind) {
     case FieldKind::Integer:
     case FieldKind::SmallInt:
     case FieldKind::AutoIncrement:
+    case FieldKind::LargeInt:
         return ReportField::Kind::Integer;
     case FieldKind::Decimal:
     case FieldKind::Float:
@@ -19,6 +20,7 @@ ReportField::Kind reportKind(FieldKind kind) {
         return ReportField::Kind::DateTime;
     case FieldKind::Text:
     case FieldKind::FixedText:
+    case FieldKind::Time:
     case FieldKind::Other:
         break;
     }

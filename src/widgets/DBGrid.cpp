@@ -23,12 +23,15 @@ int displayCharacters(const FieldDef& field) {
         return 10;
     case FieldKind::DateTime:
         return 19;
+    case FieldKind::Time:
+        return 8;
     case FieldKind::SmallInt:
         return 6;
     case FieldKind::Decimal:
         return field.size + 2;
     case FieldKind::Integer:
     case FieldKind::AutoIncrement:
+    case FieldKind::LargeInt:
     case FieldKind::Float:
     case FieldKind::Other:
         break;
