@@ -107,6 +107,9 @@ void tst_projectfile::faultsNameTheLine_data() {
                "field=\"f\" function=\"sum\" reset=\"group\"/>\n</band>\n" +
                end
         << 6 << QStringLiteral("skupinovom pásme");
+    QTest::newRow("sort of no order")
+        << QStringLiteral("<dataView name=\"W\" connection=\"C\"\n sort=\"meno hore\"/>\n") << 5
+        << QStringLiteral("„sort“ má neplatnú hodnotu „meno hore“");
     QTest::newRow("malformed XML")
         << band + "<band name=\"B\" kind=\"data\" dataView=\"V\">\n</region>\n"
         << 6 << QStringLiteral("Opening and ending tag mismatch");

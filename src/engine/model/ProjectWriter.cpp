@@ -80,6 +80,7 @@ void ProjectWriter::writeProject(const ProjectDefinition& project) {
         m_xml.writeStartElement(QStringLiteral("dataView"));
         writeText("name", view->name());
         writeText("connection", view->connection());
+        writeText("sort", view->sortText());
         for (const ReportField& field : view->fields()) {
             m_xml.writeEmptyElement(QStringLiteral("field"));
             writeText("name", field.name);
