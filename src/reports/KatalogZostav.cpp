@@ -176,8 +176,10 @@ std::vector<P> vytvorKatalog() {
 
     // The reports whose relations and layouts exist; the others answer that they are not
     // available yet.
-    const QStringList hotove = {s("2"),   s("5A"),  s("5A1"), s("5A2"), s("5A3"),
-                                s("5A4"), s("5A5"), s("5A6"), s("9.D")};
+    const QStringList hotove = {s("1.A"), s("1.B"), s("2"),   s("5A"),  s("5A1"),
+                                s("5A2"), s("5A3"), s("5A4"), s("5A5"), s("5A6"),
+                                s("7.B"), s("9.A"), s("9.B"), s("9.D"), s("12"),
+                                s("13"),  s("15"),  s("16"),  s("21"),  s("22")};
     for (P& p : k)
         p.dostupna = hotove.contains(p.kod);
     return k;
