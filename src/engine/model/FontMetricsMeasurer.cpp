@@ -19,10 +19,15 @@ double FontMetricsMeasurer::lineHeight(const FontSpec& font) const {
 }
 
 const QFontMetricsF& FontMetricsMeasurer::metrics(const FontSpec& font) const {
+    if (m_lastMetrics && font == m_lastFont)
+        return *m_lastMetrics;
     const QString key = font.family + QLatin1Char('/') + QString::number(font.size) +
                         QLatin1Char('/') + font.styleText();
     auto it = m_metrics.find(key);
     if (it == m_metrics.end())
         it = m_metrics.insert(key, QFontMetricsF(font.toQFont(font.size), &m_device));
+    // Taken anew after every insertion, which may move the entries.
+    m_lastFont = font;
+    m_lastMetrics = &*it;
     return *it;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "FontSpec.h"
 #include "TextMeasurer.h"
 
 #include <QFontMetricsF>
@@ -22,4 +23,7 @@ private:
     QImage m_device; ///< only carries the resolution
     double m_pointsPerPixel;
     mutable QHash<QString, QFontMetricsF> m_metrics;
+    // A band measures text after text in the same font; the last one is found without a key.
+    mutable FontSpec m_lastFont;
+    mutable const QFontMetricsF* m_lastMetrics = nullptr;
 };
