@@ -21,6 +21,7 @@
 #include "reports/PriecinokZostav.h"
 #include "reports/TDataModuleTabulky.h"
 #include "reports/TlacZostavy.h"
+#include "reports/dialogy/DialogoveVstupyZostav.h"
 #include "views/TFrameByk.h"
 #include "views/TFrameKrava.h"
 #include "views/TFrameZvierata.h"
@@ -486,7 +487,8 @@ void TFormHlavny::ZostavaKataloguClick(const PolozkaKatalogu& polozka) {
             s("Zostava „%1“ zatiaľ nie je k dispozícii.").arg(polozka.popis.trimmed()));
         return;
     }
-    TlacZostavy(*m_instances.DataModuleTabulky, stavZostav, TextCopyright).tlac(polozka);
+    DialogoveVstupyZostav vstupy;
+    TlacZostavy(*m_instances.DataModuleTabulky, stavZostav, vstupy, TextCopyright).tlac(polozka);
 }
 
 ReportFrontEnd* TFormHlavny::reportFrontEnd() const {

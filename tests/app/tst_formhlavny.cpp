@@ -239,6 +239,29 @@ private Q_SLOTS:
         QCOMPARE(sent.size(), 0);
     }
 
+    // The reports by sire ask for the number of daughters in an input box preset to 1; a text
+    // that is no count is refused in the error box before anything reaches the database.
+    void daughtersAreAskedForAndChecked() {
+        ScriptedDialogService dialogs;
+        auto startup = started();
+        TFormHlavny* okno = startup->instances().FormHlavny;
+        QSignalSpy sent(startup->instances().DataModuleHlavny->ADOConnectionTarvelin,
+                        &Connection::statementSent);
+        dialogs.answerInput(QStringLiteral("x"));
+        okno->MenuItemBonitacneZostavy->findChild<QAction*>(QStringLiteral("SubSubMenuItemTab1A"))
+            ->trigger();
+        QCOMPARE(dialogs.interactions().size(), 2);
+        const ScriptedDialogService::Interaction& box = dialogs.interactions()[0];
+        QCOMPARE(box.kind, ScriptedDialogService::Kind::Input);
+        QCOMPARE(box.title, QStringLiteral("Počet dcér"));
+        QCOMPARE(box.text, QStringLiteral("Počet dcér pre prehľad: "));
+        QCOMPARE(box.initial, QStringLiteral("1"));
+        QCOMPARE(dialogs.interactions()[1].icon, DialogService::Icon::Error);
+        QCOMPARE(dialogs.interactions()[1].text, QStringLiteral("Nesprávna hodnota počtu dcér."));
+        QCOMPARE(sent.size(), 0);
+        QCOMPARE(okno->stavZostav.ZadanyPocetDcer, 0);
+    }
+
     void reportRunsThroughTheSetupDialog_data() {
         QTest::addColumn<QString>("folder");
         QTest::addColumn<int>("interactions");

@@ -2,11 +2,13 @@
 #include "data/ConfigFile.h"
 #include "engine/model/PageModelDestination.h"
 #include "engine/model/ReportError.h"
+#include "reports/ChybaVstupu.h"
 #include "reports/KatalogZostav.h"
 #include "reports/PriecinokZostav.h"
 #include "reports/StavZostav.h"
 #include "reports/TDataModuleTabulky.h"
 #include "reports/TlacZostavy.h"
+#include "reports/ZadaneVstupyZostav.h"
 
 #include <QFile>
 #include <QSettings>
@@ -76,6 +78,21 @@ private:
 
     const PolozkaKatalogu& report(const char* kod) { return *KatalogZostav::najdi(kod); }
 
+    /// The report projects the program ships, in the folder the reports read.
+    void copyShippedProjects() {
+        for (const QString& file :
+             {QStringLiteral("Tabulky.rav"), QStringLiteral("Tabulky2.rav")}) {
+            QFile::remove(m_folder->filePath(file));
+            QVERIFY(QFile::copy(QStringLiteral(TARVELIN_REPORTS_DIR "/") + file,
+                                m_folder->filePath(file)));
+        }
+    }
+
+    int pocetDcerVParam() {
+        QSqlQuery query = m_connection->execute(QStringLiteral("SELECT pocet_dcer FROM param"));
+        return query.next() ? query.value(0).toInt() : -1;
+    }
+
 private Q_SLOTS:
     void initTestCase() {
         m_db = std::make_unique<TestDatabase>(QStringLiteral("tlaczostavy"));
@@ -92,13 +109,14 @@ private Q_SLOTS:
         m_destination = std::make_shared<PageModelDestination>();
         m_tabulky->RvSystemTabulky.setDestination(m_destination);
         m_stav = StavZostav{};
+        m_vstupy = ZadaneVstupyZostav{};
         m_stav.KodPodniku = QStringLiteral("208123");
     }
 
     void printingTwiceReadsTheFileAndSendsTheParametersEachTime() {
         writeProject(QStringLiteral("Tabulky2.rav"), projekt9D(QStringLiteral("Prvý"), false));
         QSignalSpy sent(m_connection.get(), &Connection::statementSent);
-        TlacZostavy tlac(*m_tabulky, m_stav, QStringLiteral("(c) Test"));
+        TlacZostavy tlac(*m_tabulky, m_stav, m_vstupy, QStringLiteral("(c) Test"));
         tlac.tlac(report("9.D"));
         writeProject(QStringLiteral("Tabulky2.rav"), projekt9D(QStringLiteral("Druhý"), false));
         tlac.tlac(report("9.D"));
@@ -122,7 +140,7 @@ private Q_SLOTS:
     void rowsComeFromTheSelection() {
         writeProject(QStringLiteral("Tabulky2.rav"), projekt9D(QStringLiteral("T"), false));
         m_stav.KodVyberu = QStringLiteral("20812301");
-        TlacZostavy(*m_tabulky, m_stav, {}).tlac(report("9.D"));
+        TlacZostavy(*m_tabulky, m_stav, m_vstupy, {}).tlac(report("9.D"));
         const QStringList cows = texts(m_destination->runs().at(0), QStringLiteral("Krava"));
         QSqlQuery expected = m_connection->execute(
             QStringLiteral("SELECT count(*) FROM tab9d0v1 t WHERE t.medziobdobie > 400"));
@@ -141,7 +159,7 @@ private Q_SLOTS:
         writeProject(QStringLiteral("Tabulky2.rav"), projekt9D(QStringLiteral("T"), true));
         Query* hlavicka = m_tabulky->ADOQueryHlavicka;
         QVERIFY(hlavicka->isOpen());
-        TlacZostavy(*m_tabulky, m_stav, {}).tlac(report("9.D"));
+        TlacZostavy(*m_tabulky, m_stav, m_vstupy, {}).tlac(report("9.D"));
         QVERIFY(!texts(m_destination->runs().at(0), QStringLiteral("Otec")).isEmpty());
         QVERIFY(!m_tabulky->ADOQueryTabulka2->isOpen());
         QVERIFY(hlavicka->isOpen());
@@ -165,7 +183,7 @@ private Q_SLOTS:
             writeProject(QStringLiteral("Tabulky2.rav"), xml);
         QString message;
         try {
-            TlacZostavy(*m_tabulky, m_stav, {}).tlac(report("9.D"));
+            TlacZostavy(*m_tabulky, m_stav, m_vstupy, {}).tlac(report("9.D"));
         } catch (const ReportError& e) {
             message = e.message();
         }
@@ -185,7 +203,7 @@ private Q_SLOTS:
         QFile::remove(m_folder->filePath(QStringLiteral("Tabulky.rav")));
         QVERIFY(QFile::copy(QStringLiteral(TARVELIN_REPORTS_DIR "/Tabulky.rav"),
                             m_folder->filePath(QStringLiteral("Tabulky.rav"))));
-        TlacZostavy(*m_tabulky, m_stav, {}).tlac(report("5A2"));
+        TlacZostavy(*m_tabulky, m_stav, m_vstupy, {}).tlac(report("5A2"));
         QCOMPARE(m_tabulky->ADOQueryTabulka5kravy->sqlText(), report("5A2").sqlSkupiny);
         QVERIFY(!m_tabulky->ADOQueryTabulka5kravy->isOpen());
         QCOMPARE(m_destination->runs().size(), std::size_t(1));
@@ -240,6 +258,40 @@ private Q_SLOTS:
             << "9.D"
             << "208123011"
             << "Medziobdobie" << posledneMedziobdobie.arg(QStringLiteral("208123011"));
+        // The daughters of a sire are those with a standardised lactation; the box gives 1.
+        QTest::newRow("1.A: daughters per sire")
+            << "1.A"
+            << "20812301"
+            << "OtecDcery"
+            << QStringLiteral("SELECT count(DISTINCT z.zviera_id) ") + zijuce +
+                   QStringLiteral(
+                       "JOIN (SELECT krava_id FROM laktacie WHERE mlieko_norm > 0 UNION ALL "
+                       "SELECT krava_id FROM prebiehajuce_laktacie WHERE ukoncenie_norm_lakt "
+                       "IS NOT NULL AND mlieko_norm > 0) n ON n.krava_id = z.zviera_id ") +
+                   podSirov.arg(QStringLiteral("20812301"))
+                       .replace(QStringLiteral("WHERE d.kod"),
+                                QStringLiteral("WHERE z.otec_id IS NOT NULL AND d.kod"));
+        QTest::newRow("13: cows per class")
+            << "13"
+            << "208123"
+            << "TriedaPocet"
+            << QStringLiteral("SELECT count(*), coalesce(nullif(field(k.trieda_uzitkovosti, 'I', "
+                              "'II', 'III', 'IV'), 0), 5) AS t ") +
+                   zijuce + QStringLiteral("WHERE d.kod = '00' GROUP BY t ORDER BY t");
+        QTest::newRow("16: the best index first")
+            << "16"
+            << "20812302"
+            << "Index"
+            << QStringLiteral("SELECT ph.index_celkovy ") + zijuce +
+                   QStringLiteral("JOIN plemenne_hodnoty ph ON ph.zviera_id = z.zviera_id WHERE "
+                                  "d.kod = '00' AND z.chovatel LIKE '20812302%' ORDER BY "
+                                  "ph.index_celkovy DESC");
+        QTest::newRow("21: heifers of a herd")
+            << "21"
+            << "20812303"
+            << "SuhrnPocet"
+            << QStringLiteral("SELECT count(*) FROM jalovice j JOIN zvierata z ON z.zviera_id = "
+                              "j.jalovica_id WHERE z.chovatel LIKE '20812303%'");
         QTest::newRow("9.D: their average")
             << "9.D"
             << "208123"
@@ -252,14 +304,9 @@ private Q_SLOTS:
         QFETCH(QString, selection);
         QFETCH(QString, component);
         QFETCH(QString, sql);
-        for (const QString& file :
-             {QStringLiteral("Tabulky.rav"), QStringLiteral("Tabulky2.rav")}) {
-            QFile::remove(m_folder->filePath(file));
-            QVERIFY(QFile::copy(QStringLiteral(TARVELIN_REPORTS_DIR "/") + file,
-                                m_folder->filePath(file)));
-        }
+        copyShippedProjects();
         m_stav.KodVyberu = selection;
-        TlacZostavy(*m_tabulky, m_stav, {}).tlac(*KatalogZostav::najdi(report));
+        TlacZostavy(*m_tabulky, m_stav, m_vstupy, {}).tlac(*KatalogZostav::najdi(report));
 
         QStringList expected;
         QSqlQuery query = m_connection->execute(sql);
@@ -269,9 +316,98 @@ private Q_SLOTS:
         QCOMPARE(texts(m_destination->runs().at(0), component), expected);
     }
 
+    // The number of daughters as the input box gives it: what reaches the parameter row and the
+    // report, and what is refused before anything is written or printed.
+    void pocetDcer_data() {
+        QTest::addColumn<QString>("report");
+        QTest::addColumn<bool>("zrusene");
+        QTest::addColumn<QString>("zadane");
+        QTest::addColumn<int>("vParam"); // -1: refused
+        QTest::addColumn<QString>("tlacene");
+        QTest::newRow("cancelled") << "1.A" << true << QString() << 1 << "1";
+        QTest::newRow("emptied") << "1.A" << false << QString() << 0 << "0";
+        QTest::newRow("leading zeros kept in print") << "1.B" << false << "007" << 7 << "007";
+        QTest::newRow("not a number") << "1.A" << false << "x" << -1 << QString();
+        QTest::newRow("negative") << "1.B" << false << "-3" << -1 << QString();
+        QTest::newRow("a fraction") << "1.A" << false << "2.5" << -1 << QString();
+    }
+    void pocetDcer() {
+        QFETCH(QString, report);
+        QFETCH(bool, zrusene);
+        QFETCH(QString, zadane);
+        QFETCH(int, vParam);
+        QFETCH(QString, tlacene);
+        copyShippedProjects();
+        m_connection->execute(QStringLiteral("UPDATE param SET pocet_dcer = 42"));
+        m_stav.ZadanyPocetDcer = 42;
+        m_vstupy.nastavPocetDcer(zrusene ? std::nullopt : std::optional<QString>(zadane));
+        QSignalSpy sent(m_connection.get(), &Connection::statementSent);
+        TlacZostavy tlac(*m_tabulky, m_stav, m_vstupy, {});
+        if (vParam < 0) {
+            QVERIFY_THROWS_EXCEPTION(ChybaVstupu, tlac.tlac(*KatalogZostav::najdi(report)));
+            try {
+                tlac.tlac(*KatalogZostav::najdi(report));
+            } catch (const ChybaVstupu& refused) {
+                QCOMPARE(refused.message(), QStringLiteral("Nesprávna hodnota počtu dcér."));
+            }
+            QCOMPARE(sent.size(), 0);
+            QVERIFY(m_destination->runs().empty());
+            QCOMPARE(m_stav.ZadanyPocetDcer, 42);
+            QCOMPARE(pocetDcerVParam(), 42);
+            return;
+        }
+        tlac.tlac(*KatalogZostav::najdi(report));
+        QCOMPARE(m_stav.ZadanyPocetDcer, vParam);
+        QCOMPARE(pocetDcerVParam(), vParam);
+        // The number is written as a number, not as the text typed.
+        QVERIFY(
+            sent.first().at(0).toString().endsWith(QStringLiteral("pocet_dcer = %1").arg(vParam)));
+        QCOMPARE(texts(m_destination->runs().at(0), QStringLiteral("Kriterium")),
+                 QStringList{QStringLiteral("Najmenší počet dcér otca s normovanou laktáciou: ") +
+                             tlacene});
+    }
+
+    // A text wider than its box is cut with an ellipsis; on paper a cut ear number or figure is
+    // a lost one. Every report of the catalogue, for the enterprise and for a barn.
+    void reportsPrintTheirTextsWhole_data() {
+        QTest::addColumn<QString>("report");
+        QTest::addColumn<QString>("selection");
+        for (const PolozkaKatalogu& polozka : KatalogZostav::polozky()) {
+            if (!polozka.dostupna)
+                continue;
+            QTest::newRow(qPrintable(polozka.kod + QStringLiteral(" podnik")))
+                << polozka.kod << QStringLiteral("208123");
+            QTest::newRow(qPrintable(polozka.kod + QStringLiteral(" maštaľ")))
+                << polozka.kod << QStringLiteral("208123012");
+        }
+    }
+    void reportsPrintTheirTextsWhole() {
+        QFETCH(QString, report);
+        QFETCH(QString, selection);
+        copyShippedProjects();
+        m_stav.KodVyberu = selection;
+        m_vstupy.nastavPocetDcer(QStringLiteral("2"));
+        TlacZostavy(*m_tabulky, m_stav, m_vstupy,
+                    QStringLiteral("© 2026 Tarvelin – program pre "
+                                   "chovateľov dojníc"))
+            .tlac(*KatalogZostav::najdi(report));
+        QStringList cut;
+        int rows = 0;
+        for (const ReportPage& page : m_destination->runs().at(0).pages()) {
+            for (const PagePrimitive& primitive : page.primitives) {
+                if (primitive.text.contains(QChar(0x2026)))
+                    cut << primitive.component + QLatin1Char('=') + primitive.text;
+                rows += primitive.kind == PagePrimitive::Kind::Text;
+            }
+        }
+        cut.removeDuplicates();
+        QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QStringLiteral(", "))));
+        QVERIFY(rows > 10);
+    }
+
     void reportNotYetBuiltIsRefused() {
         QVERIFY_THROWS_EXCEPTION(std::logic_error,
-                                 TlacZostavy(*m_tabulky, m_stav, {}).tlac(report("7.A")));
+                                 TlacZostavy(*m_tabulky, m_stav, m_vstupy, {}).tlac(report("7.A")));
     }
 
     void cleanup() {
@@ -291,6 +427,7 @@ private:
     std::unique_ptr<TDataModuleTabulky> m_tabulky;
     std::shared_ptr<PageModelDestination> m_destination;
     StavZostav m_stav;
+    ZadaneVstupyZostav m_vstupy;
 };
 
 QTEST_MAIN(TestTlacZostavy)
