@@ -1,9 +1,9 @@
 // Prints how fast reports come out: pages per second for a 2,000-row cow list written to PDF
 // (layout and PDF apart), and for every report of the catalogue that is available, on a
 // 10,000-cow enterprise, the time its queries take alone against the time of the whole run as
-// the report runner does it (preparation, queries, layout, PDF file). A run that takes more than
-// ten times its queries is marked, and the program then exits with 1. Run it alone; it installs
-// the demo herd on a server of its own.
+// the report runner does it (preparation, queries, layout, PDF file), the best of three each. A run
+// that takes more than ten times its queries is marked, and the program then exits with 1. Run it
+// alone; it installs the demo herd on a server of its own.
 #include "DemoDatabase.h"
 #include "data/PrivateServer.h"
 #include "engine/model/FileDestination.h"
@@ -19,6 +19,7 @@
 #include <QGuiApplication>
 #include <QLocale>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <cstdio>
 
 using namespace Qt::Literals::StringLiterals;
@@ -69,7 +70,8 @@ std::vector<Query*> queriesOf(const PolozkaKatalogu& polozka, TDataModuleTabulky
     return queries;
 }
 
-/// Returns false when the whole run took more than kMaxRatio times its queries.
+/// Returns false when the whole run took more than kMaxRatio times its queries. Each is timed
+/// three times and the best time counts, so that a busy machine does not decide the ratio.
 bool measureReport(const ConnectionSettings& settings, const PolozkaKatalogu& polozka,
                    const QString& pdf) {
     Connection connection(settings);
@@ -79,35 +81,39 @@ bool measureReport(const ConnectionSettings& settings, const PolozkaKatalogu& po
     ZadaneVstupyZostav vstupy;
     vstupy.nastavPocetDcer(u"5"_s);
     TlacZostavy tlac(tabulky, stav, vstupy, {});
-
-    // The queries alone, on the parameter row the run writes; the run itself goes first so that
-    // both read a server that has the tables in its cache.
-    tabulky.RvSystemTabulky.setDestination(
-        std::make_shared<FileDestination>(FileDestination::Format::Pdf, pdf));
-    QElapsedTimer timer;
-    timer.start();
-    tlac.tlac(polozka);
-    const double whole = seconds(timer);
-
-    if (polozka.priprava == PolozkaKatalogu::Priprava::SkupinaPlemien)
-        tabulky.ADOQueryTabulka5kravy->setSql({polozka.sqlSkupiny});
-    const std::vector<Query*> queries = queriesOf(polozka, tabulky);
-    int rows = 0;
-    timer.restart();
-    for (Query* query : queries) {
-        query->open();
-        rows += query->recordCount();
-    }
-    const double alone = seconds(timer);
-    for (Query* query : queries)
-        query->close();
-
     const auto pages = std::make_shared<PageModelDestination>();
     tabulky.RvSystemTabulky.setDestination(pages);
     tlac.tlac(polozka);
+    const int pageCount = pages->runs().at(0).pageCount();
+
+    // The queries alone read the parameter row the run wrote.
+    if (polozka.priprava == PolozkaKatalogu::Priprava::SkupinaPlemien)
+        tabulky.ADOQueryTabulka5kravy->setSql({polozka.sqlSkupiny});
+    const std::vector<Query*> queries = queriesOf(polozka, tabulky);
+    tabulky.RvSystemTabulky.setDestination(
+        std::make_shared<FileDestination>(FileDestination::Format::Pdf, pdf));
+    double alone = 1e9;
+    double whole = 1e9;
+    int rows = 0;
+    for (int i = 0; i < 3; ++i) {
+        QElapsedTimer timer;
+        timer.start();
+        rows = 0;
+        for (Query* query : queries) {
+            query->open();
+            rows += query->recordCount();
+        }
+        alone = std::min(alone, seconds(timer));
+        for (Query* query : queries)
+            query->close();
+
+        timer.restart();
+        tlac.tlac(polozka);
+        whole = std::min(whole, seconds(timer));
+    }
     const double ratio = whole / alone;
     std::printf("%-5s %7d rows %5d pages   query %6.3f s   whole run %6.3f s   %5.1f x%s\n",
-                qPrintable(polozka.kod), rows, pages->runs().at(0).pageCount(), alone, whole, ratio,
+                qPrintable(polozka.kod), rows, pageCount, alone, whole, ratio,
                 ratio > kMaxRatio ? "   TOO SLOW" : "");
     return ratio <= kMaxRatio;
 }
