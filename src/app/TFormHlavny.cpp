@@ -24,6 +24,7 @@
 #include "reports/PripravaZostav.h"
 #include "reports/TDataModuleTabulky.h"
 #include "reports/TlacZostavy.h"
+#include "reports/dialogy/DialogoveVstupyZostav.h"
 #include "views/byk/TFrameByk.h"
 #include "views/krava/TFrameKrava.h"
 #include "views/zvierata/TFrameZvierata.h"
@@ -545,7 +546,8 @@ void TFormHlavny::ZostavaKataloguClick(const PolozkaKatalogu& polozka) {
             u"Zostava „%1“ zatiaľ nie je k dispozícii."_s.arg(polozka.popis.trimmed()));
         return;
     }
-    TlacZostavy(*m_instances.DataModuleTabulky, m_stavZostav, TextCopyright).tlac(polozka);
+    DialogoveVstupyZostav vstupy;
+    TlacZostavy(*m_instances.DataModuleTabulky, m_stavZostav, vstupy, TextCopyright).tlac(polozka);
 }
 
 ReportFrontEnd* TFormHlavny::rozhranieZostav() const {

@@ -1,6 +1,7 @@
 #include "LactationEvaluation.h"
 
 #include "BreedProfile.h"
+#include "EnterprisePlan.h"
 #include "HerdRecords.h"
 #include "TestDayGenerator.h"
 #include "TestIntervalMethod.h"
@@ -158,14 +159,15 @@ void LactationEvaluation::summarise(DemoCow& cow) {
 }
 
 void LactationEvaluation::chooseBullDams() {
-    // High yields against herd-mates, rich milk, a calving interval within 400 days, low cells
-    // and high breeding value; at most 3 % of the cows in the herd.
-    std::vector<std::pair<double, DemoCow*>> candidates;
-    int inHerd = 0;
+    // High yields against herd-mates, rich milk, a calving interval within 400 days and low
+    // cells; the best of them by yield and breeding value. Each herd marks its best 3 % of such
+    // cows, so that every herd has bull dams to show, as breeding plans ask of every herd.
+    std::vector<std::vector<std::pair<double, DemoCow*>>> candidates(EnterprisePlan::kHerdCount);
+    std::vector<int> inHerd(EnterprisePlan::kHerdCount, 0);
     for (DemoCow& cow : m_records.cows) {
         if (cow.culled != 0)
             continue;
-        ++inHerd;
+        ++inHerd[size_t(cow.herd)];
         if (cow.closedCount < 2 || cow.maximalLactation < 0 || !cow.healthy)
             continue;
         const DemoAnimal& animal = m_records.animals[size_t(cow.animal)];
@@ -174,13 +176,18 @@ void LactationEvaluation::chooseBullDams() {
         const DemoLactation& best = m_records.lactations[size_t(cow.maximalLactation)];
         const BreedProfile profile = BreedProfile::blend(animal.blood);
         const double contents = 100 * (cow.averageFat + cow.averageProtein) / cow.averageMilk;
-        if (best.index >= 105 && contents >= profile.fatPercent + profile.proteinPercent - 0.1 &&
-            latest.calving - latest.previousCalving <= 400 && animal.merit.milk > 0.03)
-            candidates.emplace_back(best.index / 100 + 10 * animal.merit.milk, &cow);
+        if (best.index >= 100 && contents >= profile.fatPercent + profile.proteinPercent - 0.3 &&
+            latest.calving - latest.previousCalving <= 400)
+            candidates[size_t(cow.herd)].emplace_back(best.index / 100 + 10 * animal.merit.milk,
+                                                      &cow);
     }
-    std::stable_sort(candidates.begin(), candidates.end(),
-                     [](const auto& x, const auto& y) { return x.first > y.first; });
-    const size_t chosen = std::min(candidates.size(), size_t(std::max(1, inHerd * 3 / 100)));
-    for (size_t i = 0; i < chosen; ++i)
-        candidates[i].second->bullDam = true;
+    for (size_t herd = 0; herd < candidates.size(); ++herd) {
+        auto& ranked = candidates[herd];
+        std::stable_sort(ranked.begin(), ranked.end(),
+                         [](const auto& x, const auto& y) { return x.first > y.first; });
+        const size_t chosen =
+            std::min(ranked.size(), size_t(std::max(1, (inHerd[herd] * 3 + 50) / 100)));
+        for (size_t i = 0; i < chosen; ++i)
+            ranked[i].second->bullDam = true;
+    }
 }

@@ -30,7 +30,19 @@ ReportField::Kind reportKind(FieldKind kind) {
 } // namespace
 
 DatasetReportDataSet::DatasetReportDataSet(Dataset& dataset)
-    : m_dataset(dataset) {}
+    : m_dataset(dataset)
+    , m_reopened(QObject::connect(&dataset, &Dataset::opened, [this] { m_columns.clear(); })) {}
+
+DatasetReportDataSet::~DatasetReportDataSet() {
+    QObject::disconnect(m_reopened);
+}
+
+int DatasetReportDataSet::column(const QString& field) const {
+    auto found = m_columns.constFind(field);
+    if (found == m_columns.cend())
+        found = m_columns.insert(field, m_dataset.fieldIndex(field));
+    return *found;
+}
 
 bool DatasetReportDataSet::isOpen() const {
     return m_dataset.isOpen();
@@ -56,13 +68,13 @@ int DatasetReportDataSet::rowCount() const {
 }
 
 QVariant DatasetReportDataSet::value(int row, const QString& field) const {
-    const int column = m_dataset.fieldIndex(field);
-    return column < 0 ? QVariant() : m_dataset.value(row, column);
+    const int index = column(field);
+    return index < 0 ? QVariant() : m_dataset.value(row, index);
 }
 
 QString DatasetReportDataSet::displayText(int row, const QString& field) const {
-    const int column = m_dataset.fieldIndex(field);
-    return column < 0 ? QString() : m_dataset.displayText(row, column);
+    const int index = column(field);
+    return index < 0 ? QString() : m_dataset.displayText(row, index);
 }
 
 int DatasetReportDataSet::currentRow() const {

@@ -2,6 +2,9 @@
 
 #include "engine/model/ReportDataSet.h"
 
+#include <QHash>
+#include <QMetaObject>
+
 class Dataset;
 
 /// Publishes a dataset of the data layer to the report engine: the engine reads its rows by
@@ -10,6 +13,9 @@ class Dataset;
 class DatasetReportDataSet : public ReportDataSet {
 public:
     explicit DatasetReportDataSet(Dataset& dataset);
+    ~DatasetReportDataSet() override;
+    DatasetReportDataSet(const DatasetReportDataSet&) = delete;
+    DatasetReportDataSet& operator=(const DatasetReportDataSet&) = delete;
 
     bool isOpen() const override;
     void open() override;
@@ -22,5 +28,10 @@ public:
     void setCurrentRow(int row) override;
 
 private:
+    /// The column of a field; a layout asks for the same few names for every row.
+    int column(const QString& field) const;
+
     Dataset& m_dataset;
+    mutable QHash<QString, int> m_columns; ///< emptied whenever the dataset opens anew
+    QMetaObject::Connection m_reopened;
 };

@@ -179,8 +179,10 @@ std::vector<P> vytvorKatalog() {
 
     // The reports whose relations and layouts exist; the others answer that they are not
     // available yet.
-    const QStringList hotove = {u"2"_s,   u"5A"_s,  u"5A1"_s, u"5A2"_s, u"5A3"_s,
-                                u"5A4"_s, u"5A5"_s, u"5A6"_s, u"9.D"_s};
+    const QStringList hotove = {u"1.A"_s, u"1.B"_s, u"2"_s,   u"5A"_s,  u"5A1"_s,
+                                u"5A2"_s, u"5A3"_s, u"5A4"_s, u"5A5"_s, u"5A6"_s,
+                                u"7.B"_s, u"9.A"_s, u"9.B"_s, u"9.D"_s, u"12"_s,
+                                u"13"_s,  u"15"_s,  u"16"_s,  u"21"_s,  u"22"_s};
     for (P& p : k)
         p.dostupna = hotove.contains(p.kod);
     return k;

@@ -1,16 +1,21 @@
 #include "TlacZostavy.h"
 
+#include "PocetDcer.h"
 #include "PolozkaKatalogu.h"
 #include "PripravaZostav.h"
+#include "StavZostav.h"
 #include "TDataModuleTabulky.h"
+#include "VstupyZostav.h"
 
 #include <stdexcept>
 
 using namespace Qt::Literals::StringLiterals;
 
-TlacZostavy::TlacZostavy(TDataModuleTabulky& tabulky, StavZostav& stav, QString copyright)
+TlacZostavy::TlacZostavy(TDataModuleTabulky& tabulky, StavZostav& stav, VstupyZostav& vstupy,
+                         QString copyright)
     : m_tabulky(tabulky)
     , m_stav(stav)
+    , m_vstupy(vstupy)
     , m_copyright(std::move(copyright)) {}
 
 ReportProject& TlacZostavy::projekt(const PolozkaKatalogu& polozka) const {
@@ -22,6 +27,12 @@ void TlacZostavy::tlac(const PolozkaKatalogu& polozka) {
     if (!polozka.dostupna)
         throw std::logic_error("report not available: " + polozka.kod.toStdString());
 
+    std::optional<QString> pocetDcer;
+    if (polozka.priprava == PolozkaKatalogu::Priprava::PocetDcer) {
+        const PocetDcer zadany = PocetDcer::zo(m_vstupy.pocetDcer());
+        m_stav.ZadanyPocetDcer = zadany.pocet;
+        pocetDcer = zadany.text;
+    }
     PripravaZostav(m_tabulky, m_stav).PripravParametre();
     for (Query* TDataModuleTabulky::*clen : polozka.dotazy) {
         Query* dotaz = m_tabulky.*clen;
@@ -36,6 +47,8 @@ void TlacZostavy::tlac(const PolozkaKatalogu& polozka) {
     rp.setParameter(u"Copyright"_s, m_copyright);
     if (polozka.podnadpis)
         rp.setParameter(u"Podnadpis"_s, *polozka.podnadpis);
+    if (pocetDcer)
+        rp.setParameter(u"PocetDcer"_s, *pocetDcer);
     rp.executeReport(polozka.zostava);
     rp.close();
     for (Query* TDataModuleTabulky::*clen : polozka.dotazy)

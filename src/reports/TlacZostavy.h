@@ -6,16 +6,20 @@ class ReportProject;
 class TDataModuleTabulky;
 struct PolozkaKatalogu;
 struct StavZostav;
+class VstupyZostav;
 
 /// Runs a report of the catalogue by the calling protocol: the selection into the parameter
 /// row, the report's queries opened, the project opened, "Copyright" and "Podnadpis" set, the
-/// report executed, the project and the queries closed. The menu handlers and the
-/// command-line runner go through it alike; where the pages go is the report system's affair.
+/// report executed, the project and the queries closed; a report that needs inputs asks for
+/// them first. The menu handlers and the command-line runner go through it alike, each with its
+/// own source of inputs; where the pages go is the report system's affair.
 class TlacZostavy {
 public:
-    TlacZostavy(TDataModuleTabulky& tabulky, StavZostav& stav, QString copyright);
+    TlacZostavy(TDataModuleTabulky& tabulky, StavZostav& stav, VstupyZostav& vstupy,
+                QString copyright);
 
-    /// A database or engine failure propagates, and the rest of the protocol is skipped.
+    /// A database or engine failure propagates, and the rest of the protocol is skipped. An
+    /// input the report refuses throws ChybaVstupu before anything is written or opened.
     /// Throws std::logic_error for a report that is not available yet.
     void tlac(const PolozkaKatalogu& polozka);
 
@@ -24,5 +28,6 @@ public:
 private:
     TDataModuleTabulky& m_tabulky;
     StavZostav& m_stav;
+    VstupyZostav& m_vstupy;
     QString m_copyright;
 };

@@ -57,7 +57,7 @@ void ScriptedDialogService::answerModalWith(DialogAction action) {
 DialogService::Button ScriptedDialogService::message(Icon icon, const QString& text,
                                                      Buttons buttons, const QString& title) {
     const Interaction& interaction =
-        m_interactions.emplace_back(Interaction{Kind::Message, icon, buttons, text, title, {}});
+        m_interactions.emplace_back(Interaction{Kind::Message, icon, buttons, text, title, {}, {}});
     const auto offered = unsigned(buttons.toInt());
     if (std::popcount(offered) <= 1)
         return offered == NoButton ? Ok : Button(offered);
@@ -68,9 +68,10 @@ DialogService::Button ScriptedDialogService::message(Icon icon, const QString& t
 }
 
 std::optional<QString> ScriptedDialogService::inputText(const QString& caption,
-                                                        const QString& prompt, const QString&) {
+                                                        const QString& prompt,
+                                                        const QString& initial) {
     const Interaction& interaction =
-        m_interactions.emplace_back(Interaction{Kind::Input, {}, {}, prompt, caption, {}});
+        m_interactions.emplace_back(Interaction{Kind::Input, {}, {}, prompt, caption, {}, initial});
     return take<InputAnswer>(interaction).text;
 }
 
@@ -84,7 +85,7 @@ QString ScriptedDialogService::saveFileName(const FileDialogRequest& request) {
 
 int ScriptedDialogService::showModal(QDialog& dialog) {
     const Interaction& interaction = m_interactions.emplace_back(
-        Interaction{Kind::Modal, {}, {}, {}, dialog.windowTitle(), dialog.objectName()});
+        Interaction{Kind::Modal, {}, {}, {}, dialog.windowTitle(), dialog.objectName(), {}});
     ModalAnswer answer = take<ModalAnswer>(interaction);
     // Shown as exec() would, so that the dialog's own show handling runs.
     dialog.setResult(QDialog::Rejected);
@@ -97,7 +98,7 @@ int ScriptedDialogService::showModal(QDialog& dialog) {
 
 QString ScriptedDialogService::fileName(Kind kind, const FileDialogRequest& request) {
     const Interaction& interaction = m_interactions.emplace_back(
-        Interaction{kind, {}, {}, request.fileName, request.title, request.objectName});
+        Interaction{kind, {}, {}, request.fileName, request.title, request.objectName, {}});
     return take<FileAnswer>(interaction).fileName;
 }
 

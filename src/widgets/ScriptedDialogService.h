@@ -23,6 +23,7 @@ public:
         QString text;                  ///< message text, input prompt or the dialog's file name
         QString title;                 ///< caption of the box or dialog
         QString objectName;            ///< object name of a file dialog or modal dialog
+        QString initial;               ///< input boxes: the text they open with
     };
 
     /// Runs on a dialog shown modally while it is on screen, e.g. to fill its inputs or press

@@ -247,6 +247,28 @@ private Q_SLOTS:
         QCOMPARE(sent.size(), 0);
     }
 
+    // The reports by sire ask for the number of daughters in an input box preset to 1; a text
+    // that is no count is refused in the error box before anything reaches the database.
+    void daughtersAreAskedForAndChecked() {
+        ScriptedDialogService dialogs;
+        auto startup = started();
+        TFormHlavny* okno = startup->instancie().FormHlavny;
+        QSignalSpy sent(startup->instancie().DataModuleHlavny->ADOConnectionTarvelin,
+                        &Connection::statementSent);
+        dialogs.answerInput(u"x"_s);
+        findComponent<QMenu>(okno, u"MenuItemBonitacneZostavy"_s)->findChild<QAction*>(u"SubSubMenuItemTab1A"_s)->trigger();
+        QCOMPARE(dialogs.interactions().size(), 2);
+        const ScriptedDialogService::Interaction& box = dialogs.interactions()[0];
+        QCOMPARE(box.kind, ScriptedDialogService::Kind::Input);
+        QCOMPARE(box.title, u"Počet dcér"_s);
+        QCOMPARE(box.text, u"Počet dcér pre prehľad: "_s);
+        QCOMPARE(box.initial, u"1"_s);
+        QCOMPARE(dialogs.interactions()[1].icon, DialogService::Icon::Error);
+        QCOMPARE(dialogs.interactions()[1].text, u"Nesprávna hodnota počtu dcér."_s);
+        QCOMPARE(sent.size(), 0);
+        QCOMPARE(okno->stavZostav().ZadanyPocetDcer, 0);
+    }
+
     void reportRunsThroughTheSetupDialog_data() {
         QTest::addColumn<QString>("folder");
         QTest::addColumn<int>("interactions");

@@ -2,8 +2,10 @@
 #include "demo/TestIntervalMethod.h"
 
 #include <QCryptographicHash>
+#include <QDate>
 #include <QMap>
 #include <QRegularExpression>
+#include <QSet>
 #include <QTest>
 
 using namespace Qt::Literals::StringLiterals;
@@ -120,6 +122,59 @@ private Q_SLOTS:
                 QVERIFY2(parent == QLatin1String("NULL") || parent.toInt() < id,
                          qPrintable(row.mid(0, 3).join(QLatin1Char(' '))));
         }
+    }
+
+    // What the bonitation reports need to show something in every herd: sires with several
+    // daughters (1.A and 1.B), bull dams (12), breeding values (16) and heifers of every age
+    // band (21).
+    void everyHerdHasWhatTheReportsShow() {
+        DemoHerdOptions options;
+        options.cows = 300;
+        const QStringList statements = statementsOf(options);
+        const auto unquoted = [](const QString& value) {
+            return value.mid(1, value.size() - 2);
+        };
+        QMap<QString, QString> barnOf;
+        QMap<QString, QDate> birthOf;
+        QMap<QString, QString> sireOf;
+        for (const QStringList& row : rowsOf(statements, u"zvierata"_s)) {
+            barnOf[row[0]] = unquoted(row[15]);
+            birthOf[row[0]] = QDate::fromString(unquoted(row[10]), Qt::ISODate);
+            sireOf[row[0]] = row[1];
+        }
+        QSet<QString> evaluated;
+        for (const QStringList& row : rowsOf(statements, u"plemenne_hodnoty"_s))
+            evaluated.insert(row[0]);
+
+        QMap<QString, int> bullDams;
+        QMap<QString, int> daughters;
+        for (const QStringList& row : rowsOf(statements, u"kravy"_s)) {
+            if (row[1] != QLatin1String("1"))
+                continue; // culled
+            QVERIFY2(evaluated.contains(row[0]), qPrintable(row[0]));
+            const QString herd = barnOf[row[0]].left(8);
+            bullDams[herd] += row[7] == QLatin1String("'1'");
+            if (sireOf[row[0]] != QLatin1String("NULL"))
+                ++daughters[herd + sireOf[row[0]]];
+        }
+        QCOMPARE(bullDams.size(), 3);
+        for (auto it = bullDams.cbegin(); it != bullDams.cend(); ++it)
+            QVERIFY2(it.value() > 0, qPrintable(it.key()));
+        for (const QString& herd : bullDams.keys()) {
+            int sires = 0;
+            for (auto it = daughters.cbegin(); it != daughters.cend(); ++it)
+                sires += it.key().startsWith(herd) && it.value() >= 5;
+            QVERIFY2(sires >= 2, qPrintable(herd));
+        }
+
+        QSet<int> bands;
+        for (const QStringList& row : rowsOf(statements, u"jalovice"_s)) {
+            const QDate birth = birthOf[row[0]];
+            int months = (options.until.year() - birth.year()) * 12 + options.until.month() -
+                         birth.month() - (options.until.day() < birth.day() ? 1 : 0);
+            bands.insert(std::min(months / 6, 4));
+        }
+        QCOMPARE(bands, (QSet<int>{0, 1, 2, 3, 4}));
     }
 
     void testIntervalMethod_data() {

@@ -8,8 +8,6 @@
 #include <QFile>
 #include <QtTest>
 
-using namespace Qt::Literals::StringLiterals;
-
 class tst_projectfile final : public QObject {
     Q_OBJECT
 
@@ -104,6 +102,9 @@ void tst_projectfile::faultsNameTheLine_data() {
                "field=\"f\" function=\"sum\" reset=\"group\"/>\n</band>\n" +
                end
         << 6 << u"skupinovom pásme"_s;
+    QTest::newRow("sort of no order")
+        << u"<dataView name=\"W\" connection=\"C\"\n sort=\"meno hore\"/>\n"_s << 5
+        << u"„sort“ má neplatnú hodnotu „meno hore“"_s;
     QTest::newRow("malformed XML")
         << band + "<band name=\"B\" kind=\"data\" dataView=\"V\">\n</region>\n"
         << 6 << u"Opening and ending tag mismatch"_s;
@@ -141,3 +142,5 @@ void tst_projectfile::missingFileNamesIt() {
 
 QTEST_MAIN(tst_projectfile)
 #include "tst_projectfile.moc"
+
+using namespace Qt::Literals::StringLiterals;

@@ -27,9 +27,14 @@ private Q_SLOTS:
     void openProjectIsNotReloadedUntilClosed();
     void statusFollowsGeneratedPages();
     void destinationChosenByCodeSkipsTheSetup();
+    void dataViewSortsItsRows_data();
+    void dataViewSortsItsRows();
+    void sortByAFieldTheSetLacksFails();
 
 private:
     QString copyOfSmall();
+    /// The copy of small.rav with its data view sorted by the text given.
+    QString copyOfSmallSortedBy(const QString& sort);
 
     QTemporaryDir m_dir;
     ReportSystem m_system;
@@ -52,6 +57,19 @@ QString tst_reportproject::copyOfSmall() {
     QFile::remove(name);
     QFile::copy(EngineFixtures::path(u"fixtures/small.rav"_s), name);
     QFile::setPermissions(name, QFile::ReadOwner | QFile::WriteOwner);
+    return name;
+}
+
+QString tst_reportproject::copyOfSmallSortedBy(const QString& sort) {
+    const QString name = copyOfSmall();
+    QFile file(name);
+    file.open(QIODevice::ReadOnly);
+    const QByteArray sorted = file.readAll().replace(
+        "<dataView name=\"Data\" connection=\"DataSetPolozky\">",
+        "<dataView name=\"Data\" connection=\"DataSetPolozky\" sort=\"" + sort.toUtf8() + "\">");
+    file.close();
+    file.open(QIODevice::WriteOnly | QIODevice::Truncate);
+    file.write(sorted);
     return name;
 }
 
@@ -153,6 +171,51 @@ void tst_reportproject::destinationChosenByCodeSkipsTheSetup() {
     QVERIFY(m_frontEnd.statusTexts.isEmpty());
     QCOMPARE(destination->runs().size(), std::size_t(1));
     QCOMPARE(destination->runs().front().pageCount(), 2);
+}
+
+void tst_reportproject::dataViewSortsItsRows_data() {
+    QTest::addColumn<QString>("sort");
+    QTest::addColumn<QList<int>>("items");
+    QTest::newRow("none") << QString() << QList<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10};
+    QTest::newRow("descending") << u"hodnota desc"_s << QList<int>{10, 9, 8, 7, 6, 5, 4, 3, 2, 1};
+    QTest::newRow("equal rows keep their order")
+        << u"skupina DESC"_s << QList<int>{8, 9, 10, 4, 5, 6, 7, 1, 2, 3};
+    QTest::newRow("second field orders within the first")
+        << u"skupina desc, hodnota desc"_s << QList<int>{10, 9, 8, 7, 6, 5, 4, 3, 2, 1};
+    QTest::newRow("ascending said")
+        << u"skupina asc,meno"_s << QList<int>{1, 2, 3, 4, 5, 6, 7, 10, 8, 9};
+}
+
+// The rows print in the order of the view; the group totals and page totals follow them.
+void tst_reportproject::dataViewSortsItsRows() {
+    QFETCH(QString, sort);
+    QFETCH(QList<int>, items);
+    auto destination = std::make_shared<PageModelDestination>();
+    m_system.setDestination(destination);
+    m_items->open();
+    m_items->setCurrentRow(2);
+    ReportProject project(m_system, m_connections,
+                          sort.isEmpty() ? copyOfSmall() : copyOfSmallSortedBy(sort));
+    project.executeReport(u"Zoznam"_s);
+    QList<int> printed;
+    for (const ReportPage& page : destination->runs().front().pages())
+        for (const PagePrimitive& primitive : page.primitives)
+            if (primitive.component == QLatin1String("Meno"))
+                printed << primitive.text.section(QLatin1Char(' '), 1).toInt();
+    QCOMPARE(printed, items);
+    QCOMPARE(m_items->currentRow(), 2);
+}
+
+void tst_reportproject::sortByAFieldTheSetLacksFails() {
+    ReportProject project(m_system, m_connections, copyOfSmallSortedBy(u"vaha"_s));
+    m_system.setDestination(std::make_shared<PageModelDestination>());
+    try {
+        project.executeReport(u"Zoznam"_s);
+        QFAIL("a view sorted by a missing field ran");
+    } catch (const ReportError& error) {
+        QVERIFY2(error.message().contains(u"„vaha“"_s), qPrintable(error.message()));
+    }
+    QVERIFY(!m_items->isOpen());
 }
 
 QTEST_MAIN(tst_reportproject)

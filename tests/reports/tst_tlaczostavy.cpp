@@ -2,11 +2,13 @@
 #include "data/ConfigFile.h"
 #include "engine/model/PageModelDestination.h"
 #include "engine/model/ReportError.h"
+#include "reports/ChybaVstupu.h"
 #include "reports/KatalogZostav.h"
 #include "reports/PriecinokZostav.h"
 #include "reports/StavZostav.h"
 #include "reports/TDataModuleTabulky.h"
 #include "reports/TlacZostavy.h"
+#include "reports/ZadaneVstupyZostav.h"
 
 #include <QFile>
 #include <QSettings>
@@ -15,8 +17,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <memory>
-
-using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
@@ -77,6 +77,20 @@ private:
 
     const PolozkaKatalogu& report(const char* kod) { return *KatalogZostav::najdi(kod); }
 
+    /// The report projects the program ships, in the folder the reports read.
+    void copyShippedProjects() {
+        for (const QString& file : {u"Tabulky.rav"_s, u"Tabulky2.rav"_s}) {
+            QFile::remove(m_folder->filePath(file));
+            QVERIFY(QFile::copy(QString::fromUtf8(TARVELIN_REPORTS_DIR "/") + file,
+                                m_folder->filePath(file)));
+        }
+    }
+
+    int pocetDcerVParam() {
+        QSqlQuery query = m_connection->execute(u"SELECT pocet_dcer FROM param"_s);
+        return query.next() ? query.value(0).toInt() : -1;
+    }
+
 private Q_SLOTS:
     void initTestCase() {
         m_db = std::make_unique<TestDatabase>(u"tlaczostavy"_s);
@@ -93,13 +107,14 @@ private Q_SLOTS:
         m_destination = std::make_shared<PageModelDestination>();
         m_tabulky->RvSystemTabulky.setDestination(m_destination);
         m_stav = StavZostav{};
+        m_vstupy = ZadaneVstupyZostav{};
         m_stav.KodPodniku = u"208123"_s;
     }
 
     void printingTwiceReadsTheFileAndSendsTheParametersEachTime() {
         writeProject(u"Tabulky2.rav"_s, projekt9D(u"Prvý"_s, false));
         QSignalSpy sent(m_connection.get(), &Connection::statementSent);
-        TlacZostavy tlac(*m_tabulky, m_stav, u"(c) Test"_s);
+        TlacZostavy tlac(*m_tabulky, m_stav, m_vstupy, u"(c) Test"_s);
         tlac.tlac(report("9.D"));
         writeProject(u"Tabulky2.rav"_s, projekt9D(u"Druhý"_s, false));
         tlac.tlac(report("9.D"));
@@ -123,7 +138,7 @@ private Q_SLOTS:
     void rowsComeFromTheSelection() {
         writeProject(u"Tabulky2.rav"_s, projekt9D(u"T"_s, false));
         m_stav.KodVyberu = u"20812301"_s;
-        TlacZostavy(*m_tabulky, m_stav, {}).tlac(report("9.D"));
+        TlacZostavy(*m_tabulky, m_stav, m_vstupy, {}).tlac(report("9.D"));
         const QStringList cows = texts(m_destination->runs().at(0), u"Krava"_s);
         QSqlQuery expected =
             m_connection->execute(u"SELECT count(*) FROM tab9d0v1 t WHERE t.medziobdobie > 400"_s);
@@ -142,7 +157,7 @@ private Q_SLOTS:
         writeProject(u"Tabulky2.rav"_s, projekt9D(u"T"_s, true));
         Query* hlavicka = m_tabulky->ADOQueryHlavicka;
         QVERIFY(hlavicka->isOpen());
-        TlacZostavy(*m_tabulky, m_stav, {}).tlac(report("9.D"));
+        TlacZostavy(*m_tabulky, m_stav, m_vstupy, {}).tlac(report("9.D"));
         QVERIFY(!texts(m_destination->runs().at(0), u"Otec"_s).isEmpty());
         QVERIFY(!m_tabulky->ADOQueryTabulka2->isOpen());
         QVERIFY(hlavicka->isOpen());
@@ -164,7 +179,7 @@ private Q_SLOTS:
             writeProject(u"Tabulky2.rav"_s, xml);
         QString message;
         try {
-            TlacZostavy(*m_tabulky, m_stav, {}).tlac(report("9.D"));
+            TlacZostavy(*m_tabulky, m_stav, m_vstupy, {}).tlac(report("9.D"));
         } catch (const ReportError& e) {
             message = e.message();
         }
@@ -184,7 +199,7 @@ private Q_SLOTS:
         QFile::remove(m_folder->filePath(u"Tabulky.rav"_s));
         QVERIFY(QFile::copy(QString::fromUtf8(TARVELIN_REPORTS_DIR "/Tabulky.rav"),
                             m_folder->filePath(u"Tabulky.rav"_s)));
-        TlacZostavy(*m_tabulky, m_stav, {}).tlac(report("5A2"));
+        TlacZostavy(*m_tabulky, m_stav, m_vstupy, {}).tlac(report("5A2"));
         QCOMPARE(m_tabulky->ADOQueryTabulka5kravy->sqlText(), report("5A2").sqlSkupiny);
         QVERIFY(!m_tabulky->ADOQueryTabulka5kravy->isOpen());
         QCOMPARE(m_destination->runs().size(), std::size_t(1));
@@ -237,6 +252,38 @@ private Q_SLOTS:
             << "9.D"
             << "208123011"
             << "Medziobdobie" << posledneMedziobdobie.arg(u"208123011"_s);
+        // The daughters of a sire are those with a standardised lactation; the box gives 1.
+        QTest::newRow("1.A: daughters per sire")
+            << "1.A"
+            << "20812301"
+            << "OtecDcery"
+            << u"SELECT count(DISTINCT z.zviera_id) "_s + zijuce +
+                   u"JOIN (SELECT krava_id FROM laktacie WHERE mlieko_norm > 0 UNION ALL "
+                   u"SELECT krava_id FROM prebiehajuce_laktacie WHERE ukoncenie_norm_lakt "
+                   u"IS NOT NULL AND mlieko_norm > 0) n ON n.krava_id = z.zviera_id "_s +
+                   podSirov.arg(u"20812301"_s)
+                       .replace(u"WHERE d.kod"_s, u"WHERE z.otec_id IS NOT NULL AND d.kod"_s);
+        QTest::newRow("13: cows per class")
+            << "13"
+            << "208123"
+            << "TriedaPocet"
+            << u"SELECT count(*), coalesce(nullif(field(k.trieda_uzitkovosti, 'I', "
+               u"'II', 'III', 'IV'), 0), 5) AS t "_s +
+                   zijuce + u"WHERE d.kod = '00' GROUP BY t ORDER BY t"_s;
+        QTest::newRow("16: the best index first")
+            << "16"
+            << "20812302"
+            << "Index"
+            << u"SELECT ph.index_celkovy "_s + zijuce +
+                   u"JOIN plemenne_hodnoty ph ON ph.zviera_id = z.zviera_id WHERE "
+                   u"d.kod = '00' AND z.chovatel LIKE '20812302%' ORDER BY "
+                   u"ph.index_celkovy DESC"_s;
+        QTest::newRow("21: heifers of a herd")
+            << "21"
+            << "20812303"
+            << "SuhrnPocet"
+            << u"SELECT count(*) FROM jalovice j JOIN zvierata z ON z.zviera_id = "
+               u"j.jalovica_id WHERE z.chovatel LIKE '20812303%'"_s;
         QTest::newRow("9.D: their average")
             << "9.D"
             << "208123"
@@ -248,13 +295,9 @@ private Q_SLOTS:
         QFETCH(QString, selection);
         QFETCH(QString, component);
         QFETCH(QString, sql);
-        for (const QString& file : {u"Tabulky.rav"_s, u"Tabulky2.rav"_s}) {
-            QFile::remove(m_folder->filePath(file));
-            QVERIFY(QFile::copy(QString::fromUtf8(TARVELIN_REPORTS_DIR "/") + file,
-                                m_folder->filePath(file)));
-        }
+        copyShippedProjects();
         m_stav.KodVyberu = selection;
-        TlacZostavy(*m_tabulky, m_stav, {}).tlac(*KatalogZostav::najdi(report));
+        TlacZostavy(*m_tabulky, m_stav, m_vstupy, {}).tlac(*KatalogZostav::najdi(report));
 
         QStringList expected;
         QSqlQuery query = m_connection->execute(sql);
@@ -264,9 +307,94 @@ private Q_SLOTS:
         QCOMPARE(texts(m_destination->runs().at(0), component), expected);
     }
 
+    // The number of daughters as the input box gives it: what reaches the parameter row and the
+    // report, and what is refused before anything is written or printed.
+    void pocetDcer_data() {
+        QTest::addColumn<QString>("report");
+        QTest::addColumn<bool>("zrusene");
+        QTest::addColumn<QString>("zadane");
+        QTest::addColumn<int>("vParam"); // -1: refused
+        QTest::addColumn<QString>("tlacene");
+        QTest::newRow("cancelled") << "1.A" << true << QString() << 1 << "1";
+        QTest::newRow("emptied") << "1.A" << false << QString() << 0 << "0";
+        QTest::newRow("leading zeros kept in print") << "1.B" << false << "007" << 7 << "007";
+        QTest::newRow("not a number") << "1.A" << false << "x" << -1 << QString();
+        QTest::newRow("negative") << "1.B" << false << "-3" << -1 << QString();
+        QTest::newRow("a fraction") << "1.A" << false << "2.5" << -1 << QString();
+    }
+    void pocetDcer() {
+        QFETCH(QString, report);
+        QFETCH(bool, zrusene);
+        QFETCH(QString, zadane);
+        QFETCH(int, vParam);
+        QFETCH(QString, tlacene);
+        copyShippedProjects();
+        m_connection->execute(u"UPDATE param SET pocet_dcer = 42"_s);
+        m_stav.ZadanyPocetDcer = 42;
+        m_vstupy.nastavPocetDcer(zrusene ? std::nullopt : std::optional<QString>(zadane));
+        QSignalSpy sent(m_connection.get(), &Connection::statementSent);
+        TlacZostavy tlac(*m_tabulky, m_stav, m_vstupy, {});
+        if (vParam < 0) {
+            QVERIFY_THROWS_EXCEPTION(ChybaVstupu, tlac.tlac(*KatalogZostav::najdi(report)));
+            try {
+                tlac.tlac(*KatalogZostav::najdi(report));
+            } catch (const ChybaVstupu& refused) {
+                QCOMPARE(refused.message(), u"Nesprávna hodnota počtu dcér."_s);
+            }
+            QCOMPARE(sent.size(), 0);
+            QVERIFY(m_destination->runs().empty());
+            QCOMPARE(m_stav.ZadanyPocetDcer, 42);
+            QCOMPARE(pocetDcerVParam(), 42);
+            return;
+        }
+        tlac.tlac(*KatalogZostav::najdi(report));
+        QCOMPARE(m_stav.ZadanyPocetDcer, vParam);
+        QCOMPARE(pocetDcerVParam(), vParam);
+        // The number is written as a number, not as the text typed.
+        QVERIFY(sent.first().at(0).toString().endsWith(u"pocet_dcer = %1"_s.arg(vParam)));
+        QCOMPARE(texts(m_destination->runs().at(0), u"Kriterium"_s),
+                 QStringList{u"Najmenší počet dcér otca s normovanou laktáciou: "_s + tlacene});
+    }
+
+    // A text wider than its box is cut with an ellipsis; on paper a cut ear number or figure is
+    // a lost one. Every report of the catalogue, for the enterprise and for a barn.
+    void reportsPrintTheirTextsWhole_data() {
+        QTest::addColumn<QString>("report");
+        QTest::addColumn<QString>("selection");
+        for (const PolozkaKatalogu& polozka : KatalogZostav::polozky()) {
+            if (!polozka.dostupna)
+                continue;
+            QTest::newRow(qPrintable(polozka.kod + u" podnik"_s)) << polozka.kod << u"208123"_s;
+            QTest::newRow(qPrintable(polozka.kod + u" maštaľ"_s)) << polozka.kod << u"208123012"_s;
+        }
+    }
+    void reportsPrintTheirTextsWhole() {
+        QFETCH(QString, report);
+        QFETCH(QString, selection);
+        copyShippedProjects();
+        m_stav.KodVyberu = selection;
+        m_vstupy.nastavPocetDcer(u"2"_s);
+        TlacZostavy(*m_tabulky, m_stav, m_vstupy,
+                    u"© 2026 Tarvelin – program pre "
+                    u"chovateľov dojníc"_s)
+            .tlac(*KatalogZostav::najdi(report));
+        QStringList cut;
+        int rows = 0;
+        for (const ReportPage& page : m_destination->runs().at(0).pages()) {
+            for (const PagePrimitive& primitive : page.primitives) {
+                if (primitive.text.contains(QChar(0x2026)))
+                    cut << primitive.component + QLatin1Char('=') + primitive.text;
+                rows += primitive.kind == PagePrimitive::Kind::Text;
+            }
+        }
+        cut.removeDuplicates();
+        QVERIFY2(cut.isEmpty(), qPrintable(cut.join(u", "_s)));
+        QVERIFY(rows > 10);
+    }
+
     void reportNotYetBuiltIsRefused() {
         QVERIFY_THROWS_EXCEPTION(std::logic_error,
-                                 TlacZostavy(*m_tabulky, m_stav, {}).tlac(report("7.A")));
+                                 TlacZostavy(*m_tabulky, m_stav, m_vstupy, {}).tlac(report("7.A")));
     }
 
     void cleanup() {
@@ -286,7 +414,10 @@ private:
     std::unique_ptr<TDataModuleTabulky> m_tabulky;
     std::shared_ptr<PageModelDestination> m_destination;
     StavZostav m_stav;
+    ZadaneVstupyZostav m_vstupy;
 };
 
 QTEST_MAIN(TestTlacZostavy)
 #include "tst_tlaczostavy.moc"
+
+using namespace Qt::Literals::StringLiterals;

@@ -76,6 +76,12 @@ private Q_SLOTS:
             << 2 << "Neplatný dátum 2026-02-30";
         QTest::newRow("code of no enterprise")
             << QStringList{"9.D", "--code", "999999", "--pdf", pdf} << 2 << "s kódom 999999";
+        QTest::newRow("daughters not a number")
+            << QStringList{"1.A", "--code", "208123", "--pdf", pdf, "--daughters", "x"} << 2
+            << "Nesprávna hodnota počtu dcér.";
+        QTest::newRow("daughters negative")
+            << QStringList{"1.B", "--code", "208123", "--pdf", pdf, "--daughters", "-3"} << 2
+            << "Nesprávna hodnota počtu dcér.";
         QTest::newRow("not built yet") << QStringList{"7.A", "--code", "208123", "--pdf", pdf} << 1
                                        << "zatiaľ nie je k dispozícii";
         QTest::newRow("unwritable file")
@@ -118,6 +124,15 @@ private Q_SLOTS:
             QCOMPARE(text.contains(cows.value(0).toString()), herd);
         }
         QVERIFY(inHerd > 0);
+    }
+
+    // The number of daughters reaches the report as typed.
+    void daughtersArePrintedAsTyped() {
+        const QString file = m_dir.filePath(u"1a.pdf"_s);
+        const Result result =
+            run({u"1.A"_s, u"--code"_s, u"208123"_s, u"--daughters"_s, u"002"_s, u"--pdf"_s, file});
+        QCOMPARE(result.exitCode, 0);
+        QVERIFY(pdfText(file).contains(u"Najmenší počet dcér otca s normovanou laktáciou: 002"_s));
     }
 
     void rtfIsWritten() {

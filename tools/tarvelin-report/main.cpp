@@ -13,12 +13,15 @@
 #include "engine/model/FileDestination.h"
 #include "engine/model/PageModel.h"
 #include "engine/model/ReportError.h"
+#include "reports/ChybaVstupu.h"
 #include "reports/KatalogZostav.h"
 #include "reports/KodChovatela.h"
 #include "reports/MakerInfo.h"
+#include "reports/PocetDcer.h"
 #include "reports/StavZostav.h"
 #include "reports/TDataModuleTabulky.h"
 #include "reports/TlacZostavy.h"
+#include "reports/ZadaneVstupyZostav.h"
 
 #include <QCommandLineParser>
 #include <QDate>
@@ -40,7 +43,8 @@ struct Options {
     QCommandLineOption list{u"list"_s, u"Vypíše zostavy katalógu."_s};
     QCommandLineOption code{u"code"_s, u"Kód podniku (6 číslic), chovu (8) alebo maštale (9)."_s,
                             u"KÓD"_s};
-    QCommandLineOption daughters{u"daughters"_s, u"Počet dcér pre zostavy 1.A a 1.B."_s, u"N"_s};
+    QCommandLineOption daughters{u"daughters"_s,
+                                 u"Počet dcér pre zostavy 1.A a 1.B (predvolený: 1)."_s, u"N"_s};
     QCommandLineOption period{
         u"period"_s, u"Kontrolné obdobie: --period OD DO (dátumy RRRR-MM-DD alebo D.M.RRRR)."_s,
         u"OD DO"_s};
@@ -111,11 +115,21 @@ private:
     std::optional<int> m_pages;
 };
 
+/// The answers to the report's input boxes, as the command line gives them. A value the box
+/// would refuse is refused before a server is started for the report.
+ZadaneVstupyZostav givenInputs(const QCommandLineParser& parser, const Options& options) {
+    ZadaneVstupyZostav vstupy;
+    if (parser.isSet(options.daughters)) {
+        const QString daughters = parser.value(options.daughters);
+        PocetDcer::zo(daughters);
+        vstupy.nastavPocetDcer(daughters);
+    }
+    return vstupy;
+}
+
 /// The inputs the report dialogs would ask for, as the command line gives them.
 void applyInputs(const QCommandLineParser& parser, const Options& options, StavZostav& stav,
                  Connection& connection) {
-    if (parser.isSet(options.daughters))
-        stav.ZadanyPocetDcer = int(ConnectionOptions::number(parser, options.daughters, 0, 9999));
     if (parser.isSet(options.bounds)) {
         const QStringList bounds = pair(parser, options.bounds);
         for (const QString& bound : bounds) {
@@ -169,6 +183,7 @@ int printReport(const QCommandLineParser& parser, const Options& options) {
     const QString file =
         QFileInfo(parser.value(pdf ? options.pdf : options.rtf)).absoluteFilePath();
     options.connection.check(parser);
+    ZadaneVstupyZostav vstupy = givenInputs(parser, options);
     if (!polozka->dostupna) {
         Console::err() << u"Zostava %1 zatiaľ nie je k dispozícii."_s.arg(polozka->kod) << Qt::endl;
         return Failure;
@@ -203,7 +218,7 @@ int printReport(const QCommandLineParser& parser, const Options& options) {
         const auto destination = std::make_shared<CountingDestination>(
             pdf ? FileDestination::Format::Pdf : FileDestination::Format::Rtf, file);
         tabulky.RvSystemTabulky.setDestination(destination);
-        TlacZostavy tlac(tabulky, stav, MakerInfo::copyrightLine());
+        TlacZostavy tlac(tabulky, stav, vstupy, MakerInfo::copyrightLine());
         tlac.tlac(*polozka);
         if (destination->pages()) {
             Console::err() << u"Zostava %1: %2 strán → %3"_s.arg(polozka->kod)
@@ -252,6 +267,9 @@ int main(int argc, char* argv[]) {
     } catch (const UsageProblem& problem) {
         Console::err() << problem.message() << Qt::endl
                        << u"Pomoc: tarvelin-report --help"_s << Qt::endl;
+        return UsageError;
+    } catch (const ChybaVstupu& refused) {
+        Console::err() << refused.message() << Qt::endl;
         return UsageError;
     } catch (const DatabaseError& error) {
         Console::err() << error.message() << Qt::endl;

@@ -10,19 +10,29 @@ FontMetricsMeasurer::FontMetricsMeasurer(int dpi)
     m_device.setDotsPerMeterY(dotsPerMeter);
 }
 
-double FontMetricsMeasurer::width(const QString& text, const FontSpec& font) const {
-    return metrics(font).horizontalAdvance(text) * m_pointsPerPixel;
+double FontMetricsMeasurer::width(const QString& text, const FontSpec& spec) const {
+    Font& measured = font(spec);
+    auto found = measured.widths.constFind(text);
+    if (found == measured.widths.cend())
+        found = measured.widths.insert(text,
+                                       measured.metrics.horizontalAdvance(text) * m_pointsPerPixel);
+    return *found;
 }
 
-double FontMetricsMeasurer::lineHeight(const FontSpec& font) const {
-    return metrics(font).height() * m_pointsPerPixel;
+double FontMetricsMeasurer::lineHeight(const FontSpec& spec) const {
+    return font(spec).metrics.height() * m_pointsPerPixel;
 }
 
-const QFontMetricsF& FontMetricsMeasurer::metrics(const FontSpec& font) const {
-    const QString key = font.family + QLatin1Char('/') + QString::number(font.size) +
-                        QLatin1Char('/') + font.styleText();
-    auto it = m_metrics.find(key);
-    if (it == m_metrics.end())
-        it = m_metrics.insert(key, QFontMetricsF(font.toQFont(font.size), &m_device));
+FontMetricsMeasurer::Font& FontMetricsMeasurer::font(const FontSpec& spec) const {
+    if (m_last && spec == m_lastSpec)
+        return *m_last;
+    const QString key = spec.family + QLatin1Char('/') + QString::number(spec.size) +
+                        QLatin1Char('/') + spec.styleText();
+    auto it = m_fonts.find(key);
+    if (it == m_fonts.end())
+        it = m_fonts.insert(key, Font{QFontMetricsF(spec.toQFont(spec.size), &m_device), {}});
+    // Taken anew after every insertion, which may move the entries.
+    m_lastSpec = spec;
+    m_last = &*it;
     return *it;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "FontSpec.h"
 #include "TextMeasurer.h"
 
 #include <QFontMetricsF>
@@ -17,9 +18,19 @@ public:
     double lineHeight(const FontSpec& font) const override;
 
 private:
-    const QFontMetricsF& metrics(const FontSpec& font) const;
+    struct Font {
+        QFontMetricsF metrics;
+        /// Widths measured so far, in points: a long list prints the same figures and names
+        /// over and over, and shaping a text costs more than finding it.
+        QHash<QString, double> widths;
+    };
+
+    Font& font(const FontSpec& spec) const;
 
     QImage m_device; ///< only carries the resolution
     double m_pointsPerPixel;
-    mutable QHash<QString, QFontMetricsF> m_metrics;
+    mutable QHash<QString, Font> m_fonts;
+    // A band measures text after text in the same font; the last one is found without a key.
+    mutable FontSpec m_lastSpec;
+    mutable Font* m_last = nullptr;
 };

@@ -18,12 +18,19 @@ void PagePainter::paint(const ReportPage& page, const QPointF& offset) {
     };
     m_painter.save();
     m_painter.setRenderHint(QPainter::Antialiasing);
+    // Long lists print thousands of texts in a few fonts; a font is made once per change.
+    const FontSpec* font = nullptr;
     for (const PagePrimitive& p : page.primitives) {
         const QRectF rect = toDevice(p.rect);
         switch (p.kind) {
         case PagePrimitive::Kind::Text:
+            if (p.text.isEmpty())
+                break;
             m_painter.setPen(Qt::black);
-            m_painter.setFont(p.font.toQFont(p.font.size * fontScale));
+            if (!font || !(*font == p.font)) {
+                m_painter.setFont(p.font.toQFont(p.font.size * fontScale));
+                font = &p.font;
+            }
             m_painter.drawText(
                 rect, static_cast<int>(p.alignment | Qt::AlignVCenter) | Qt::TextSingleLine,
                 p.text);

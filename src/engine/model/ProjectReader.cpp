@@ -93,12 +93,17 @@ std::unique_ptr<ProjectDefinition> ProjectReader::readProject() {
 }
 
 void ProjectReader::readDataView(ProjectDefinition& project) {
-    expectAttributes({"name", "connection"});
+    expectAttributes({"name", "connection", "sort"});
     const QString name = text("name", true);
     if (project.findDataView(name))
         fail(u"dátový pohľad %1 je už definovaný"_s.arg(quoted(name)));
     auto& view =
         project.addDataView(std::make_unique<DataViewDefinition>(name, text("connection", true)));
+    const QString sortText = text("sort");
+    QList<DataViewDefinition::SortField> sort;
+    if (!sortText.isEmpty() && !DataViewDefinition::parseSort(sortText, sort))
+        failValue("sort");
+    view.setSort(sort);
     while (nextChild()) {
         if (m_xml.name() != QLatin1String("field"))
             failElement();

@@ -79,6 +79,7 @@ void ProjectWriter::writeProject(const ProjectDefinition& project) {
         m_xml.writeStartElement(u"dataView"_s);
         writeText("name", view->name());
         writeText("connection", view->connection());
+        writeText("sort", view->sortText());
         for (const ReportField& field : view->fields()) {
             m_xml.writeEmptyElement(u"field"_s);
             writeText("name", field.name);

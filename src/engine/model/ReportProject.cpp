@@ -9,6 +9,7 @@
 #include "ReportFrontEnd.h"
 #include "ReportLayouter.h"
 #include "ReportSystem.h"
+#include "SortedDataSet.h"
 #include "TextComponent.h"
 #include "TextTemplate.h"
 
@@ -62,7 +63,17 @@ void ReportProject::executeReport(const QString& name) {
             if (std::find(sets.begin(), sets.end(), set) == sets.end())
                 sets.push_back(set);
         DataSetSession session(sets);
-        ReportLayouter layouter(*m_definition, *report, dataSets, m_system.measurer());
+        // A view that sorts reads its set through an order taken now that the set is open.
+        DataViewSets viewSets = dataSets;
+        std::vector<std::unique_ptr<SortedDataSet>> sorted;
+        for (auto it = viewSets.begin(); it != viewSets.end(); ++it) {
+            const DataViewDefinition* view = m_definition->findDataView(it.key());
+            if (!view || view->sort().isEmpty())
+                continue;
+            sorted.push_back(std::make_unique<SortedDataSet>(**it, it.key(), view->sort()));
+            it.value() = sorted.back().get();
+        }
+        ReportLayouter layouter(*m_definition, *report, viewSets, m_system.measurer());
         layouter.setParameters(m_parameters);
         layouter.setDate(m_system.runDate());
         // The status window belongs to runs the user started through the setup dialog.
