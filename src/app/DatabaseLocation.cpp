@@ -28,8 +28,11 @@ DatabaseLocation DatabaseLocation::fromConfig() {
 }
 
 ConnectionSettings DatabaseLocation::prepare() {
-    if (!m_private)
+    if (!m_private) {
+        Connection connection(m_settings);
+        SchemaInstaller(connection).requireUsable();
         return m_settings;
+    }
 
     m_server = std::make_unique<PrivateServer>(m_dataFolder);
     m_server->start();
@@ -44,6 +47,7 @@ ConnectionSettings DatabaseLocation::prepare() {
             SchemaInstaller::IfExists::Refuse,
             [&demo](const SchemaInstaller::StatementSink& sink) { demo.generate(sink); });
     } else {
+        installer.requireComplete();
         // A database of an older program gets the report relations added since.
         installer.upgrade();
     }

@@ -134,34 +134,95 @@ private Q_SLOTS:
         QCOMPARE(value(connection, QStringLiteral("SELECT COUNT(*) FROM kravy")).toInt(), 1);
     }
 
-    void failedInstallationLeavesNoDatabase_data() {
+    void failedInstallationLeavesThePreviousDatabase_data() {
         QTest::addColumn<QByteArray>("brokenScript");
         QTest::addColumn<QStringList>("contents");
+        QTest::addColumn<bool>("previous");
         QTest::addColumn<QString>("message");
 
-        QTest::newRow("broken script")
-            << QByteArray("SELECT 1;\n\nSELEKT 2;\n") << QStringList{} << "030_chyba.sql, riadok 3";
-        QTest::newRow("broken contents") << QByteArray()
-                                         << QStringList{"INSERT INTO kravy VALUES (2, 'Lysa')",
-                                                        "INSERT INTO kravy VALUES (2, 'Belka')"}
-                                         << "Príkaz č. 2";
+        const QStringList brokenContents{"INSERT INTO kravy VALUES (2, 'Lysa')",
+                                         "INSERT INTO kravy VALUES (2, 'Belka')"};
+        QTest::newRow("broken script, none before")
+            << QByteArray("SELECT 1;\n\nSELEKT 2;\n") << QStringList{} << false
+            << "030_chyba.sql, riadok 3";
+        QTest::newRow("broken script, previous kept")
+            << QByteArray("SELECT 1;\n\nSELEKT 2;\n") << QStringList{} << true
+            << "030_chyba.sql, riadok 3";
+        QTest::newRow("broken contents, none before")
+            << QByteArray() << brokenContents << false << "Príkaz č. 2";
+        QTest::newRow("broken contents, previous kept")
+            << QByteArray() << brokenContents << true << "Príkaz č. 2";
     }
 
-    void failedInstallationLeavesNoDatabase() {
+    void failedInstallationLeavesThePreviousDatabase() {
         QFETCH(QByteArray, brokenScript);
         QFETCH(QStringList, contents);
+        QFETCH(bool, previous);
         QFETCH(QString, message);
+        Connection connection(m_settings);
+        if (previous) {
+            SchemaInstaller(connection, m_sql.path()).install(SchemaInstaller::IfExists::Replace);
+            connection.executeDirect(QStringLiteral("INSERT INTO kravy VALUES (2, 'Rysuľa')"));
+        } else {
+            Connection(TestDatabase::serverSettings())
+                .executeDirect(QStringLiteral("DROP DATABASE IF EXISTS ") + m_settings.database);
+        }
         QTemporaryDir sql;
         writeSchema(sql.path());
         if (!brokenScript.isEmpty())
             writeFile(sql.filePath(QStringLiteral("030_chyba.sql")), brokenScript);
 
-        Connection connection(m_settings);
         SchemaInstaller installer(connection, sql.path());
         const QString failure = failureOf(
             [&] { installer.install(SchemaInstaller::IfExists::Replace, producing(contents)); });
         QVERIFY2(failure.contains(message), qPrintable(failure));
-        QVERIFY(!installer.databaseExists());
+        QCOMPARE(installer.databaseExists(), previous);
+        if (previous) {
+            QVERIFY(installer.isComplete());
+            QCOMPARE(value(connection, QStringLiteral("SELECT COUNT(*) FROM kravy_view")).toInt(),
+                     2);
+        }
+        // Nothing of the attempt stays on the server.
+        Connection server(TestDatabase::serverSettings());
+        QCOMPARE(value(server, QStringLiteral("SELECT COUNT(*) FROM information_schema.SCHEMATA "
+                                              "WHERE SCHEMA_NAME LIKE '%1\\_\\_%'")
+                                   .arg(m_settings.database))
+                     .toInt(),
+                 0);
+    }
+
+    void replacedDatabaseHoldsOnlyTheNewOne() {
+        Connection connection(m_settings);
+        SchemaInstaller installer(connection, m_sql.path());
+        installer.install(SchemaInstaller::IfExists::Replace);
+        connection.executeDirect(QStringLiteral("CREATE TABLE laktela (x INT)"));
+        connection.executeDirect(QStringLiteral("INSERT INTO kravy VALUES (2, 'Rysuľa')"));
+
+        installer.install(SchemaInstaller::IfExists::Replace);
+        QVERIFY(installer.isComplete());
+        // The view reads the new table, not the one it was made over.
+        QCOMPARE(value(connection, QStringLiteral("SELECT GROUP_CONCAT(meno) FROM kravy_view"))
+                     .toString(),
+                 QStringLiteral("Straka"));
+        QCOMPARE(value(connection, QStringLiteral("SELECT COUNT(*) FROM information_schema.TABLES "
+                                                  "WHERE TABLE_SCHEMA = DATABASE() AND "
+                                                  "TABLE_NAME = 'laktela'"))
+                     .toInt(),
+                 0);
+    }
+
+    void unfinishedInstallationIsRefused() {
+        Connection connection(m_settings);
+        SchemaInstaller installer(connection, m_sql.path());
+        installer.install(SchemaInstaller::IfExists::Replace);
+        installer.requireUsable();
+        // What an installation stopped between the swap and its last statement leaves.
+        connection.executeDirect(QStringLiteral("DROP TABLE ") + SchemaInstaller::completionMark);
+        QVERIFY(!installer.isComplete());
+        const QString failure = failureOf([&] { installer.requireUsable(); });
+        QVERIFY2(failure.contains(m_settings.database) &&
+                     failure.contains(u"tarvelin-db install --replace"),
+                 qPrintable(failure));
     }
 
     void loadCommitsEveryStatement() {
