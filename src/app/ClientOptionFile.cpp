@@ -1,8 +1,12 @@
 #include "ClientOptionFile.h"
 
+#include "data/CheckedSave.h"
 #include "data/DatabaseError.h"
 
 #include <QDir>
+#include <QSaveFile>
+
+using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
@@ -12,17 +16,30 @@ QString quoted(QString value) {
     return u'"' + value + u'"';
 }
 
+QString fileName() {
+    return u"klient.cnf"_s;
+}
+
 } // namespace
 
 ClientOptionFile::ClientOptionFile(const QString& password)
-    : m_file(QDir::tempPath() + QStringLiteral("/tarvelin-klient-XXXXXX.cnf")) {
+    : m_folder(QDir::tempPath() + u"/tarvelin-klient-XXXXXX"_s) {
+    // A cut-off file would give the client a wrong password, or none.
     const QByteArray text = "[client]\npassword=" + quoted(password).toUtf8() + '\n';
-    if (!m_file.open() || !m_file.setPermissions(QFile::ReadOwner | QFile::WriteOwner) ||
-        m_file.write(text) != text.size() || !m_file.flush())
+    QSaveFile file(m_folder.filePath(fileName()));
+    QString problem = m_folder.isValid() ? CheckedSave::open(file) : m_folder.errorString();
+    if (problem.isEmpty() && !CheckedSave::write(file, text))
+        problem = file.errorString();
+    if (problem.isEmpty())
+        problem = CheckedSave::commit(file);
+    if (problem.isEmpty() &&
+        !QFile::setPermissions(file.fileName(), QFile::ReadOwner | QFile::WriteOwner))
+        problem = u"práva súboru sa nedajú nastaviť"_s;
+    if (!problem.isEmpty())
         throw DatabaseError(QStringLiteral("Súbor s prihlasovacími údajmi sa nedá zapísať: ") +
-                            m_file.errorString());
+                            problem);
 }
 
 QString ClientOptionFile::argument() const {
-    return QStringLiteral("--defaults-extra-file=") + m_file.fileName();
+    return QStringLiteral("--defaults-extra-file=") + m_folder.filePath(fileName());
 }

@@ -2,6 +2,7 @@
 
 #include "ClientOptionFile.h"
 #include "ClientProcess.h"
+#include "data/CheckedSave.h"
 #include "data/DatabaseError.h"
 
 #include <QDir>
@@ -24,15 +25,17 @@ void DatabaseClient::dump(const QString& fileName, const QString& activity) cons
                               << connectionArguments() << QStringLiteral("--single-transaction")
                               << QStringLiteral("--add-drop-table") << QStringLiteral("--routines")
                               << m_settings.database);
+    const auto cannotWrite = [&](const QString& reason) {
+        return DatabaseError(QStringLiteral("Súbor %1 sa nedá zapísať: %2")
+                                 .arg(QDir::toNativeSeparators(fileName), reason));
+    };
     QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly))
-        throw DatabaseError(QStringLiteral("Súbor %1 sa nedá zapísať: %2")
-                                .arg(QDir::toNativeSeparators(fileName), file.errorString()));
+    if (const QString problem = CheckedSave::open(file); !problem.isEmpty())
+        throw cannotWrite(problem);
     process.setOutput(&file);
     process.run(activity, m_progressParent);
-    if (!file.commit())
-        throw DatabaseError(QStringLiteral("Súbor %1 sa nedá zapísať: %2")
-                                .arg(QDir::toNativeSeparators(fileName), file.errorString()));
+    if (const QString problem = CheckedSave::commit(file); !problem.isEmpty())
+        throw cannotWrite(problem);
 }
 
 void DatabaseClient::load(const QString& fileName, const QString& activity) const {

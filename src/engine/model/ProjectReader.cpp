@@ -39,6 +39,10 @@ std::unique_ptr<ProjectDefinition> ProjectReader::readFile(const QString& fileNa
     if (!file.exists())
         throw ReportError(
             QStringLiteral("Súbor projektu zostáv %1 neexistuje.").arg(quoted(fileName)));
+    // Opening a pipe or a device would wait for a writer that never comes.
+    if (!QFileInfo(fileName).isFile())
+        throw ReportError(QStringLiteral("Súbor projektu zostáv %1 nie je obyčajný súbor.")
+                              .arg(quoted(fileName)));
     if (!file.open(QIODevice::ReadOnly))
         throw ReportError(QStringLiteral("Súbor projektu zostáv %1 sa nedá otvoriť: %2")
                               .arg(quoted(fileName), file.errorString()));
