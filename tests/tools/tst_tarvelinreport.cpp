@@ -1,4 +1,6 @@
 #include "common/TestDatabase.h"
+#include "common/TinyFilesystem.h"
+#include "data/SchemaInstaller.h"
 
 #include <QCoreApplication>
 #include <QProcess>
@@ -19,18 +21,33 @@ private:
         QString out;
     };
 
-    Result run(const QStringList& arguments) {
+    void start(QProcess& process, const QStringList& arguments) {
         const ConnectionSettings settings = m_db->settings();
-        QProcess process;
         process.start(QCoreApplication::applicationDirPath() + QStringLiteral("/tarvelin-report"),
-                      arguments + QStringList{QStringLiteral("--socket"), settings.socket,
-                                              QStringLiteral("--user"), settings.user,
-                                              QStringLiteral("--password"), settings.password,
-                                              QStringLiteral("--database"), settings.database});
+                      QStringList{QStringLiteral("--socket"), settings.socket,
+                                  QStringLiteral("--user"), settings.user,
+                                  QStringLiteral("--password"), settings.password,
+                                  QStringLiteral("--database"), settings.database} +
+                          arguments);
+    }
+
+    static Result finish(QProcess& process) {
         if (!process.waitForFinished(120'000))
             return {-1, QStringLiteral("timeout"), {}};
         return {process.exitCode(), QString::fromUtf8(process.readAllStandardError()),
                 QString::fromUtf8(process.readAllStandardOutput())};
+    }
+
+    Result run(const QStringList& arguments) {
+        QProcess process;
+        start(process, arguments);
+        return finish(process);
+    }
+
+    QVariant paramValue(const QString& column) {
+        Connection connection(m_db->settings());
+        QSqlQuery row = connection.execute(QStringLiteral("SELECT %1 FROM param").arg(column));
+        return row.next() ? row.value(0) : QVariant();
     }
 
     static QString pdfText(const QString& file) {
@@ -80,6 +97,35 @@ private Q_SLOTS:
                                        << "zatiaľ nie je k dispozícii";
         QTest::newRow("unwritable file")
             << QStringList{"9.D", "--code", "208123", "--pdf", pdf} << 1 << "x.pdf";
+        QTest::newRow("output onto a folder")
+            << QStringList{"9.D", "--code", "208123", "--pdf", m_dir.path()} << 1
+            << "nie je obyčajný súbor";
+        // The "=" form once made the runner read past the pair's end.
+        QTest::newRow("period with = and one date")
+            << QStringList{"9.D", "--code", "208123", "--pdf", pdf, "--period=2026-01-01"} << 2
+            << "dve hodnoty";
+        QTest::newRow("bounds with = and one value")
+            << QStringList{"9.D", "--code", "208123", "--pdf", pdf, "--bounds=5"} << 2
+            << "dve hodnoty";
+        QTest::newRow("bounds reversed")
+            << QStringList{"9.D", "--code", "208123", "--pdf", pdf, "--bounds", "6000", "5000"} << 2
+            << "vyššia";
+        QTest::newRow("bounds negative")
+            << QStringList{"9.D", "--code", "208123", "--pdf", pdf, "--bounds", "-5", "5000"} << 2
+            << "nezáporné";
+        QTest::newRow("bounds of no number")
+            << QStringList{"9.D", "--code", "208123", "--pdf", pdf, "--bounds", "0", "veľa"} << 2
+            << "Neplatná hranica mlieka veľa";
+        QTest::newRow("bounds infinite")
+            << QStringList{"9.D", "--code", "208123", "--pdf", pdf, "--bounds", "0", "inf"} << 2
+            << "Neplatná hranica mlieka inf";
+        QTest::newRow("code of full-width digits")
+            << QStringList{"9.D", "--code", "２０８１２３", "--pdf", pdf} << 2 << "Neplatný kód";
+        QTest::newRow("unknown option")
+            << QStringList{"9.D", "--kod", "208123", "--pdf", pdf} << 2 << "Neznáma voľba „kod“";
+        QTest::newRow("option without its value")
+            << QStringList{"9.D", "--pdf", pdf, "--code"} << 2 << "chýba hodnota";
+        QTest::newRow("value to a switch") << QStringList{"--list=ano"} << 2 << "nečaká hodnotu";
     }
     void refusals() {
         QFETCH(QStringList, arguments);
@@ -129,6 +175,114 @@ private Q_SLOTS:
         QFile rtf(file);
         QVERIFY(rtf.open(QIODevice::ReadOnly));
         QVERIFY(rtf.readAll().startsWith("{\\rtf1"));
+    }
+
+    void periodIsStored_data() {
+        QTest::addColumn<QStringList>("period");
+        QTest::addColumn<QDate>("from");
+        QTest::addColumn<QDate>("to");
+        QTest::newRow("two values") << QStringList{"--period", "2026-01-01", "30.6.2026"}
+                                    << QDate(2026, 1, 1) << QDate(2026, 6, 30);
+        QTest::newRow("with =") << QStringList{"--period=2026-02-01", "2026-03-31"}
+                                << QDate(2026, 2, 1) << QDate(2026, 3, 31);
+    }
+    void periodIsStored() {
+        QFETCH(QStringList, period);
+        QFETCH(QDate, from);
+        QFETCH(QDate, to);
+        const Result result = run(QStringList{QStringLiteral("9.D"), QStringLiteral("--code"),
+                                              QStringLiteral("208123"), QStringLiteral("--pdf"),
+                                              m_dir.filePath(QStringLiteral("obdobie.pdf"))} +
+                                  period);
+        QCOMPARE(result.exitCode, 0);
+        // The period is shared with the program's window, which shows it next time.
+        QCOMPARE(paramValue(QStringLiteral("kontrolne_obd_od")).toDate(), from);
+        QCOMPARE(paramValue(QStringLiteral("kontrolne_obd_do")).toDate(), to);
+    }
+
+    void parallelReportsKeepTheirSelections() {
+        // Every report writes its selection into the one parameter row; run at once, each must
+        // still print its own.
+        const QStringList codes{"208123",    "20812301",  "20812302",  "20812303",
+                                "208123011", "208123021", "208123031", "208123032"};
+        const QStringList reports{"2", "5A", "9.D"};
+        QHash<QString, QString> serial;
+        for (const QString& report : reports)
+            for (const QString& code : codes) {
+                const QString file =
+                    m_dir.filePath(QStringLiteral("s-%1-%2.pdf").arg(report, code));
+                QCOMPARE(
+                    run({report, QStringLiteral("--code"), code, QStringLiteral("--pdf"), file})
+                        .exitCode,
+                    0);
+                serial.insert(report + code, pdfText(file));
+            }
+        QVERIFY(serial.value(QStringLiteral("5A208123")) !=
+                serial.value(QStringLiteral("5A208123011")));
+
+        constexpr int rounds = 2;
+        std::vector<std::unique_ptr<QProcess>> processes;
+        QStringList runs;
+        for (int round = 0; round < rounds; ++round)
+            for (const QString& report : reports)
+                for (const QString& code : codes) {
+                    const QString file = m_dir.filePath(
+                        QStringLiteral("p%1-%2-%3.pdf").arg(round).arg(report, code));
+                    processes.push_back(std::make_unique<QProcess>());
+                    start(*processes.back(),
+                          {report, QStringLiteral("--code"), code, QStringLiteral("--pdf"), file});
+                    runs << report + code + u'|' + file;
+                }
+        QStringList wrong;
+        for (qsizetype i = 0; i < runs.size(); ++i) {
+            const Result result = finish(*processes[std::size_t(i)]);
+            QVERIFY2(result.exitCode == 0, qPrintable(result.err));
+            const QString key = runs[i].section(u'|', 0, 0);
+            if (pdfText(runs[i].section(u'|', 1)) != serial.value(key))
+                wrong << key;
+        }
+        QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(u' ')));
+    }
+
+    void fullDiskIsNoSuccess_data() {
+        QTest::addColumn<QString>("option");
+        QTest::newRow("PDF") << "--pdf";
+        QTest::newRow("RTF") << "--rtf";
+    }
+    void fullDiskIsNoSuccess() {
+        QFETCH(QString, option);
+        TinyFilesystem disk(512 * 1024);
+        if (!disk.isValid())
+            QSKIP(qPrintable(disk.problem()));
+        const QString file = disk.filePath(QStringLiteral("zostava"));
+        {
+            QFile earlier(file);
+            QVERIFY(earlier.open(QIODevice::WriteOnly));
+            earlier.write("predošlá");
+        }
+        disk.leaveFree(10'000);
+        const Result result = run({QStringLiteral("2"), QStringLiteral("--code"),
+                                   QStringLiteral("208123"), option, file});
+        QCOMPARE(result.exitCode, 1);
+        QVERIFY2(result.err.contains(file) && result.err.contains(QStringLiteral("No space")),
+                 qPrintable(result.err));
+        QVERIFY(!result.err.contains(QStringLiteral("strán")));
+        QFile earlier(file);
+        QVERIFY(earlier.open(QIODevice::ReadOnly));
+        QCOMPARE(earlier.readAll(), QByteArray("predošlá"));
+    }
+
+    void unfinishedDatabaseIsRefused() {
+        m_db->exec(QStringLiteral("DROP TABLE ") + SchemaInstaller::completionMark);
+        const Result result =
+            run({QStringLiteral("9.D"), QStringLiteral("--code"), QStringLiteral("208123"),
+                 QStringLiteral("--pdf"), m_dir.filePath(QStringLiteral("x.pdf"))});
+        m_db->exec(QStringLiteral("CREATE TABLE %1 (dokoncena DATETIME NOT NULL)")
+                       .arg(SchemaInstaller::completionMark));
+        QCOMPARE(result.exitCode, 1);
+        QVERIFY2(result.err.contains(QStringLiteral("tarvelin-db install --replace")),
+                 qPrintable(result.err));
+        QVERIFY(!QFile::exists(m_dir.filePath(QStringLiteral("x.pdf"))));
     }
 
     void cleanupTestCase() { m_db.reset(); }
