@@ -1,5 +1,6 @@
 #include "ClientProcess.h"
 
+#include "data/CheckedSave.h"
 #include "data/DatabaseError.h"
 
 #include <QElapsedTimer>
@@ -62,7 +63,7 @@ void ClientProcess::run(const QString& activity, QWidget* parent) {
         process.setStandardInputFile(m_inputFile);
     const auto passOutput = [&] {
         const QByteArray data = process.readAllStandardOutput();
-        if (outputFailure.isEmpty() && m_output->write(data) != data.size()) {
+        if (outputFailure.isEmpty() && !CheckedSave::write(*m_output, data)) {
             outputFailure = m_output->errorString();
             stopClient();
         }

@@ -33,7 +33,14 @@ void DatabaseClient::dump(const QString& fileName, const QString& activity) cons
     if (const QString problem = CheckedSave::open(file); !problem.isEmpty())
         throw cannotWrite(problem);
     process.setOutput(&file);
-    process.run(activity, m_progressParent);
+    try {
+        process.run(activity, m_progressParent);
+    } catch (const DatabaseError&) {
+        // A write the file refused stopped the client; the file names the cause (a full disk).
+        if (file.error() != QFileDevice::NoError)
+            throw cannotWrite(CheckedSave::commit(file));
+        throw;
+    }
     if (const QString problem = CheckedSave::commit(file); !problem.isEmpty())
         throw cannotWrite(problem);
 }

@@ -18,11 +18,11 @@ QString CheckedSave::open(QSaveFile& file) {
     return {};
 }
 
-bool CheckedSave::write(QSaveFile& file, const QByteArray& data) {
+bool CheckedSave::write(QIODevice& device, const QByteArray& data) {
     // A write may take part of the data; only a write that takes nothing has failed, and it
-    // leaves the reason in the file's errorString().
+    // leaves the reason in the device's errorString().
     for (qsizetype done = 0; done < data.size();) {
-        const qint64 written = file.write(data.constData() + done, data.size() - done);
+        const qint64 written = device.write(data.constData() + done, data.size() - done);
         if (written <= 0)
             return false;
         done += written;
