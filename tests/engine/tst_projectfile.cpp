@@ -6,7 +6,10 @@
 
 #include <QBuffer>
 #include <QFile>
+#include <QTemporaryDir>
 #include <QtTest>
+
+#include <sys/stat.h>
 
 class tst_projectfile final : public QObject {
     Q_OBJECT
@@ -16,7 +19,8 @@ private Q_SLOTS:
     void everyKindSurvivesARoundTrip();
     void faultsNameTheLine_data();
     void faultsNameTheLine();
-    void missingFileNamesIt();
+    void missingOrSpecialFileNamesIt_data();
+    void missingOrSpecialFileNamesIt();
 
 private:
     static QByteArray written(const ProjectDefinition& project);
@@ -132,13 +136,33 @@ void tst_projectfile::faultsNameTheLine() {
     }
 }
 
-void tst_projectfile::missingFileNamesIt() {
-    const QString name = QStringLiteral("/nonexistent/Tabulky.rav");
+void tst_projectfile::missingOrSpecialFileNamesIt_data() {
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("missing") << QString() << QStringLiteral("neexistuje");
+    // Opening a pipe would wait for a writer for ever.
+    QTest::newRow("pipe") << QStringLiteral("fifo") << QStringLiteral("nie je obyčajný súbor");
+    QTest::newRow("folder") << QStringLiteral("folder") << QStringLiteral("nie je obyčajný súbor");
+}
+
+void tst_projectfile::missingOrSpecialFileNamesIt() {
+    QFETCH(QString, kind);
+    QFETCH(QString, message);
+    QTemporaryDir dir;
+    QString name = QStringLiteral("/nonexistent/Tabulky.rav");
+    if (!kind.isEmpty()) {
+        name = dir.filePath(QStringLiteral("Tabulky.rav"));
+        if (kind == QStringLiteral("fifo"))
+            QCOMPARE(::mkfifo(QFile::encodeName(name).constData(), 0600), 0);
+        else
+            QVERIFY(QDir().mkdir(name));
+    }
     try {
         ProjectReader::readFile(name);
         QFAIL("a missing file was read");
     } catch (const ReportError& error) {
-        QVERIFY2(error.message().contains(name), qPrintable(error.message()));
+        QVERIFY2(error.message().contains(name) && error.message().contains(message),
+                 qPrintable(error.message()));
     }
 }
 

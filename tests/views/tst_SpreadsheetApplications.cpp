@@ -1,3 +1,4 @@
+#include "common/TinyFilesystem.h"
 #include "views/RecordingSpreadsheetApplication.h"
 #include "views/SpreadsheetError.h"
 #include "views/SpreadsheetSheetName.h"
@@ -161,6 +162,33 @@ private Q_SLOTS:
         QCOMPARE(shown.icon, DialogService::Icon::Information);
         QVERIFY(shown.text.endsWith(QDir::toNativeSeparators(excel.savedFiles().first())));
         QCOMPARE(sheetNameOf(excel.savedFiles().first()), "Hárok1");
+    }
+
+    void xlsxOnAFullDiskLeavesNoFile_data() {
+        QTest::addColumn<qint64>("free");
+        QTest::newRow("nothing free") << qint64(0);
+        QTest::newRow("part of the workbook fits") << qint64(12'000);
+    }
+    void xlsxOnAFullDiskLeavesNoFile() {
+        QFETCH(qint64, free);
+        TinyFilesystem disk(512 * 1024);
+        if (!disk.isValid())
+            QSKIP(qPrintable(disk.problem()));
+        XlsxSpreadsheetApplication excel(disk.path(), [](const QString&) { return true; });
+        excel.addWorkbook(SpreadsheetApplication::xlWBATWorksheet);
+        for (int row = 1; row <= 2000; ++row)
+            excel.setCell(1, 1, row, 1, QStringLiteral("SK%1 krava s dlhým menom").arg(row));
+        disk.leaveFree(free);
+        QString message;
+        try {
+            excel.release();
+        } catch (const SpreadsheetError& error) {
+            message = QString::fromUtf8(error.what());
+        }
+        QVERIFY2(message.contains(u"sa nedá"), qPrintable(message));
+        QVERIFY(excel.savedFiles().isEmpty());
+        // Only the file that filled the disk is there: no workbook, whole or cut off.
+        QCOMPARE(QDir(disk.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
     }
 
     void xlsxRefusesWhatTheProgramRefuses() {
