@@ -17,6 +17,7 @@
 #include <QTemporaryDir>
 #include <QTemporaryFile>
 
+#include <cerrno>
 #include <chrono>
 #include <csignal>
 #include <cstring>
@@ -24,6 +25,7 @@
 #include <map>
 #include <mutex>
 #include <sys/socket.h>
+#include <sys/stat.h>
 #include <sys/un.h>
 #include <thread>
 #include <unistd.h>
@@ -333,12 +335,14 @@ bool PrivateServer::stopUnlessInUse() {
 }
 
 bool PrivateServer::canTellWhetherRunning() const {
-    if (!QFileInfo(m_dataFolder).exists())
-        return true;
-    if (::access(QFile::encodeName(m_dataFolder).constData(), R_OK | X_OK) != 0)
-        return false;
-    const QByteArray pidFile = QFile::encodeName(pidFilePath());
-    return ::access(pidFile.constData(), F_OK) != 0 || ::access(pidFile.constData(), R_OK) == 0;
+    // A path that cannot be looked at for lack of rights is not a missing one.
+    const auto absentOrReadable = [](const QString& path, int access) {
+        struct stat info {};
+        if (::stat(QFile::encodeName(path).constData(), &info) != 0)
+            return errno == ENOENT;
+        return ::access(QFile::encodeName(path).constData(), access) == 0;
+    };
+    return absentOrReadable(m_dataFolder, R_OK | X_OK) && absentOrReadable(pidFilePath(), R_OK);
 }
 
 qint64 PrivateServer::runningPid() const {
