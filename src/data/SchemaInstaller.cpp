@@ -183,7 +183,12 @@ void SchemaInstaller::requireComplete() const {
 }
 
 void SchemaInstaller::requireUsable() const {
-    ServerCompatibility::require(m_connection);
+    Connection server(serverSettings(m_connection));
+    ServerCompatibility::require(server);
+    if (!exists(server, databaseName()))
+        throw DatabaseError(u"Databáza %1 na serveri nie je. Nainštalujte ju, napríklad príkazom "
+                            "tarvelin-db install (s voľbou --demo N aj s demo stádom)."_s.arg(
+                                m_connection.settings().database));
     requireComplete();
 }
 
