@@ -11,15 +11,21 @@
 
 #include <QAction>
 #include <QDialog>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScopeGuard>
 #include <QSettings>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QToolBar>
 #include <QTreeWidget>
 #include <memory>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 /// The start-up and the main window as a user meets them: what is created, what the show step
 /// sends to the database, and the commands of the window itself.
@@ -53,18 +59,44 @@ private Q_SLOTS:
 
     void init() { writeConfig(m_db->settings()); }
 
+    void unreachableDatabaseEndsTheStart_data() {
+        QTest::addColumn<bool>("hung");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("no server") << false << QString();
+        // A server that takes the connection but never greets, as a stopped one does.
+        QTest::newRow("hung server") << true << QStringLiteral("neodpovedal do 10 s");
+    }
     void unreachableDatabaseEndsTheStart() {
+        QFETCH(bool, hung);
+        QFETCH(QString, message);
+        QTemporaryDir folder;
         ConnectionSettings wrong = m_db->settings();
-        wrong.socket = QStringLiteral("/nonexistent/tarvelin.sock");
+        wrong.socket = hung ? folder.filePath(QStringLiteral("s.sock"))
+                            : QStringLiteral("/nonexistent/tarvelin.sock");
+        const int listening = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        const auto closeSocket = qScopeGuard([listening] { ::close(listening); });
+        if (hung) {
+            sockaddr_un address{};
+            address.sun_family = AF_UNIX;
+            const QByteArray path = QFile::encodeName(wrong.socket);
+            std::copy(path.begin(), path.end(), address.sun_path);
+            QCOMPARE(::bind(listening, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+            QCOMPARE(::listen(listening, 4), 0);
+        }
         writeConfig(wrong);
         ScriptedDialogService dialogs;
         StartupSequence startup;
         startup.splashHoldMs = 0;
+        QElapsedTimer took;
+        took.start();
         QVERIFY(!startup.start());
+        QVERIFY(took.elapsed() < 30'000);
         QVERIFY(!startup.instances().FormHlavny);
         QCOMPARE(dialogs.interactions().size(), 1);
         QCOMPARE(dialogs.interactions()[0].icon, DialogService::Icon::Error);
         QVERIFY(!dialogs.interactions()[0].text.isEmpty());
+        QVERIFY2(dialogs.interactions()[0].text.contains(message),
+                 qPrintable(dialogs.interactions()[0].text));
     }
 
     void showStepWithoutApplicationSection() {
