@@ -1,5 +1,7 @@
 #include "common/TestDatabase.h"
 #include "data/ConfigFile.h"
+#include "data/ServerLock.h"
+#include "engine/model/PageModel.h"
 #include "engine/model/PageModelDestination.h"
 #include "engine/model/ReportError.h"
 #include "reports/KatalogZostav.h"
@@ -59,6 +61,25 @@ QStringList texts(const PageModel& pages, const QString& component) {
                 found << primitive.text;
     return found;
 }
+
+/// Notes, when the pages arrive, whether another client could take the selection's lock now.
+class LockWatchingDestination : public ReportDestination {
+public:
+    explicit LockWatchingDestination(ConnectionSettings settings)
+        : m_settings(std::move(settings)) {}
+    void deliver(const PageModel&) override {
+        Connection other(m_settings);
+        QSqlQuery free = other.execute(
+            QStringLiteral("SELECT IS_FREE_LOCK(:Nazov)"),
+            {{QStringLiteral("Nazov"),
+              ServerLock::nameFor(QStringLiteral("tarvelin-vyber"), m_settings.database)}});
+        freeAtDelivery = free.next() && free.value(0).toInt() == 1;
+    }
+    std::optional<bool> freeAtDelivery;
+
+private:
+    ConnectionSettings m_settings;
+};
 
 } // namespace
 
@@ -267,6 +288,15 @@ private Q_SLOTS:
             expected << query.value(0).toString();
         QVERIFY(!expected.isEmpty());
         QCOMPARE(texts(m_destination->runs().at(0), component), expected);
+    }
+
+    void selectionIsLetGoBeforeThePagesGoOut() {
+        // A preview waits for the user; meanwhile other reports must be able to run.
+        writeProject(QStringLiteral("Tabulky2.rav"), projekt9D(QStringLiteral("T"), true));
+        auto watching = std::make_shared<LockWatchingDestination>(m_db->settings());
+        m_tabulky->RvSystemTabulky.setDestination(watching);
+        TlacZostavy(*m_tabulky, m_stav, {}).tlac(report("9.D"));
+        QCOMPARE(watching->freeAtDelivery, std::optional<bool>(true));
     }
 
     void reportNotYetBuiltIsRefused() {
