@@ -1,3 +1,4 @@
+#include "common/FailureOf.h"
 #include "common/TestDatabase.h"
 #include "data/Connection.h"
 #include "data/DatabaseError.h"
@@ -11,19 +12,6 @@
 #include <memory>
 
 using namespace std::chrono_literals;
-
-namespace {
-
-QString failureOf(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const DatabaseError& error) {
-        return error.message();
-    }
-    return {};
-}
-
-} // namespace
 
 /// What the connection guarantees every statement: values reach exactly the placeholders meant
 /// for them, sessions share the program's SQL mode whatever the server's default, and a named

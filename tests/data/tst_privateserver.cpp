@@ -1,3 +1,4 @@
+#include "common/FailureOf.h"
 #include "data/Connection.h"
 #include "data/DatabaseError.h"
 #include "data/PrivateServer.h"
@@ -17,15 +18,6 @@
 #include <unistd.h>
 
 namespace {
-
-QString failureOf(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const DatabaseError& error) {
-        return error.message();
-    }
-    return {};
-}
 
 void writeFile(const QString& path, const QByteArray& contents) {
     QDir().mkpath(QFileInfo(path).absolutePath());

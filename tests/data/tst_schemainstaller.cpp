@@ -1,3 +1,4 @@
+#include "common/FailureOf.h"
 #include "common/TestDatabase.h"
 #include "data/Connection.h"
 #include "data/DatabaseError.h"
@@ -11,15 +12,6 @@
 #include <functional>
 
 namespace {
-
-QString failureOf(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const DatabaseError& error) {
-        return error.message();
-    }
-    return {};
-}
 
 void writeFile(const QString& path, const QByteArray& contents) {
     QFile file(path);
