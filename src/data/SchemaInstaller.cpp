@@ -241,18 +241,14 @@ void SchemaInstaller::swapIn(Connection& server, const QString& staging, const Q
     const QString name = databaseName();
     const QString previous = besideName(name, u"povodna"_s);
     QStringList renames;
+    QStringList oldViews;
     if (exists(server, name)) {
         server.executeDirect(u"DROP DATABASE IF EXISTS "_s + identifier(previous));
         server.executeDirect(u"CREATE DATABASE "_s + identifier(previous));
         for (const QString& table : tablesOf(server, name, u"BASE TABLE"_s))
             renames << qualified(name, table) + u" TO "_s + qualified(previous, table);
-        const QStringList views = tablesOf(server, name, u"VIEW"_s);
-        if (!views.isEmpty()) {
-            QStringList names;
-            for (const QString& view : views)
-                names << qualified(name, view);
-            server.executeDirect(u"DROP VIEW "_s + names.join(u", "_s));
-        }
+        for (const QString& view : tablesOf(server, name, u"VIEW"_s))
+            oldViews << qualified(name, view);
         server.executeDirect(u"ALTER DATABASE "_s + identifier(name) +
                              u" CHARACTER SET utf8mb4 COLLATE utf8mb4_unicode_ci"_s);
     } else {
@@ -265,6 +261,10 @@ void SchemaInstaller::swapIn(Connection& server, const QString& staging, const Q
     // the new ones arrive together.
     server.executeDirect(u"RENAME TABLE "_s + renames.join(u", "_s));
 
+    // Only now, with the old completion mark gone along with the old tables: a database whose
+    // views were dropped must not pass for a complete one.
+    if (!oldViews.isEmpty())
+        server.executeDirect(u"DROP VIEW "_s + oldViews.join(u", "_s));
     for (const QString& path : files)
         for (const ScriptStatement& statement : statementsOf(readScript(path)))
             if (makesOrDropsView(statement.text))
