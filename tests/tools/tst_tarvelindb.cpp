@@ -120,7 +120,6 @@ private Q_SLOTS:
         QCOMPARE(db({QStringLiteral("start")}).exitCode, 0);
         const qint64 pid = PrivateServer(folder()).runningPid();
         QVERIFY(pid > 0);
-        const QString socket = PrivateServer(folder()).socketPath();
         QCOMPARE(::kill(pid_t(pid), SIGSTOP), 0);
         const auto release = qScopeGuard([pid] {
             ::kill(pid_t(pid), SIGCONT);
@@ -133,13 +132,7 @@ private Q_SLOTS:
         const Result viaFolder = run(tool(QStringLiteral("tarvelin-report")), report("208123"));
         QCOMPARE(viaFolder.exitCode, 1);
         QVERIFY2(viaFolder.err.contains(QStringLiteral("neodpovedá")), qPrintable(viaFolder.err));
-        QStringList viaSocket = report("208123").mid(0, 5);
-        viaSocket << QStringLiteral("--socket") << socket;
-        const Result bySocket = run(tool(QStringLiteral("tarvelin-report")), viaSocket);
-        QCOMPARE(bySocket.exitCode, 1);
-        QVERIFY2(bySocket.err.contains(QStringLiteral("neodpovedal do 10 s")),
-                 qPrintable(bySocket.err));
-        for (const Result& given : {start, viaFolder, bySocket})
+        for (const Result& given : {start, viaFolder})
             QVERIFY2(given.milliseconds < 30'000, qPrintable(QString::number(given.milliseconds)));
 
         // Stopping it is the way out, also for a server that does not answer.
