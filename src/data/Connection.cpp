@@ -1,12 +1,15 @@
 #include "Connection.h"
 
 #include "DatabaseError.h"
+#include "NamedPlaceholders.h"
 #include "StatementLogFile.h"
 
 #include <QAtomicInt>
+#include <QElapsedTimer>
 #include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <algorithm>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -21,6 +24,24 @@ QString errorText(const QSqlError& error) {
     // The server's own text is what the user needs; the driver's prefix only repeats the kind.
     QString text = error.databaseText().trimmed();
     return text.isEmpty() ? error.text().trimmed() : text;
+}
+
+// Names bound to a statement must be exactly its placeholders: a value bound to no placeholder
+// would silently leave a NULL where the caller meant a value.
+void checkParameters(const QString& sql, const ParameterValues& parameters) {
+    const QStringList placeholders = NamedPlaceholders(sql).names();
+    for (const auto& [name, value] : parameters)
+        if (!placeholders.contains(name))
+            throw DatabaseError(
+                u"Chyba programu: príkaz nemá parameter „%1“:\n%2"_s.arg(name, sql));
+    for (const QString& placeholder : placeholders) {
+        const bool given =
+            std::any_of(parameters.begin(), parameters.end(),
+                        [&](const auto& parameter) { return parameter.first == placeholder; });
+        if (!given)
+            throw DatabaseError(u"Chyba programu: parameter „%1“ príkazu nemá hodnotu:\n%2"_s.arg(
+                placeholder, sql));
+    }
 }
 
 } // namespace
@@ -59,7 +80,10 @@ void Connection::open() {
     db.setUserName(m_settings.user);
     db.setPassword(m_settings.password);
     db.setDatabaseName(m_settings.database);
-    QString options = u"MYSQL_OPT_RECONNECT=0"_s;
+    QString options =
+        u"MYSQL_OPT_RECONNECT=0;MYSQL_OPT_CONNECT_TIMEOUT=%1;"
+        "MYSQL_OPT_READ_TIMEOUT=%2;MYSQL_OPT_WRITE_TIMEOUT=%2"_s.arg(m_settings.connectTimeout)
+            .arg(m_settings.readTimeout);
     if (m_settings.usesSocket()) {
         db.setHostName(u"localhost"_s);
         options += u";UNIX_SOCKET="_s + m_settings.socket;
@@ -68,10 +92,23 @@ void Connection::open() {
         db.setPort(m_settings.port);
     }
     db.setConnectOptions(options);
-    if (!db.open())
+    QElapsedTimer waited;
+    waited.start();
+    if (!db.open()) {
+        if (waited.elapsed() >= m_settings.connectTimeout * 1000)
+            throw DatabaseError(u"Databázový server neodpovedal do %1 s (%2)."_s.arg(
+                QString::number(m_settings.connectTimeout), errorText(db.lastError())));
         throw DatabaseError(errorText(db.lastError()));
-    QSqlQuery names(db);
-    names.exec(u"SET NAMES utf8mb4"_s);
+    }
+    for (const QString& setting :
+         {u"SET NAMES utf8mb4"_s, u"SET SESSION sql_mode = '%1'"_s.arg(sqlMode())}) {
+        QSqlQuery session(db);
+        if (!session.exec(setting)) {
+            const QString error = errorText(session.lastError());
+            db.close();
+            throw DatabaseError(error);
+        }
+    }
     Q_EMIT opened();
 }
 
@@ -87,7 +124,12 @@ bool Connection::isOpen() const {
     return database().isOpen();
 }
 
+QString Connection::sqlMode() {
+    return u"NO_ENGINE_SUBSTITUTION"_s;
+}
+
 QSqlQuery Connection::execute(const QString& sql, const ParameterValues& parameters) {
+    checkParameters(sql, parameters);
     open();
     QSqlQuery query(database());
     query.setForwardOnly(true);

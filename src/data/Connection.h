@@ -33,6 +33,8 @@ public:
 
     /// Runs one statement with its named parameters bound by the driver and returns the active
     /// query positioned before the first row. Opens the connection first when it is closed.
+    /// A value for a name the statement lacks, or a placeholder without a value, is a fault of
+    /// the program and throws DatabaseError before anything is sent.
     QSqlQuery execute(const QString& sql, const ParameterValues& parameters = {});
 
     /// Runs one statement without parameters through the driver's plain text protocol (needed
@@ -46,6 +48,9 @@ public:
     /// records the statement in the log as sent. Throws DatabaseError when the driver is not the
     /// MariaDB/MySQL one.
     st_mysql* nativeHandleFor(const QString& sql, const ParameterValues& parameters);
+    /// The SQL mode of every session: the program's statements were written for the lenient
+    /// mode, whatever mode the server itself defaults to.
+    static QString sqlMode();
 
 Q_SIGNALS:
     /// One record of the statement log: the exact text and the values bound to it.

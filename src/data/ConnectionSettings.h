@@ -13,6 +13,12 @@ struct ConnectionSettings {
     QString user = u"root"_s;
     QString password = u"lomy"_s;
     QString database = u"wtarvelinhd"_s;
+    /// Seconds to wait for a server to greet a new connection: a server that hangs is given up
+    /// after it rather than waited for without end.
+    int connectTimeout = 10;
+    /// Seconds a statement may go without an answer from the server; longer than any statement
+    /// of the program takes on the largest herds.
+    int readTimeout = 300;
 
     bool usesSocket() const { return host.isEmpty(); }
 };

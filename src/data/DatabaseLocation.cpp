@@ -31,8 +31,11 @@ DatabaseLocation DatabaseLocation::fromConfig() {
 
 ConnectionSettings
 DatabaseLocation::prepare(const SchemaInstaller::StatementProducer& firstStartContents) {
-    if (!m_private)
+    if (!m_private) {
+        Connection connection(m_settings);
+        SchemaInstaller(connection).requireUsable();
         return m_settings;
+    }
 
     m_server = std::make_unique<PrivateServer>(m_dataFolder);
     m_server->start();
@@ -44,6 +47,7 @@ DatabaseLocation::prepare(const SchemaInstaller::StatementProducer& firstStartCo
     if (!installer.databaseExists()) {
         installer.install(SchemaInstaller::IfExists::Refuse, firstStartContents);
     } else {
+        installer.requireComplete();
         // A database of an older program gets the report relations added since.
         installer.upgrade();
     }

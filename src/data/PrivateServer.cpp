@@ -2,6 +2,7 @@
 
 #include "Connection.h"
 #include "DatabaseError.h"
+#include "ServerUsers.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -10,15 +11,21 @@
 #include <QFileInfo>
 #include <QLockFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QSqlQuery>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTemporaryFile>
 
+#include <cerrno>
 #include <chrono>
 #include <csignal>
 #include <cstring>
 #include <functional>
+#include <map>
+#include <mutex>
 #include <sys/socket.h>
+#include <sys/stat.h>
 #include <sys/un.h>
 #include <thread>
 #include <unistd.h>
@@ -38,8 +45,8 @@ constexpr auto lockTimeLimit = 180s;
 constexpr auto installTimeLimit = 120s;
 constexpr auto startTimeLimit = 60s;
 // Servers are launched under the folder's lock, so one found running has already answered
-// its launcher; the grace is for a server started by hand.
-constexpr auto answerTimeLimit = 3s;
+// its launcher; the grace is for a server started by hand or busy for a moment.
+constexpr auto answerTimeLimit = 10s;
 constexpr auto shutdownTimeLimit = 30s;
 constexpr auto terminateTimeLimit = 15s;
 constexpr auto killTimeLimit = 5s;
@@ -52,6 +59,25 @@ QString lockFileName() {
 
 QString logFileName() {
     return u"server.log"_s;
+}
+
+QString usersFileName() {
+    return u"tarvelin.users"_s;
+}
+
+// The servers this process started, by the users' record through which it counts itself, so
+// that a signal can stop them while their owners are busy in another thread.
+std::mutex startedHereMutex;
+std::map<ServerUsers*, QString>& startedHere() {
+    static std::map<ServerUsers*, QString> servers;
+    return servers;
+}
+
+void forgetStarted(ServerUsers* users) {
+    if (!users)
+        return;
+    const std::lock_guard guard(startedHereMutex);
+    startedHere().erase(users);
 }
 
 bool waitUntil(const std::function<bool()>& condition, std::chrono::milliseconds limit) {
@@ -81,6 +107,9 @@ bool endProcess(qint64 pid) {
         return !processAlive(pid);
     };
     ::kill(static_cast<pid_t>(pid), SIGTERM);
+    // A stopped process (SIGSTOP, a debugger) acts on the request only once it runs again;
+    // MariaDB then shuts down cleanly.
+    ::kill(static_cast<pid_t>(pid), SIGCONT);
     if (waitUntil(gone, terminateTimeLimit))
         return true;
     ::kill(static_cast<pid_t>(pid), SIGKILL);
@@ -125,8 +154,17 @@ QStringList rootUserOption() {
     return ::geteuid() == 0 ? QStringList{u"--user=root"_s} : QStringList{};
 }
 
-QString lastLines(const QString& text) {
+// What the server or its installer wrote, cut to what says why it failed: the lines that name an
+// error, or else the last ones. Their advice that follows an error, and paths in it, can be long
+// enough to push the cause itself out of the last lines.
+QString causeLines(const QString& text) {
+    static const QRegularExpression cause(
+        u"\\[ERROR\\]|\\bcan't\\b|\\bcannot\\b|\\bfatal\\b|\\bfailed\\b|denied|No such"_s,
+        QRegularExpression::CaseInsensitiveOption);
     QStringList lines = text.trimmed().split(QLatin1Char('\n'));
+    const QStringList causes = lines.filter(cause);
+    if (!causes.isEmpty())
+        lines = causes;
     if (lines.size() > logTailLines)
         lines = lines.mid(lines.size() - logTailLines);
     return lines.join(QLatin1Char('\n'));
@@ -139,12 +177,35 @@ ConnectionSettings rootSettings(const QString& socket) {
     return settings;
 }
 
+// The login of the server's own housekeeping (shutdown, who else is connected): short
+// statements, so a server that hangs is given up soon.
+ConnectionSettings adminSettings(const QString& socket) {
+    ConnectionSettings settings = rootSettings(socket);
+    settings.connectTimeout = 5;
+    settings.readTimeout = 10;
+    return settings;
+}
+
+// The installer script passes the data folder unquoted to chown, which splits a path at its
+// blanks; a link without them leads it to the same folder.
+bool shellSplits(const QString& path) {
+    static const QRegularExpression special(u"[\\s*?\\[]"_s);
+    return path.contains(special);
+}
+
 DatabaseError notInstalled(const QString& program) {
     return DatabaseError(u"Databázový server MariaDB nie je nainštalovaný (program %1 "
                          u"sa nenašiel). Nainštalujte balík mariadb-server."_s.arg(program));
 }
 
 } // namespace
+
+PrivateServer::~PrivateServer() {
+    forgetStarted(m_users.get());
+}
+
+PrivateServer::PrivateServer(PrivateServer&&) noexcept = default;
+PrivateServer& PrivateServer::operator=(PrivateServer&&) noexcept = default;
 
 PrivateServer::PrivateServer(const QString& dataFolder)
     : m_dataFolder(QDir::cleanPath(QFileInfo(dataFolder).absoluteFilePath())) {
@@ -171,9 +232,21 @@ void PrivateServer::start() {
     prepareFolder();
     QLockFile lockFile(m_dataFolder + QLatin1Char('/') + lockFileName());
     lock(lockFile);
+    if (!m_users)
+        m_users = std::make_unique<ServerUsers>(m_dataFolder + u'/' + usersFileName());
     if (const auto server = findServer()) {
-        if (waitUntil([&] { return socketAnswers(server->socket); }, answerTimeLimit))
+        if (QFileInfo::exists(server->socket)) {
+            // A server that keeps its socket but does not answer may be hung or stopped; ending
+            // it could cost another program its work, so that is left for an explicit stop.
+            if (!waitUntil([&] { return socketAnswers(server->socket); }, answerTimeLimit))
+                throw DatabaseError(
+                    u"Databázový server pre priečinok %1 (proces %2) beží, ale neodpovedá ani po "
+                    "%3 s. Zastavte ho (tarvelin-db --datadir „%1“ stop) a skúste to znova."_s.arg(
+                        m_dataFolder, QString::number(server->pid),
+                        QString::number(std::chrono::seconds(answerTimeLimit).count())));
+            m_users->join();
             return;
+        }
         // Its socket is gone (runtime folders are emptied at logout), so no client can reach
         // it; it makes way for a server that can be reached.
         shutDown(*server);
@@ -184,6 +257,9 @@ void PrivateServer::start() {
         install(program);
     launch(program);
     m_startedServer = true;
+    m_users->join();
+    const std::lock_guard guard(startedHereMutex);
+    startedHere()[m_users.get()] = m_dataFolder;
 }
 
 void PrivateServer::stop() {
@@ -191,25 +267,81 @@ void PrivateServer::stop() {
         return;
     QLockFile lockFile(m_dataFolder + QLatin1Char('/') + lockFileName());
     lock(lockFile);
+    stopLocked();
+}
+
+void PrivateServer::stopLocked() {
     if (const auto server = findServer())
         shutDown(*server);
     removeStaleFiles();
+    if (m_users)
+        m_users->leave();
+    forgetStarted(m_users.get());
+}
+
+void PrivateServer::stopServersStartedHere() {
+    const std::lock_guard guard(startedHereMutex);
+    for (const auto& [users, folder] : startedHere()) {
+        PrivateServer server(folder);
+        QLockFile lockFile(folder + QLatin1Char('/') + lockFileName());
+        lockFile.setStaleLockTime(0);
+        // The folder's lock may be held by this very process, busy starting another server.
+        if (!lockFile.tryLock(int(std::chrono::milliseconds(shutdownTimeLimit).count())) ||
+            !users->leaveAndClaimAlone())
+            continue;
+        try {
+            if (const auto process = server.findServer())
+                server.shutDown(*process);
+            server.removeStaleFiles();
+        } catch (const DatabaseError&) {
+            // Ending anyway; the next start cleans up after a server that lingers.
+        }
+        users->leave();
+    }
+    startedHere().clear();
 }
 
 bool PrivateServer::stopUnlessInUse() {
-    const auto server = findServer();
-    if (!server)
+    if (!QFileInfo(m_dataFolder).isDir())
         return true;
+    // Under the folder's lock nobody starts or joins the server while this decides.
+    QLockFile lockFile(m_dataFolder + QLatin1Char('/') + lockFileName());
+    lock(lockFile);
+    ServerUsers users(m_dataFolder + u'/' + usersFileName());
+    ServerUsers& own = m_users ? *m_users : users;
+    if (!own.leaveAndClaimAlone())
+        return false;
+    const auto server = findServer();
+    if (!server) {
+        own.leave();
+        return true;
+    }
+    // Clients that do not count themselves among the users, such as the client programs of a
+    // backup, still show as connections.
     {
-        Connection connection(rootSettings(server->socket));
+        Connection connection(adminSettings(server->socket));
         QSqlQuery others =
             connection.execute(u"SELECT COUNT(*) FROM information_schema.PROCESSLIST "
                                u"WHERE ID <> CONNECTION_ID() AND COMMAND <> 'Daemon'"_s);
-        if (others.next() && others.value(0).toInt() > 0)
+        if (others.next() && others.value(0).toInt() > 0) {
+            own.leave();
             return false;
+        }
     }
-    stop();
+    stopLocked();
+    own.leave();
     return true;
+}
+
+bool PrivateServer::canTellWhetherRunning() const {
+    // A path that cannot be looked at for lack of rights is not a missing one.
+    const auto absentOrReadable = [](const QString& path, int access) {
+        struct stat info {};
+        if (::stat(QFile::encodeName(path).constData(), &info) != 0)
+            return errno == ENOENT;
+        return ::access(QFile::encodeName(path).constData(), access) == 0;
+    };
+    return absentOrReadable(m_dataFolder, R_OK | X_OK) && absentOrReadable(pidFilePath(), R_OK);
 }
 
 qint64 PrivateServer::runningPid() const {
@@ -319,7 +451,8 @@ void PrivateServer::install(const QString& serverProgram) {
         QStringList entries =
             folder.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
         entries.removeIf([](const QString& entry) {
-            return entry.startsWith(lockFileName()) || entry.startsWith(logFileName());
+            return entry.startsWith(lockFileName()) || entry.startsWith(logFileName()) ||
+                   entry == usersFileName();
         });
         return entries;
     };
@@ -346,9 +479,20 @@ void PrivateServer::install(const QString& serverProgram) {
                  "USING PASSWORD('lomy') OR unix_socket;\n");
     script.flush();
 
+    std::optional<QTemporaryDir> linkFolder;
+    QString dataFolder = m_dataFolder;
+    if (shellSplits(dataFolder)) {
+        const QString temporary = shellSplits(QDir::tempPath()) ? u"/tmp"_s : QDir::tempPath();
+        linkFolder.emplace(temporary + u"/tarvelin-XXXXXX"_s);
+        dataFolder = linkFolder->filePath(u"data"_s);
+        if (!linkFolder->isValid() || !QFile::link(m_dataFolder, dataFolder))
+            throw DatabaseError(
+                u"Pomocný odkaz na priečinok %1 sa nedá vytvoriť."_s.arg(m_dataFolder));
+    }
+
     QProcess process;
     process.setProcessChannelMode(QProcess::MergedChannels);
-    process.start(installer, QStringList{u"--no-defaults"_s, u"--datadir="_s + m_dataFolder,
+    process.start(installer, QStringList{u"--no-defaults"_s, u"--datadir="_s + dataFolder,
                                          u"--skip-test-db"_s, u"--lower-case-table-names=1"_s,
                                          u"--extra-file="_s + script.fileName()} +
                                  rootUserOption());
@@ -368,7 +512,7 @@ void PrivateServer::install(const QString& serverProgram) {
             QFile::remove(path);
     }
     throw DatabaseError(
-        u"Príprava databázy v priečinku %1 zlyhala:\n%2"_s.arg(m_dataFolder, lastLines(output)));
+        u"Príprava databázy v priečinku %1 zlyhala:\n%2"_s.arg(m_dataFolder, causeLines(output)));
 }
 
 void PrivateServer::launch(const QString& serverProgram) {
@@ -403,7 +547,7 @@ void PrivateServer::launch(const QString& serverProgram) {
                     u"--innodb-buffer-pool-size=256M"_s,
                     // The report scripts were written for MySQL's lenient mode: a division by zero
                     // gives no value rather than failing the whole working table.
-                    u"--sql-mode=NO_ENGINE_SUBSTITUTION"_s,
+                    u"--sql-mode="_s + Connection::sqlMode(),
                     // A crash of the system may cost the last second of work, never the
                     // database; loading a herd gets much faster.
                     u"--innodb-flush-log-at-trx-commit=2"_s} +
@@ -446,7 +590,7 @@ void PrivateServer::removeStaleFiles() const {
 void PrivateServer::shutDown(const ServerProcess& server) const {
     bool requested = true;
     try {
-        Connection connection(rootSettings(server.socket));
+        Connection connection(adminSettings(server.socket));
         connection.executeDirect(u"SHUTDOWN"_s);
     } catch (const DatabaseError&) {
         // No login (a lost socket, a changed password): the signal still reaches the server.
@@ -463,5 +607,5 @@ QString PrivateServer::logTail(qint64 fromPosition) const {
     QFile log(logFilePath());
     if (!log.open(QIODevice::ReadOnly) || !log.seek(fromPosition))
         return {};
-    return lastLines(QString::fromLocal8Bit(log.readAll()));
+    return causeLines(QString::fromLocal8Bit(log.readAll()));
 }

@@ -3,9 +3,11 @@
 #include "ConnectionSettings.h"
 
 #include <QString>
+#include <memory>
 #include <optional>
 
 class QLockFile;
+class ServerUsers;
 
 /// The program's own MariaDB server for one data folder. It listens on a Unix socket only, is
 /// installed on its first start, is shared by every program and tool that uses the same folder,
@@ -15,6 +17,9 @@ class QLockFile;
 class PrivateServer {
 public:
     explicit PrivateServer(const QString& dataFolder);
+    ~PrivateServer();
+    PrivateServer(PrivateServer&&) noexcept;
+    PrivateServer& operator=(PrivateServer&&) noexcept;
 
     /// Where the program and the tool keep their database unless told otherwise.
     static QString defaultDataFolder();
@@ -22,18 +27,31 @@ public:
     /// Runs this server program instead of the mariadbd found on the system.
     void setServerProgram(const QString& path);
 
-    /// Starts the server, or finds the one already serving this folder.
+    /// Starts the server, or finds the one already serving this folder, and counts this object
+    /// among its users until it goes or stops the server. A server that runs but does not answer
+    /// within a few seconds is an error: it is left for an explicit stop.
     void start();
-    /// Shuts the server down cleanly, whoever started it; does nothing when none runs.
+    /// Shuts the server down cleanly, whoever started it; does nothing when none runs. A server
+    /// that does not take the shutdown statement is ended by its process id, first asked
+    /// (TERM), then forced (KILL), each within a time limit.
     void stop();
-    /// Stops the server only when no other client is connected to it: a program that started
-    /// the server leaves it running for another program that came to share it. The caller
-    /// closes its own connections first. Returns whether the server is stopped.
+    /// Stops the server only when nobody else uses it: no other program or tool counted among
+    /// its users (see start) and no other client connected. A program that started the server
+    /// leaves it running for another program that came to share it. The caller closes its own
+    /// connections first. Returns whether the server is stopped.
     bool stopUnlessInUse();
+
+    /// For a process that ends on a signal: stops every server that this process started and
+    /// that no other program or tool uses, though this process may still be connected to it.
+    /// Safe to call from another thread than the one that started the servers.
+    static void stopServersStartedHere();
 
     /// Process id of the server running for this folder, 0 when none runs.
     qint64 runningPid() const;
     bool isRunning() const { return runningPid() != 0; }
+    /// False when the data folder belongs to someone whose files this user may not read, so
+    /// that whether a server runs cannot be told.
+    bool canTellWhetherRunning() const;
     /// Whether the last start() launched the server rather than finding it running.
     bool startedServer() const { return m_startedServer; }
 
@@ -60,10 +78,12 @@ private:
     void install(const QString& serverProgram);
     void launch(const QString& serverProgram);
     void removeStaleFiles() const;
+    void stopLocked();
     void shutDown(const ServerProcess& server) const;
     QString logTail(qint64 fromPosition) const;
 
     QString m_dataFolder;
     QString m_serverProgram;
     bool m_startedServer = false;
+    std::unique_ptr<ServerUsers> m_users;
 };

@@ -2,8 +2,11 @@
 
 #include "Connection.h"
 #include "DatabaseError.h"
+#include "ServerCompatibility.h"
+#include "ServerLock.h"
 
 #include <QCoreApplication>
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -12,6 +15,7 @@
 #include <QSqlQuery>
 
 using namespace Qt::Literals::StringLiterals;
+using namespace std::chrono_literals;
 
 namespace {
 
@@ -58,6 +62,59 @@ bool tableExists(Connection& connection, const QString& table) {
                            u"database() AND TABLE_NAME = :Tabulka"_s,
                            {{u"Tabulka"_s, table}});
     return found.next();
+}
+
+QString identifier(const QString& name) {
+    return u'`' + name + u'`';
+}
+
+QString qualified(const QString& database, const QString& table) {
+    return identifier(database) + u'.' + identifier(table);
+}
+
+// A database beside the real one, for an installation under way or the data it replaces. Names
+// stay within the server's 64 characters.
+QString besideName(const QString& name, const QString& role) {
+    if (name.size() + role.size() + 2 <= 64)
+        return name + u"__"_s + role;
+    return u"tarvelin__"_s + role + u"__"_s +
+           QString::fromLatin1(
+               QCryptographicHash::hash(name.toUtf8(), QCryptographicHash::Sha1).toHex().left(20));
+}
+
+QStringList tablesOf(Connection& server, const QString& database, const QString& type) {
+    QSqlQuery found = server.execute(u"SELECT TABLE_NAME FROM information_schema.TABLES WHERE "
+                                     "TABLE_SCHEMA = :Databaza AND TABLE_TYPE = :Druh ORDER BY "
+                                     "TABLE_NAME"_s,
+                                     {{u"Databaza"_s, database}, {u"Druh"_s, type}});
+    QStringList tables;
+    while (found.next())
+        tables << found.value(0).toString();
+    return tables;
+}
+
+// Views cannot move to another database; the statements that made them are run again there.
+bool makesOrDropsView(const QString& statement) {
+    static const QRegularExpression view(u"^\\s*(CREATE\\s+(OR\\s+REPLACE\\s+)?(ALGORITHM\\s*=\\s*"
+                                         u"\\w+\\s+)?(DEFINER\\s*=\\s*\\S+\\s+)?"
+                                         "(SQL\\s+SECURITY\\s+\\w+\\s+)?|DROP\\s+)VIEW\\b"_s,
+                                         QRegularExpression::CaseInsensitiveOption);
+    return view.match(statement).hasMatch();
+}
+
+QString readScript(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw DatabaseError(u"Skript %1 sa nedá čítať: %2"_s.arg(path, file.errorString()));
+    return QString::fromUtf8(file.readAll());
+}
+
+void dropQuietly(Connection& server, const QString& database) {
+    try {
+        server.executeDirect(u"DROP DATABASE IF EXISTS "_s + identifier(database));
+    } catch (const DatabaseError&) {
+        // The first failure is the one to report.
+    }
 }
 
 QString quoted(const QString& statement) {
@@ -110,38 +167,109 @@ bool SchemaInstaller::databaseExists() const {
     return exists(server, databaseName());
 }
 
+bool SchemaInstaller::isComplete() const {
+    return tableExists(m_connection, completionMark);
+}
+
+void SchemaInstaller::requireComplete() const {
+    if (!isComplete())
+        throw DatabaseError(
+            u"Databáza %1 nie je úplná: jej inštalácia sa nedokončila. Nainštalujte ju znova, "
+            "napríklad príkazom tarvelin-db install --replace (s voľbou --demo N aj s demo "
+            "stádom); jej doterajší obsah sa tým nahradí."_s.arg(m_connection.settings().database));
+}
+
+void SchemaInstaller::requireUsable() const {
+    Connection server(serverSettings(m_connection));
+    ServerCompatibility::require(server);
+    if (!exists(server, databaseName()))
+        throw DatabaseError(u"Databáza %1 na serveri nie je. Nainštalujte ju, napríklad príkazom "
+                            "tarvelin-db install (s voľbou --demo N aj s demo stádom)."_s.arg(
+                                m_connection.settings().database));
+    requireComplete();
+}
+
 void SchemaInstaller::install(IfExists ifExists, const StatementProducer& contents) {
     const QString name = databaseName();
     const QStringList files = scriptFiles();
+    const QString staging = besideName(name, u"instalacia"_s);
 
-    const QString identifier = QLatin1Char('`') + name + QLatin1Char('`');
-    {
-        Connection server(serverSettings(m_connection));
-        if (exists(server, name)) {
-            if (ifExists == IfExists::Refuse)
-                throw DatabaseError(
-                    u"Databáza %1 už existuje. Nahradiť ju, a tým zmazať všetky jej "
-                    u"údaje, možno len výslovne (voľba --replace)."_s.arg(name));
-            server.executeDirect(u"DROP DATABASE "_s + identifier);
-        }
-        server.executeDirect(u"CREATE DATABASE "_s + identifier +
+    Connection server(serverSettings(m_connection));
+    ServerCompatibility::require(server);
+    // The staging database is one per database, so two installations of it cannot run at once.
+    ServerLock lock(server, ServerLock::nameFor(u"tarvelin-instalacia"_s, name), 0s,
+                    u"Databázu %1 práve inštaluje iný program."_s.arg(name));
+    const auto refuseExisting = [&] {
+        if (ifExists == IfExists::Refuse && exists(server, name))
+            throw DatabaseError(u"Databáza %1 už existuje. Nahradiť ju, a tým zmazať všetky jej "
+                                u"údaje, možno len výslovne (voľba --replace)."_s.arg(name));
+    };
+    refuseExisting();
+    // What an installation that was killed left behind.
+    server.executeDirect(u"DROP DATABASE IF EXISTS "_s + identifier(staging));
+    try {
+        server.executeDirect(u"CREATE DATABASE "_s + identifier(staging) +
                              u" CHARACTER SET utf8mb4 COLLATE utf8mb4_unicode_ci"_s);
+    } catch (const DatabaseError& error) {
+        throw DatabaseError(u"%1\nInštalácia stavia databázu najprv pod menom %2 a potrebuje "
+                            "na to právo CREATE aj k nemu."_s.arg(error.message(), staging));
     }
     try {
-        createRecordTable(m_connection);
-        runScripts(files);
-        if (contents)
-            load(contents);
-    } catch (...) {
-        // A half-installed database would pass for a complete one at the next start.
-        try {
-            Connection server(serverSettings(m_connection));
-            server.executeDirect(u"DROP DATABASE IF EXISTS "_s + identifier);
-        } catch (const DatabaseError&) {
-            // The first failure is the one to report.
+        {
+            ConnectionSettings settings = m_connection.settings();
+            settings.database = staging;
+            Connection target(settings);
+            createRecordTable(target);
+            runScripts(target, files);
+            if (contents)
+                loadInto(target, contents);
         }
+        refuseExisting();
+        swapIn(server, staging, files);
+    } catch (...) {
+        dropQuietly(server, staging);
         throw;
     }
+}
+
+void SchemaInstaller::swapIn(Connection& server, const QString& staging, const QStringList& files) {
+    const QString name = databaseName();
+    const QString previous = besideName(name, u"povodna"_s);
+    QStringList renames;
+    QStringList oldViews;
+    if (exists(server, name)) {
+        server.executeDirect(u"DROP DATABASE IF EXISTS "_s + identifier(previous));
+        server.executeDirect(u"CREATE DATABASE "_s + identifier(previous));
+        for (const QString& table : tablesOf(server, name, u"BASE TABLE"_s))
+            renames << qualified(name, table) + u" TO "_s + qualified(previous, table);
+        for (const QString& view : tablesOf(server, name, u"VIEW"_s))
+            oldViews << qualified(name, view);
+        server.executeDirect(u"ALTER DATABASE "_s + identifier(name) +
+                             u" CHARACTER SET utf8mb4 COLLATE utf8mb4_unicode_ci"_s);
+    } else {
+        server.executeDirect(u"CREATE DATABASE "_s + identifier(name) +
+                             u" CHARACTER SET utf8mb4 COLLATE utf8mb4_unicode_ci"_s);
+    }
+    for (const QString& table : tablesOf(server, staging, u"BASE TABLE"_s))
+        renames << qualified(staging, table) + u" TO "_s + qualified(name, table);
+    // One statement, which the server carries out whole or not at all: the old tables leave and
+    // the new ones arrive together.
+    server.executeDirect(u"RENAME TABLE "_s + renames.join(u", "_s));
+
+    // Only now, with the old completion mark gone along with the old tables: a database whose
+    // views were dropped must not pass for a complete one.
+    if (!oldViews.isEmpty())
+        server.executeDirect(u"DROP VIEW "_s + oldViews.join(u", "_s));
+    for (const QString& path : files)
+        for (const ScriptStatement& statement : statementsOf(readScript(path)))
+            if (makesOrDropsView(statement.text))
+                m_connection.executeDirect(statement.text);
+    // Written last: a database without it was interrupted in the few statements above.
+    m_connection.executeDirect(u"CREATE TABLE "_s + completionMark +
+                               u" (dokoncena DATETIME NOT NULL) ENGINE=InnoDB SELECT now() AS "
+                               "dokoncena"_s);
+    dropQuietly(server, previous);
+    dropQuietly(server, staging);
 }
 
 QStringList SchemaInstaller::upgrade() {
@@ -163,32 +291,36 @@ QStringList SchemaInstaller::upgrade() {
             names << name;
         }
     }
-    runScripts(missing);
+    runScripts(m_connection, missing);
     return names;
 }
 
 qint64 SchemaInstaller::load(const StatementProducer& producer) {
+    return loadInto(m_connection, producer);
+}
+
+qint64 SchemaInstaller::loadInto(Connection& connection, const StatementProducer& producer) {
     const QString begin = u"START TRANSACTION"_s;
     const QString commit = u"COMMIT"_s;
     qint64 count = 0;
-    m_connection.executeDirect(begin);
+    connection.executeDirect(begin);
     try {
         producer([&](const QString& statement) {
             try {
-                m_connection.executeDirect(statement);
+                connection.executeDirect(statement);
             } catch (const DatabaseError& error) {
                 throw DatabaseError(u"Príkaz č. %1 (%2): %3"_s.arg(
                     QString::number(count + 1), quoted(statement), error.message()));
             }
             if (++count % batchSize == 0) {
-                m_connection.executeDirect(commit);
-                m_connection.executeDirect(begin);
+                connection.executeDirect(commit);
+                connection.executeDirect(begin);
             }
         });
-        m_connection.executeDirect(commit);
+        connection.executeDirect(commit);
     } catch (...) {
         try {
-            m_connection.executeDirect(u"ROLLBACK"_s);
+            connection.executeDirect(u"ROLLBACK"_s);
         } catch (const DatabaseError&) {
             // The first failure is the one to report.
         }
@@ -217,20 +349,17 @@ QStringList SchemaInstaller::scriptFiles() const {
     return files;
 }
 
-void SchemaInstaller::runScripts(const QStringList& files) {
+void SchemaInstaller::runScripts(Connection& connection, const QStringList& files) {
     for (const QString& path : files) {
-        QFile file(path);
-        if (!file.open(QIODevice::ReadOnly))
-            throw DatabaseError(u"Skript %1 sa nedá čítať: %2"_s.arg(path, file.errorString()));
-        const QString script = QString::fromUtf8(file.readAll());
+        const QString script = readScript(path);
         for (const ScriptStatement& statement : statementsOf(script)) {
             try {
-                m_connection.executeDirect(statement.text);
+                connection.executeDirect(statement.text);
             } catch (const DatabaseError& error) {
                 throw DatabaseError(u"%1, riadok %2: %3"_s.arg(
                     QFileInfo(path).fileName(), QString::number(statement.line), error.message()));
             }
         }
-        record(m_connection, QFileInfo(path).fileName());
+        record(connection, QFileInfo(path).fileName());
     }
 }

@@ -4,13 +4,18 @@
 #include <functional>
 #include <vector>
 
+using namespace Qt::Literals::StringLiterals;
+
 class Connection;
 
 /// Creates the program's database on a server, loads the schema scripts of the sql folder into
-/// it and fills it with statements from a producer such as the demo herd. It never drops an
-/// existing database unless told to replace it, and a failed installation leaves no database
-/// behind. The database records the scripts it was given (table skripty_schemy), so that a
-/// newer program brings an older database up to date with the scripts added since.
+/// it and fills it with statements from a producer such as the demo herd. An installation is all
+/// or nothing: it is built in a staging database beside the real one and swapped in only when
+/// complete, so a failed or killed installation leaves the previous database as it was, and an
+/// existing database is replaced only when that is asked for. The last step writes a completion
+/// mark (table instalacia); a database without it is refused (requireComplete). The database
+/// records the scripts it was given (table skripty_schemy), so that a newer program brings an
+/// older database up to date with the scripts added since.
 ///
 /// The database is the one the connection's settings name. Failures throw DatabaseError.
 class SchemaInstaller {
@@ -36,9 +41,17 @@ public:
     static std::vector<ScriptStatement> statementsOf(const QString& script);
 
     bool databaseExists() const;
+    /// Whether the database carries the mark of a finished installation.
+    bool isComplete() const;
+    /// Throws DatabaseError, saying how to install it again, for a database whose installation
+    /// did not finish.
+    void requireComplete() const;
+    /// Throws DatabaseError when the server cannot run the program (ServerCompatibility) or the
+    /// database is not complete.
+    void requireUsable() const;
 
     /// Creates the database, runs the sql folder's *.sql files in name order, then runs what
-    /// the producer emits, if one is given.
+    /// the producer emits, if one is given. Checks the server first (ServerCompatibility).
     void install(IfExists ifExists, const StatementProducer& contents = {});
 
     /// Runs the scripts of the sql folder that the existing database has not had yet, in name
@@ -49,10 +62,15 @@ public:
     /// Runs every statement the producer emits, committed in batches. Returns their number.
     qint64 load(const StatementProducer& producer);
 
+    /// The table whose presence marks a finished installation.
+    static inline const QString completionMark = u"instalacia"_s;
+
 private:
     QString databaseName() const;
     QStringList scriptFiles() const;
-    void runScripts(const QStringList& files);
+    void swapIn(Connection& server, const QString& staging, const QStringList& files);
+    static void runScripts(Connection& connection, const QStringList& files);
+    static qint64 loadInto(Connection& connection, const StatementProducer& producer);
 
     Connection& m_connection;
     QString m_sqlFolder;

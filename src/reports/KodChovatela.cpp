@@ -7,8 +7,10 @@
 bool KodChovatela::jePlatny(const QString& kod) {
     if (kod.size() > 14)
         return false;
+    // ASCII only: other scripts' digits (full-width "２", Arabic-Indic) pass isDigit() but match
+    // no code in the database.
     for (const QChar c : kod)
-        if (!(c.isDigit() || (c.unicode() < 128 && c.isLetter())))
+        if (!(c.unicode() < 128 && c.isLetterOrNumber()))
             return false;
     return true;
 }

@@ -3,6 +3,7 @@
 #include "KodChovatela.h"
 #include "StavZostav.h"
 #include "TDataModuleTabulky.h"
+#include "ZamokVyberu.h"
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -14,6 +15,8 @@ void PripravaZostav::PripravParametre() {
     if (m_stav.KodVyberu.isEmpty())
         m_stav.KodVyberu = m_stav.KodPodniku;
     Command* parametre = m_dataModule.ADOCommandParametre;
+    // Another program could write its own selection between the update and the header read.
+    ZamokVyberu zamok(*m_dataModule.connection());
     parametre->setCommandText(u"UPDATE param SET    chovatel = rpad('"_s +
                               KodChovatela::overeny(m_stav.KodVyberu) + u"', 9, '0'), "_s +
                               u"   pocet_dcer = "_s + QString::number(m_stav.ZadanyPocetDcer));

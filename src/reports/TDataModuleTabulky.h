@@ -27,6 +27,8 @@ public:
         std::unique_ptr<DatasetReportDataSet> reportDataSet;
     };
     const std::vector<PublishedDataSet>& publishedDataSets() const { return m_published; }
+    /// The program's connection, which every query and the command use.
+    Connection* connection() const { return m_connection; }
 
     /// Shared by both projects; the program gives it the setup dialog, the report runner a file.
     ReportSystem RvSystemTabulky;

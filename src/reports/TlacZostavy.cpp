@@ -6,6 +6,7 @@
 #include "StavZostav.h"
 #include "TDataModuleTabulky.h"
 #include "VstupyZostav.h"
+#include "ZamokVyberu.h"
 
 #include <stdexcept>
 
@@ -33,6 +34,10 @@ void TlacZostavy::tlac(const PolozkaKatalogu& polozka) {
         m_stav.ZadanyPocetDcer = zadany.pocet;
         pocetDcer = zadany.text;
     }
+    // From the selection written into the parameter row to the last page laid out, the report
+    // reads what another report would overwrite; the preview, which waits for the user, comes
+    // after the lock is let go.
+    ZamokVyberu zamok(*m_tabulky.connection());
     PripravaZostav(m_tabulky, m_stav).PripravParametre();
     for (Query* TDataModuleTabulky::*clen : polozka.dotazy) {
         Query* dotaz = m_tabulky.*clen;
@@ -49,7 +54,7 @@ void TlacZostavy::tlac(const PolozkaKatalogu& polozka) {
         rp.setParameter(u"Podnadpis"_s, *polozka.podnadpis);
     if (pocetDcer)
         rp.setParameter(u"PocetDcer"_s, *pocetDcer);
-    rp.executeReport(polozka.zostava);
+    rp.executeReport(polozka.zostava, [&zamok] { zamok.uvolni(); });
     rp.close();
     for (Query* TDataModuleTabulky::*clen : polozka.dotazy)
         (m_tabulky.*clen)->close();

@@ -12,15 +12,21 @@
 
 #include <QAction>
 #include <QDialog>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScopeGuard>
 #include <QSettings>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QToolBar>
 #include <QTreeWidget>
 #include <memory>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -56,18 +62,43 @@ private Q_SLOTS:
 
     void init() { writeConfig(m_db->settings()); }
 
+    void unreachableDatabaseEndsTheStart_data() {
+        QTest::addColumn<bool>("hung");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("no server") << false << QString();
+        // A server that takes the connection but never greets, as a stopped one does.
+        QTest::newRow("hung server") << true << u"neodpovedal do 10 s"_s;
+    }
     void unreachableDatabaseEndsTheStart() {
+        QFETCH(bool, hung);
+        QFETCH(QString, message);
+        QTemporaryDir folder;
         ConnectionSettings wrong = m_db->settings();
-        wrong.socket = u"/nonexistent/tarvelin.sock"_s;
+        wrong.socket = hung ? folder.filePath(u"s.sock"_s) : u"/nonexistent/tarvelin.sock"_s;
+        const int listening = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        const auto closeSocket = qScopeGuard([listening] { ::close(listening); });
+        if (hung) {
+            sockaddr_un address{};
+            address.sun_family = AF_UNIX;
+            const QByteArray path = QFile::encodeName(wrong.socket);
+            std::copy(path.begin(), path.end(), address.sun_path);
+            QCOMPARE(::bind(listening, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+            QCOMPARE(::listen(listening, 4), 0);
+        }
         writeConfig(wrong);
         ScriptedDialogService dialogs;
         SpustenieProgramu startup;
         startup.zdrzanieUvoduMs = 0;
+        QElapsedTimer took;
+        took.start();
         QVERIFY(!startup.zacni());
+        QVERIFY(took.elapsed() < 30'000);
         QVERIFY(!startup.instancie().FormHlavny);
         QCOMPARE(dialogs.interactions().size(), 1);
         QCOMPARE(dialogs.interactions()[0].icon, DialogService::Icon::Error);
         QVERIFY(!dialogs.interactions()[0].text.isEmpty());
+        QVERIFY2(dialogs.interactions()[0].text.contains(message),
+                 qPrintable(dialogs.interactions()[0].text));
     }
 
     void showStepWithoutApplicationSection() {
@@ -256,7 +287,9 @@ private Q_SLOTS:
         QSignalSpy sent(startup->instancie().DataModuleHlavny->ADOConnectionTarvelin,
                         &Connection::statementSent);
         dialogs.answerInput(u"x"_s);
-        findComponent<QMenu>(okno, u"MenuItemBonitacneZostavy"_s)->findChild<QAction*>(u"SubSubMenuItemTab1A"_s)->trigger();
+        findComponent<QMenu>(okno, u"MenuItemBonitacneZostavy"_s)
+            ->findChild<QAction*>(u"SubSubMenuItemTab1A"_s)
+            ->trigger();
         QCOMPARE(dialogs.interactions().size(), 2);
         const ScriptedDialogService::Interaction& box = dialogs.interactions()[0];
         QCOMPARE(box.kind, ScriptedDialogService::Kind::Input);

@@ -120,34 +120,92 @@ private Q_SLOTS:
         QCOMPARE(value(connection, u"SELECT COUNT(*) FROM kravy"_s).toInt(), 1);
     }
 
-    void failedInstallationLeavesNoDatabase_data() {
+    void failedInstallationLeavesThePreviousDatabase_data() {
         QTest::addColumn<QByteArray>("brokenScript");
         QTest::addColumn<QStringList>("contents");
+        QTest::addColumn<bool>("previous");
         QTest::addColumn<QString>("message");
 
-        QTest::newRow("broken script")
-            << QByteArray("SELECT 1;\n\nSELEKT 2;\n") << QStringList{} << "030_chyba.sql, riadok 3";
-        QTest::newRow("broken contents") << QByteArray()
-                                         << QStringList{"INSERT INTO kravy VALUES (2, 'Lysa')",
-                                                        "INSERT INTO kravy VALUES (2, 'Belka')"}
-                                         << "Príkaz č. 2";
+        const QStringList brokenContents{"INSERT INTO kravy VALUES (2, 'Lysa')",
+                                         "INSERT INTO kravy VALUES (2, 'Belka')"};
+        QTest::newRow("broken script, none before")
+            << QByteArray("SELECT 1;\n\nSELEKT 2;\n") << QStringList{} << false
+            << "030_chyba.sql, riadok 3";
+        QTest::newRow("broken script, previous kept")
+            << QByteArray("SELECT 1;\n\nSELEKT 2;\n") << QStringList{} << true
+            << "030_chyba.sql, riadok 3";
+        QTest::newRow("broken contents, none before")
+            << QByteArray() << brokenContents << false << "Príkaz č. 2";
+        QTest::newRow("broken contents, previous kept")
+            << QByteArray() << brokenContents << true << "Príkaz č. 2";
     }
 
-    void failedInstallationLeavesNoDatabase() {
+    void failedInstallationLeavesThePreviousDatabase() {
         QFETCH(QByteArray, brokenScript);
         QFETCH(QStringList, contents);
+        QFETCH(bool, previous);
         QFETCH(QString, message);
+        Connection connection(m_settings);
+        if (previous) {
+            SchemaInstaller(connection, m_sql.path()).install(SchemaInstaller::IfExists::Replace);
+            connection.executeDirect(u"INSERT INTO kravy VALUES (2, 'Rysuľa')"_s);
+        } else {
+            Connection(TestDatabase::serverSettings())
+                .executeDirect(u"DROP DATABASE IF EXISTS "_s + m_settings.database);
+        }
         QTemporaryDir sql;
         writeSchema(sql.path());
         if (!brokenScript.isEmpty())
             writeFile(sql.filePath(u"030_chyba.sql"_s), brokenScript);
 
-        Connection connection(m_settings);
         SchemaInstaller installer(connection, sql.path());
         const QString failure = failureOf(
             [&] { installer.install(SchemaInstaller::IfExists::Replace, producing(contents)); });
         QVERIFY2(failure.contains(message), qPrintable(failure));
-        QVERIFY(!installer.databaseExists());
+        QCOMPARE(installer.databaseExists(), previous);
+        if (previous) {
+            QVERIFY(installer.isComplete());
+            QCOMPARE(value(connection, u"SELECT COUNT(*) FROM kravy_view"_s).toInt(), 2);
+        }
+        // Nothing of the attempt stays on the server.
+        Connection server(TestDatabase::serverSettings());
+        QCOMPARE(value(server, u"SELECT COUNT(*) FROM information_schema.SCHEMATA "
+                               u"WHERE SCHEMA_NAME LIKE '%1\\_\\_%'"_s.arg(m_settings.database))
+                     .toInt(),
+                 0);
+    }
+
+    void replacedDatabaseHoldsOnlyTheNewOne() {
+        Connection connection(m_settings);
+        SchemaInstaller installer(connection, m_sql.path());
+        installer.install(SchemaInstaller::IfExists::Replace);
+        connection.executeDirect(u"CREATE TABLE laktela (x INT)"_s);
+        connection.executeDirect(u"INSERT INTO kravy VALUES (2, 'Rysuľa')"_s);
+
+        installer.install(SchemaInstaller::IfExists::Replace);
+        QVERIFY(installer.isComplete());
+        // The view reads the new table, not the one it was made over.
+        QCOMPARE(value(connection, u"SELECT GROUP_CONCAT(meno) FROM kravy_view"_s).toString(),
+                 u"Straka"_s);
+        QCOMPARE(value(connection, u"SELECT COUNT(*) FROM information_schema.TABLES "
+                                   u"WHERE TABLE_SCHEMA = DATABASE() AND "
+                                   u"TABLE_NAME = 'laktela'"_s)
+                     .toInt(),
+                 0);
+    }
+
+    void unfinishedInstallationIsRefused() {
+        Connection connection(m_settings);
+        SchemaInstaller installer(connection, m_sql.path());
+        installer.install(SchemaInstaller::IfExists::Replace);
+        installer.requireUsable();
+        // What an installation stopped between the swap and its last statement leaves.
+        connection.executeDirect(u"DROP TABLE "_s + SchemaInstaller::completionMark);
+        QVERIFY(!installer.isComplete());
+        const QString failure = failureOf([&] { installer.requireUsable(); });
+        QVERIFY2(failure.contains(m_settings.database) &&
+                     failure.contains(u"tarvelin-db install --replace"),
+                 qPrintable(failure));
     }
 
     void loadCommitsEveryStatement() {

@@ -1,7 +1,10 @@
 #include "EngineFixtures.h"
+#include "common/TinyFilesystem.h"
 #include "engine/model/FileDestination.h"
 #include "engine/model/PageModelDestination.h"
+#include "engine/model/PdfExporter.h"
 #include "engine/model/ReportConnections.h"
+#include "engine/model/ReportError.h"
 #include "engine/model/ReportProject.h"
 #include "engine/model/ReportSystem.h"
 #include "engine/model/RtfExporter.h"
@@ -23,6 +26,8 @@ private Q_SLOTS:
     void pdfHoldsThePagesWithEmbeddedFonts();
     void rtfTokenisesIntoTheSameSheets();
     void rtfOpensInAWordProcessorWithTheSamePages();
+    void failedWriteLeavesThePreviousFile_data();
+    void failedWriteLeavesThePreviousFile();
 
 private:
     QString run(const QString& program, const QStringList& arguments);
@@ -67,6 +72,61 @@ void tst_outputs::initTestCase() {
     render(pages);
     m_pages = pages->runs().front();
     QCOMPARE(m_pages.pageCount(), 3);
+}
+
+void tst_outputs::failedWriteLeavesThePreviousFile_data() {
+    QTest::addColumn<bool>("pdf");
+    QTest::addColumn<qint64>("free");
+    QTest::addColumn<bool>("folder");
+    QTest::addColumn<QString>("reason");
+
+    // Nothing at all fits, or the pages fail midway, or only the last buffered bytes fail.
+    QTest::newRow("PDF, disk full") << true << qint64(0) << false << "No space left on device";
+    QTest::newRow("PDF, 10 KB left") << true << qint64(10'000) << false << "No space left";
+    QTest::newRow("RTF, 10 KB left") << false << qint64(10'000) << false << "No space left";
+    QTest::newRow("RTF, 60 KB left") << false << qint64(60'000) << false << "No space left";
+    QTest::newRow("PDF onto a folder") << true << qint64(-1) << true << "nie je obyčajný súbor";
+}
+
+void tst_outputs::failedWriteLeavesThePreviousFile() {
+    QFETCH(bool, pdf);
+    QFETCH(qint64, free);
+    QFETCH(bool, folder);
+    QFETCH(QString, reason);
+    TinyFilesystem disk(1024 * 1024);
+    if (!folder && !disk.isValid())
+        QSKIP(qPrintable(disk.problem()));
+    QTemporaryDir dir;
+    const QString target =
+        folder ? dir.path() : disk.filePath(pdf ? u"stado.pdf"_s : u"stado.rtf"_s);
+    const QByteArray previous("predošlá zostava");
+    if (!folder) {
+        QFile earlier(target);
+        QVERIFY(earlier.open(QIODevice::WriteOnly));
+        earlier.write(previous);
+        earlier.close();
+        disk.leaveFree(free);
+    }
+
+    QString message;
+    try {
+        if (pdf)
+            PdfExporter::write(m_pages, target);
+        else
+            RtfExporter::write(m_pages, target);
+    } catch (const ReportError& error) {
+        message = error.message();
+    }
+    QVERIFY2(message.contains(target) && message.contains(reason), qPrintable(message));
+    if (folder) {
+        QVERIFY(QFileInfo(target).isDir());
+        return;
+    }
+    QFile earlier(target);
+    QVERIFY(earlier.open(QIODevice::ReadOnly));
+    QCOMPARE(earlier.readAll(), previous);
+    // No temporary file is left behind to fill the disk further.
+    QCOMPARE(QDir(disk.path()).entryList(QDir::Files | QDir::Hidden).size(), 2);
 }
 
 void tst_outputs::pdfHoldsThePagesWithEmbeddedFonts() {

@@ -6,7 +6,12 @@
 
 #include <QBuffer>
 #include <QFile>
+#include <QTemporaryDir>
 #include <QtTest>
+
+#include <sys/stat.h>
+
+using namespace Qt::Literals::StringLiterals;
 
 class tst_projectfile final : public QObject {
     Q_OBJECT
@@ -16,7 +21,8 @@ private Q_SLOTS:
     void everyKindSurvivesARoundTrip();
     void faultsNameTheLine_data();
     void faultsNameTheLine();
-    void missingFileNamesIt();
+    void missingOrSpecialFileNamesIt_data();
+    void missingOrSpecialFileNamesIt();
 
 private:
     static QByteArray written(const ProjectDefinition& project);
@@ -130,17 +136,36 @@ void tst_projectfile::faultsNameTheLine() {
     }
 }
 
-void tst_projectfile::missingFileNamesIt() {
-    const QString name = u"/nonexistent/Tabulky.rav"_s;
+void tst_projectfile::missingOrSpecialFileNamesIt_data() {
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("missing") << QString() << u"neexistuje"_s;
+    // Opening a pipe would wait for a writer for ever.
+    QTest::newRow("pipe") << u"fifo"_s << u"nie je obyčajný súbor"_s;
+    QTest::newRow("folder") << u"folder"_s << u"nie je obyčajný súbor"_s;
+}
+
+void tst_projectfile::missingOrSpecialFileNamesIt() {
+    QFETCH(QString, kind);
+    QFETCH(QString, message);
+    QTemporaryDir dir;
+    QString name = u"/nonexistent/Tabulky.rav"_s;
+    if (!kind.isEmpty()) {
+        name = dir.filePath(u"Tabulky.rav"_s);
+        if (kind == u"fifo"_s)
+            QCOMPARE(::mkfifo(QFile::encodeName(name).constData(), 0600), 0);
+        else
+            QVERIFY(QDir().mkdir(name));
+    }
     try {
         ProjectReader::readFile(name);
         QFAIL("a missing file was read");
     } catch (const ReportError& error) {
-        QVERIFY2(error.message().contains(name), qPrintable(error.message()));
+        QVERIFY2(error.message().contains(name) && error.message().contains(message),
+                 qPrintable(error.message()));
     }
 }
 
 QTEST_MAIN(tst_projectfile)
 #include "tst_projectfile.moc"
 
-using namespace Qt::Literals::StringLiterals;

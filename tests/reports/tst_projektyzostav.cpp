@@ -9,6 +9,8 @@
 #include <QTest>
 #include <memory>
 
+using namespace Qt::Literals::StringLiterals;
+
 /// The report projects the program ships: they load, hold the reports the menu runs under their
 /// names, read the connections the report data module publishes, print the common parameters,
 /// and keep every printed box on the paper and clear of its neighbours.
@@ -124,4 +126,3 @@ private:
 QTEST_GUILESS_MAIN(TestProjektyZostav)
 #include "tst_projektyzostav.moc"
 
-using namespace Qt::Literals::StringLiterals;

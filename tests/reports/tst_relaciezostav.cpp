@@ -12,6 +12,8 @@
 #include <QTest>
 #include <memory>
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace {
 
 // The living cows of a selection with their sires, found without the report relations: by the
@@ -627,4 +629,3 @@ private:
 QTEST_GUILESS_MAIN(TestRelacieZostav)
 #include "tst_relaciezostav.moc"
 
-using namespace Qt::Literals::StringLiterals;

@@ -1,5 +1,7 @@
 #include "common/TestDatabase.h"
 #include "data/ConfigFile.h"
+#include "data/ServerLock.h"
+#include "engine/model/PageModel.h"
 #include "engine/model/PageModelDestination.h"
 #include "engine/model/ReportError.h"
 #include "reports/ChybaVstupu.h"
@@ -17,6 +19,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <memory>
+
+using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
@@ -60,6 +64,24 @@ QStringList texts(const PageModel& pages, const QString& component) {
                 found << primitive.text;
     return found;
 }
+
+/// Notes, when the pages arrive, whether another client could take the selection's lock now.
+class LockWatchingDestination : public ReportDestination {
+public:
+    explicit LockWatchingDestination(ConnectionSettings settings)
+        : m_settings(std::move(settings)) {}
+    void deliver(const PageModel&) override {
+        Connection other(m_settings);
+        QSqlQuery free = other.execute(
+            u"SELECT IS_FREE_LOCK(:Nazov)"_s,
+            {{u"Nazov"_s, ServerLock::nameFor(u"tarvelin-vyber"_s, m_settings.database)}});
+        freeAtDelivery = free.next() && free.value(0).toInt() == 1;
+    }
+    std::optional<bool> freeAtDelivery;
+
+private:
+    ConnectionSettings m_settings;
+};
 
 } // namespace
 
@@ -351,7 +373,11 @@ private Q_SLOTS:
         QCOMPARE(m_stav.ZadanyPocetDcer, vParam);
         QCOMPARE(pocetDcerVParam(), vParam);
         // The number is written as a number, not as the text typed.
-        QVERIFY(sent.first().at(0).toString().endsWith(u"pocet_dcer = %1"_s.arg(vParam)));
+        const auto update = std::find_if(sent.cbegin(), sent.cend(), [](const QList<QVariant>& s) {
+            return s.at(0).toString().startsWith(u"UPDATE param"_s);
+        });
+        QVERIFY(update != sent.cend());
+        QVERIFY(update->at(0).toString().endsWith(u"pocet_dcer = %1"_s.arg(vParam)));
         QCOMPARE(texts(m_destination->runs().at(0), u"Kriterium"_s),
                  QStringList{u"Najmenší počet dcér otca s normovanou laktáciou: "_s + tlacene});
     }
@@ -392,6 +418,15 @@ private Q_SLOTS:
         QVERIFY(rows > 10);
     }
 
+    void selectionIsLetGoBeforeThePagesGoOut() {
+        // A preview waits for the user; meanwhile other reports must be able to run.
+        writeProject(u"Tabulky2.rav"_s, projekt9D(u"T"_s, true));
+        auto watching = std::make_shared<LockWatchingDestination>(m_db->settings());
+        m_tabulky->RvSystemTabulky.setDestination(watching);
+        TlacZostavy(*m_tabulky, m_stav, m_vstupy, {}).tlac(report("9.D"));
+        QCOMPARE(watching->freeAtDelivery, std::optional<bool>(true));
+    }
+
     void reportNotYetBuiltIsRefused() {
         QVERIFY_THROWS_EXCEPTION(std::logic_error,
                                  TlacZostavy(*m_tabulky, m_stav, m_vstupy, {}).tlac(report("7.A")));
@@ -419,5 +454,3 @@ private:
 
 QTEST_MAIN(TestTlacZostavy)
 #include "tst_tlaczostavy.moc"
-
-using namespace Qt::Literals::StringLiterals;

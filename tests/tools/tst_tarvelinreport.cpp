@@ -1,4 +1,6 @@
 #include "common/TestDatabase.h"
+#include "common/TinyFilesystem.h"
+#include "data/SchemaInstaller.h"
 
 #include <QCoreApplication>
 #include <QProcess>
@@ -21,17 +23,32 @@ private:
         QString out;
     };
 
-    Result run(const QStringList& arguments) {
+    void start(QProcess& process, const QStringList& arguments) {
         const ConnectionSettings settings = m_db->settings();
-        QProcess process;
         process.start(QCoreApplication::applicationDirPath() + u"/tarvelin-report"_s,
-                      arguments + QStringList{u"--socket"_s, settings.socket, u"--user"_s,
-                                              settings.user, u"--password"_s, settings.password,
-                                              u"--database"_s, settings.database});
+                      QStringList{u"--socket"_s, settings.socket, u"--user"_s, settings.user,
+                                  u"--password"_s, settings.password, u"--database"_s,
+                                  settings.database} +
+                          arguments);
+    }
+
+    static Result finish(QProcess& process) {
         if (!process.waitForFinished(120'000))
             return {-1, u"timeout"_s, {}};
         return {process.exitCode(), QString::fromUtf8(process.readAllStandardError()),
                 QString::fromUtf8(process.readAllStandardOutput())};
+    }
+
+    Result run(const QStringList& arguments) {
+        QProcess process;
+        start(process, arguments);
+        return finish(process);
+    }
+
+    QVariant paramValue(const QString& column) {
+        Connection connection(m_db->settings());
+        QSqlQuery row = connection.execute(u"SELECT %1 FROM param"_s.arg(column));
+        return row.next() ? row.value(0) : QVariant();
     }
 
     static QString pdfText(const QString& file) {
@@ -86,6 +103,35 @@ private Q_SLOTS:
                                        << "zatiaľ nie je k dispozícii";
         QTest::newRow("unwritable file")
             << QStringList{"9.D", "--code", "208123", "--pdf", pdf} << 1 << "x.pdf";
+        QTest::newRow("output onto a folder")
+            << QStringList{"9.D", "--code", "208123", "--pdf", m_dir.path()} << 1
+            << "nie je obyčajný súbor";
+        // The "=" form once made the runner read past the pair's end.
+        QTest::newRow("period with = and one date")
+            << QStringList{"9.D", "--code", "208123", "--pdf", pdf, "--period=2026-01-01"} << 2
+            << "dve hodnoty";
+        QTest::newRow("bounds with = and one value")
+            << QStringList{"9.D", "--code", "208123", "--pdf", pdf, "--bounds=5"} << 2
+            << "dve hodnoty";
+        QTest::newRow("bounds reversed")
+            << QStringList{"9.D", "--code", "208123", "--pdf", pdf, "--bounds", "6000", "5000"} << 2
+            << "vyššia";
+        QTest::newRow("bounds negative")
+            << QStringList{"9.D", "--code", "208123", "--pdf", pdf, "--bounds", "-5", "5000"} << 2
+            << "nezáporné";
+        QTest::newRow("bounds of no number")
+            << QStringList{"9.D", "--code", "208123", "--pdf", pdf, "--bounds", "0", "veľa"} << 2
+            << "Neplatná hranica mlieka veľa";
+        QTest::newRow("bounds infinite")
+            << QStringList{"9.D", "--code", "208123", "--pdf", pdf, "--bounds", "0", "inf"} << 2
+            << "Neplatná hranica mlieka inf";
+        QTest::newRow("code of full-width digits")
+            << QStringList{"9.D", "--code", "２０８１２３", "--pdf", pdf} << 2 << "Neplatný kód";
+        QTest::newRow("unknown option")
+            << QStringList{"9.D", "--kod", "208123", "--pdf", pdf} << 2 << "Neznáma voľba „kod“";
+        QTest::newRow("option without its value")
+            << QStringList{"9.D", "--pdf", pdf, "--code"} << 2 << "chýba hodnota";
+        QTest::newRow("value to a switch") << QStringList{"--list=ano"} << 2 << "nečaká hodnotu";
     }
     void refusals() {
         QFETCH(QStringList, arguments);
@@ -142,6 +188,104 @@ private Q_SLOTS:
         QFile rtf(file);
         QVERIFY(rtf.open(QIODevice::ReadOnly));
         QVERIFY(rtf.readAll().startsWith("{\\rtf1"));
+    }
+
+    void periodIsStored_data() {
+        QTest::addColumn<QStringList>("period");
+        QTest::addColumn<QDate>("from");
+        QTest::addColumn<QDate>("to");
+        QTest::newRow("two values") << QStringList{"--period", "2026-01-01", "30.6.2026"}
+                                    << QDate(2026, 1, 1) << QDate(2026, 6, 30);
+        QTest::newRow("with =") << QStringList{"--period=2026-02-01", "2026-03-31"}
+                                << QDate(2026, 2, 1) << QDate(2026, 3, 31);
+    }
+    void periodIsStored() {
+        QFETCH(QStringList, period);
+        QFETCH(QDate, from);
+        QFETCH(QDate, to);
+        const Result result = run(QStringList{u"9.D"_s, u"--code"_s, u"208123"_s, u"--pdf"_s,
+                                              m_dir.filePath(u"obdobie.pdf"_s)} +
+                                  period);
+        QCOMPARE(result.exitCode, 0);
+        // The period is shared with the program's window, which shows it next time.
+        QCOMPARE(paramValue(u"kontrolne_obd_od"_s).toDate(), from);
+        QCOMPARE(paramValue(u"kontrolne_obd_do"_s).toDate(), to);
+    }
+
+    void parallelReportsKeepTheirSelections() {
+        // Every report writes its selection into the one parameter row; run at once, each must
+        // still print its own.
+        const QStringList codes{"208123",    "20812301",  "20812302",  "20812303",
+                                "208123011", "208123021", "208123031", "208123032"};
+        const QStringList reports{"2", "5A", "9.D"};
+        QHash<QString, QString> serial;
+        for (const QString& report : reports)
+            for (const QString& code : codes) {
+                const QString file = m_dir.filePath(u"s-%1-%2.pdf"_s.arg(report, code));
+                QCOMPARE(run({report, u"--code"_s, code, u"--pdf"_s, file}).exitCode, 0);
+                serial.insert(report + code, pdfText(file));
+            }
+        QVERIFY(serial.value(u"5A208123"_s) != serial.value(u"5A208123011"_s));
+
+        constexpr int rounds = 2;
+        std::vector<std::unique_ptr<QProcess>> processes;
+        QStringList runs;
+        for (int round = 0; round < rounds; ++round)
+            for (const QString& report : reports)
+                for (const QString& code : codes) {
+                    const QString file =
+                        m_dir.filePath(u"p%1-%2-%3.pdf"_s.arg(round).arg(report, code));
+                    processes.push_back(std::make_unique<QProcess>());
+                    start(*processes.back(), {report, u"--code"_s, code, u"--pdf"_s, file});
+                    runs << report + code + u'|' + file;
+                }
+        QStringList wrong;
+        for (qsizetype i = 0; i < runs.size(); ++i) {
+            const Result result = finish(*processes[std::size_t(i)]);
+            QVERIFY2(result.exitCode == 0, qPrintable(result.err));
+            const QString key = runs[i].section(u'|', 0, 0);
+            if (pdfText(runs[i].section(u'|', 1)) != serial.value(key))
+                wrong << key;
+        }
+        QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(u' ')));
+    }
+
+    void fullDiskIsNoSuccess_data() {
+        QTest::addColumn<QString>("option");
+        QTest::newRow("PDF") << "--pdf";
+        QTest::newRow("RTF") << "--rtf";
+    }
+    void fullDiskIsNoSuccess() {
+        QFETCH(QString, option);
+        TinyFilesystem disk(512 * 1024);
+        if (!disk.isValid())
+            QSKIP(qPrintable(disk.problem()));
+        const QString file = disk.filePath(u"zostava"_s);
+        {
+            QFile earlier(file);
+            QVERIFY(earlier.open(QIODevice::WriteOnly));
+            earlier.write("predošlá");
+        }
+        disk.leaveFree(10'000);
+        const Result result = run({u"2"_s, u"--code"_s, u"208123"_s, option, file});
+        QCOMPARE(result.exitCode, 1);
+        QVERIFY2(result.err.contains(file) && result.err.contains(u"No space"_s),
+                 qPrintable(result.err));
+        QVERIFY(!result.err.contains(u"strán"_s));
+        QFile earlier(file);
+        QVERIFY(earlier.open(QIODevice::ReadOnly));
+        QCOMPARE(earlier.readAll(), QByteArray("predošlá"));
+    }
+
+    void unfinishedDatabaseIsRefused() {
+        m_db->exec(u"DROP TABLE "_s + SchemaInstaller::completionMark);
+        const Result result =
+            run({u"9.D"_s, u"--code"_s, u"208123"_s, u"--pdf"_s, m_dir.filePath(u"x.pdf"_s)});
+        m_db->exec(u"CREATE TABLE %1 (dokoncena DATETIME NOT NULL)"_s.arg(
+            SchemaInstaller::completionMark));
+        QCOMPARE(result.exitCode, 1);
+        QVERIFY2(result.err.contains(u"tarvelin-db install --replace"_s), qPrintable(result.err));
+        QVERIFY(!QFile::exists(m_dir.filePath(u"x.pdf"_s)));
     }
 
     void cleanupTestCase() { m_db.reset(); }

@@ -1,8 +1,10 @@
 // tarvelin-db: starts, stops and queries the private database server of a data folder and
 // installs the program's database, with a demo herd if asked, there or on another server.
 
+#include "cli/CommandLine.h"
 #include "cli/ConnectionOptions.h"
 #include "cli/Console.h"
+#include "cli/InterruptHandler.h"
 #include "cli/UsageProblem.h"
 #include "data/Connection.h"
 #include "data/DatabaseError.h"
@@ -55,6 +57,12 @@ int stop(PrivateServer server) {
 }
 
 int status(const PrivateServer& server) {
+    if (!server.canTellWhetherRunning()) {
+        Console::out() << u"Či server pre %1 beží, sa nedá zistiť: priečinok patrí inému "
+                          "používateľovi."_s.arg(server.dataFolder())
+                       << Qt::endl;
+        return Failure;
+    }
     if (!server.isRunning()) {
         Console::out() << u"Server pre %1 nebeží."_s.arg(server.dataFolder()) << Qt::endl;
         return NotRunning;
@@ -95,15 +103,15 @@ SchemaInstaller::StatementProducer demoHerd(int cows, quint32 seed) {
 using DatabaseAction = std::function<void(Connection& connection)>;
 
 // Runs the action on the database the options name. A server this command started for itself
-// is left as it was found: stopped.
+// is stopped again, unless other programs came to use it meanwhile.
 int onDatabase(const QCommandLineParser& parser, const Options& options,
                const DatabaseAction& action) {
     std::optional<PrivateServer> server;
-    const ConnectionSettings settings = options.connection.settings(parser, server);
     const auto stopOwnServer = [&] {
         if (server && server->startedServer())
-            server->stop();
+            server->stopUnlessInUse();
     };
+    const ConnectionSettings settings = options.connection.settings(parser, server);
     try {
         ConnectionSettings serverLogin = settings;
         serverLogin.database.clear();
@@ -149,7 +157,9 @@ int install(const QCommandLineParser& parser, const Options& options) {
 
 int upgrade(const QCommandLineParser& parser, const Options& options) {
     return onDatabase(parser, options, [](Connection& connection) {
-        const QStringList scripts = SchemaInstaller(connection).upgrade();
+        SchemaInstaller installer(connection);
+        installer.requireUsable();
+        const QStringList scripts = installer.upgrade();
         Console::err() << (scripts.isEmpty()
                                ? u"Databáza %1 je aktuálna."_s.arg(connection.settings().database)
                                : u"Databáza %1 dostala skripty %2."_s.arg(
@@ -188,7 +198,9 @@ int run(const QCommandLineParser& parser, const Options& options) {
 } // namespace
 
 int main(int argc, char* argv[]) {
+    InterruptHandler::install();
     QCoreApplication application(argc, argv);
+    CommandLine::useSlovak(application);
     QCoreApplication::setApplicationName(u"tarvelin-db"_s);
     QCoreApplication::setApplicationVersion(QString::fromUtf8(TARVELIN_VERSION));
 
@@ -203,8 +215,8 @@ int main(int argc, char* argv[]) {
     parser.addPositionalArgument(u"príkaz"_s, u"start | stop | status | install | upgrade"_s);
     parser.addOptions(options.connection.all());
     parser.addOptions({options.demo, options.seed, options.replace});
-    parser.process(application);
     try {
+        CommandLine::parse(parser, application.arguments());
         return run(parser, options);
     } catch (const UsageProblem& problem) {
         Console::err() << problem.message() << Qt::endl

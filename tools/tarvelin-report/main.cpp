@@ -2,13 +2,16 @@
 // into a PDF or RTF file without the main window, through the same preparation, statements,
 // queries and parameters as the menu. A breeding organisation runs it for many herds in turn.
 
+#include "cli/CommandLine.h"
 #include "cli/ConnectionOptions.h"
 #include "cli/Console.h"
+#include "cli/InterruptHandler.h"
 #include "cli/UsageProblem.h"
 #include "data/ConfigFile.h"
 #include "data/Connection.h"
 #include "data/DatabaseError.h"
 #include "data/DatabaseLocation.h"
+#include "data/SchemaInstaller.h"
 #include "demo/DemoHerd.h"
 #include "engine/model/FileDestination.h"
 #include "engine/model/PageModel.h"
@@ -22,6 +25,7 @@
 #include "reports/TDataModuleTabulky.h"
 #include "reports/TlacZostavy.h"
 #include "reports/ZadaneVstupyZostav.h"
+#include "reports/ZamokVyberu.h"
 
 #include <QCommandLineParser>
 #include <QDate>
@@ -30,6 +34,7 @@
 #include <QScopeGuard>
 #include <QSqlQuery>
 #include <QTextStream>
+#include <cmath>
 #include <optional>
 
 using namespace Qt::Literals::StringLiterals;
@@ -54,27 +59,45 @@ struct Options {
 };
 
 /// QCommandLineParser takes one value per option; --period and --bounds take two, so they are
-/// joined into one value before parsing.
+/// joined into one value before parsing, whether written "--period OD DO" or "--period=OD DO".
 QStringList joinPairs(QStringList arguments, const Options& options) {
     for (const QCommandLineOption* option : {&options.period, &options.bounds}) {
         const QString name = u"--"_s + option->names().constFirst();
-        const qsizetype at = arguments.indexOf(name);
-        if (at < 0)
-            continue;
-        const auto isValue = [&](qsizetype i) {
-            return i < arguments.size() && !arguments[i].startsWith(u"--"_s);
-        };
-        if (!isValue(at + 1) || !isValue(at + 2))
-            throw UsageProblem(u"Voľba %1 čaká dve hodnoty: OD DO."_s.arg(name));
-        arguments[at] =
-            name + QLatin1Char('=') + arguments[at + 1] + QLatin1Char('\n') + arguments[at + 2];
-        arguments.remove(at + 1, 2);
+        const QString joined = name + u'=';
+        for (qsizetype at = 0; at < arguments.size(); ++at) {
+            if (arguments[at] == u"--"_s)
+                break;
+            // A value given with "=" is the first of the two.
+            const bool withEquals = arguments[at].startsWith(joined);
+            if (arguments[at] != name && !withEquals)
+                continue;
+            const qsizetype values = withEquals ? 1 : 2;
+            const auto isValue = [&](qsizetype i) {
+                return i < arguments.size() && !arguments[i].startsWith(u"--"_s);
+            };
+            if ((withEquals && arguments[at].size() == joined.size()) || !isValue(at + 1) ||
+                (values == 2 && !isValue(at + 2)))
+                throw UsageProblem(u"Voľba %1 čaká dve hodnoty: %1 OD DO."_s.arg(name));
+            QStringList pair =
+                withEquals ? QStringList{arguments[at].mid(joined.size())} : QStringList{};
+            for (qsizetype i = 1; i <= values; ++i)
+                pair << arguments[at + i];
+            for (const QString& value : std::as_const(pair))
+                if (value.contains(u'\n'))
+                    throw UsageProblem(u"Neplatná hodnota voľby %1."_s.arg(name));
+            arguments[at] = joined + pair.join(u'\n');
+            arguments.remove(at + 1, values);
+        }
     }
     return arguments;
 }
 
 QStringList pair(const QCommandLineParser& parser, const QCommandLineOption& option) {
-    return parser.value(option).split(QLatin1Char('\n'));
+    const QStringList values = parser.value(option).split(u'\n');
+    if (values.size() != 2)
+        throw UsageProblem(
+            u"Voľba --%1 čaká dve hodnoty: --%1 OD DO."_s.arg(option.names().constFirst()));
+    return values;
 }
 
 QDate date(const QString& text) {
@@ -115,31 +138,38 @@ private:
     std::optional<int> m_pages;
 };
 
-/// The answers to the report's input boxes, as the command line gives them. A value the box
-/// would refuse is refused before a server is started for the report.
-ZadaneVstupyZostav givenInputs(const QCommandLineParser& parser, const Options& options) {
+/// The inputs the report dialogs would ask for, as the command line gives them, checked before
+/// any server is reached.
+struct Inputs {
+    StavZostav stav;
     ZadaneVstupyZostav vstupy;
+    std::optional<std::pair<QDate, QDate>> period;
+};
+
+Inputs readInputs(const QCommandLineParser& parser, const Options& options, const QString& code) {
+    Inputs inputs;
+    inputs.stav.KodVyberu = code;
+    inputs.stav.KodPodniku = code.left(6);
+    // A value the box would refuse is refused before a server is started for the report.
     if (parser.isSet(options.daughters)) {
         const QString daughters = parser.value(options.daughters);
         PocetDcer::zo(daughters);
-        vstupy.nastavPocetDcer(daughters);
+        inputs.vstupy.nastavPocetDcer(daughters);
     }
-    return vstupy;
-}
-
-/// The inputs the report dialogs would ask for, as the command line gives them.
-void applyInputs(const QCommandLineParser& parser, const Options& options, StavZostav& stav,
-                 Connection& connection) {
     if (parser.isSet(options.bounds)) {
         const QStringList bounds = pair(parser, options.bounds);
-        for (const QString& bound : bounds) {
+        double values[2] = {};
+        for (int i = 0; i < 2; ++i) {
             bool ok = false;
-            bound.toDouble(&ok);
-            if (!ok)
-                throw UsageProblem(u"Neplatná hranica mlieka %1."_s.arg(bound));
+            values[i] = bounds[i].toDouble(&ok);
+            if (!ok || !std::isfinite(values[i]) || values[i] < 0)
+                throw UsageProblem(
+                    u"Neplatná hranica mlieka %1: čaká sa nezáporné číslo v kg."_s.arg(bounds[i]));
         }
-        stav.HranicaOd = bounds[0];
-        stav.HranicaDo = bounds[1];
+        if (values[0] > values[1])
+            throw UsageProblem(u"Dolná hranica mlieka je vyššia ako horná."_s);
+        inputs.stav.HranicaOd = bounds[0];
+        inputs.stav.HranicaDo = bounds[1];
     }
     if (parser.isSet(options.period)) {
         const QStringList period = pair(parser, options.period);
@@ -147,11 +177,17 @@ void applyInputs(const QCommandLineParser& parser, const Options& options, StavZ
         const QDate to = date(period[1]);
         if (from > to)
             throw UsageProblem(u"Obdobie sa končí skôr, ako sa začína."_s);
-        connection.execute(u"UPDATE param SET kontrolne_obd_od = :od, kontrolne_obd_do = :do"_s,
-                           {{u":od"_s, from}, {u":do"_s, to}});
-        stav.TextObdobia = QLocale().toString(from, QLocale::ShortFormat) + u" - "_s +
-                           QLocale().toString(to, QLocale::ShortFormat);
+        inputs.period.emplace(from, to);
+        inputs.stav.TextObdobia = QLocale().toString(from, QLocale::ShortFormat) + u" - "_s +
+                                  QLocale().toString(to, QLocale::ShortFormat);
     }
+    return inputs;
+}
+
+/// The period is kept in the parameter row, where the period dialog of the program puts it.
+void storePeriod(Connection& connection, const std::pair<QDate, QDate>& period) {
+    connection.execute(u"UPDATE param SET kontrolne_obd_od = :od, kontrolne_obd_do = :do"_s,
+                       {{u"od"_s, period.first}, {u"do"_s, period.second}});
 }
 
 // A mistyped code would give a report of nobody, headed with empty names.
@@ -176,22 +212,34 @@ int printReport(const QCommandLineParser& parser, const Options& options) {
         throw UsageProblem(u"Chýba voľba --code (podnik, chov alebo maštaľ)."_s);
     const QString code = parser.value(options.code);
     if (!KodChovatela::jePlatny(code) || !QList<qsizetype>{6, 8, 9}.contains(code.size()))
-        throw UsageProblem(u"Neplatný kód %1: čaká sa 6, 8 alebo 9 znakov."_s.arg(code));
+        throw UsageProblem(u"Neplatný kód %1: čaká sa 6, 8 alebo 9 znakov, číslic 0 až 9 "
+                           u"alebo písmen bez diakritiky."_s.arg(code));
     if (parser.isSet(options.pdf) == parser.isSet(options.rtf))
         throw UsageProblem(u"Zadajte práve jeden výstup: --pdf alebo --rtf."_s);
     const bool pdf = parser.isSet(options.pdf);
     const QString file =
         QFileInfo(parser.value(pdf ? options.pdf : options.rtf)).absoluteFilePath();
     options.connection.check(parser);
-    ZadaneVstupyZostav vstupy = givenInputs(parser, options);
+    Inputs inputs = readInputs(parser, options, code);
     if (!polozka->dostupna) {
         Console::err() << u"Zostava %1 zatiaľ nie je k dispozícii."_s.arg(polozka->kod) << Qt::endl;
         return Failure;
     }
 
     // Without connection options the report reads the database the program is configured for.
+    // A server started for this report alone is stopped again unless others came to use it.
     std::optional<PrivateServer> server;
     std::optional<DatabaseLocation> location;
+    const auto releaseServer = qScopeGuard([&] {
+        try {
+            if (server && server->startedServer())
+                server->stopUnlessInUse();
+            if (location)
+                location->release();
+        } catch (const DatabaseError& error) {
+            Console::err() << error.message() << Qt::endl;
+        }
+    });
     ConnectionSettings settings;
     if (options.connection.given(parser)) {
         settings = options.connection.settings(parser, server);
@@ -199,26 +247,22 @@ int printReport(const QCommandLineParser& parser, const Options& options) {
         location.emplace(DatabaseLocation::fromConfig());
         settings = location->prepare(&DemoHerd::generateFirstStart);
     }
-    // A server started for this report alone is left as it was found: stopped.
-    const auto releaseServer = qScopeGuard([&] {
-        if (server && server->startedServer())
-            server->stop();
-        if (location)
-            location->release();
-    });
     int result = Failure;
     {
         Connection connection(settings);
+        if (!location)
+            SchemaInstaller(connection).requireUsable();
         requireKnownCode(connection, code);
+        // The period goes into the parameter row, which the report reads; no other report may
+        // write its own in between.
+        ZamokVyberu zamok(connection);
         TDataModuleTabulky tabulky(&connection);
-        StavZostav stav;
-        stav.KodVyberu = code;
-        stav.KodPodniku = code.left(6);
-        applyInputs(parser, options, stav, connection);
+        if (inputs.period)
+            storePeriod(connection, *inputs.period);
         const auto destination = std::make_shared<CountingDestination>(
             pdf ? FileDestination::Format::Pdf : FileDestination::Format::Rtf, file);
         tabulky.RvSystemTabulky.setDestination(destination);
-        TlacZostavy tlac(tabulky, stav, vstupy, MakerInfo::copyrightLine());
+        TlacZostavy tlac(tabulky, inputs.stav, inputs.vstupy, MakerInfo::copyrightLine());
         tlac.tlac(*polozka);
         if (destination->pages()) {
             Console::err() << u"Zostava %1: %2 strán → %3"_s.arg(polozka->kod)
@@ -241,7 +285,9 @@ int main(int argc, char* argv[]) {
     // Reports are laid out with real fonts but need no screen.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    InterruptHandler::install();
     QGuiApplication application(argc, argv);
+    CommandLine::useSlovak(application);
     QCoreApplication::setApplicationName(u"tarvelin-report"_s);
     QCoreApplication::setApplicationVersion(QString::fromUtf8(TARVELIN_VERSION));
     ConfigFile::useFileOf(u"tarvelin"_s);
@@ -260,16 +306,16 @@ int main(int argc, char* argv[]) {
                        options.bounds, options.pdf, options.rtf});
     parser.addOptions(options.connection.all());
     try {
-        parser.process(joinPairs(application.arguments(), options));
+        CommandLine::parse(parser, joinPairs(application.arguments(), options));
         if (parser.isSet(options.list))
             return listReports();
         return printReport(parser, options);
+    } catch (const ChybaVstupu& refused) {
+        Console::err() << refused.message() << Qt::endl;
+        return UsageError;
     } catch (const UsageProblem& problem) {
         Console::err() << problem.message() << Qt::endl
                        << u"Pomoc: tarvelin-report --help"_s << Qt::endl;
-        return UsageError;
-    } catch (const ChybaVstupu& refused) {
-        Console::err() << refused.message() << Qt::endl;
         return UsageError;
     } catch (const DatabaseError& error) {
         Console::err() << error.message() << Qt::endl;

@@ -1,8 +1,10 @@
 #include "ClientOptionFile.h"
 
+#include "data/CheckedSave.h"
 #include "data/DatabaseError.h"
 
 #include <QDir>
+#include <QSaveFile>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -14,17 +16,29 @@ QString quoted(QString value) {
     return u'"' + value + u'"';
 }
 
+QString fileName() {
+    return u"klient.cnf"_s;
+}
+
 } // namespace
 
 ClientOptionFile::ClientOptionFile(const QString& password)
-    : m_file(QDir::tempPath() + u"/tarvelin-klient-XXXXXX.cnf"_s) {
+    : m_folder(QDir::tempPath() + u"/tarvelin-klient-XXXXXX"_s) {
+    // A cut-off file would give the client a wrong password, or none.
     const QByteArray text = "[client]\npassword=" + quoted(password).toUtf8() + '\n';
-    if (!m_file.open() || !m_file.setPermissions(QFile::ReadOwner | QFile::WriteOwner) ||
-        m_file.write(text) != text.size() || !m_file.flush())
-        throw DatabaseError(u"Súbor s prihlasovacími údajmi sa nedá zapísať: "_s +
-                            m_file.errorString());
+    QSaveFile file(m_folder.filePath(fileName()));
+    QString problem = m_folder.isValid() ? CheckedSave::open(file) : m_folder.errorString();
+    if (problem.isEmpty() && !CheckedSave::write(file, text))
+        problem = file.errorString();
+    if (problem.isEmpty())
+        problem = CheckedSave::commit(file);
+    if (problem.isEmpty() &&
+        !QFile::setPermissions(file.fileName(), QFile::ReadOwner | QFile::WriteOwner))
+        problem = u"práva súboru sa nedajú nastaviť"_s;
+    if (!problem.isEmpty())
+        throw DatabaseError(u"Súbor s prihlasovacími údajmi sa nedá zapísať: "_s + problem);
 }
 
 QString ClientOptionFile::argument() const {
-    return u"--defaults-extra-file="_s + m_file.fileName();
+    return u"--defaults-extra-file="_s + m_folder.filePath(fileName());
 }

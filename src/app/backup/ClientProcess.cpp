@@ -1,5 +1,6 @@
 #include "ClientProcess.h"
 
+#include "data/CheckedSave.h"
 #include "data/DatabaseError.h"
 
 #include <QElapsedTimer>
@@ -10,9 +11,14 @@
 #include <QProgressDialog>
 #include <QTimer>
 
+#include <csignal>
+
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
+
+// After the request to stop, the client gets this long to end on its own before it is killed.
+constexpr int stopGraceMs = 5000;
 
 QString progressText(const QString& activity, qint64 milliseconds) {
     const qint64 seconds = milliseconds / 1000;
@@ -39,14 +45,32 @@ void ClientProcess::run(const QString& activity, QWidget* parent) {
     QProcess process;
     process.setProgram(m_program);
     process.setArguments(m_arguments);
+    // The client is asked to stop as at Ctrl+C, which also ends the statement it is running on
+    // the server; one that does not end soon is killed.
+    QTimer killer;
+    killer.setSingleShot(true);
+    QObject::connect(&killer, &QTimer::timeout, &process, &QProcess::kill);
+    const auto stopClient = [&] {
+        if (process.state() == QProcess::NotRunning || killer.isActive())
+            return;
+        ::kill(pid_t(process.processId()), SIGINT);
+        killer.start(stopGraceMs);
+    };
+
+    QString outputFailure;
     if (!m_inputFile.isEmpty())
         process.setStandardInputFile(m_inputFile);
-    if (m_output) {
-        QObject::connect(&process, &QProcess::readyReadStandardOutput,
-                         [&] { m_output->write(process.readAllStandardOutput()); });
-    } else {
+    const auto passOutput = [&] {
+        const QByteArray data = process.readAllStandardOutput();
+        if (outputFailure.isEmpty() && !CheckedSave::write(*m_output, data)) {
+            outputFailure = m_output->errorString();
+            stopClient();
+        }
+    };
+    if (m_output)
+        QObject::connect(&process, &QProcess::readyReadStandardOutput, passOutput);
+    else
         process.setStandardOutputFile(QProcess::nullDevice());
-    }
     QByteArray errorOutput;
     QObject::connect(&process, &QProcess::readyReadStandardError,
                      [&] { errorOutput += process.readAllStandardError(); });
@@ -57,13 +81,21 @@ void ClientProcess::run(const QString& activity, QWidget* parent) {
         throw DatabaseError(u"Program %1 sa nedá spustiť: %2"_s.arg(name, process.errorString()));
 
     QProgressDialog progress(parent);
+    progress.setObjectName(u"ProgressDialogKlient"_s);
     progress.setWindowTitle(QGuiApplication::applicationDisplayName());
     progress.setWindowModality(Qt::ApplicationModal);
-    progress.setCancelButton(nullptr);
+    progress.setCancelButtonText(u"Zrušiť"_s);
+    progress.setAutoReset(false);
+    progress.setAutoClose(false);
     progress.setMinimumWidth(360);
     progress.setRange(0, 0);
     progress.setMinimumDuration(0);
     progress.setLabelText(progressText(activity, 0));
+    bool cancelled = false;
+    QObject::connect(&progress, &QProgressDialog::canceled, [&] {
+        cancelled = true;
+        stopClient();
+    });
     QElapsedTimer elapsed;
     elapsed.start();
     QTimer clock;
@@ -78,9 +110,13 @@ void ClientProcess::run(const QString& activity, QWidget* parent) {
     if (process.state() != QProcess::NotRunning)
         loop.exec();
     if (m_output)
-        m_output->write(process.readAllStandardOutput());
+        passOutput();
     errorOutput += process.readAllStandardError();
 
+    if (cancelled)
+        throw DatabaseError(u"Program %1 bol zrušený na pokyn používateľa."_s.arg(name));
+    if (!outputFailure.isEmpty())
+        throw DatabaseError(u"Výstup programu %1 sa nedá zapísať: %2"_s.arg(name, outputFailure));
     if (process.exitStatus() == QProcess::CrashExit)
         throw DatabaseError(u"Program %1 skončil neočakávane."_s.arg(name));
     if (process.exitCode() != 0) {

@@ -8,7 +8,7 @@ class QWidget;
 
 /// Runs one database client program to its real end while a progress dialog says what is going
 /// on and how long it has taken. The window keeps painting, but takes no input until the program
-/// has ended.
+/// has ended or the user has cancelled it with the dialog's button.
 class ClientProcess {
 public:
     ClientProcess(QString program, QStringList arguments);
@@ -19,7 +19,8 @@ public:
     void setOutput(QIODevice* output);
 
     /// Throws DatabaseError with the program's own error output when it cannot be started,
-    /// crashes or ends with a non-zero status.
+    /// crashes or ends with a non-zero status, when the user cancels it, or when its output
+    /// cannot be written (the program is then stopped).
     void run(const QString& activity, QWidget* parent);
 
 private:

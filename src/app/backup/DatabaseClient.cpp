@@ -2,6 +2,7 @@
 
 #include "ClientOptionFile.h"
 #include "ClientProcess.h"
+#include "data/CheckedSave.h"
 #include "data/DatabaseError.h"
 
 #include <QDir>
@@ -25,15 +26,24 @@ void DatabaseClient::dump(const QString& fileName, const QString& activity) cons
                                              << connectionArguments() << u"--single-transaction"_s
                                              << u"--add-drop-table"_s << u"--routines"_s
                                              << m_settings.database);
+    const auto cannotWrite = [&](const QString& reason) {
+        return DatabaseError(
+            u"Súbor %1 sa nedá zapísať: %2"_s.arg(QDir::toNativeSeparators(fileName), reason));
+    };
     QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly))
-        throw DatabaseError(u"Súbor %1 sa nedá zapísať: %2"_s.arg(
-            QDir::toNativeSeparators(fileName), file.errorString()));
+    if (const QString problem = CheckedSave::open(file); !problem.isEmpty())
+        throw cannotWrite(problem);
     process.setOutput(&file);
-    process.run(activity, m_progressParent);
-    if (!file.commit())
-        throw DatabaseError(u"Súbor %1 sa nedá zapísať: %2"_s.arg(
-            QDir::toNativeSeparators(fileName), file.errorString()));
+    try {
+        process.run(activity, m_progressParent);
+    } catch (const DatabaseError&) {
+        // A write the file refused stopped the client; the file names the cause (a full disk).
+        if (file.error() != QFileDevice::NoError)
+            throw cannotWrite(CheckedSave::commit(file));
+        throw;
+    }
+    if (const QString problem = CheckedSave::commit(file); !problem.isEmpty())
+        throw cannotWrite(problem);
 }
 
 void DatabaseClient::load(const QString& fileName, const QString& activity) const {

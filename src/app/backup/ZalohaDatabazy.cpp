@@ -6,6 +6,7 @@
 
 #include <QDateTime>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <QWidget>
@@ -29,6 +30,13 @@ QString scriptFolder() {
     return QFileInfo(hevra).isAbsolute() && QFileInfo(hevra).isDir()
                ? hevra
                : QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+}
+
+// Safety backups are taken before every restore; the newest few are enough to undo one.
+constexpr qsizetype kept = 5;
+
+QString safetyPattern() {
+    return u"pred-obnovou-*.sql"_s;
 }
 
 FileDialogRequest scriptDialog(const QString& objectName, const QString& title) {
@@ -150,6 +158,12 @@ QString ZalohaDatabazy::zalohaPredObnovou(const DatabaseClient& klient) const {
     } catch (const DatabaseError& chyba) {
         throw nezalohovane(chyba.message());
     }
+    // Their names begin with the time they were taken, so the name order is their age.
+    const QDir priecinok(m_priecinokZaloh);
+    const QStringList zalohy =
+        priecinok.entryList({safetyPattern()}, QDir::Files, QDir::Name | QDir::Reversed);
+    for (qsizetype i = kept; i < zalohy.size(); ++i)
+        QFile::remove(priecinok.filePath(zalohy[i]));
     return zaloha;
 }
 
@@ -162,7 +176,9 @@ void ZalohaDatabazy::obnov(const DatabaseClient& klient, const QString& subor,
         return;
     }
     DialogService::instance().information(
-        u"Obnova databázy skončila. Stlač OK - program skončí."_s);
+        u"Obnova databázy skončila. Stlač OK - program skončí.\n\nDáta spred obnovy sú uložené v "
+        u"súbore\n%1\n(priečinok uchováva posledných %2 takých záloh)."_s.arg(nativePath(zaloha))
+            .arg(kept));
     m_ukonciProgram();
 }
 

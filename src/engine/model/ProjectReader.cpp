@@ -40,6 +40,10 @@ std::unique_ptr<ProjectDefinition> ProjectReader::readFile(const QString& fileNa
     QFile file(fileName);
     if (!file.exists())
         throw ReportError(u"Súbor projektu zostáv %1 neexistuje."_s.arg(quoted(fileName)));
+    // Opening a pipe or a device would wait for a writer that never comes.
+    if (!QFileInfo(fileName).isFile())
+        throw ReportError(
+            u"Súbor projektu zostáv %1 nie je obyčajný súbor."_s.arg(quoted(fileName)));
     if (!file.open(QIODevice::ReadOnly))
         throw ReportError(u"Súbor projektu zostáv %1 sa nedá otvoriť: %2"_s.arg(
             quoted(fileName), file.errorString()));

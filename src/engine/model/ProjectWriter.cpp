@@ -5,6 +5,7 @@
 #include "ShapeComponent.h"
 #include "TextComponent.h"
 #include "TotalComponent.h"
+#include "data/CheckedSave.h"
 
 #include <QSaveFile>
 
@@ -52,11 +53,17 @@ QString alignmentName(Qt::Alignment alignment) {
 
 void ProjectWriter::writeFile(const ProjectDefinition& project, const QString& fileName) {
     QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly))
-        throw ReportError(u"Súbor „%1“ sa nedá zapísať: %2"_s.arg(fileName, file.errorString()));
-    write(project, file);
-    if (!file.commit())
-        throw ReportError(u"Súbor „%1“ sa nedá zapísať: %2"_s.arg(fileName, file.errorString()));
+    QString problem = CheckedSave::open(file);
+    if (problem.isEmpty()) {
+        ProjectWriter writer(file);
+        writer.writeProject(project);
+        if (writer.m_xml.hasError())
+            problem = file.errorString();
+    }
+    if (problem.isEmpty())
+        problem = CheckedSave::commit(file);
+    if (!problem.isEmpty())
+        throw ReportError(u"Súbor „%1“ sa nedá zapísať: %2"_s.arg(fileName, problem));
 }
 
 void ProjectWriter::write(const ProjectDefinition& project, QIODevice& device) {

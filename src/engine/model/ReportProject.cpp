@@ -39,7 +39,7 @@ void ReportProject::setParameter(const QString& name, const QString& value) {
     m_parameters.insert(name, value);
 }
 
-void ReportProject::executeReport(const QString& name) {
+void ReportProject::executeReport(const QString& name, const std::function<void()>& pagesLaidOut) {
     open();
     const ReportDefinition* report = m_definition->findReport(name);
     if (!report)
@@ -89,6 +89,8 @@ void ReportProject::executeReport(const QString& name) {
             });
         pages = layouter.run();
     }
+    if (pagesLaidOut)
+        pagesLaidOut();
     destination->deliver(pages);
 }
 

@@ -4,6 +4,7 @@
 
 #include <QHash>
 #include <QString>
+#include <functional>
 #include <memory>
 
 class ProjectDefinition;
@@ -37,8 +38,10 @@ public:
     QString parameter(const QString& name) const { return m_parameters.value(name); }
 
     /// Opens the project when needed and runs the report: nothing when the project has no
-    /// report of that name or the user cancels the setup dialog.
-    void executeReport(const QString& name);
+    /// report of that name or the user cancels the setup dialog. pagesLaidOut, when given, is
+    /// called once every page is laid out and no data set is read any more, before the pages
+    /// go to their destination (which may be a preview that waits for the user).
+    void executeReport(const QString& name, const std::function<void()>& pagesLaidOut = {});
 
 private:
     DataViewSets dataSetsOf(const ReportDefinition& report) const;

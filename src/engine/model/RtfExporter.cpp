@@ -2,6 +2,7 @@
 
 #include "PageModel.h"
 #include "ReportError.h"
+#include "data/CheckedSave.h"
 
 #include <QSaveFile>
 #include <cmath>
@@ -24,8 +25,14 @@ QString property(const char* name, long long value) {
 
 void RtfExporter::write(const PageModel& model, const QString& fileName) {
     QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly) || file.write(toRtf(model)) < 0 || !file.commit())
-        throw ReportError(u"Súbor „%1“ sa nedá zapísať: %2"_s.arg(fileName, file.errorString()));
+    QString problem = CheckedSave::open(file);
+    if (problem.isEmpty() && !CheckedSave::write(file, toRtf(model)))
+        problem = file.errorString();
+    // An uncommitted file is discarded, and the previous one stays.
+    if (problem.isEmpty())
+        problem = CheckedSave::commit(file);
+    if (!problem.isEmpty())
+        throw ReportError(u"Súbor „%1“ sa nedá zapísať: %2"_s.arg(fileName, problem));
 }
 
 QByteArray RtfExporter::toRtf(const PageModel& model) {

@@ -1,16 +1,20 @@
 #include "app/backup/ZalohaDatabazy.h"
 #include "common/TestDatabase.h"
 #include "common/TestHelpers.h"
+#include "common/TinyFilesystem.h"
 #include "data/Connection.h"
 #include "widgets/ScriptedDialogService.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QProgressDialog>
+#include <QPushButton>
 #include <QSqlQuery>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <memory>
 
@@ -75,6 +79,9 @@ private Q_SLOTS:
     void failedRestoreOffersTheSafetyBackup_data();
     void failedRestoreOffersTheSafetyBackup();
     void noRestoreWithoutSafetyBackup();
+    void cancelledRestoreOffersTheSafetyBackup();
+    void safetyBackupsKeepTheNewestFive();
+    void fullDiskKeepsTheEarlierBackup();
 
 private:
     // The command object as the main window holds it, on a connection with these settings.
@@ -386,6 +393,100 @@ void TestZalohaDatabazy::noRestoreWithoutSafetyBackup() {
     QVERIFY2(shown.text.startsWith(u"Import zlyhal"_s), qPrintable(shown.text));
     QCOMPARE(herdFingerprint(), before);
     QVERIFY(!m_programEnded);
+}
+
+void TestZalohaDatabazy::cancelledRestoreOffersTheSafetyBackup() {
+    const QStringList before = herdFingerprint();
+    // The first statement changes the data; the second would keep the client busy for long.
+    const QString script = path("pomala.sql");
+    writeFile(script, "DELETE FROM kontroly;\nSELECT SLEEP(60);\n");
+
+    // The user presses Cancel in the restore's progress dialog once the script is running.
+    QElapsedTimer running;
+    QTimer cancel;
+    QObject::connect(&cancel, &QTimer::timeout, [&] {
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            auto* progress = qobject_cast<QProgressDialog*>(widget);
+            if (!progress || !progress->isVisible() ||
+                !progress->labelText().startsWith(u"Beží obnova"_s))
+                continue;
+            if (!running.isValid())
+                running.start();
+            else if (running.elapsed() > 1500)
+                if (auto* button = progress->findChild<QPushButton*>())
+                    button->click();
+        }
+    });
+    cancel.start(100);
+
+    ScriptedDialogService dialogs;
+    dialogs.answerFile(script);
+    dialogs.answerButton(DialogService::Yes);
+    QElapsedTimer took;
+    took.start();
+    m_commands->MenuItemImportDBClick();
+    QVERIFY(took.elapsed() < 30'000);
+
+    const auto shown = messages(dialogs);
+    QCOMPARE(shown.size(), 2);
+    QCOMPARE(shown.first().icon, DialogService::Icon::Question);
+    QVERIFY2(shown.first().text.contains(u"zrušený"_s), qPrintable(shown.first().text));
+    QVERIFY(shown.first().text.contains(safetyBackups().first()));
+    QCOMPARE(shown.last().icon, DialogService::Icon::Information);
+    QVERIFY(!m_programEnded);
+    QCOMPARE(herdFingerprint(), before);
+}
+
+void TestZalohaDatabazy::safetyBackupsKeepTheNewestFive() {
+    QVERIFY(QDir().mkpath(path("zalohy")));
+    QStringList older;
+    for (int day = 1; day <= 6; ++day) {
+        older << path("zalohy/pred-obnovou-202001%1-120000-000.sql")
+                     .arg(day, 2, 10, QLatin1Char('0'));
+        writeFile(older.last(), "-- staršia\n");
+    }
+    writeFile(path("zalohy/moja.sql"), "-- súbor používateľa\n");
+    const QString script = path("nic.sql");
+    writeFile(script, "SELECT 1;\n");
+
+    ScriptedDialogService dialogs;
+    dialogs.answerFile(script);
+    m_commands->MenuItemImportDBClick();
+    QVERIFY(m_programEnded);
+
+    QStringList kept;
+    for (const QString& file : safetyBackups())
+        if (QFileInfo(file).fileName().startsWith(u"pred-obnovou-"_s))
+            kept << file;
+    QCOMPARE(kept.size(), 5);
+    // The oldest two made way for the new one; a file of the user's own stays.
+    QVERIFY(!kept.contains(older[0]) && !kept.contains(older[1]) && kept.contains(older[5]));
+    QVERIFY(QFile::exists(path("zalohy/moja.sql")));
+    const QString newest = kept.last();
+    QVERIFY(!older.contains(newest));
+    QVERIFY2(messages(dialogs).last().text.contains(newest),
+             qPrintable(messages(dialogs).last().text));
+}
+
+void TestZalohaDatabazy::fullDiskKeepsTheEarlierBackup() {
+    TinyFilesystem disk(256 * 1024);
+    if (!disk.isValid())
+        QSKIP(qPrintable(disk.problem()));
+    const QString script = disk.filePath(u"zaloha.sql"_s);
+    writeFile(script, "-- predošlá záloha\n");
+    disk.leaveFree(10'000);
+
+    ScriptedDialogService dialogs;
+    dialogs.answerFile(script);
+    m_commands->MenuItemExportDBClick();
+
+    QCOMPARE(messages(dialogs).size(), 1);
+    const auto shown = messages(dialogs).first();
+    QCOMPARE(shown.icon, DialogService::Icon::Error);
+    QVERIFY2(shown.text.startsWith(u"Export zlyhal"_s) && shown.text.contains(u"No space"_s),
+             qPrintable(shown.text));
+    QCOMPARE(readFile(script), QByteArray("-- predošlá záloha\n"));
+    QCOMPARE(QDir(disk.path()).entryList(QDir::Files | QDir::Hidden).size(), 2);
 }
 
 QTEST_MAIN(TestZalohaDatabazy)

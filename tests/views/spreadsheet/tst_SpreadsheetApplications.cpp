@@ -1,3 +1,4 @@
+#include "common/TinyFilesystem.h"
 #include "views/spreadsheet/RecordingSpreadsheetApplication.h"
 #include "views/spreadsheet/SpreadsheetError.h"
 #include "views/spreadsheet/SpreadsheetSheetName.h"
@@ -8,6 +9,8 @@
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
 #include <QtTest>
+
+using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
@@ -163,6 +166,33 @@ private Q_SLOTS:
         QCOMPARE(sheetNameOf(excel.savedFiles().first()), "Hárok1");
     }
 
+    void xlsxOnAFullDiskLeavesNoFile_data() {
+        QTest::addColumn<qint64>("free");
+        QTest::newRow("nothing free") << qint64(0);
+        QTest::newRow("part of the workbook fits") << qint64(12'000);
+    }
+    void xlsxOnAFullDiskLeavesNoFile() {
+        QFETCH(qint64, free);
+        TinyFilesystem disk(512 * 1024);
+        if (!disk.isValid())
+            QSKIP(qPrintable(disk.problem()));
+        XlsxSpreadsheetApplication excel(disk.path(), [](const QString&) { return true; });
+        excel.addWorkbook(SpreadsheetApplication::xlWBATWorksheet);
+        for (int row = 1; row <= 2000; ++row)
+            excel.setCell(1, 1, row, 1, u"SK%1 krava s dlhým menom"_s.arg(row));
+        disk.leaveFree(free);
+        QString message;
+        try {
+            excel.release();
+        } catch (const SpreadsheetError& error) {
+            message = QString::fromUtf8(error.what());
+        }
+        QVERIFY2(message.contains(u"sa nedá"), qPrintable(message));
+        QVERIFY(excel.savedFiles().isEmpty());
+        // Only the file that filled the disk is there: no workbook, whole or cut off.
+        QCOMPARE(QDir(disk.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
+    }
+
     void xlsxRefusesWhatTheProgramRefuses() {
         QTemporaryDir folder;
         XlsxSpreadsheetApplication excel(folder.path(), [](const QString&) { return true; });
@@ -176,3 +206,4 @@ private Q_SLOTS:
 
 QTEST_MAIN(TestSpreadsheetApplications)
 #include "tst_SpreadsheetApplications.moc"
+
