@@ -171,7 +171,55 @@ bool SchemaInstaller::isComplete() const {
     return tableExists(m_connection, completionMark);
 }
 
-void SchemaInstaller::requireComplete() const {
+bool SchemaInstaller::loadedToTheEnd() const {
+    // Every load ends with the parameter row naming the enterprise, in the transaction that
+    // commits its last rows; an interrupted load leaves the row of zeros the schema put there.
+    if (!tableExists(m_connection, u"param"_s))
+        return false;
+    QSqlQuery selection =
+        m_connection.execute(u"SELECT count(*) FROM param WHERE chovatel <> '000000000'"_s);
+    return selection.next() && selection.value(0).toInt() > 0;
+}
+
+void SchemaInstaller::writeCompletionMark() {
+    m_connection.executeDirect(u"CREATE TABLE "_s + completionMark +
+                               u" (dokoncena DATETIME NOT NULL) ENGINE=InnoDB SELECT now() AS "
+                               "dokoncena"_s);
+}
+
+QSet<QString> SchemaInstaller::recordedScripts() const {
+    // A database from before the scripts were recorded had those of the first release.
+    if (!tableExists(m_connection, recordTable))
+        return QSet<QString>(firstRelease.cbegin(), firstRelease.cend());
+    QSet<QString> done;
+    QSqlQuery had = m_connection.execute(u"SELECT skript FROM "_s + recordTable);
+    while (had.next())
+        done.insert(had.value(0).toString());
+    return done;
+}
+
+void SchemaInstaller::makeViews(Connection& connection, const QStringList& files) {
+    for (const QString& path : files)
+        for (const ScriptStatement& statement : statementsOf(readScript(path)))
+            if (makesOrDropsView(statement.text))
+                connection.executeDirect(statement.text);
+}
+
+void SchemaInstaller::requireComplete() {
+    if (!isComplete() && loadedToTheEnd()) {
+        // Its views are made anew from the scripts it has had, as an installation would.
+        Connection server(serverSettings(m_connection));
+        const QStringList views = tablesOf(server, databaseName(), u"VIEW"_s);
+        if (!views.isEmpty())
+            m_connection.executeDirect(u"DROP VIEW "_s + views.join(u", "_s));
+        const QSet<QString> recorded = recordedScripts();
+        QStringList had;
+        for (const QString& file : scriptFiles())
+            if (recorded.contains(QFileInfo(file).fileName()))
+                had << file;
+        makeViews(m_connection, had);
+        writeCompletionMark();
+    }
     if (!isComplete())
         throw DatabaseError(
             u"Databáza %1 nie je úplná: jej inštalácia sa nedokončila. Nainštalujte ju znova, "
@@ -179,7 +227,7 @@ void SchemaInstaller::requireComplete() const {
             "stádom); jej doterajší obsah sa tým nahradí."_s.arg(m_connection.settings().database));
 }
 
-void SchemaInstaller::requireUsable() const {
+void SchemaInstaller::requireUsable() {
     Connection server(serverSettings(m_connection));
     ServerCompatibility::require(server);
     if (!exists(server, databaseName()))
@@ -260,14 +308,9 @@ void SchemaInstaller::swapIn(Connection& server, const QString& staging, const Q
     // views were dropped must not pass for a complete one.
     if (!oldViews.isEmpty())
         server.executeDirect(u"DROP VIEW "_s + oldViews.join(u", "_s));
-    for (const QString& path : files)
-        for (const ScriptStatement& statement : statementsOf(readScript(path)))
-            if (makesOrDropsView(statement.text))
-                m_connection.executeDirect(statement.text);
+    makeViews(m_connection, files);
     // Written last: a database without it was interrupted in the few statements above.
-    m_connection.executeDirect(u"CREATE TABLE "_s + completionMark +
-                               u" (dokoncena DATETIME NOT NULL) ENGINE=InnoDB SELECT now() AS "
-                               "dokoncena"_s);
+    writeCompletionMark();
     dropQuietly(server, previous);
     dropQuietly(server, staging);
 }
@@ -278,10 +321,7 @@ QStringList SchemaInstaller::upgrade() {
     if (!recorded)
         for (const QString& script : firstRelease)
             record(m_connection, script);
-    QSet<QString> done;
-    QSqlQuery had = m_connection.execute(u"SELECT skript FROM "_s + recordTable);
-    while (had.next())
-        done.insert(had.value(0).toString());
+    const QSet<QString> done = recordedScripts();
     QStringList missing;
     QStringList names;
     for (const QString& file : scriptFiles()) {

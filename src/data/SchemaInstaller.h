@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QSet>
 #include <QString>
 #include <functional>
 #include <vector>
@@ -44,11 +45,13 @@ public:
     /// Whether the database carries the mark of a finished installation.
     bool isComplete() const;
     /// Throws DatabaseError, saying how to install it again, for a database whose installation
-    /// did not finish.
-    void requireComplete() const;
+    /// did not finish. A database whose data were loaded to the end but that lacks the mark (one
+    /// made before the mark existed, or one stopped after its tables were swapped in) gets its
+    /// views made anew and the mark: refusing it would send its user to replace the herd.
+    void requireComplete();
     /// Throws DatabaseError when the server cannot run the program (ServerCompatibility) or the
     /// database is not complete.
-    void requireUsable() const;
+    void requireUsable();
 
     /// Creates the database, runs the sql folder's *.sql files in name order, then runs what
     /// the producer emits, if one is given. Checks the server first (ServerCompatibility).
@@ -66,6 +69,11 @@ public:
     static inline const QString completionMark = u"instalacia"_s;
 
 private:
+    bool loadedToTheEnd() const;
+    QSet<QString> recordedScripts() const;
+    void makeViews(Connection& connection, const QStringList& files);
+    void writeCompletionMark();
+
     QString databaseName() const;
     QStringList scriptFiles() const;
     void swapIn(Connection& server, const QString& staging, const QStringList& files);

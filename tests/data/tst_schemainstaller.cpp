@@ -208,6 +208,37 @@ private Q_SLOTS:
                  qPrintable(failure));
     }
 
+    // A database loaded to the end by a program that wrote no completion mark yet keeps its
+    // data: it gets its views anew and the mark, where refusing it would send its user to
+    // replace the herd.
+    void databaseLoadedToTheEndIsKept_data() {
+        QTest::addColumn<QString>("selection");
+        QTest::addColumn<bool>("kept");
+        QTest::newRow("loaded to the end") << "208123000" << true;
+        QTest::newRow("load interrupted") << "000000000" << false;
+    }
+    void databaseLoadedToTheEndIsKept() {
+        QFETCH(QString, selection);
+        QFETCH(bool, kept);
+        QTemporaryDir sql;
+        writeSchema(sql.path());
+        writeFile(sql.filePath(u"090_param.sql"_s),
+                  "CREATE TABLE param (chovatel VARCHAR(9) NOT NULL);\n"
+                  "INSERT INTO param VALUES ('000000000');\n");
+        Connection connection(m_settings);
+        SchemaInstaller installer(connection, sql.path());
+        installer.install(SchemaInstaller::IfExists::Replace,
+                          producing({u"INSERT INTO kravy VALUES (2, 'Pestrá')"_s,
+                                     u"UPDATE param SET chovatel = '%1'"_s.arg(selection)}));
+        connection.executeDirect(u"DROP TABLE "_s + SchemaInstaller::completionMark);
+        connection.executeDirect(u"DROP VIEW kravy_view"_s);
+        const QString failure = failureOf([&] { installer.requireUsable(); });
+        QCOMPARE(failure.isEmpty(), kept);
+        QCOMPARE(installer.isComplete(), kept);
+        if (kept)
+            QCOMPARE(value(connection, u"SELECT count(*) FROM kravy_view"_s).toInt(), 2);
+    }
+
     void loadCommitsEveryStatement() {
         Connection connection(m_settings);
         SchemaInstaller installer(connection, m_sql.path());
