@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <optional>
 #include <vector>
 
@@ -35,6 +36,9 @@ struct PolozkaKatalogu {
     std::optional<QString> podnadpis;
     /// The statement of a breed-group list.
     QString sqlSkupiny;
+    /// Statements that rebuild the report's working tables, sent in this order after the
+    /// selection is written into the parameter row.
+    QStringList pripravnePrikazy;
     /// False while the report's preparation and layout are still to be built.
     bool dostupna = false;
 

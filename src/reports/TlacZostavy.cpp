@@ -2,6 +2,7 @@
 
 #include "PocetDcer.h"
 #include "PolozkaKatalogu.h"
+#include "PrikazyPripravy.h"
 #include "PripravaZostav.h"
 #include "StavZostav.h"
 #include "TDataModuleTabulky.h"
@@ -39,6 +40,7 @@ void TlacZostavy::tlac(const PolozkaKatalogu& polozka) {
     // after the lock is let go.
     ZamokVyberu zamok(*m_tabulky.connection());
     PripravaZostav(m_tabulky, m_stav).PripravParametre();
+    PrikazyPripravy::posli(*m_tabulky.ADOCommandParametre, polozka.pripravnePrikazy, m_priebeh);
     for (Query* TDataModuleTabulky::*clen : polozka.dotazy) {
         Query* dotaz = m_tabulky.*clen;
         if (polozka.priprava == PolozkaKatalogu::Priprava::SkupinaPlemien) {

@@ -2,6 +2,7 @@
 
 #include <QString>
 
+class PriebehPripravy;
 class ReportProject;
 class TDataModuleTabulky;
 struct PolozkaKatalogu;
@@ -24,10 +25,13 @@ public:
     void tlac(const PolozkaKatalogu& polozka);
 
     ReportProject& projekt(const PolozkaKatalogu& polozka) const;
+    /// Who hears the progress of a report's preparation statements; none by default.
+    void nastavPriebeh(PriebehPripravy* priebeh) { m_priebeh = priebeh; }
 
 private:
     TDataModuleTabulky& m_tabulky;
     StavZostav& m_stav;
     VstupyZostav& m_vstupy;
     QString m_copyright;
+    PriebehPripravy* m_priebeh = nullptr;
 };

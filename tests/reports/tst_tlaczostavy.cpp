@@ -1,11 +1,14 @@
 #include "common/TestDatabase.h"
 #include "data/ConfigFile.h"
+#include "data/DatabaseError.h"
 #include "data/ServerLock.h"
 #include "engine/model/PageModel.h"
 #include "engine/model/PageModelDestination.h"
 #include "engine/model/ReportError.h"
 #include "reports/ChybaVstupu.h"
 #include "reports/KatalogZostav.h"
+#include "reports/PolozkaKatalogu.h"
+#include "reports/PriebehPripravy.h"
 #include "reports/PriecinokZostav.h"
 #include "reports/StavZostav.h"
 #include "reports/TDataModuleTabulky.h"
@@ -416,6 +419,62 @@ private Q_SLOTS:
         cut.removeDuplicates();
         QVERIFY2(cut.isEmpty(), qPrintable(cut.join(u", "_s)));
         QVERIFY(rows > 10);
+    }
+
+    // A report's working tables are rebuilt by its statements in their order, after the
+    // selection is written and before its queries open, each announced to the progress; the
+    // first that fails stops the rest and the report.
+    void workingTablesAreRebuiltInOrder_data() {
+        QTest::addColumn<QStringList>("prikazy");
+        QTest::addColumn<int>("poslane");
+        QTest::addColumn<bool>("vytlacene");
+        const QStringList dobre = {u"DROP TABLE IF EXISTS tab_skuska;"_s,
+                                   u"create table tab_skuska SELECT chovatel FROM paramwok"_s};
+        QTest::newRow("all sent") << dobre << 2 << true;
+        QTest::newRow("a failing one stops")
+            << QStringList{dobre[0], u"create table tab_skuska SELECT x FROM nikde"_s, dobre[1]}
+            << 2 << false;
+    }
+    void workingTablesAreRebuiltInOrder() {
+        QFETCH(QStringList, prikazy);
+        QFETCH(int, poslane);
+        QFETCH(bool, vytlacene);
+        struct Zaznam : PriebehPripravy {
+            QStringList kroky;
+            int konce = 0;
+            void pred(int krok, int pocet, const QString& popis) override {
+                kroky << u"%1/%2 %3"_s.arg(krok).arg(pocet).arg(popis);
+            }
+            void koniec() override { ++konce; }
+        } priebeh;
+        writeProject(u"Tabulky2.rav"_s, projekt9D(u"T"_s, false));
+        PolozkaKatalogu polozka = report("9.D");
+        polozka.pripravnePrikazy = prikazy;
+        QSignalSpy sent(m_connection.get(), &Connection::statementSent);
+        TlacZostavy tlac(*m_tabulky, m_stav, m_vstupy, {});
+        tlac.nastavPriebeh(&priebeh);
+        if (vytlacene)
+            tlac.tlac(polozka);
+        else
+            QVERIFY_THROWS_EXCEPTION(DatabaseError, tlac.tlac(polozka));
+        QStringList texty;
+        for (const QList<QVariant>& statement : sent)
+            texty << statement[0].toString();
+        const auto update = std::find_if(texty.cbegin(), texty.cend(), [](const QString& text) {
+            return text.startsWith(u"UPDATE param"_s);
+        });
+        QVERIFY(update != texty.cend());
+        // After the parameter row, the working tables' statements in their order.
+        QStringList poUpdate;
+        for (auto text = update; text != texty.cend(); ++text)
+            if (prikazy.contains(*text))
+                poUpdate << *text;
+        QCOMPARE(poUpdate, prikazy.mid(0, poslane));
+        QCOMPARE(priebeh.kroky.size(), poslane);
+        QCOMPARE(priebeh.kroky.first(),
+                 u"1/%1 Odstránenie tabuľky tab_skuska"_s.arg(prikazy.size()));
+        QCOMPARE(priebeh.konce, 1);
+        QCOMPARE(m_destination->runs().size(), vytlacene ? 1u : 0u);
     }
 
     void selectionIsLetGoBeforeThePagesGoOut() {
