@@ -2,6 +2,7 @@
 
 #include "Connection.h"
 #include "DatabaseError.h"
+#include "ReportReaderAccount.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -132,6 +133,7 @@ void SchemaInstaller::install(IfExists ifExists, const StatementProducer& conten
         runScripts(files);
         if (contents)
             load(contents);
+        ReportReaderAccount::create(m_connection);
     } catch (...) {
         // A half-installed database would pass for a complete one at the next start.
         try {
@@ -164,6 +166,9 @@ QStringList SchemaInstaller::upgrade() {
         }
     }
     runScripts(missing);
+    // Sources added by the scripts, or created by the program since the last start, get their
+    // grant; an older database gets the account.
+    ReportReaderAccount::create(m_connection);
     return names;
 }
 
