@@ -3,13 +3,13 @@
 #include "SpreadsheetDesktopOpener.h"
 #include "SpreadsheetError.h"
 #include "SpreadsheetSheetName.h"
+#include "XlsxFile.h"
 #include "widgets/DialogService.h"
 
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QStandardPaths>
-#include <xlsxwriter.h>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -119,24 +119,14 @@ QString XlsxSpreadsheetApplication::reserveFile(const QString& sheetName) const 
 }
 
 void XlsxSpreadsheetApplication::write(const Workbook& workbook, const QString& file) const {
-    lxw_workbook* xlsx = workbook_new(QFile::encodeName(file).constData());
-    if (!xlsx)
-        throw SpreadsheetError(u"Súbor %1 sa nedá vytvoriť."_s.arg(QDir::toNativeSeparators(file)));
-    lxw_worksheet* sheet = workbook_add_worksheet(xlsx, workbook.sheetName.toUtf8().constData());
-    lxw_error error = sheet ? LXW_NO_ERROR : LXW_ERROR_PARAMETER_VALIDATION;
-    for (auto cell = workbook.cells.cbegin();
-         error == LXW_NO_ERROR && cell != workbook.cells.cend(); ++cell) {
-        // An empty text leaves the cell empty, as the program does with one typed in.
-        if (cell->second.isEmpty())
-            continue;
-        const auto [row, column] = cell->first;
-        error = worksheet_write_string(sheet, lxw_row_t(row - 1), lxw_col_t(column - 1),
-                                       cell->second.toUtf8().constData(), nullptr);
+    int rows = 0;
+    int columns = 0;
+    for (const auto& [position, text] : workbook.cells) {
+        rows = std::max(rows, position.first);
+        columns = std::max(columns, position.second);
     }
-    const lxw_error closing = workbook_close(xlsx);
-    if (error == LXW_NO_ERROR)
-        error = closing;
-    if (error != LXW_NO_ERROR)
-        throw SpreadsheetError(u"Súbor %1 sa nedá zapísať: %2"_s.arg(
-            QDir::toNativeSeparators(file), QString::fromUtf8(lxw_strerror(error))));
+    XlsxFile::write(file, workbook.sheetName, rows, columns, [&](int row, int column) {
+        const auto cell = workbook.cells.find({row, column});
+        return cell != workbook.cells.end() ? cell->second : QString();
+    });
 }

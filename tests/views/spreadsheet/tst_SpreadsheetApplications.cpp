@@ -34,10 +34,13 @@ QMap<QString, QString> cellsOf(const QString& file) {
     QString reference;
     while (!sheet.atEnd()) {
         sheet.readNext();
+        // A text is kept once for the workbook, or, written row by row, in its cell.
         if (sheet.isStartElement() && sheet.name() == u"c")
             reference = sheet.attributes().value("r").toString();
         else if (sheet.isStartElement() && sheet.name() == u"v")
             cells.insert(reference, shared.value(sheet.readElementText().toInt()));
+        else if (sheet.isStartElement() && sheet.name() == u"t")
+            cells.insert(reference, sheet.readElementText());
     }
     return cells;
 }
