@@ -87,8 +87,11 @@ void DBGrid::followDataset(int row) {
     const QModelIndex target = m_model->index(row, std::max(currentIndex().column(), 0));
     if (!target.isValid())
         return;
-    selectionModel()->setCurrentIndex(target, QItemSelectionModel::ClearAndSelect |
-                                                  QItemSelectionModel::Rows);
+    // A grid that selects cells marks the current cell only.
+    const QItemSelectionModel::SelectionFlags rows = selectionBehavior() == SelectRows
+                                                         ? QItemSelectionModel::Rows
+                                                         : QItemSelectionModel::NoUpdate;
+    selectionModel()->setCurrentIndex(target, QItemSelectionModel::ClearAndSelect | rows);
     scrollTo(target);
 }
 
