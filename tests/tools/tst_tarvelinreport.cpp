@@ -1,6 +1,5 @@
 #include "common/TestDatabase.h"
 
-#include <QCoreApplication>
 #include <QProcess>
 #include <QSqlQuery>
 #include <QTemporaryDir>
@@ -22,16 +21,8 @@ private:
     };
 
     Result run(const QStringList& arguments) {
-        const ConnectionSettings settings = m_db->settings();
-        QProcess process;
-        process.start(QCoreApplication::applicationDirPath() + u"/tarvelin-report"_s,
-                      arguments + QStringList{u"--socket"_s, settings.socket, u"--user"_s,
-                                              settings.user, u"--password"_s, settings.password,
-                                              u"--database"_s, settings.database});
-        if (!process.waitForFinished(120'000))
-            return {-1, u"timeout"_s, {}};
-        return {process.exitCode(), QString::fromUtf8(process.readAllStandardError()),
-                QString::fromUtf8(process.readAllStandardOutput())};
+        const TestDatabase::ToolRun result = m_db->runTool(u"tarvelin-report"_s, arguments);
+        return {result.exitCode, result.err, result.out};
     }
 
     static QString pdfText(const QString& file) {
