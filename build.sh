@@ -15,7 +15,7 @@ esac
 
 packages=(cmake ninja-build g++ pkg-config
     qt6-base-dev libqt6opengl6-dev qt6-charts-dev libqt6sql6-mysql libmariadb-dev qt6-translations-l10n libgl1-mesa-dev libxlsxwriter-dev
-    mariadb-server mariadb-client fonts-dejavu-core xdg-utils poppler-utils)
+    mariadb-server mariadb-client fonts-dejavu-core xdg-utils poppler-utils unzip)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing+=("$p")

@@ -4,6 +4,7 @@ class TDataModuleHlavny;
 class TDataModuleTabulky;
 class TFormHlavny;
 class TFormOAplikacii;
+class TFormZostava;
 
 /// The program-wide single instances, created by the start-up in a fixed order and reachable by
 /// everything created after them. A pointer stays null until its instance exists.
@@ -12,4 +13,5 @@ struct ProgramInstances {
     TFormHlavny* FormHlavny = nullptr;
     TFormOAplikacii* FormOAplikacii = nullptr;
     TDataModuleTabulky* DataModuleTabulky = nullptr;
+    TFormZostava* FormZostava = nullptr;
 };

@@ -9,6 +9,7 @@
 #include "data/TDataModuleHlavny.h"
 #include "demo/DemoHerd.h"
 #include "reports/TDataModuleTabulky.h"
+#include "unireport/TFormZostava.h"
 #include "widgets/DialogService.h"
 
 #include <QApplication>
@@ -21,6 +22,7 @@ SpustenieProgramu::SpustenieProgramu() = default;
 SpustenieProgramu::~SpustenieProgramu() {
     // The main window writes the configuration as it goes; the data modules go last, since
     // the windows still hold their datasets.
+    m_formZostava.reset();
     m_formHlavny.reset();
     m_formOAplikacii.reset();
     m_dataModuleTabulky.reset();
@@ -72,6 +74,13 @@ void SpustenieProgramu::vytvorInstancie() {
         std::make_unique<TDataModuleTabulky>(m_dataModuleHlavny->ADOConnectionTarvelin);
     m_instancie.DataModuleTabulky = m_dataModuleTabulky.get();
     m_dataModuleTabulky->RvSystemTabulky.setFrontEnd(m_formHlavny->rozhranieZostav());
+    // The dialog of reports 10.A and 10.B (FormParametreTab10) is created here, before the
+    // viewer.
+    m_formZostava =
+        std::make_unique<TFormZostava>(*m_dataModuleHlavny, m_formHlavny->projektZostavy());
+    m_instancie.FormZostava = m_formZostava.get();
+    // The dialogs of report 8 (FormParametreTab8) and of reports 7.AA and 7.BB
+    // (FormHraniceOdDo) follow here, in this order.
 }
 
 int SpustenieProgramu::spusti() {

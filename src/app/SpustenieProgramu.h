@@ -9,6 +9,7 @@ class TDataModuleHlavny;
 class TDataModuleTabulky;
 class TFormHlavny;
 class TFormOAplikacii;
+class TFormZostava;
 
 /// The program's start: the version, the splash screen, the single instances in their fixed
 /// order, two more seconds of splash, then the main window's message loop. Owns the instances
@@ -38,4 +39,5 @@ private:
     std::unique_ptr<TFormHlavny> m_formHlavny;
     std::unique_ptr<TFormOAplikacii> m_formOAplikacii;
     std::unique_ptr<TDataModuleTabulky> m_dataModuleTabulky;
+    std::unique_ptr<TFormZostava> m_formZostava;
 };

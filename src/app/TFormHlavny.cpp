@@ -13,6 +13,7 @@
 #include "data/ConfigError.h"
 #include "data/ConfigFile.h"
 #include "data/PrivateServer.h"
+#include "data/ReportReaderAccount.h"
 #include "data/TDataModuleHlavny.h"
 #include "data/TKuhdVybery.h"
 #include "engine/DialogReportFrontEnd.h"
@@ -25,18 +26,21 @@
 #include "reports/TDataModuleTabulky.h"
 #include "reports/TlacZostavy.h"
 #include "reports/dialogy/DialogoveVstupyZostav.h"
+#include "unireport/TFormUniverzalnaZostava.h"
+#include "unireport/TFormZostava.h"
 #include "views/byk/TFrameByk.h"
 #include "views/krava/TFrameKrava.h"
 #include "views/zvierata/TFrameZvierata.h"
+#include "widgets/DBLookupComboBox.h"
 #include "widgets/DesignFont.h"
 #include "widgets/DialogService.h"
 #include "widgets/ErrorHandler.h"
 #include "widgets/GuardedHandler.h"
 #include "widgets/StatusPanelBar.h"
+#include "widgets/WaitCursor.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -169,6 +173,8 @@ void TFormHlavny::vytvorMenu() {
             guarded(this, &TFormHlavny::MenuItemStavovyRiadokClick));
     connect(MenuItemOAplikacii, &QAction::triggered, this,
             guarded(this, &TFormHlavny::MenuItemOAplikaciiClick));
+    connect(MenuItemUniverzalnaZostava, &QAction::triggered, this,
+            guarded(this, &TFormHlavny::MenuItemUniverzalnaZostavaClick));
 }
 
 QAction* TFormHlavny::polozkaMenu(QMenu* menu, const char* meno, const QString& popis) {
@@ -205,9 +211,11 @@ void TFormHlavny::vytvorPanelNastrojov() {
     ToolButtonExit = tlacidlo("ToolButtonExit", QString(), u"koniec"_s);
     ToolButtonExit->setToolTip(u"Koniec"_s);
     ToolBarHlavny->addSeparator();
-    DBLookupComboBoxZostavy = new QComboBox(ToolBarHlavny);
+    DBLookupComboBoxZostavy = new DBLookupComboBox(ToolBarHlavny);
     DBLookupComboBoxZostavy->setObjectName(u"DBLookupComboBoxZostavy"_s);
     DBLookupComboBoxZostavy->setFixedWidth(209);
+    DBLookupComboBoxZostavy->setListSource(m_instances.DataModuleHlavny->ADOQueryUniZostavy,
+                                           u"zostava_id"_s, u"nazov"_s);
     ToolBarHlavny->addWidget(DBLookupComboBoxZostavy);
     ToolButtonZostava = tlacidlo("ToolButtonZostava", u"Načítaj zostavu"_s, u"zostava"_s);
 
@@ -221,6 +229,8 @@ void TFormHlavny::vytvorPanelNastrojov() {
     connect(ToolButtonHlavnyInfo, &QAction::triggered, this,
             guarded(this, &TFormHlavny::ToolButtonHlavnyInfoClick));
     connect(ToolButtonExit, &QAction::triggered, MenuItemKoniec, &QAction::trigger);
+    connect(ToolButtonZostava, &QAction::triggered, this,
+            guarded(this, &TFormHlavny::ToolButtonZostavaClick));
 }
 
 QAction* TFormHlavny::tlacidlo(const char* meno, const QString& popis, const QString& obrazok) {
@@ -473,6 +483,34 @@ void TFormHlavny::ToolButtonHlavnyInfoClick() {
 
 void TFormHlavny::MenuItemOAplikaciiClick() {
     DialogService::instance().showModal(*m_instances.FormOAplikacii);
+}
+
+void TFormHlavny::MenuItemUniverzalnaZostavaClick() {
+    otvorUniverzalnuZostavu();
+}
+
+void TFormHlavny::otvorUniverzalnuZostavu() {
+    TDataModuleHlavny& data = *m_instances.DataModuleHlavny;
+    std::unique_ptr<TFormUniverzalnaZostava> zostava;
+    {
+        const WaitCursor kurzor;
+        // A source created since the start (the refresh rebuilds one) gets its grant now.
+        ReportReaderAccount::create(*data.ADOConnectionTarvelin);
+        zostava = std::make_unique<TFormUniverzalnaZostava>(
+            data, *m_instances.FormZostava, TextCopyright, m_stavZostav.KodPodniku, this);
+    }
+    DialogService::instance().showModal(*zostava);
+}
+
+void TFormHlavny::ToolButtonZostavaClick() {
+    const QVariant id = DBLookupComboBoxZostavy->selectedKey();
+    if (id.isNull())
+        return;
+    TFormZostava& prehliadac = *m_instances.FormZostava;
+    prehliadac.IdZostavy = id.toInt();
+    prehliadac.TextCopyright = MakerInfo::copyrightLine();
+    prehliadac.KodPodniku = m_stavZostav.KodPodniku;
+    DialogService::instance().showModal(prehliadac);
 }
 
 void TFormHlavny::budovanieStromuZacate(const QString& kod) {

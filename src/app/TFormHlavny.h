@@ -8,7 +8,6 @@
 #include <memory>
 
 class QAction;
-class QComboBox;
 class QFrame;
 class QLabel;
 class QLineEdit;
@@ -18,6 +17,7 @@ class QPushButton;
 class QSplitter;
 class QToolBar;
 class QTreeWidget;
+class DBLookupComboBox;
 class DatasetReportDataSet;
 class DialogReportFrontEnd;
 class ReportFrontEnd;
@@ -48,6 +48,11 @@ public:
     /// The setup dialog, status window and preview every report run of the program goes
     /// through.
     ReportFrontEnd* rozhranieZostav() const;
+    /// The project the saved universal reports print through.
+    ReportProject& projektZostavy() const { return *RvProjectZostavy; }
+    /// Opens a new universal report builder modally, as "&Univerzálna zostava..." does; the
+    /// refresh of its data ends with it.
+    void otvorUniverzalnuZostavu();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -67,6 +72,8 @@ private:
     void MenuItemStavovyRiadokClick();
     void ToolButtonHlavnyInfoClick();
     void MenuItemOAplikaciiClick();
+    void MenuItemUniverzalnaZostavaClick();
+    void ToolButtonZostavaClick();
     /// The handler of every report item of "Bonitačné zostavy".
     void ZostavaKataloguClick(const PolozkaKatalogu& polozka);
 
@@ -129,7 +136,7 @@ private:
     QAction* ToolButton8 = nullptr;
     QAction* ToolButtonHlavnyInfo = nullptr;
     QAction* ToolButtonExit = nullptr;
-    QComboBox* DBLookupComboBoxZostavy = nullptr;
+    DBLookupComboBox* DBLookupComboBoxZostavy = nullptr;
     QAction* ToolButtonZostava = nullptr;
 
     QFrame* PanelHorny = nullptr;

@@ -156,6 +156,18 @@ void Connection::executeDirect(const QString& sql) {
         throw DatabaseError(errorText(query.lastError()));
 }
 
+void Connection::beginTransaction() {
+    executeDirect(u"START TRANSACTION"_s);
+}
+
+void Connection::commit() {
+    executeDirect(u"COMMIT"_s);
+}
+
+void Connection::rollback() {
+    executeDirect(u"ROLLBACK"_s);
+}
+
 st_mysql* Connection::nativeHandleFor(const QString& sql, const ParameterValues& parameters) {
     open();
     const QVariant handle = database().driver()->handle();

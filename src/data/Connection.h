@@ -43,6 +43,12 @@ public:
 
     QSqlDatabase database() const;
 
+    /// One explicit transaction, sent as statements so that the log shows where it begins and
+    /// ends.
+    void beginTransaction();
+    void commit();
+    void rollback();
+
     /// The handle of the client library under the driver, for a reader that sends one statement
     /// through it itself (see ResultReader). Opens the connection first when it is closed and
     /// records the statement in the log as sent. Throws DatabaseError when the driver is not the

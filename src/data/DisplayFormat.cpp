@@ -6,6 +6,22 @@
 #include <QDate>
 #include <QDateTime>
 #include <QLocale>
+#include <QRegularExpression>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+// Texts wider than this many characters are cut rather than given a screen of their own.
+constexpr int widestTextColumn = 30;
+
+/// The locale's long time format without the time zone, which the value does not carry.
+QString longTimeFormat() {
+    static const QRegularExpression zone(u"\\s*t+"_s);
+    return QLocale().timeFormat(QLocale::LongFormat).remove(zone).trimmed();
+}
+
+} // namespace
 
 QString DisplayFormat::formatNumber(double value, const QString& pattern) {
     QLocale locale;
@@ -47,4 +63,42 @@ QString DisplayFormat::text(const QVariant& value, const FieldDef& field) {
         break;
     }
     return value.toString();
+}
+
+QString DisplayFormat::editText(const QVariant& value, const FieldDef& field) {
+    if (field.kind != FieldKind::DateTime || value.isNull())
+        return text(value, field);
+    const QDateTime moment = value.toDateTime();
+    const QLocale locale;
+    QString result = locale.toString(moment.date(), QLocale::ShortFormat);
+    if (moment.time() != QTime(0, 0))
+        result += QLatin1Char(' ') + locale.toString(moment.time(), longTimeFormat());
+    return result;
+}
+
+int DisplayFormat::characters(const FieldDef& field) {
+    if (!field.displayFormat.isEmpty())
+        return int(field.displayFormat.size()) + 1;
+    switch (field.kind) {
+    case FieldKind::Text:
+    case FieldKind::FixedText:
+        return std::clamp(field.size, 1, widestTextColumn);
+    case FieldKind::Date:
+        return 10;
+    case FieldKind::DateTime:
+        return 19;
+    case FieldKind::Time:
+        return 8;
+    case FieldKind::SmallInt:
+        return 6;
+    case FieldKind::Decimal:
+        return field.size + 2;
+    case FieldKind::Integer:
+    case FieldKind::AutoIncrement:
+    case FieldKind::LargeInt:
+    case FieldKind::Float:
+    case FieldKind::Other:
+        break;
+    }
+    return 10;
 }

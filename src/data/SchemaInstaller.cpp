@@ -2,6 +2,7 @@
 
 #include "Connection.h"
 #include "DatabaseError.h"
+#include "ReportReaderAccount.h"
 #include "ServerCompatibility.h"
 #include "ServerLock.h"
 
@@ -278,6 +279,7 @@ void SchemaInstaller::install(IfExists ifExists, const StatementProducer& conten
         dropQuietly(server, staging);
         throw;
     }
+    ReportReaderAccount::create(m_connection);
 }
 
 void SchemaInstaller::swapIn(Connection& server, const QString& staging, const QStringList& files) {
@@ -332,6 +334,9 @@ QStringList SchemaInstaller::upgrade() {
         }
     }
     runScripts(m_connection, missing);
+    // Sources added by the scripts, or created by the program since the last start, get their
+    // grant; an older database gets the account.
+    ReportReaderAccount::create(m_connection);
     return names;
 }
 

@@ -54,12 +54,13 @@ public:
     void requireUsable();
 
     /// Creates the database, runs the sql folder's *.sql files in name order, then runs what
-    /// the producer emits, if one is given. Checks the server first (ServerCompatibility).
+    /// the producer emits, if one is given, and prepares the universal report's reading account
+    /// (ReportReaderAccount). Checks the server first (ServerCompatibility).
     void install(IfExists ifExists, const StatementProducer& contents = {});
 
     /// Runs the scripts of the sql folder that the existing database has not had yet, in name
-    /// order, and returns their names. A database from before the scripts were recorded counts
-    /// as having had those of the first release.
+    /// order, prepares the reading account again, and returns the scripts' names. A database from
+    /// before the scripts were recorded counts as having had those of the first release.
     QStringList upgrade();
 
     /// Runs every statement the producer emits, committed in batches. Returns their number.

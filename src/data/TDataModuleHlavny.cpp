@@ -1,14 +1,17 @@
 #include "TDataModuleHlavny.h"
 
 #include "MainDatasetFields.h"
+#include "ReportReaderAccount.h"
 
 using namespace Qt::Literals::StringLiterals;
 
 TDataModuleHlavny::TDataModuleHlavny(const ConnectionSettings& settings, QObject* parent)
     : QObject(parent)
-    , ADOConnectionTarvelin(new Connection(settings, this)) {
+    , ADOConnectionTarvelin(new Connection(settings, this))
+    , ADOConnectionUniZostava(new Connection(ReportReaderAccount::settingsFor(settings), this)) {
     setObjectName(u"DataModuleHlavny"_s);
     ADOConnectionTarvelin->setObjectName(u"ADOConnectionTarvelin"_s);
+    ADOConnectionUniZostava->setObjectName(u"ADOConnectionUniZostava"_s);
 
     const QStringList kontrolyStlpce = {
         u"SELECT z.usnecislo, ko.*,"_s,
@@ -68,8 +71,9 @@ TDataModuleHlavny::TDataModuleHlavny(const ConnectionSettings& settings, QObject
         query("ADOQueryLaktacieKravy",
               {QString(), u"Select * from laktela"_s, u"where  usnecislo= :CisloKravy"_s},
               MainDatasetFields::laktacie(MainDatasetFields::Laktacie::Kravy));
-    ADOTableUniZostava = table("ADOTableUniZostava", QString());
-    ADOQueryUniZostava = query("ADOQueryUniZostava", {});
+    ADOTableUniZostava = table("ADOTableUniZostava", QString(), ADOConnectionUniZostava);
+    ADOTableUniZostava->setFieldsOnly(true);
+    ADOQueryUniZostava = query("ADOQueryUniZostava", {}, {}, ADOConnectionUniZostava);
     ADOQueryUniZostavy =
         query("ADOQueryUniZostavy", {u"SELECT * FROM sys_zostavy"_s, u"ORDER BY nazov"_s},
               MainDatasetFields::uniZostavy());
@@ -83,20 +87,22 @@ TDataModuleHlavny::TDataModuleHlavny(const ConnectionSettings& settings, QObject
 }
 
 TDataModuleHlavny::~TDataModuleHlavny() {
+    ADOConnectionUniZostava->close();
     ADOConnectionTarvelin->close();
 }
 
 Query* TDataModuleHlavny::query(const char* name, const QStringList& sql,
-                                const QList<FieldDef>& fields) {
-    auto* q = new Query(ADOConnectionTarvelin, this);
+                                const QList<FieldDef>& fields, Connection* connection) {
+    auto* q = new Query(connection ? connection : ADOConnectionTarvelin, this);
     q->setObjectName(QLatin1String(name));
     q->setSql(sql);
     q->setDeclaredFields(fields);
     return q;
 }
 
-Table* TDataModuleHlavny::table(const char* name, const QString& tableName) {
-    auto* t = new Table(ADOConnectionTarvelin, this);
+Table* TDataModuleHlavny::table(const char* name, const QString& tableName,
+                                Connection* connection) {
+    auto* t = new Table(connection ? connection : ADOConnectionTarvelin, this);
     t->setObjectName(QLatin1String(name));
     t->setTableName(tableName);
     return t;

@@ -11,6 +11,10 @@
 /// configured components: statements, parameters and fields are fixed here, and the frames and
 /// dialogs only set parameters or statements and re-open them. Creating it opens the connection
 /// and the saved-report list and the parameter row.
+///
+/// The universal report's table and output query read through a second connection, under the
+/// account that may only read the report's sources (ReportReaderAccount): their statements are
+/// free SQL a user writes.
 class TDataModuleHlavny : public QObject {
     Q_OBJECT
 public:
@@ -18,6 +22,8 @@ public:
     ~TDataModuleHlavny() override;
 
     Connection* ADOConnectionTarvelin;
+    /// Opened on demand by the first statement of the universal report.
+    Connection* ADOConnectionUniZostava;
     Query* ADOQueryZvierata;
     Query* ADOQueryKrava;
     Query* ADOQueryPom;
@@ -39,6 +45,7 @@ public:
     Query* ADOQueryParam;
 
 private:
-    Query* query(const char* name, const QStringList& sql, const QList<FieldDef>& fields = {});
-    Table* table(const char* name, const QString& tableName);
+    Query* query(const char* name, const QStringList& sql, const QList<FieldDef>& fields = {},
+                 Connection* connection = nullptr);
+    Table* table(const char* name, const QString& tableName, Connection* connection = nullptr);
 };

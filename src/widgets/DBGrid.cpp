@@ -2,42 +2,14 @@
 
 #include "DatasetTableModel.h"
 #include "data/Dataset.h"
+#include "data/DisplayFormat.h"
 
 #include <QHeaderView>
 #include <QScopedValueRollback>
 
 namespace {
 
-// Texts wider than this many characters are cut rather than given a screen of their own.
-constexpr int widestTextColumn = 30;
 constexpr int cellPadding = 12;
-
-int displayCharacters(const FieldDef& field) {
-    if (!field.displayFormat.isEmpty())
-        return int(field.displayFormat.size()) + 1;
-    switch (field.kind) {
-    case FieldKind::Text:
-    case FieldKind::FixedText:
-        return std::clamp(field.size, 1, widestTextColumn);
-    case FieldKind::Date:
-        return 10;
-    case FieldKind::DateTime:
-        return 19;
-    case FieldKind::Time:
-        return 8;
-    case FieldKind::SmallInt:
-        return 6;
-    case FieldKind::Decimal:
-        return field.size + 2;
-    case FieldKind::Integer:
-    case FieldKind::AutoIncrement:
-    case FieldKind::LargeInt:
-    case FieldKind::Float:
-    case FieldKind::Other:
-        break;
-    }
-    return 10;
-}
 
 } // namespace
 
@@ -115,8 +87,11 @@ void DBGrid::followDataset(int row) {
     const QModelIndex target = m_model->index(row, std::max(currentIndex().column(), 0));
     if (!target.isValid())
         return;
-    selectionModel()->setCurrentIndex(target, QItemSelectionModel::ClearAndSelect |
-                                                  QItemSelectionModel::Rows);
+    // A grid that selects cells marks the current cell only.
+    const QItemSelectionModel::SelectionFlags rows = selectionBehavior() == SelectRows
+                                                         ? QItemSelectionModel::Rows
+                                                         : QItemSelectionModel::NoUpdate;
+    selectionModel()->setCurrentIndex(target, QItemSelectionModel::ClearAndSelect | rows);
     scrollTo(target);
 }
 
@@ -149,7 +124,7 @@ int DBGrid::defaultWidth(int column) const {
     const int titleWidth =
         metrics.horizontalAdvance(m_model->headerData(column, Qt::Horizontal).toString());
     const int field = m_model->fieldIndex(column);
-    const int characters = field >= 0 ? displayCharacters(dataset()->fields()[field]) : 0;
+    const int characters = field >= 0 ? DisplayFormat::characters(dataset()->fields()[field]) : 0;
     return std::max(titleWidth, characters * metrics.horizontalAdvance(QLatin1Char('0'))) +
            cellPadding;
 }

@@ -5,7 +5,9 @@
 #include "data/SchemaInstaller.h"
 #include "demo/DemoHerd.h"
 
+#include <QCoreApplication>
 #include <QDebug>
+#include <QProcess>
 #include <QRegularExpression>
 
 using namespace Qt::Literals::StringLiterals;
@@ -59,4 +61,21 @@ void TestDatabase::loadDemo(int cows, quint32 seed) {
 
 void TestDatabase::exec(const QString& sql) {
     m_connection.executeDirect(sql);
+}
+
+TestDatabase::ToolRun TestDatabase::runTool(const QString& program,
+                                            const QStringList& arguments) const {
+    const ConnectionSettings login = settings();
+    QProcess process;
+    process.start(QCoreApplication::applicationDirPath() + QLatin1Char('/') + program,
+                  arguments + QStringList{u"--socket"_s, login.socket, u"--user"_s, login.user,
+                                          u"--password"_s, login.password, u"--database"_s,
+                                          login.database});
+    if (!process.waitForFinished(120'000)) {
+        process.kill();
+        process.waitForFinished();
+        return {-1, u"timeout"_s, {}};
+    }
+    return {process.exitCode(), QString::fromUtf8(process.readAllStandardError()),
+            QString::fromUtf8(process.readAllStandardOutput())};
 }

@@ -4,6 +4,7 @@
 #include "data/ConnectionSettings.h"
 
 #include <QString>
+#include <QStringList>
 
 /// A database of one test binary's own on the test run's private server, so that test binaries
 /// can run in parallel: created afresh with the schema of sql/ on construction, dropped on
@@ -27,6 +28,16 @@ public:
     void loadDemo(int cows, quint32 seed = 1);
     /// Runs one statement of a hand-written fixture.
     void exec(const QString& sql);
+
+    /// What a command-line tool did: its exit code (-1 when it ran out of time) and its output.
+    struct ToolRun {
+        int exitCode;
+        QString err;
+        QString out;
+    };
+    /// Runs a tool of the build, found beside the test binary, on this database with root's
+    /// login; it gets two minutes.
+    ToolRun runTool(const QString& program, const QStringList& arguments) const;
 
 private:
     Connection m_connection;

@@ -141,7 +141,10 @@ private Q_SLOTS:
         root.executeDirect(
             u"CREATE USER '%1'@'127.0.0.1' IDENTIFIED BY '%2'"_s.arg(user, password));
         // Rights on the database and the ones beside it that an installation builds in.
-        root.executeDirect(u"GRANT ALL ON `tarvelin\\_ext%`.* TO '%1'@'127.0.0.1'"_s.arg(user));
+        root.executeDirect(u"GRANT ALL ON `tarvelin\\_ext%`.* TO '%1'@'127.0.0.1' WITH GRANT "
+                           u"OPTION"_s.arg(user));
+        // The universal report's reading account is made by the installation.
+        root.executeDirect(u"GRANT CREATE USER ON *.* TO '%1'@'127.0.0.1'"_s.arg(user));
     }
 
     void serverThatTellsNamesApartByCaseIsRefused() {

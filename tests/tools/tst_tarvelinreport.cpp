@@ -2,7 +2,6 @@
 #include "common/TinyFilesystem.h"
 #include "data/SchemaInstaller.h"
 
-#include <QCoreApplication>
 #include <QProcess>
 #include <QSqlQuery>
 #include <QTemporaryDir>

@@ -1,7 +1,11 @@
 // tarvelin-report: prints a bonitation report of the catalogue for an enterprise, herd or barn
 // into a PDF or RTF file without the main window, through the same preparation, statements,
 // queries and parameters as the menu. A breeding organisation runs it for many herds in turn.
+// It also prints a saved universal report, or writes it into a workbook, so that an office
+// can schedule its own lists.
 
+#include "CountingDestination.h"
+#include "SavedReport.h"
 #include "cli/CommandLine.h"
 #include "cli/ConnectionOptions.h"
 #include "cli/Console.h"
@@ -13,8 +17,6 @@
 #include "data/DatabaseLocation.h"
 #include "data/SchemaInstaller.h"
 #include "demo/DemoHerd.h"
-#include "engine/model/FileDestination.h"
-#include "engine/model/PageModel.h"
 #include "engine/model/ReportError.h"
 #include "reports/ChybaVstupu.h"
 #include "reports/KatalogZostav.h"
@@ -26,6 +28,7 @@
 #include "reports/TlacZostavy.h"
 #include "reports/ZadaneVstupyZostav.h"
 #include "reports/ZamokVyberu.h"
+#include "views/spreadsheet/SpreadsheetError.h"
 
 #include <QCommandLineParser>
 #include <QDate>
@@ -35,6 +38,7 @@
 #include <QSqlQuery>
 #include <QTextStream>
 #include <cmath>
+#include <functional>
 #include <optional>
 
 using namespace Qt::Literals::StringLiterals;
@@ -45,7 +49,8 @@ enum ExitCode { Success = 0, Failure = 1, UsageError = 2 };
 
 struct Options {
     ConnectionOptions connection;
-    QCommandLineOption list{u"list"_s, u"Vypíše zostavy katalógu."_s};
+    QCommandLineOption list{u"list"_s, u"Vypíše zostavy katalógu a uložené univerzálne zostavy."_s};
+    QCommandLineOption saved{u"saved"_s, u"Uložená univerzálna zostava tohto názvu."_s, u"NÁZOV"_s};
     QCommandLineOption code{u"code"_s, u"Kód podniku (6 číslic), chovu (8) alebo maštale (9)."_s,
                             u"KÓD"_s};
     QCommandLineOption daughters{u"daughters"_s,
@@ -56,6 +61,8 @@ struct Options {
     QCommandLineOption bounds{u"bounds"_s, u"Hranice mlieka v kg: --bounds OD DO."_s, u"OD DO"_s};
     QCommandLineOption pdf{u"pdf"_s, u"Zapíše zostavu do súboru PDF."_s, u"súbor"_s};
     QCommandLineOption rtf{u"rtf"_s, u"Zapíše zostavu do súboru RTF."_s, u"súbor"_s};
+    QCommandLineOption xlsx{u"xlsx"_s, u"Zapíše uloženú zostavu do zošita .xlsx (k --saved)."_s,
+                            u"súbor"_s};
 };
 
 /// QCommandLineParser takes one value per option; --period and --bounds take two, so they are
@@ -109,7 +116,38 @@ QDate date(const QString& text) {
     throw UsageProblem(u"Neplatný dátum %1."_s.arg(text));
 }
 
-int listReports() {
+/// Runs the work on the database the options name, or else on the one the program is
+/// configured for. A server started for the work alone is left as it was found: stopped.
+int onDatabase(const QCommandLineParser& parser, const Options& options,
+               const std::function<int(const ConnectionSettings&)>& work) {
+    // Without connection options the tool reads the database the program is configured for.
+    // A server started for this run alone is stopped again unless others came to use it.
+    std::optional<PrivateServer> server;
+    std::optional<DatabaseLocation> location;
+    const auto releaseServer = qScopeGuard([&] {
+        try {
+            if (server && server->startedServer())
+                server->stopUnlessInUse();
+            if (location)
+                location->release();
+        } catch (const DatabaseError& error) {
+            Console::err() << error.message() << Qt::endl;
+        }
+    });
+    ConnectionSettings settings;
+    if (options.connection.given(parser)) {
+        settings = options.connection.settings(parser, server);
+        // The configured database is checked by its preparation; another one here.
+        Connection connection(settings);
+        SchemaInstaller(connection).requireUsable();
+    } else {
+        location.emplace(DatabaseLocation::fromConfig());
+        settings = location->prepare(&DemoHerd::generateFirstStart);
+    }
+    return work(settings);
+}
+
+int listReports(const QCommandLineParser& parser, const Options& options) {
     for (const PolozkaKatalogu& polozka : KatalogZostav::polozky()) {
         if (!polozka.jeZostava())
             continue;
@@ -118,25 +156,42 @@ int listReports() {
             Console::out() << u"  (zatiaľ nie je k dispozícii)"_s;
         Console::out() << Qt::endl;
     }
-    return Success;
+    Console::out() << Qt::endl;
+    options.connection.check(parser);
+    return onDatabase(parser, options, [](const ConnectionSettings& settings) {
+        Connection connection(settings);
+        SavedReport::list(connection);
+        return Success;
+    });
 }
 
-/// Counts the pages that reach the file, so that a report the project lacks, which the engine
-/// skips without a word, is reported as an error here.
-class CountingDestination : public ReportDestination {
-public:
-    CountingDestination(FileDestination::Format format, const QString& fileName)
-        : m_file(format, fileName) {}
-    void deliver(const PageModel& pages) override {
-        m_file.deliver(pages);
-        m_pages = pages.pageCount();
-    }
-    std::optional<int> pages() const { return m_pages; }
-
-private:
-    FileDestination m_file;
-    std::optional<int> m_pages;
-};
+int printSaved(const QCommandLineParser& parser, const Options& options) {
+    if (!parser.positionalArguments().isEmpty())
+        throw UsageProblem(u"Zadajte buď zostavu katalógu, alebo voľbu --saved."_s);
+    for (const QCommandLineOption* option :
+         {&options.code, &options.daughters, &options.period, &options.bounds})
+        if (parser.isSet(*option))
+            throw UsageProblem(
+                u"Voľba --%1 k uloženej zostave nepatrí."_s.arg(option->names().constFirst()));
+    const QList<std::pair<const QCommandLineOption*, SavedReport::Output>> outputs = {
+        {&options.pdf, SavedReport::Output::Pdf},
+        {&options.rtf, SavedReport::Output::Rtf},
+        {&options.xlsx, SavedReport::Output::Xlsx}};
+    const auto given = std::count_if(outputs.cbegin(), outputs.cend(), [&](const auto& output) {
+        return parser.isSet(*output.first);
+    });
+    if (given != 1)
+        throw UsageProblem(u"Zadajte práve jeden výstup: --pdf, --rtf alebo --xlsx."_s);
+    const auto chosen = std::find_if(outputs.cbegin(), outputs.cend(), [&](const auto& output) {
+        return parser.isSet(*output.first);
+    });
+    const QString file = QFileInfo(parser.value(*chosen->first)).absoluteFilePath();
+    options.connection.check(parser);
+    const QString name = parser.value(options.saved);
+    return onDatabase(parser, options, [&](const ConnectionSettings& settings) {
+        return SavedReport::run(settings, name, chosen->second, file);
+    });
+}
 
 /// The inputs the report dialogs would ask for, as the command line gives them, checked before
 /// any server is reached.
@@ -214,6 +269,8 @@ int printReport(const QCommandLineParser& parser, const Options& options) {
     if (!KodChovatela::jePlatny(code) || !QList<qsizetype>{6, 8, 9}.contains(code.size()))
         throw UsageProblem(u"Neplatný kód %1: čaká sa 6, 8 alebo 9 znakov, číslic 0 až 9 "
                            u"alebo písmen bez diakritiky."_s.arg(code));
+    if (parser.isSet(options.xlsx))
+        throw UsageProblem(u"Voľba --xlsx patrí k uloženej zostave (--saved)."_s);
     if (parser.isSet(options.pdf) == parser.isSet(options.rtf))
         throw UsageProblem(u"Zadajte práve jeden výstup: --pdf alebo --rtf."_s);
     const bool pdf = parser.isSet(options.pdf);
@@ -226,32 +283,8 @@ int printReport(const QCommandLineParser& parser, const Options& options) {
         return Failure;
     }
 
-    // Without connection options the report reads the database the program is configured for.
-    // A server started for this report alone is stopped again unless others came to use it.
-    std::optional<PrivateServer> server;
-    std::optional<DatabaseLocation> location;
-    const auto releaseServer = qScopeGuard([&] {
-        try {
-            if (server && server->startedServer())
-                server->stopUnlessInUse();
-            if (location)
-                location->release();
-        } catch (const DatabaseError& error) {
-            Console::err() << error.message() << Qt::endl;
-        }
-    });
-    ConnectionSettings settings;
-    if (options.connection.given(parser)) {
-        settings = options.connection.settings(parser, server);
-    } else {
-        location.emplace(DatabaseLocation::fromConfig());
-        settings = location->prepare(&DemoHerd::generateFirstStart);
-    }
-    int result = Failure;
-    {
+    return onDatabase(parser, options, [&](const ConnectionSettings& settings) {
         Connection connection(settings);
-        if (!location)
-            SchemaInstaller(connection).requireUsable();
         requireKnownCode(connection, code);
         // The period goes into the parameter row, which the report reads; no other report may
         // write its own in between.
@@ -264,19 +297,17 @@ int printReport(const QCommandLineParser& parser, const Options& options) {
         tabulky.RvSystemTabulky.setDestination(destination);
         TlacZostavy tlac(tabulky, inputs.stav, inputs.vstupy, MakerInfo::copyrightLine());
         tlac.tlac(*polozka);
-        if (destination->pages()) {
-            Console::err() << u"Zostava %1: %2 strán → %3"_s.arg(polozka->kod)
-                                  .arg(*destination->pages())
-                                  .arg(file)
-                           << Qt::endl;
-            result = Success;
-        } else {
+        if (!destination->pages()) {
             Console::err() << u"Projekt %1 neobsahuje zostavu %2."_s.arg(
                                   tlac.projekt(*polozka).fileName(), polozka->zostava)
                            << Qt::endl;
+            return int(Failure);
         }
-    }
-    return result;
+        Console::err()
+            << u"Zostava %1: %2 strán → %3"_s.arg(polozka->kod).arg(*destination->pages()).arg(file)
+            << Qt::endl;
+        return int(Success);
+    });
 }
 
 } // namespace
@@ -298,17 +329,20 @@ int main(int argc, char* argv[]) {
     QCommandLineParser parser;
     parser.setApplicationDescription(
         u"Vytlačí bonitačnú zostavu programu Tarvelin pre podnik, chov alebo "
-        u"maštaľ do súboru PDF alebo RTF."_s);
+        u"maštaľ do súboru PDF alebo RTF, alebo uloženú univerzálnu zostavu do súboru PDF, RTF "
+        u"alebo do zošita .xlsx."_s);
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addPositionalArgument(u"zostava"_s, u"Kód zostavy z katalógu, napr. 2, 5A, 9.D."_s);
     parser.addOptions({options.list, options.code, options.daughters, options.period,
-                       options.bounds, options.pdf, options.rtf});
+                       options.bounds, options.pdf, options.rtf, options.saved, options.xlsx});
     parser.addOptions(options.connection.all());
     try {
         CommandLine::parse(parser, joinPairs(application.arguments(), options));
         if (parser.isSet(options.list))
-            return listReports();
+            return listReports(parser, options);
+        if (parser.isSet(options.saved))
+            return printSaved(parser, options);
         return printReport(parser, options);
     } catch (const ChybaVstupu& refused) {
         Console::err() << refused.message() << Qt::endl;
@@ -321,6 +355,8 @@ int main(int argc, char* argv[]) {
         Console::err() << error.message() << Qt::endl;
     } catch (const ReportError& error) {
         Console::err() << error.message() << Qt::endl;
+    } catch (const SpreadsheetError& error) {
+        Console::err() << QString::fromUtf8(error.what()) << Qt::endl;
     } catch (const std::exception& error) {
         Console::err() << QString::fromUtf8(error.what()) << Qt::endl;
     }

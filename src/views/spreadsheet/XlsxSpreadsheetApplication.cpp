@@ -3,6 +3,7 @@
 #include "SpreadsheetDesktopOpener.h"
 #include "SpreadsheetError.h"
 #include "SpreadsheetSheetName.h"
+#include "XlsxFile.h"
 #include "widgets/DialogService.h"
 
 #include <QDateTime>
@@ -10,11 +11,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
-#include <QTemporaryFile>
-#include <xlsxwriter.h>
 
 #include <cstdio>
-#include <unistd.h>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -27,16 +25,6 @@ constexpr int mostFilesOfOneSecond = 1000;
 
 [[noreturn]] void badIndex() {
     throw SpreadsheetError(u"Neplatný index."_s);
-}
-
-/// Whether a written workbook ends as a whole zip archive does (its end-of-directory record) and
-/// has reached the disk.
-bool completeOnDisk(const QString& file) {
-    QFile written(file);
-    if (!written.open(QIODevice::ReadWrite) || written.size() < 22 ||
-        !written.seek(written.size() - 22))
-        return false;
-    return written.read(4) == QByteArrayLiteral("PK\x05\x06") && ::fsync(written.handle()) == 0;
 }
 
 /// The sheet name as part of a file name that every file system takes.
@@ -134,43 +122,14 @@ QString XlsxSpreadsheetApplication::reserveFile(const QString& sheetName) const 
 }
 
 void XlsxSpreadsheetApplication::write(const Workbook& workbook, const QString& file) const {
-    const auto cannotWrite = [&](const QString& reason) {
-        return SpreadsheetError(
-            u"Súbor %1 sa nedá zapísať: %2"_s.arg(QDir::toNativeSeparators(file), reason));
-    };
-    // The library writes to a path itself. It writes a file beside the target that replaces the
-    // reserved empty one only when complete, so a full disk leaves no cut-off workbook behind.
-    QTemporaryFile temporary(QFileInfo(file).dir().filePath(u".tarvelin-XXXXXX.xlsx"_s));
-    if (!temporary.open())
-        throw cannotWrite(temporary.errorString());
-    temporary.close();
-    const QByteArray path = QFile::encodeName(temporary.fileName());
-    // Its own scratch files go to the same disk, not to a temporary folder that may be small.
-    QByteArray scratch = QFile::encodeName(m_folder);
-    lxw_workbook_options options{};
-    options.tmpdir = scratch.data();
-    lxw_workbook* xlsx = workbook_new_opt(path.constData(), &options);
-    if (!xlsx)
-        throw cannotWrite(u"súbor sa nedá vytvoriť"_s);
-    lxw_worksheet* sheet = workbook_add_worksheet(xlsx, workbook.sheetName.toUtf8().constData());
-    lxw_error error = sheet ? LXW_NO_ERROR : LXW_ERROR_PARAMETER_VALIDATION;
-    for (auto cell = workbook.cells.cbegin();
-         error == LXW_NO_ERROR && cell != workbook.cells.cend(); ++cell) {
-        // An empty text leaves the cell empty, as the program does with one typed in.
-        if (cell->second.isEmpty())
-            continue;
-        const auto [row, column] = cell->first;
-        error = worksheet_write_string(sheet, lxw_row_t(row - 1), lxw_col_t(column - 1),
-                                       cell->second.toUtf8().constData(), nullptr);
+    int rows = 0;
+    int columns = 0;
+    for (const auto& [position, text] : workbook.cells) {
+        rows = std::max(rows, position.first);
+        columns = std::max(columns, position.second);
     }
-    const lxw_error closing = workbook_close(xlsx);
-    if (error == LXW_NO_ERROR)
-        error = closing;
-    if (error != LXW_NO_ERROR)
-        throw cannotWrite(QString::fromUtf8(lxw_strerror(error)));
-    if (!completeOnDisk(temporary.fileName()))
-        throw cannotWrite(u"súbor nie je celý zapísaný (plný disk?)"_s);
-    QFile::setPermissions(temporary.fileName(), QFile::permissions(file));
-    if (std::rename(path.constData(), QFile::encodeName(file).constData()) != 0)
-        throw cannotWrite(u"dočasný súbor sa nedá premenovať"_s);
+    XlsxFile::write(file, workbook.sheetName, rows, columns, [&](int row, int column) {
+        const auto cell = workbook.cells.find({row, column});
+        return cell != workbook.cells.end() ? cell->second : QString();
+    });
 }

@@ -37,10 +37,13 @@ QMap<QString, QString> cellsOf(const QString& file) {
     QString reference;
     while (!sheet.atEnd()) {
         sheet.readNext();
+        // A text is kept once for the workbook, or, written row by row, in its cell.
         if (sheet.isStartElement() && sheet.name() == u"c")
             reference = sheet.attributes().value("r").toString();
         else if (sheet.isStartElement() && sheet.name() == u"v")
             cells.insert(reference, shared.value(sheet.readElementText().toInt()));
+        else if (sheet.isStartElement() && sheet.name() == u"t")
+            cells.insert(reference, sheet.readElementText());
     }
     return cells;
 }
@@ -206,4 +209,3 @@ private Q_SLOTS:
 
 QTEST_MAIN(TestSpreadsheetApplications)
 #include "tst_SpreadsheetApplications.moc"
-

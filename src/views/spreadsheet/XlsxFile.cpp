@@ -1,0 +1,90 @@
+#include "XlsxFile.h"
+
+#include "SpreadsheetError.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryFile>
+#include <cstdio>
+#include <unistd.h>
+#include <xlsxwriter.h>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+// The grid of the file format.
+constexpr int lastRow = 1048576;
+constexpr int lastColumn = 16384;
+
+QString shown(const QString& fileName) {
+    return QDir::toNativeSeparators(fileName);
+}
+
+/// Whether a workbook the library wrote reached the disk whole: a zip archive ends with its
+/// directory's end record, which a full disk cuts off; and it is on the disk, not in a cache.
+bool completeOnDisk(const QString& fileName) {
+    QFile written(fileName);
+    if (!written.open(QIODevice::ReadWrite) || written.size() < 22 ||
+        !written.seek(written.size() - 22))
+        return false;
+    return written.read(4) == QByteArrayLiteral("PK\x05\x06") && ::fsync(written.handle()) == 0;
+}
+
+/// Writes the workbook into a file of the library's own making.
+void writeWorkbook(const QString& fileName, const QString& sheetName, int rows, int columns,
+                   const XlsxFile::Cell& cell) {
+    // Rows go out as they are written, so a long list needs no memory of its own; the library's
+    // scratch files go to the target's disk, not to a temporary folder that may be small.
+    QByteArray scratch = QFile::encodeName(QFileInfo(fileName).absolutePath());
+    lxw_workbook_options options{};
+    options.constant_memory = LXW_TRUE;
+    options.tmpdir = scratch.data();
+    lxw_workbook* xlsx = workbook_new_opt(QFile::encodeName(fileName).constData(), &options);
+    if (!xlsx)
+        throw SpreadsheetError(u"Súbor %1 sa nedá vytvoriť."_s.arg(shown(fileName)));
+    lxw_worksheet* sheet = workbook_add_worksheet(xlsx, sheetName.toUtf8().constData());
+    lxw_error error = sheet ? LXW_NO_ERROR : LXW_ERROR_PARAMETER_VALIDATION;
+    for (int row = 1; error == LXW_NO_ERROR && row <= rows; ++row) {
+        for (int column = 1; error == LXW_NO_ERROR && column <= columns; ++column) {
+            // An empty text leaves the cell empty, as the program does with one typed in.
+            const QString text = cell(row, column);
+            if (!text.isEmpty())
+                error = worksheet_write_string(sheet, lxw_row_t(row - 1), lxw_col_t(column - 1),
+                                               text.toUtf8().constData(), nullptr);
+        }
+    }
+    const lxw_error closing = workbook_close(xlsx);
+    if (error == LXW_NO_ERROR)
+        error = closing;
+    if (error != LXW_NO_ERROR)
+        throw SpreadsheetError(u"Súbor %1 sa nedá zapísať: %2"_s.arg(
+            shown(fileName), QString::fromUtf8(lxw_strerror(error))));
+}
+
+} // namespace
+
+void XlsxFile::write(const QString& fileName, const QString& sheetName, int rows, int columns,
+                     const Cell& cell) {
+    if (rows < 0 || rows > lastRow || columns < 0 || columns > lastColumn)
+        throw SpreadsheetError(u"Hárok %1 má priveľa riadkov alebo stĺpcov."_s.arg(sheetName));
+    const QFileInfo target(fileName);
+    QTemporaryFile draft(target.absoluteDir().filePath(u".%1-XXXXXX"_s.arg(target.fileName())));
+    if (!draft.open())
+        throw SpreadsheetError(
+            u"Súbor %1 sa nedá vytvoriť: %2"_s.arg(shown(fileName), draft.errorString()));
+    draft.close();
+    writeWorkbook(draft.fileName(), sheetName, rows, columns, cell);
+    if (!completeOnDisk(draft.fileName()))
+        throw SpreadsheetError(u"Súbor %1 sa nedá zapísať: súbor nie je celý zapísaný (plný "
+                               u"disk?)"_s.arg(shown(fileName)));
+    if (QFile::exists(fileName))
+        QFile::setPermissions(draft.fileName(), QFile::permissions(fileName));
+    // Renaming replaces the target in one step; the draft goes with it.
+    if (std::rename(QFile::encodeName(draft.fileName()).constData(),
+                    QFile::encodeName(fileName).constData()) != 0)
+        throw SpreadsheetError(
+            u"Súbor %1 sa nedá zapísať: dočasný súbor sa nedá premenovať"_s.arg(shown(fileName)));
+    draft.setAutoRemove(false);
+}
