@@ -72,11 +72,11 @@ void XlsxSpreadsheetApplication::setWorksheetName(int workbook, int worksheetInd
 }
 
 void XlsxSpreadsheetApplication::setCell(int workbook, int worksheetIndex, int row, int column,
-                                         const QString& value) {
+                                         const SpreadsheetValue& value) {
     Workbook& target = worksheet(workbook, worksheetIndex);
     if (row < 1 || row > lastRow || column < 1 || column > lastColumn)
         badIndex();
-    target.cells[{row, column}] = value;
+    target.cells.insert_or_assign({row, column}, value);
 }
 
 void XlsxSpreadsheetApplication::release() {
@@ -124,14 +124,44 @@ void XlsxSpreadsheetApplication::write(const Workbook& workbook, const QString& 
         throw SpreadsheetError(u"Súbor %1 sa nedá vytvoriť."_s.arg(QDir::toNativeSeparators(file)));
     lxw_worksheet* sheet = workbook_add_worksheet(xlsx, workbook.sheetName.toUtf8().constData());
     lxw_error error = sheet ? LXW_NO_ERROR : LXW_ERROR_PARAMETER_VALIDATION;
+    // One format of the workbook for each number format its cells use.
+    std::map<QString, lxw_format*> formats;
+    const auto formatOf = [&](const QString& code) -> lxw_format* {
+        if (code.isEmpty())
+            return nullptr;
+        auto& format = formats[code];
+        if (!format) {
+            format = workbook_add_format(xlsx);
+            format_set_num_format(format, code.toUtf8().constData());
+        }
+        return format;
+    };
     for (auto cell = workbook.cells.cbegin();
          error == LXW_NO_ERROR && cell != workbook.cells.cend(); ++cell) {
+        const SpreadsheetValue& value = cell->second;
         // An empty text leaves the cell empty, as the program does with one typed in.
-        if (cell->second.isEmpty())
+        if (value.isEmpty())
             continue;
-        const auto [row, column] = cell->first;
-        error = worksheet_write_string(sheet, lxw_row_t(row - 1), lxw_col_t(column - 1),
-                                       cell->second.toUtf8().constData(), nullptr);
+        const lxw_row_t row = lxw_row_t(cell->first.first - 1);
+        const lxw_col_t column = lxw_col_t(cell->first.second - 1);
+        switch (value.kind()) {
+        case SpreadsheetValue::Kind::Text:
+            error = worksheet_write_string(sheet, row, column,
+                                           value.textValue().toUtf8().constData(), nullptr);
+            break;
+        case SpreadsheetValue::Kind::Number:
+            error = worksheet_write_number(sheet, row, column, value.numberValue(),
+                                           formatOf(value.format()));
+            break;
+        case SpreadsheetValue::Kind::Moment: {
+            const QDate date = value.momentValue().date();
+            const QTime time = value.momentValue().time();
+            lxw_datetime moment{date.year(), date.month(),  date.day(),
+                                time.hour(), time.minute(), time.second() + time.msec() / 1000.0};
+            error = worksheet_write_datetime(sheet, row, column, &moment, formatOf(value.format()));
+            break;
+        }
+        }
     }
     const lxw_error closing = workbook_close(xlsx);
     if (error == LXW_NO_ERROR)
