@@ -42,10 +42,15 @@ Q_SIGNALS:
     void budovanieSkoncene(int pocetZvierat);
     /// An enterprise, herd or barn node was selected.
     void vybranyKod(const QString& kod);
+    /// A cow was selected, in the tree or, for one the tree does not hold, by the search.
     void vybranaKrava(const QString& usneCislo);
+    /// A male animal was selected, in the tree or, for a sire, by the search.
     void vybranyByk(const QString& usneCislo);
     /// The search looked for this ear number, found or not.
     void hladaneUsneCislo(const QString& usneCislo);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void TreeViewZvierataChange(QTreeWidgetItem* uzol, QTreeWidgetItem* predosly);
