@@ -36,6 +36,8 @@ StromChovov::StromChovov(QTreeWidget* strom, QLineEdit* hladaj, QPushButton* hla
     , m_strom(strom)
     , m_hladaj(hladaj)
     , m_spojenie(spojenie) {
+    for (int obrazok = 0; obrazok < int(m_obrazky.size()); ++obrazok)
+        m_obrazky[std::size_t(obrazok)] = TarvelinIcons::tree(obrazok);
     connect(m_strom, &QTreeWidget::currentItemChanged, this,
             guarded(this, &StromChovov::TreeViewZvierataChange));
     // The completion runs when the box loses the focus, as the user leaves it; editingFinished
@@ -47,10 +49,10 @@ StromChovov::StromChovov(QTreeWidget* strom, QLineEdit* hladaj, QPushButton* hla
             guarded(this, &StromChovov::BitBtnHladajClick));
 }
 
-QTreeWidgetItem* StromChovov::novyUzol(const QString& text, Obrazok obrazok) {
+QTreeWidgetItem* StromChovov::novyUzol(const QString& text, Obrazok obrazok) const {
     auto* uzol = new QTreeWidgetItem({text});
     uzol->setData(0, obrazokRole, int(obrazok));
-    uzol->setIcon(0, TarvelinIcons::tree(obrazok));
+    uzol->setIcon(0, m_obrazky[std::size_t(obrazok)]);
     return uzol;
 }
 
