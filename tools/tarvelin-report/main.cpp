@@ -9,6 +9,7 @@
 #include "data/Connection.h"
 #include "data/DatabaseError.h"
 #include "data/DatabaseLocation.h"
+#include "data/SlovakLocale.h"
 #include "demo/DemoHerd.h"
 #include "engine/model/FileDestination.h"
 #include "engine/model/PageModel.h"
@@ -230,8 +231,9 @@ int main(int argc, char* argv[]) {
     QCoreApplication::setApplicationName(u"tarvelin-report"_s);
     QCoreApplication::setApplicationVersion(QString::fromUtf8(TARVELIN_VERSION));
     ConfigFile::useFileOf(u"tarvelin"_s);
-    // The reports print dates and numbers as the program does, whatever the shell's language.
-    QLocale::setDefault(QLocale(QLocale::Slovak, QLocale::Slovakia));
+    // The reports print dates and numbers as the program does, whatever the shell's language,
+    // and the command line's help speaks Slovak.
+    SlovakLocale::install(application);
 
     const Options options;
     QCommandLineParser parser;
