@@ -20,3 +20,8 @@ bool SlovakLocale::install(QCoreApplication& application) {
     QCoreApplication::installTranslator(new QtButtonTexts(translator, &application));
     return true;
 }
+
+QString SlovakLocale::count(int n, const QString& one, const QString& twoToFour,
+                            const QString& many) {
+    return QString::number(n) + u' ' + (n == 1 ? one : n >= 2 && n <= 4 ? twoToFour : many);
+}

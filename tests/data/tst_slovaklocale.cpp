@@ -17,6 +17,23 @@ private Q_SLOTS:
         QCOMPARE(QLocale().toString(QDate(2026, 2, 5), QLocale::ShortFormat), "5. 2. 2026");
     }
 
+    void countsTakeTheirPlural_data() {
+        QTest::addColumn<int>("n");
+        QTest::addColumn<QString>("counted");
+        QTest::newRow("none") << 0 << "0 strán";
+        QTest::newRow("one") << 1 << "1 strana";
+        QTest::newRow("two") << 2 << "2 strany";
+        QTest::newRow("four") << 4 << "4 strany";
+        QTest::newRow("five") << 5 << "5 strán";
+        QTest::newRow("twelve") << 12 << "12 strán";
+        QTest::newRow("twenty-two") << 22 << "22 strán";
+    }
+    void countsTakeTheirPlural() {
+        QFETCH(int, n);
+        QFETCH(QString, counted);
+        QCOMPARE(SlovakLocale::count(n, "strana", "strany", "strán"), counted);
+    }
+
     void qtTextsAreSlovak_data() {
         QTest::addColumn<QString>("context");
         QTest::addColumn<QString>("english");

@@ -207,9 +207,11 @@ int printReport(const QCommandLineParser& parser, const Options& options) {
         TlacZostavy tlac(tabulky, stav, MakerInfo::copyrightLine());
         tlac.tlac(*polozka);
         if (destination->pages()) {
-            Console::err() << u"Zostava %1: %2 strán → %3"_s.arg(polozka->kod)
-                                  .arg(*destination->pages())
-                                  .arg(file)
+            Console::err() << u"Zostava %1: %2 → %3"_s.arg(
+                                  polozka->kod,
+                                  SlovakLocale::count(*destination->pages(), u"strana"_s,
+                                                      u"strany"_s, u"strán"_s),
+                                  file)
                            << Qt::endl;
             result = Success;
         } else {

@@ -9,6 +9,7 @@
 #include "ReportFrontEnd.h"
 #include "ReportLayouter.h"
 #include "ReportSystem.h"
+#include "ReportTitle.h"
 #include "TextComponent.h"
 #include "TextTemplate.h"
 
@@ -49,7 +50,7 @@ void ReportProject::executeReport(const QString& name) {
     if (!destination) {
         if (!frontEnd)
             throw ReportError(u"Zostava „%1“ nemá kam tlačiť."_s.arg(name));
-        destination = frontEnd->chooseDestination(m_system);
+        destination = frontEnd->chooseDestination(m_system, ReportTitle::of(*report, m_parameters));
         if (!destination)
             return;
     }
