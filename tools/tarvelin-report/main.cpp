@@ -183,7 +183,9 @@ int printReport(const QCommandLineParser& parser, const Options& options) {
         settings = options.connection.settings(parser, server);
     } else {
         location.emplace(DatabaseLocation::fromConfig());
-        settings = location->prepare(&DemoHerd::generateFirstStart);
+        settings = location->prepare(&DemoHerd::generateFirstStart, [](const QString& cinnost) {
+            Console::err() << cinnost << Qt::endl;
+        });
     }
     // A server started for this report alone is left as it was found: stopped.
     const auto releaseServer = qScopeGuard([&] {
