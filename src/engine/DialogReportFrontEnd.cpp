@@ -48,8 +48,9 @@ QString DialogReportFrontEnd::fileNameOf(const QString& title) {
 }
 
 QString DialogReportFrontEnd::chooseFile(const ReportSetupDialog& setup, const QString& title) {
+    // The user's documents, or the home folder where there are none.
     QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (folder.isEmpty())
+    if (folder.isEmpty() || !QFileInfo(folder).isDir())
         folder = QDir::homePath();
     FileDialogRequest request;
     request.objectName = u"ReportFileDialog"_s;
