@@ -19,6 +19,8 @@ namespace {
 constexpr int lastRow = 1048576;
 constexpr int lastColumn = 16384;
 constexpr int mostFilesOfOneSecond = 1000;
+// Characters a date needs beyond its format's ("d. m. yyyy" shows as "27. 12. 2018").
+constexpr double dateWidthMargin = 3;
 
 [[noreturn]] void badIndex() {
     throw SpreadsheetError(u"Neplatný index."_s);
@@ -136,6 +138,8 @@ void XlsxSpreadsheetApplication::write(const Workbook& workbook, const QString& 
         }
         return format;
     };
+    // A date is wider than a column of the default width, where the program would show ###.
+    std::map<lxw_col_t, double> dateWidths;
     for (auto cell = workbook.cells.cbegin();
          error == LXW_NO_ERROR && cell != workbook.cells.cend(); ++cell) {
         const SpreadsheetValue& value = cell->second;
@@ -159,10 +163,15 @@ void XlsxSpreadsheetApplication::write(const Workbook& workbook, const QString& 
             lxw_datetime moment{date.year(), date.month(),  date.day(),
                                 time.hour(), time.minute(), time.second() + time.msec() / 1000.0};
             error = worksheet_write_datetime(sheet, row, column, &moment, formatOf(value.format()));
+            dateWidths[column] =
+                std::max(dateWidths[column], double(value.format().size()) + dateWidthMargin);
             break;
         }
         }
     }
+    for (auto width = dateWidths.cbegin(); error == LXW_NO_ERROR && width != dateWidths.cend();
+         ++width)
+        error = worksheet_set_column(sheet, width->first, width->first, width->second, nullptr);
     const lxw_error closing = workbook_close(xlsx);
     if (error == LXW_NO_ERROR)
         error = closing;

@@ -74,6 +74,19 @@ QMap<QString, QString> cellsOf(const QString& file) {
     return cells;
 }
 
+/// The widths the first sheet of an .xlsx file gives its columns, by column number.
+QMap<int, double> columnWidthsOf(const QString& file) {
+    QMap<int, double> widths;
+    QXmlStreamReader sheet(unzipped(file, "xl/worksheets/sheet1.xml"));
+    while (!sheet.atEnd()) {
+        sheet.readNext();
+        if (sheet.isStartElement() && sheet.name() == u"col")
+            widths.insert(sheet.attributes().value("min").toInt(),
+                          sheet.attributes().value("width").toDouble());
+    }
+    return widths;
+}
+
 QString sheetNameOf(const QString& file) {
     QXmlStreamReader workbook(unzipped(file, "xl/workbook.xml"));
     while (!workbook.atEnd()) {
@@ -177,6 +190,10 @@ private Q_SLOTS:
             {"A2", "= 1 [0]"},    {"B2", "= 7512.5 [##0.00]"}, {"C2", "= " + day + " [d. m. yyyy]"},
             {"A3", "= -2.25 []"}, {"C3", "Žltá <&> \"2\""}};
         QCOMPARE(cellsOf(file), expected);
+        // The date's column is wide enough for "28. 1. 2019"; the others keep the default.
+        const QMap<int, double> widths = columnWidthsOf(file);
+        QCOMPARE(widths.keys(), QList<int>{3});
+        QVERIFY(widths.value(3) >= 12);
     }
 
     void xlsxNeverReplacesAFile() {
