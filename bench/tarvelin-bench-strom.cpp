@@ -1,8 +1,8 @@
 // Prints how the program's start scales from a 1,000-cow to a 10,000-cow enterprise: the time
 // from the start to a usable main window (splash hold, instances, the show step's working table
 // and herd tree, the first paint) against what cannot be saved, the start-up's statements sent
-// alone plus the splash hold; then the herd tree's build and the first herd-frame load.
-// Run it alone.
+// alone plus the splash hold; then the herd tree's build and the first herd-frame load. Each
+// figure is the best of three runs. Run it alone.
 #include "DemoDatabase.h"
 #include "app/DotazyHlavnehoOkna.h"
 #include "app/SpustenieProgramu.h"
@@ -28,6 +28,7 @@ using namespace Qt::Literals::StringLiterals;
 namespace {
 
 constexpr int splashHoldMs = 2000;
+constexpr int runs = 3;
 
 double seconds(const QElapsedTimer& timer) {
     return double(timer.nsecsElapsed()) / 1e9;
@@ -102,12 +103,26 @@ Figures measure(const ConnectionSettings& server, int cows) {
     ConfigFile::write(DatabaseLocation::section, u"Pouzivatel"_s, settings.user);
     ConfigFile::write(DatabaseLocation::section, u"Heslo"_s, settings.password);
     ConfigFile::write(DatabaseLocation::section, u"Nazov"_s, settings.database);
+    // Once to bring the server's caches to where a program started every day finds them; then
+    // the best of a few runs, as the machine is shared and a single run may be held up.
     Figures figures;
-    // Once to bring the server's caches to where a program started every day finds them.
     sendStartStatements(settings, figures);
-    startProgram(figures);
-    sendStartStatements(settings, figures);
-    return figures;
+    Figures best;
+    for (int run = 0; run < runs; ++run) {
+        startProgram(figures);
+        sendStartStatements(settings, figures);
+        if (run == 0 || figures.start < best.start) {
+            best.start = figures.start;
+            best.build = figures.build;
+            best.firstLoad = figures.firstLoad;
+            best.animals = figures.animals;
+        }
+        if (run == 0 || figures.statements < best.statements) {
+            best.statements = figures.statements;
+            best.laktela = figures.laktela;
+        }
+    }
+    return best;
 }
 
 } // namespace
