@@ -1,14 +1,12 @@
 #include "app/SpustenieProgramu.h"
+#include "data/SlovakLocale.h"
 #include "widgets/GuardedApplication.h"
-
-#include <QLocale>
 
 using namespace Qt::Literals::StringLiterals;
 
 int main(int argc, char* argv[]) {
     GuardedApplication application(argc, argv);
     application.setApplicationName(u"tarvelin"_s);
-    // Dates and numbers read as a Slovak breeder writes them, whatever the desktop's language.
-    QLocale::setDefault(QLocale(QLocale::Slovak, QLocale::Slovakia));
+    SlovakLocale::install(application);
     return SpustenieProgramu().spusti();
 }

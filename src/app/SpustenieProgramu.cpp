@@ -48,7 +48,8 @@ bool SpustenieProgramu::zacni() {
     QApplication::setApplicationDisplayName(u"Tarvelin HD"_s);
 
     try {
-        vytvorInstancie();
+        vytvorInstancie([&splash](const QString& cinnost) { splash->ukazCinnost(cinnost); });
+        splash->ukazCinnost({});
     } catch (const std::exception& error) {
         splash.reset();
         DialogService::instance().error(QString::fromUtf8(error.what()));
@@ -60,9 +61,9 @@ bool SpustenieProgramu::zacni() {
     return true;
 }
 
-void SpustenieProgramu::vytvorInstancie() {
+void SpustenieProgramu::vytvorInstancie(const DatabaseLocation::Progress& priebeh) {
     m_databaza = DatabaseLocation::fromConfig();
-    const ConnectionSettings settings = m_databaza.prepare(&DemoHerd::generateFirstStart);
+    const ConnectionSettings settings = m_databaza.prepare(&DemoHerd::generateFirstStart, priebeh);
 
     m_dataModuleHlavny = std::make_unique<TDataModuleHlavny>(settings);
     m_instancie.DataModuleHlavny = m_dataModuleHlavny.get();

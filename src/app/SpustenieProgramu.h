@@ -31,7 +31,8 @@ public:
     int zdrzanieUvoduMs = 2000;
 
 private:
-    void vytvorInstancie();
+    /// priebeh hears what the database's preparation is doing (the splash says it).
+    void vytvorInstancie(const DatabaseLocation::Progress& priebeh);
 
     ProgramInstances m_instancie;
     DatabaseLocation m_databaza;

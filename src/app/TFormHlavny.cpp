@@ -349,7 +349,8 @@ void TFormHlavny::prepojNavigaciu() {
     connect(m_strom, &StromChovov::hladaneUsneCislo, this,
             [this](const QString& usneCislo) { VybraneUsneCislo = usneCislo; });
     connect(FrameZvierata, &TFrameZvierata::kravaOtvorena, this,
-            guarded(m_strom, &StromChovov::vyberUzol));
+            guarded(this, &TFormHlavny::otvorKravuStada));
+    connect(FrameKrava, &TFrameKrava::bykZvoleny, this, guarded(this, &TFormHlavny::vyberByka));
 }
 
 void TFormHlavny::prepojZalohu() {
@@ -567,6 +568,12 @@ void TFormHlavny::vyberKravy(const QString& usneCislo) {
     FrameKrava->ukazVyber(usneCislo);
     LabelVyber->setText(u"Výber pre kravu: "_s + usneCislo);
     FrameKrava->show();
+}
+
+void TFormHlavny::otvorKravuStada(const QString& usneCislo) {
+    // A culled cow has no node in the tree; her card is shown all the same.
+    if (!m_strom->vyberUzol(usneCislo))
+        vyberKravy(usneCislo);
 }
 
 void TFormHlavny::vyberByka(const QString& usneCislo) {

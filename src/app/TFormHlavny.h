@@ -81,6 +81,8 @@ private:
     void vyberKodu(const QString& kod);
     void vyberKravy(const QString& usneCislo);
     void vyberByka(const QString& usneCislo);
+    /// The herd frame's double click on an animal: her node when the tree holds her.
+    void otvorKravuStada(const QString& usneCislo);
     void budovanieStromuZacate(const QString& kod);
     void priebehBudovaniaStromu(int hotovo, int celkom);
     void budovanieStromuSkoncene(int pocetZvierat);

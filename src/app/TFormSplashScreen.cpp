@@ -4,6 +4,7 @@
 #include "reports/MakerInfo.h"
 #include "widgets/DesignFont.h"
 
+#include <QApplication>
 #include <QGraphicsDropShadowEffect>
 #include <QGuiApplication>
 #include <QLabel>
@@ -50,6 +51,10 @@ TFormSplashScreen::TFormSplashScreen(QWidget* parent)
 
     LabelVerzia = pridajPopis("LabelVerzia", u"ver. x.x"_s, small);
     LabelVerzia->move(435, 304);
+    // Above the maker's lines, across the picture; empty unless the start takes long.
+    LabelCinnost = makerLine("LabelCinnost", QString(), 232);
+    LabelCinnost->setFont(DesignFont::make(u"MS Sans Serif"_s, 13, true));
+    LabelCinnost->setFixedHeight(18);
 
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
@@ -58,6 +63,13 @@ TFormSplashScreen::TFormSplashScreen(QWidget* parent)
 void TFormSplashScreen::nastavVerziu(const QString& version) {
     LabelVerzia->setText(u"ver. "_s + version);
     LabelVerzia->adjustSize();
+}
+
+void TFormSplashScreen::ukazCinnost(const QString& cinnost) {
+    LabelCinnost->setText(cinnost);
+    repaint();
+    // One pass so that the window system shows it; nothing else exists yet to react.
+    QApplication::processEvents();
 }
 
 QLabel* TFormSplashScreen::pridajPopis(const char* name, const QString& text, const QFont& font) {

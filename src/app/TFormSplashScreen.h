@@ -13,6 +13,9 @@ public:
 
     /// Shows "ver. " + the version text of the configuration file.
     void nastavVerziu(const QString& version);
+    /// Says what the start is doing while it takes long (empty: nothing) and draws it at once,
+    /// as the start runs without the message loop.
+    void ukazCinnost(const QString& cinnost);
 
     QLabel* ImageSplashScreen = nullptr;
     QLabel* LabelNadpis = nullptr;
@@ -21,6 +24,7 @@ public:
     QLabel* LabelPracovisko = nullptr;
     QLabel* LabelAdresa = nullptr;
     QLabel* LabelVerzia = nullptr;
+    QLabel* LabelCinnost = nullptr;
 
 private:
     QLabel* pridajPopis(const char* name, const QString& text, const QFont& font);

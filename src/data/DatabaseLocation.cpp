@@ -30,13 +30,19 @@ DatabaseLocation DatabaseLocation::fromConfig() {
 }
 
 ConnectionSettings
-DatabaseLocation::prepare(const SchemaInstaller::StatementProducer& firstStartContents) {
+DatabaseLocation::prepare(const SchemaInstaller::StatementProducer& firstStartContents,
+                          const Progress& progress) {
     if (!m_private) {
         Connection connection(m_settings);
         SchemaInstaller(connection).requireUsable();
         return m_settings;
     }
+    const auto report = [&progress](const QString& activity) {
+        if (progress)
+            progress(activity);
+    };
 
+    report(u"Spúšťa sa databáza…"_s);
     m_server = std::make_unique<PrivateServer>(m_dataFolder);
     m_server->start();
     ConnectionSettings settings = m_server->connectionSettings();
@@ -45,6 +51,7 @@ DatabaseLocation::prepare(const SchemaInstaller::StatementProducer& firstStartCo
     Connection connection(settings);
     SchemaInstaller installer(connection);
     if (!installer.databaseExists()) {
+        report(u"Prvé spustenie: zakladá sa databáza s ukážkovým stádom…"_s);
         installer.install(SchemaInstaller::IfExists::Refuse, firstStartContents);
     } else {
         installer.requireComplete();

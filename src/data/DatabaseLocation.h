@@ -3,6 +3,7 @@
 #include "ConnectionSettings.h"
 #include "SchemaInstaller.h"
 
+#include <functional>
 #include <memory>
 
 class PrivateServer;
@@ -24,10 +25,15 @@ public:
     bool usesPrivateServer() const { return m_private; }
     const QString& dataFolder() const { return m_dataFolder; }
 
+    /// What the preparation is doing, for the user to read while it lasts.
+    using Progress = std::function<void(const QString& activity)>;
+
     /// Makes the database reachable and returns how to connect to it; a private database that
     /// does not exist yet is installed with firstStartContents. Throws DatabaseError (server
-    /// missing, cannot start, installation failed) with a message for the user.
-    ConnectionSettings prepare(const SchemaInstaller::StatementProducer& firstStartContents);
+    /// missing, cannot start, installation failed) with a message for the user. progress
+    /// hears, in Slovak, when the private server starts and when the database is installed.
+    ConnectionSettings prepare(const SchemaInstaller::StatementProducer& firstStartContents,
+                               const Progress& progress = {});
 
     /// Stops the private server when this program started it and nobody else uses it.
     void release();

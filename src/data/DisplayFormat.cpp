@@ -15,13 +15,12 @@ namespace {
 // Texts wider than this many characters are cut rather than given a screen of their own.
 constexpr int widestTextColumn = 30;
 
-/// The locale's long time format without the time zone, which the value does not carry.
-QString longTimeFormat() {
+} // namespace
+
+QString DisplayFormat::longTimeFormat() {
     static const QRegularExpression zone(u"\\s*t+"_s);
     return QLocale().timeFormat(QLocale::LongFormat).remove(zone).trimmed();
 }
-
-} // namespace
 
 QString DisplayFormat::formatNumber(double value, const QString& pattern) {
     QLocale locale;

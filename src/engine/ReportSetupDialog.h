@@ -5,13 +5,11 @@
 #include <QDialog>
 
 class QComboBox;
-class QDialogButtonBox;
-class QLineEdit;
 class QRadioButton;
 class ReportSystem;
 
 /// The setup dialog offered before a report runs: the destination (printer, preview
-/// preselected, or a file in one of the file formats) and the file's name.
+/// preselected, or a file in one of the file formats, named afterwards in a save dialog).
 class ReportSetupDialog : public QDialog {
     Q_OBJECT
 public:
@@ -21,18 +19,14 @@ public:
 
     Destination destination() const;
     FileDestination::Format fileFormat() const;
-    QString fileName() const;
+    /// The chosen file format's suffix, without the dot ("pdf").
+    QString fileSuffix() const;
+    /// The chosen file format as a file dialog's filter.
+    QString fileFilter() const;
 
 private:
-    void browse();
-    void formatChanged();
-    void updateState();
-
     QRadioButton* m_printer;
     QRadioButton* m_preview;
     QRadioButton* m_file;
     QComboBox* m_format;
-    QLineEdit* m_fileName;
-    QWidget* m_fileBox;
-    QDialogButtonBox* m_buttons;
 };

@@ -1,5 +1,7 @@
 #include "KomponentyRamca.h"
 
+#include "data/Dataset.h"
+
 #include "widgets/DBGrid.h"
 #include "widgets/DesignFont.h"
 #include "widgets/LetterIcon.h"
@@ -79,4 +81,11 @@ QComboBox* KomponentyRamca::poradiaLaktacie(QWidget* rodic, int pocet) {
         zoznam->addItem(QString::number(poradie));
     zoznam->setCurrentIndex(-1);
     return zoznam;
+}
+
+QString KomponentyRamca::vzorPola(const Dataset* data, const QString& pole) {
+    for (const FieldDef& definicia : data->declaredFields())
+        if (definicia.name.compare(pole, Qt::CaseInsensitive) == 0)
+            return definicia.displayFormat;
+    return {};
 }

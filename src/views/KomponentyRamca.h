@@ -42,6 +42,8 @@ public:
                              const QString& text = {});
     /// A combo box of lactation orders "1" to pocet with no item selected.
     static QComboBox* poradiaLaktacie(QWidget* rodic, int pocet);
+    /// The display pattern a dataset declares for a field, empty when it declares none.
+    static QString vzorPola(const Dataset* data, const QString& pole);
 
 protected:
     KomponentyRamca(TDataModuleHlavny& data, const QString& menoZaloziek, QWidget* parent);

@@ -2,6 +2,7 @@
 
 #include "widgets/DBEdit.h"
 
+#include <QEvent>
 #include <QGridLayout>
 #include <QLabel>
 #include <QVBoxLayout>
@@ -40,6 +41,11 @@ StromRodokmena::StromRodokmena(Dataset* zdroj, const QStringList& polia,
             edit->setObjectName(u"DBEdit"_s + kody()[kod]);
             edit->setFixedWidth(14 * fontMetrics().horizontalAdvance(u'0') + 16);
             edit->setDataSource(zdroj, polia.value(kod));
+            if (kody()[kod].startsWith(u'O')) {
+                edit->setToolTip(u"Dvojklikom sa otvorí karta býka"_s);
+                edit->installEventFilter(this);
+                m_otcovia.append(edit);
+            }
             auto* popis = new QLabel(kody()[kod] + priponaPopisu, bunka);
             popis->setBuddy(edit);
             stlpec->addWidget(popis);
@@ -48,4 +54,15 @@ StromRodokmena::StromRodokmena(Dataset* zdroj, const QStringList& polia,
         }
     }
     mriezka->setColumnStretch(generacii, 1);
+}
+
+bool StromRodokmena::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonDblClick) {
+        auto* otec = qobject_cast<QLineEdit*>(watched);
+        if (otec && m_otcovia.contains(otec) && !otec->text().trimmed().isEmpty()) {
+            Q_EMIT otecZvoleny(otec->text().trimmed());
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }

@@ -1,9 +1,11 @@
 #pragma once
 
+#include <QList>
 #include <QStringList>
 #include <QWidget>
 
 class Dataset;
+class QLineEdit;
 
 /// Three generations of ancestors as a tree of read-only edit boxes: the parents in the first
 /// column, the grandparents in the second, the great-grandparents in the third, each animal
@@ -20,4 +22,14 @@ public:
     /// followed by priponaPopisu. The edit boxes are named "DBEdit" + code.
     StromRodokmena(Dataset* zdroj, const QStringList& polia, const QString& priponaPopisu,
                    QWidget* parent = nullptr);
+
+Q_SIGNALS:
+    /// The box of a father (a code beginning with O) holding an ear number was double-clicked.
+    void otecZvoleny(const QString& usneCislo);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QList<QLineEdit*> m_otcovia;
 };

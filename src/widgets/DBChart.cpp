@@ -2,11 +2,14 @@
 
 #include "DesignFont.h"
 #include "data/Dataset.h"
+#include "data/DisplayFormat.h"
 
 #include <QDateTime>
 #include <QDateTimeAxis>
 #include <QGraphicsLayout>
+#include <QGraphicsSimpleTextItem>
 #include <QLineSeries>
+#include <QLocale>
 #include <QValueAxis>
 #include <algorithm>
 #include <cmath>
@@ -19,6 +22,7 @@ namespace {
 constexpr int seriesLineWidth = 2;
 constexpr int titleFontPixels = 13;
 constexpr int labelSpacing = 4;
+constexpr double pointLabelGap = 3;
 constexpr qint64 dayInMilliseconds = 24 * 60 * 60 * 1000;
 
 std::optional<qint64> dateOf(const QVariant& value) {
@@ -29,12 +33,6 @@ std::optional<qint64> dateOf(const QVariant& value) {
     if (!moment.isValid())
         return std::nullopt;
     return moment.toMSecsSinceEpoch();
-}
-
-/// Point labels show a value to three decimals at most, so that a computed value does not
-/// cover its neighbours with digits nobody reads.
-double labelled(double value) {
-    return std::round(value * 1000.0) / 1000.0;
 }
 
 /// The smallest of step × 1, 2, 5, 10, 20, 50... that puts at most room labels on the range.
@@ -70,31 +68,33 @@ DBChart::DBChart(QWidget* parent)
     drawing->setLocalizeNumbers(true);
     drawing->setTitleFont(DesignFont::make(u"Arial"_s, titleFontPixels, true));
 
-    m_bottomAxis->setFormat(u"dd.MM.yyyy"_s);
+    // Dates read as the grids show them.
+    m_bottomAxis->setFormat(QLocale().dateFormat(QLocale::ShortFormat));
     drawing->addAxis(m_bottomAxis, Qt::AlignBottom);
     drawing->addAxis(m_leftAxis, Qt::AlignLeft);
     connect(drawing, &QChart::plotAreaChanged, this, &DBChart::placeLeftAxisLabels);
+    connect(drawing, &QChart::plotAreaChanged, this, &DBChart::placePointLabels);
+    connect(m_leftAxis, &QValueAxis::rangeChanged, this, &DBChart::placePointLabels);
+    connect(m_bottomAxis, &QDateTimeAxis::rangeChanged, this, &DBChart::placePointLabels);
 }
 
 void DBChart::setDataset(Dataset* dataset, const QString& dateField) {
     m_dates.bind(dataset, dateField);
 }
 
-int DBChart::addSeries(const QString& title, const QString& valueField, const QColor& color) {
+int DBChart::addSeries(const QString& title, const QString& valueField, const QColor& color,
+                       const QString& labelFormat) {
     auto* line = new QLineSeries(this);
     line->setName(title);
     QPen pen(color);
     pen.setWidth(seriesLineWidth);
     line->setPen(pen);
     line->setPointsVisible(false);
-    line->setPointLabelsVisible(true);
-    line->setPointLabelsFormat(u"@yPoint"_s);
     line->setPointLabelsColor(color);
-    line->setPointLabelsClipping(false);
     chart()->addSeries(line);
     line->attachAxis(m_bottomAxis);
     line->attachAxis(m_leftAxis);
-    m_series.append(BoundSeries{line, valueField});
+    m_series.append(BoundSeries{line, valueField, labelFormat, {}});
     replot();
     return int(m_series.size()) - 1;
 }
@@ -103,9 +103,17 @@ QLineSeries* DBChart::series(int index) const {
     return index >= 0 && index < m_series.size() ? m_series[index].series : nullptr;
 }
 
+QList<QGraphicsSimpleTextItem*> DBChart::pointLabels(int index) const {
+    return index >= 0 && index < m_series.size() ? m_series[index].labels
+                                                 : QList<QGraphicsSimpleTextItem*>();
+}
+
 void DBChart::setActiveSeries(int index) {
-    for (int i = 0; i < m_series.size(); ++i)
+    for (int i = 0; i < m_series.size(); ++i) {
         m_series[i].series->setVisible(i == index);
+        for (QGraphicsSimpleTextItem* label : std::as_const(m_series[i].labels))
+            label->setVisible(i == index);
+    }
 }
 
 void DBChart::setTitle(const QString& title) {
@@ -155,7 +163,7 @@ void DBChart::replot() {
     const int dateColumn = m_dates.column();
     std::optional<qint64> first;
     std::optional<qint64> last;
-    for (const BoundSeries& bound : std::as_const(m_series)) {
+    for (BoundSeries& bound : m_series) {
         QList<QPointF> points;
         const int valueColumn = dateColumn >= 0 ? data->fieldIndex(bound.valueField) : -1;
         for (int row = 0; valueColumn >= 0 && row < data->recordCount(); ++row) {
@@ -163,13 +171,16 @@ void DBChart::replot() {
             const QVariant value = data->value(row, valueColumn);
             if (!date || value.isNull())
                 continue;
-            points.append(QPointF(double(*date), labelled(value.toDouble())));
+            points.append(QPointF(double(*date), value.toDouble()));
             first = std::min(first.value_or(*date), *date);
             last = std::max(last.value_or(*date), *date);
         }
         std::stable_sort(points.begin(), points.end(),
                          [](const QPointF& a, const QPointF& b) { return a.x() < b.x(); });
         bound.series->replace(points);
+        const QString fieldFormat =
+            valueColumn >= 0 ? data->fields()[valueColumn].displayFormat : QString();
+        labelPoints(bound, fieldFormat.isEmpty() ? bound.labelFormat : fieldFormat);
     }
     // Without points the date axis would label the epoch; an empty chart shows no dates.
     m_bottomAxis->setLabelsVisible(first.has_value());
@@ -179,5 +190,40 @@ void DBChart::replot() {
         const qint64 margin = std::max(dayInMilliseconds, (*last - *first) / 30);
         m_bottomAxis->setRange(QDateTime::fromMSecsSinceEpoch(*first - margin),
                                QDateTime::fromMSecsSinceEpoch(*last + margin));
+    }
+    placePointLabels();
+}
+
+void DBChart::labelPoints(BoundSeries& bound, const QString& pattern) {
+    qDeleteAll(bound.labels);
+    bound.labels.clear();
+    for (const QPointF& point : bound.series->points()) {
+        auto* label =
+            new QGraphicsSimpleTextItem(DisplayFormat::formatNumber(point.y(), pattern), chart());
+        label->setFont(bound.series->pointLabelsFont());
+        label->setBrush(bound.series->pointLabelsColor());
+        label->setVisible(bound.series->isVisible());
+        bound.labels.append(label);
+    }
+}
+
+void DBChart::placePointLabels() {
+    const QRectF plot = chart()->plotArea();
+    for (const BoundSeries& bound : std::as_const(m_series)) {
+        const QList<QPointF> points = bound.series->points();
+        for (qsizetype i = 0; i < bound.labels.size() && i < points.size(); ++i) {
+            QGraphicsSimpleTextItem* label = bound.labels[i];
+            const QSizeF size = label->boundingRect().size();
+            const QPointF at = chart()->mapToPosition(points[i], bound.series);
+            // Above its point, or below it where the top of the plot is near; never across the
+            // plot's edges, where it would be cut.
+            double top = at.y() - pointLabelGap - size.height();
+            if (top < plot.top())
+                top = at.y() + pointLabelGap;
+            const double left = at.x() - size.width() / 2;
+            label->setPos(
+                std::clamp(left, plot.left(), std::max(plot.left(), plot.right() - size.width())),
+                std::clamp(top, plot.top(), std::max(plot.top(), plot.bottom() - size.height())));
+        }
     }
 }

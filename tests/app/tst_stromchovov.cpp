@@ -7,6 +7,8 @@
 #include "data/TDataModuleHlavny.h"
 #include "views/krava/TFrameKrava.h"
 #include "views/zvierata/TFrameZvierata.h"
+#include "widgets/DBGrid.h"
+#include "widgets/PageControl.h"
 #include "widgets/ScriptedDialogService.h"
 #include "widgets/StatusPanelBar.h"
 
@@ -130,6 +132,100 @@ private Q_SLOTS:
                  u"Výber pre kravu: "_s + krava);
         QVERIFY(findComponent<TFrameKrava>(m_okno, u"FrameKrava"_s)->isVisible());
         QVERIFY(findComponent<QLineEdit>(m_okno, u"EditHladaj"_s)->text().isEmpty());
+    }
+
+    void enterSearchesEmptiesTheBoxAndShowsTheNode() {
+        // The last cow of the tree, below the fold while her barn is collapsed.
+        QTreeWidget* strom = findComponent<QTreeWidget>(m_okno, u"TreeViewZvierata"_s);
+        strom->setCurrentItem(strom->topLevelItem(0));
+        QTreeWidgetItem* posledny = strom->topLevelItem(0);
+        while (posledny->childCount() > 0)
+            posledny = posledny->child(posledny->childCount() - 1);
+        ScriptedDialogService dialogs;
+        QLineEdit* hladaj = findComponent<QLineEdit>(m_okno, u"EditHladaj"_s);
+        hladaj->setFocus();
+        hladaj->clear();
+        QTest::keyClicks(hladaj, posledny->text(0).mid(2));
+        QTest::keyClick(hladaj, Qt::Key_Return);
+
+        QCOMPARE(strom->currentItem(), posledny);
+        QCOMPARE(hladaj->text(), QString());
+        QVERIFY(strom->viewport()->rect().contains(strom->visualItemRect(posledny)));
+    }
+
+    void animalsOutsideTheTreeAreFoundInTheDatabase_data() {
+        QTest::addColumn<QString>("sql");
+        QTest::addColumn<QString>("frame");
+        QTest::addColumn<QString>("header");
+        QTest::newRow("sire") << u"SELECT z.usnecislo FROM byky b JOIN zvierata z ON z.zviera_id "
+                                 u"= b.byk_id WHERE z.chovatel IS NULL LIMIT 1"_s
+                              << u"FrameByk"_s << u"Výber pre býka: "_s;
+        QTest::newRow("culled cow") << u"SELECT usnecislo FROM vyradene_kravy_view LIMIT 1"_s
+                                    << u"FrameKrava"_s << u"Výber pre kravu: "_s;
+    }
+    void animalsOutsideTheTreeAreFoundInTheDatabase() {
+        QFETCH(QString, sql);
+        QFETCH(QString, frame);
+        QFETCH(QString, header);
+        const QString zviera = scalar(sql);
+        QVERIFY(!zviera.isEmpty());
+        QVERIFY(!node(zviera));
+        ScriptedDialogService dialogs;
+        QLineEdit* hladaj = findComponent<QLineEdit>(m_okno, u"EditHladaj"_s);
+        hladaj->setText(zviera.mid(2));
+        findComponent<QPushButton>(m_okno, u"BitBtnHladaj"_s)->click();
+
+        QVERIFY(dialogs.interactions().isEmpty());
+        QVERIFY(findComponent<QWidget>(m_okno, frame)->isVisible());
+        QCOMPARE(findComponent<QLabel>(m_okno, u"LabelVyber"_s)->text(), header + zviera);
+        QCOMPARE(m_okno->vybraneUsneCislo(), zviera);
+        QCOMPARE(hladaj->text(), QString());
+    }
+
+    void culledCowOpensFromTheHerdFrame() {
+        QTreeWidget* strom = findComponent<QTreeWidget>(m_okno, u"TreeViewZvierata"_s);
+        strom->setCurrentItem(strom->topLevelItem(0));
+        auto* stado = findComponent<TFrameZvierata>(m_okno, u"FrameZvierata"_s);
+        stado->PageControlZvierata->setCurrentWidget(stado->TabSheetZvierata);
+        stado->ToolButtonZobrazVyradeneKravy->trigger();
+        DBGrid* mriezka = stado->DBGridZvierata;
+        QVERIFY(mriezka->model()->rowCount() > 0);
+        const QRect bunka = mriezka->visualRect(mriezka->model()->index(0, 1));
+        const QString krava = mriezka->model()->index(0, 1).data().toString();
+        QTest::mouseClick(mriezka->viewport(), Qt::LeftButton, {}, bunka.center());
+        QTest::mouseDClick(mriezka->viewport(), Qt::LeftButton, {}, bunka.center());
+
+        QVERIFY(findComponent<TFrameKrava>(m_okno, u"FrameKrava"_s)->isVisible());
+        QVERIFY(!stado->isVisible());
+        QCOMPARE(findComponent<QLabel>(m_okno, u"LabelVyber"_s)->text(),
+                 u"Výber pre kravu: "_s + krava);
+        QCOMPARE(m_spustenie->instancie().DataModuleHlavny->ADOQueryKrava->text(u"usnecislo"_s),
+                 krava);
+        stado->ToolButtonZobrazKravyvKU->trigger();
+    }
+
+    void sireInThePedigreeOpensHisCard() {
+        const QString krava =
+            scalar(u"SELECT k.usnecislo FROM kravy_view k JOIN rodokmen_view r ON r.usnecislo = "
+                   u"k.usnecislo WHERE r.OM IS NOT NULL LIMIT 1"_s);
+        findComponent<QTreeWidget>(m_okno, u"TreeViewZvierata"_s)->setCurrentItem(node(krava));
+        auto* karta = findComponent<TFrameKrava>(m_okno, u"FrameKrava"_s);
+        karta->PageControlKrava->setCurrentWidget(karta->TabSheetRodokmen);
+        // A dam's box does nothing; her father's opens his card.
+        QTest::mouseDClick(findComponent<QLineEdit>(karta, u"DBEditM"_s), Qt::LeftButton);
+        QVERIFY(karta->isVisible());
+        QLineEdit* otecMatky = findComponent<QLineEdit>(karta, u"DBEditOM"_s);
+        const QString otec = otecMatky->text();
+        QTest::mouseDClick(otecMatky, Qt::LeftButton);
+
+        QVERIFY(findComponent<QWidget>(m_okno, u"FrameByk"_s)->isVisible());
+        QCOMPARE(findComponent<QLabel>(m_okno, u"LabelVyber"_s)->text(),
+                 u"Výber pre býka: "_s + otec);
+        QCOMPARE(findComponent<QLineEdit>(findComponent<QWidget>(m_okno, u"FrameByk"_s),
+                                          u"DBEditAnimalcode"_s)
+                     ->text(),
+                 otec);
+        karta->PageControlKrava->setCurrentWidget(karta->TabSheetKrava);
     }
 
     void searchWithoutMatchSaysSo() {

@@ -17,9 +17,12 @@ public:
     QStringList statusTexts;
     int statusHidden = 0;
     std::vector<PageModel> runs;
+    QStringList titles; ///< the title each setup was offered
 
-    std::unique_ptr<ReportDestination> chooseDestination(const ReportSystem&) override {
+    std::unique_ptr<ReportDestination> chooseDestination(const ReportSystem&,
+                                                         const QString& title) override {
         ++setupsShown;
+        titles << title;
         if (cancel)
             return nullptr;
         return std::make_unique<Collector>(runs);

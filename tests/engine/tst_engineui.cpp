@@ -10,9 +10,9 @@
 #include <QAction>
 #include <QComboBox>
 #include <QFile>
-#include <QLineEdit>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -27,7 +27,8 @@ private Q_SLOTS:
     void cleanup();
     void setupOffersPreviewFirstAndBothFileFormats();
     void cancelledSetupOutputsNothing();
-    void fileDestinationWritesTheChosenFormat();
+    void fileDestinationAsksForTheFile_data();
+    void fileDestinationAsksForTheFile();
     void previewShowsThePagesAndNavigates_data();
     void previewShowsThePagesAndNavigates();
 
@@ -76,19 +77,73 @@ void tst_engineui::cancelledSetupOutputsNothing() {
     QCOMPARE(m_items->openings(), 0);
 }
 
-void tst_engineui::fileDestinationWritesTheChosenFormat() {
-    const QString name = m_dir.filePath(u"zoznam.pdf"_s);
-    m_dialogs->answerModal(QDialog::Accepted, [&name](QDialog& dialog) {
+void tst_engineui::fileDestinationAsksForTheFile_data() {
+    QTest::addColumn<int>("format");
+    QTest::addColumn<bool>("existing");
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<QString>("written");
+    QTest::newRow("PDF") << 0 << false << ""
+                         << "zoznam.pdf";
+    QTest::newRow("RTF") << 1 << false << ""
+                         << "zoznam.rtf";
+    QTest::newRow("existing file replaced") << 0 << true << "yes"
+                                            << "zoznam.pdf";
+    QTest::newRow("existing file kept, another named") << 0 << true << "no"
+                                                       << "iny.pdf";
+    QTest::newRow("save dialog cancelled") << 0 << false << "cancel"
+                                           << "";
+}
+
+void tst_engineui::fileDestinationAsksForTheFile() {
+    QFETCH(int, format);
+    QFETCH(bool, existing);
+    QFETCH(QString, answer);
+    QFETCH(QString, written);
+    const QString suffix = format == 0 ? u"pdf"_s : u"rtf"_s;
+    const QString named = m_dir.filePath(u"zoznam."_s + suffix);
+    const QByteArray before("predošlá zostava");
+    if (existing) {
+        QFile file(named);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(before);
+    }
+    m_dialogs->answerModal(QDialog::Accepted, [format](QDialog& dialog) {
         dialog.findChild<QRadioButton*>(u"RadioButtonFile"_s)->setChecked(true);
-        dialog.findChild<QLineEdit*>(u"EditFileName"_s)->setText(name);
-        // Switching the format follows with the file's extension.
-        dialog.findChild<QComboBox*>(u"ComboBoxFormat"_s)->setCurrentIndex(1);
+        dialog.findChild<QComboBox*>(u"ComboBoxFormat"_s)->setCurrentIndex(format);
     });
+    m_dialogs->answerFile(answer == u"cancel"_s ? QString() : named);
+    if (existing)
+        m_dialogs->answerButton(answer == u"yes"_s ? DialogService::Yes : DialogService::No);
+    if (answer == u"no"_s)
+        m_dialogs->answerFile(m_dir.filePath(u"iny.pdf"_s));
+
     m_project->executeReport(u"Zoznam"_s);
-    QFile file(m_dir.filePath(u"zoznam.rtf"_s));
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    QVERIFY(file.readAll().startsWith("{\\rtf1"));
-    QVERIFY(!QFile::exists(name));
+
+    // The save dialog offers the report's title in the documents folder (the home folder of
+    // a user without one).
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString folder = QFileInfo(documents).isDir() ? documents : QDir::homePath();
+    const auto& shown = m_dialogs->interactions();
+    QCOMPARE(shown[1].kind, ScriptedDialogService::Kind::SaveFile);
+    QCOMPARE(shown[1].objectName, u"ReportFileDialog"_s);
+    QCOMPARE(shown[1].text, QDir(folder).filePath(u"Zoznam položiek."_s + suffix));
+    if (written.isEmpty()) {
+        QCOMPARE(shown.size(), 2);
+        QCOMPARE(m_items->openings(), 0);
+        return;
+    }
+    const QString file = m_dir.filePath(written);
+    QFile output(file);
+    QVERIFY(output.open(QIODevice::ReadOnly));
+    QVERIFY(output.readAll().startsWith(format == 0 ? "%PDF" : "{\\rtf1"));
+    QFile earlier(named);
+    QVERIFY(earlier.open(QIODevice::ReadOnly));
+    QCOMPARE(earlier.readAll() == before, answer == u"no"_s);
+    QCOMPARE(shown.last().kind, ScriptedDialogService::Kind::Message);
+    QCOMPARE(shown.last().icon, DialogService::Icon::Information);
+    QVERIFY2(shown.last().text.endsWith(QDir::toNativeSeparators(file)),
+             qPrintable(shown.last().text));
+    QVERIFY(shown.last().text.contains(u"Zoznam položiek"_s));
 }
 
 void tst_engineui::previewShowsThePagesAndNavigates_data() {

@@ -6,6 +6,8 @@
 #include "widgets/DBLookupComboBox.h"
 #include "widgets/DatasetTableModel.h"
 
+#include <QDateTimeAxis>
+#include <QGraphicsSimpleTextItem>
 #include <QHeaderView>
 #include <QLineSeries>
 #include <QSignalSpy>
@@ -245,6 +247,53 @@ private Q_SLOTS:
         QCOMPARE(chart.leftAxis()->min(), 0.0);
         QCOMPARE(chart.leftAxis()->max(), 3.0);
         QCOMPARE(chart.series(1)->count(), 2);
+    }
+
+    void chartLabelsFollowTheDataInsideThePlot() {
+        DBChart chart;
+        chart.setDataset(m_controls.get(), "datum");
+        const int milk = chart.addSeries("Mlieko", "mlieko", Qt::red, "#0.0");
+        const int fat = chart.addSeries("Tuk", "tuk", Qt::darkGreen, "#0.000");
+        chart.setLeftAxisRange(0, 2);
+        chart.resize(500, 300);
+        chart.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&chart));
+        const auto labelItems = [&] {
+            int count = 0;
+            for (const QGraphicsItem* item : chart.chart()->childItems())
+                count += item->type() == QGraphicsSimpleTextItem::Type;
+            return count;
+        };
+        const int withoutData = labelItems();
+        const auto texts = [&](int series) {
+            QStringList shown;
+            for (const QGraphicsSimpleTextItem* label : chart.pointLabels(series))
+                shown << (label->isVisible() ? label->text() : "(" + label->text() + ")");
+            return shown;
+        };
+
+        // The dataset's own format first, the series' where the field has none; in date order.
+        m_controls->open();
+        QCOMPARE(texts(milk), (QStringList{"31,25", "25,50"}));
+        QCOMPARE(texts(fat), (QStringList{"0,980", "1,050"}));
+        QCOMPARE(labelItems(), withoutData + 4);
+        chart.setActiveSeries(milk);
+        QCOMPARE(texts(fat), (QStringList{"(0,980)", "(1,050)"}));
+        // Milk runs above the left axis: its labels stay at the plot's top edge, inside it.
+        QTRY_VERIFY(chart.chart()->plotArea().height() > 0);
+        const QRectF plot = chart.chart()->plotArea().adjusted(-0.5, -0.5, 0.5, 0.5);
+        for (const QGraphicsSimpleTextItem* label : chart.pointLabels(milk))
+            QVERIFY2(plot.contains(label->sceneBoundingRect()), qPrintable(label->text()));
+
+        // New data replace the labels; none of the old ones stays behind.
+        m_controls->setSql({"SELECT * FROM kontroly_test", "WHERE kontrola_id = 1"});
+        m_controls->reopen();
+        QCOMPARE(texts(milk), QStringList{"25,50"});
+        QCOMPARE(texts(fat), QStringList{"(1,050)"});
+        QCOMPARE(labelItems(), withoutData + 2);
+        m_controls->close();
+        QCOMPARE(labelItems(), withoutData);
+        QCOMPARE(chart.bottomAxis()->format(), QLocale().dateFormat(QLocale::ShortFormat));
     }
 
     void leftAxisLabelsThinOutWhereTheyWouldCrowd_data() {

@@ -10,6 +10,7 @@
 #include "data/DatabaseError.h"
 #include "data/PrivateServer.h"
 #include "data/SchemaInstaller.h"
+#include "data/SlovakLocale.h"
 #include "demo/DemoHerd.h"
 
 #include <QCommandLineParser>
@@ -203,6 +204,7 @@ int main(int argc, char* argv[]) {
     CommandLine::useSlovak(application);
     QCoreApplication::setApplicationName(u"tarvelin-db"_s);
     QCoreApplication::setApplicationVersion(QString::fromUtf8(TARVELIN_VERSION));
+    SlovakLocale::install(application);
 
     const Options options;
     QCommandLineParser parser;

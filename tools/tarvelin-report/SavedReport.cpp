@@ -1,5 +1,7 @@
 #include "SavedReport.h"
 
+#include "data/SlovakLocale.h"
+
 #include "CountingDestination.h"
 #include "cli/Console.h"
 #include "data/Connection.h"
@@ -88,9 +90,12 @@ int SavedReport::run(const ConnectionSettings& settings, const QString& name, Ou
                        << Qt::endl;
         return Failure;
     }
-    Console::err() << u"Zostava „%1“: %2 riadkov, %3 strán → %4"_s.arg(
-                          zostava.Nazov, QString::number(vystup.recordCount()),
-                          QString::number(*destination->pages()), file)
-                   << Qt::endl;
+    Console::err()
+        << u"Zostava „%1“: %2, %3 → %4"_s.arg(
+               zostava.Nazov,
+               SlovakLocale::count(vystup.recordCount(), u"riadok"_s, u"riadky"_s, u"riadkov"_s),
+               SlovakLocale::count(*destination->pages(), u"strana"_s, u"strany"_s, u"strán"_s),
+               file)
+        << Qt::endl;
     return Success;
 }

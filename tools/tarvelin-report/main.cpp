@@ -16,6 +16,7 @@
 #include "data/DatabaseError.h"
 #include "data/DatabaseLocation.h"
 #include "data/SchemaInstaller.h"
+#include "data/SlovakLocale.h"
 #include "demo/DemoHerd.h"
 #include "engine/model/ReportError.h"
 #include "reports/ChybaVstupu.h"
@@ -142,7 +143,9 @@ int onDatabase(const QCommandLineParser& parser, const Options& options,
         SchemaInstaller(connection).requireUsable();
     } else {
         location.emplace(DatabaseLocation::fromConfig());
-        settings = location->prepare(&DemoHerd::generateFirstStart);
+        settings = location->prepare(&DemoHerd::generateFirstStart, [](const QString& cinnost) {
+            Console::err() << cinnost << Qt::endl;
+        });
     }
     return work(settings);
 }
@@ -303,9 +306,12 @@ int printReport(const QCommandLineParser& parser, const Options& options) {
                            << Qt::endl;
             return int(Failure);
         }
-        Console::err()
-            << u"Zostava %1: %2 strán → %3"_s.arg(polozka->kod).arg(*destination->pages()).arg(file)
-            << Qt::endl;
+        Console::err() << u"Zostava %1: %2 → %3"_s.arg(polozka->kod,
+                                                       SlovakLocale::count(*destination->pages(),
+                                                                           u"strana"_s, u"strany"_s,
+                                                                           u"strán"_s),
+                                                       file)
+                       << Qt::endl;
         return int(Success);
     });
 }
@@ -322,8 +328,9 @@ int main(int argc, char* argv[]) {
     QCoreApplication::setApplicationName(u"tarvelin-report"_s);
     QCoreApplication::setApplicationVersion(QString::fromUtf8(TARVELIN_VERSION));
     ConfigFile::useFileOf(u"tarvelin"_s);
-    // The reports print dates and numbers as the program does, whatever the shell's language.
-    QLocale::setDefault(QLocale(QLocale::Slovak, QLocale::Slovakia));
+    // The reports print dates and numbers as the program does, whatever the shell's language,
+    // and the command line's help speaks Slovak.
+    SlovakLocale::install(application);
 
     const Options options;
     QCommandLineParser parser;

@@ -6,16 +6,24 @@
 #include "data/DatabaseError.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <QStandardPaths>
 
 using namespace Qt::Literals::StringLiterals;
 
+namespace {
+
+const QStringList dumpPrograms{u"mariadb-dump"_s, u"mysqldump"_s};
+const QStringList loadPrograms{u"mariadb"_s, u"mysql"_s};
+
+} // namespace
+
 DatabaseClient::DatabaseClient(const QString& folder, ConnectionSettings settings,
                                QWidget* progressParent)
     : m_settings(std::move(settings))
-    , m_dumpProgram(program(folder, {u"mariadb-dump"_s, u"mysqldump"_s}))
-    , m_loadProgram(program(folder, {u"mariadb"_s, u"mysql"_s}))
+    , m_dumpProgram(program(folder, dumpPrograms))
+    , m_loadProgram(program(folder, loadPrograms))
     , m_progressParent(progressParent) {}
 
 void DatabaseClient::dump(const QString& fileName, const QString& activity) const {
@@ -54,13 +62,34 @@ void DatabaseClient::load(const QString& fileName, const QString& activity) cons
     process.run(activity, m_progressParent);
 }
 
-QString DatabaseClient::program(const QString& folder, const QStringList& names) {
+std::optional<QString> DatabaseClient::findFolder(const QString& remembered) {
+    if (!remembered.isEmpty() && !findProgram(remembered, dumpPrograms).isEmpty() &&
+        !findProgram(remembered, loadPrograms).isEmpty())
+        return remembered;
+    const QString dump = findProgram({}, dumpPrograms);
+    const QString load = findProgram({}, loadPrograms);
+    if (dump.isEmpty() || load.isEmpty())
+        return std::nullopt;
+    const QString folder = QFileInfo(dump).absolutePath();
+    return folder == QFileInfo(load).absolutePath()
+               ? QDir::toNativeSeparators(folder + QLatin1Char('/'))
+               : QString();
+}
+
+QString DatabaseClient::findProgram(const QString& folder, const QStringList& names) {
     for (const QString& name : names) {
         const QString path = folder.isEmpty() ? QStandardPaths::findExecutable(name)
                                               : QStandardPaths::findExecutable(name, {folder});
         if (!path.isEmpty())
             return path;
     }
+    return {};
+}
+
+QString DatabaseClient::program(const QString& folder, const QStringList& names) {
+    const QString found = findProgram(folder, names);
+    if (!found.isEmpty())
+        return found;
     const QString where = folder.isEmpty() ? u"na systémovej ceste (PATH)"_s
                                            : u"v priečinku "_s + QDir::toNativeSeparators(folder);
     throw DatabaseError(u"Program %1 sa nenašiel %2."_s.arg(names.join(u" ani "_s), where));

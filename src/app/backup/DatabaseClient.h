@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 class QWidget;
 
@@ -25,7 +26,15 @@ public:
     /// Runs the script against the database; stops at the first failing statement.
     void load(const QString& fileName, const QString& activity) const;
 
+    /// Where both client programs are: the remembered folder when it has them, else the
+    /// search path's folder of them (with its trailing separator; empty when they lie in
+    /// different folders of it); nothing when neither has them.
+    static std::optional<QString> findFolder(const QString& remembered);
+
 private:
+    /// The program of the first name found in the folder, or on the search path for an empty
+    /// folder; empty when none is.
+    static QString findProgram(const QString& folder, const QStringList& names);
     static QString program(const QString& folder, const QStringList& names);
     QStringList connectionArguments() const;
 

@@ -126,9 +126,13 @@ void ZalohaDatabazy::MenuItemImportDBClick() {
 }
 
 void ZalohaDatabazy::NajdiCestuKlienta() {
-    if (!CestaMySQL.isEmpty())
+    // The user is asked only when neither the remembered folder nor the search path has the
+    // programs; a folder found is remembered.
+    if (const std::optional<QString> najdeny = DatabaseClient::findFolder(CestaMySQL)) {
+        CestaMySQL = *najdeny;
         return;
-    // Cancelling leaves the folder empty: the programs are then looked up on the search path.
+    }
+    // Cancelling keeps the folder as it was; the command then says which program is missing.
     const QString program = DialogService::instance().openFileName(OpenDialogMySQL);
     if (program.isEmpty())
         return;

@@ -12,10 +12,10 @@ class QWidget;
 
 /// The main window's commands "Zaloha databázy" and "Obnova databázy": the whole database is
 /// written to an SQL script by the server's dump program and restored from one by its
-/// command-line client. The folder of the client programs is asked for once and kept in the
-/// main window's CestaMySQL. Before a restore the current data are saved beside the user's data,
-/// so that a failed restore can be undone at once; a successful one ends the program, whose
-/// next start reads the restored data.
+/// command-line client. The folder of the client programs is kept in the main window's
+/// CestaMySQL; it is asked for only when neither that folder nor the search path has them. Before a
+/// restore the current data are saved beside the user's data, so that a failed restore can be
+/// undone at once; a successful one ends the program, whose next start reads the restored data.
 class ZalohaDatabazy : public QObject {
     Q_OBJECT
 public:

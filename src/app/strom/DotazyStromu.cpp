@@ -43,3 +43,21 @@ int DotazyStromu::pocetZvierat(Connection* spojenie, const QString& kod) {
                          {{u"pDlzka"_s, int(kod.size())}})
         ->recordCount();
 }
+
+DotazyStromu::ZvieraMimoStromu DotazyStromu::zvieraMimoStromu(Connection* spojenie,
+                                                              const QString& usneCislo) {
+    const auto zviera = otvorenyDotaz(
+        spojenie,
+        u"SELECT z.usnecislo, z.pohlavie, b.byk_id, k.krava_id FROM zvierata z "
+        u"LEFT JOIN byky b ON b.byk_id = z.zviera_id LEFT JOIN kravy k ON k.krava_id = "
+        u"z.zviera_id WHERE z.usnecislo = :UsneCislo"_s,
+        {{u"UsneCislo"_s, usneCislo}});
+    if (zviera->eof())
+        return {};
+    const QString najdene = zviera->text(u"usnecislo"_s);
+    if (!zviera->value(u"byk_id"_s).isNull() || zviera->text(u"pohlavie"_s) == u"1"_s)
+        return {Druh::Byk, najdene};
+    if (!zviera->value(u"krava_id"_s).isNull())
+        return {Druh::Krava, najdene};
+    return {};
+}

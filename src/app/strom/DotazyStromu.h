@@ -17,4 +17,13 @@ public:
     static std::unique_ptr<Query> zvierata(Connection* spojenie, const QString& mastal);
     /// The number of animals whose barn code begins with the code.
     static int pocetZvierat(Connection* spojenie, const QString& kod);
+
+    enum class Druh { Ziadne, Krava, Byk };
+    struct ZvieraMimoStromu {
+        Druh druh = Druh::Ziadne;
+        QString usneCislo; ///< as the database spells it
+    };
+    /// A bull, or a cow with a record (culled ones too), of this ear number, which the tree
+    /// may not hold; Ziadne for any other animal or none.
+    static ZvieraMimoStromu zvieraMimoStromu(Connection* spojenie, const QString& usneCislo);
 };

@@ -8,6 +8,7 @@
 #include "widgets/GuardedHandler.h"
 
 #include <QApplication>
+#include <QFocusEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTreeWidget>
@@ -35,20 +36,23 @@ StromChovov::StromChovov(QTreeWidget* strom, QLineEdit* hladaj, QPushButton* hla
     , m_strom(strom)
     , m_hladaj(hladaj)
     , m_spojenie(spojenie) {
+    for (int obrazok = 0; obrazok < int(m_obrazky.size()); ++obrazok)
+        m_obrazky[std::size_t(obrazok)] = TarvelinIcons::tree(obrazok);
     connect(m_strom, &QTreeWidget::currentItemChanged, this,
             guarded(this, &StromChovov::TreeViewZvierataChange));
-    connect(m_hladaj, &QLineEdit::editingFinished, this,
-            guarded(this, &StromChovov::EditHladajExit));
+    // The completion runs when the box loses the focus, as the user leaves it; editingFinished
+    // would also come after Enter has run the search and emptied the box.
+    m_hladaj->installEventFilter(this);
     connect(m_hladaj, &QLineEdit::returnPressed, this,
             guarded(this, &StromChovov::BitBtnHladajClick));
     connect(hladajTlacidlo, &QPushButton::clicked, this,
             guarded(this, &StromChovov::BitBtnHladajClick));
 }
 
-QTreeWidgetItem* StromChovov::novyUzol(const QString& text, Obrazok obrazok) {
+QTreeWidgetItem* StromChovov::novyUzol(const QString& text, Obrazok obrazok) const {
     auto* uzol = new QTreeWidgetItem({text});
     uzol->setData(0, obrazokRole, int(obrazok));
-    uzol->setIcon(0, TarvelinIcons::tree(obrazok));
+    uzol->setIcon(0, m_obrazky[std::size_t(obrazok)]);
     return uzol;
 }
 
@@ -157,6 +161,16 @@ void StromChovov::EditHladajExit() {
     m_hladaj->setText(doplnUsneCislo(m_hladaj->text()));
 }
 
+bool StromChovov::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_hladaj && event->type() == QEvent::FocusOut) {
+        // Another window coming to front or a context menu does not leave the box.
+        const Qt::FocusReason dovod = static_cast<QFocusEvent*>(event)->reason();
+        if (dovod != Qt::ActiveWindowFocusReason && dovod != Qt::PopupFocusReason)
+            EditHladajExit();
+    }
+    return QObject::eventFilter(watched, event);
+}
+
 void StromChovov::BitBtnHladajClick() {
     // Pressing Enter in the box does not move the focus, so complete the number here as well.
     EditHladajExit();
@@ -165,7 +179,19 @@ void StromChovov::BitBtnHladajClick() {
     if (QTreeWidgetItem* uzol = NajdiUzol(m_strom, text)) {
         m_strom->setFocus();
         m_strom->setCurrentItem(uzol);
+        m_strom->scrollToItem(uzol);
         m_hladaj->clear();
+        return;
+    }
+    // Sires and culled cows have no node; the database still knows them.
+    const DotazyStromu::ZvieraMimoStromu zviera =
+        DotazyStromu::zvieraMimoStromu(m_spojenie, asciiVelkymi(text));
+    if (zviera.druh != DotazyStromu::Druh::Ziadne) {
+        m_hladaj->clear();
+        if (zviera.druh == DotazyStromu::Druh::Byk)
+            Q_EMIT vybranyByk(zviera.usneCislo);
+        else
+            Q_EMIT vybranaKrava(zviera.usneCislo);
         return;
     }
     DialogService::instance().information(u"Nenašiel som zviera s ušným číslom "_s + text);

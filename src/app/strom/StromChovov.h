@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QIcon>
 #include <QObject>
+#include <array>
 
 class Connection;
 class QLineEdit;
@@ -42,20 +44,28 @@ Q_SIGNALS:
     void budovanieSkoncene(int pocetZvierat);
     /// An enterprise, herd or barn node was selected.
     void vybranyKod(const QString& kod);
+    /// A cow was selected, in the tree or, for one the tree does not hold, by the search.
     void vybranaKrava(const QString& usneCislo);
+    /// A male animal was selected, in the tree or, for a sire, by the search.
     void vybranyByk(const QString& usneCislo);
     /// The search looked for this ear number, found or not.
     void hladaneUsneCislo(const QString& usneCislo);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void TreeViewZvierataChange(QTreeWidgetItem* uzol, QTreeWidgetItem* predosly);
     QTreeWidgetItem* pridajUzol(QTreeWidgetItem* rodic, const QString& text, Obrazok obrazok);
     void naplnChov(QTreeWidgetItem* koren, const QString& kod, const QString& chov);
-    static QTreeWidgetItem* novyUzol(const QString& text, Obrazok obrazok);
+    QTreeWidgetItem* novyUzol(const QString& text, Obrazok obrazok) const;
     static void rozbalJedenUzol(QTreeWidgetItem* vybrany, QTreeWidgetItem* predosly);
 
     QTreeWidget* m_strom;
     QLineEdit* m_hladaj;
     Connection* m_spojenie;
     int m_pocetZvierat = 0;
+    /// Painted once and shared by every node: painting them node by node cost more than the
+    /// whole rest of a large enterprise's build.
+    std::array<QIcon, 5> m_obrazky;
 };

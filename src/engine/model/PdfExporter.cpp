@@ -5,6 +5,7 @@
 #include "ReportError.h"
 #include "data/CheckedSave.h"
 
+#include <QDir>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>

@@ -11,8 +11,9 @@ class ReportSystem;
 class ReportFrontEnd {
 public:
     virtual ~ReportFrontEnd() = default;
-    /// Null when the user cancels.
-    virtual std::unique_ptr<ReportDestination> chooseDestination(const ReportSystem& system) = 0;
+    /// Null when the user cancels. title is the report's printed title (ReportTitle).
+    virtual std::unique_ptr<ReportDestination> chooseDestination(const ReportSystem& system,
+                                                                 const QString& title) = 0;
     virtual void showStatus(const ReportSystem& system, const QString& text) = 0;
     virtual void hideStatus() = 0;
 };

@@ -4,6 +4,7 @@
 #include "RegionLayouter.h"
 #include "ReportDataSet.h"
 #include "ReportError.h"
+#include "ReportTitle.h"
 #include "TextComponent.h"
 #include "TextTemplate.h"
 #include "TotalComponent.h"
@@ -36,7 +37,7 @@ PageModel ReportLayouter::run() {
         sheet.height() - (setup.margins().top() + setup.margins().bottom()) * unit);
 
     PageModel model;
-    model.setTitle(m_report.name());
+    model.setTitle(ReportTitle::of(m_report, m_parameters));
     for (const auto& page : m_report.pages()) {
         const int firstPage = model.pageCount() + 1;
         std::vector<std::vector<RegionLayouter::Sheet>> regions;

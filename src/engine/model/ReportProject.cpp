@@ -9,6 +9,7 @@
 #include "ReportFrontEnd.h"
 #include "ReportLayouter.h"
 #include "ReportSystem.h"
+#include "ReportTitle.h"
 #include "SortedDataSet.h"
 #include "TextComponent.h"
 #include "TextTemplate.h"
@@ -50,7 +51,7 @@ void ReportProject::executeReport(const QString& name, const std::function<void(
     if (!destination) {
         if (!frontEnd)
             throw ReportError(u"Zostava „%1“ nemá kam tlačiť."_s.arg(name));
-        destination = frontEnd->chooseDestination(m_system);
+        destination = frontEnd->chooseDestination(m_system, ReportTitle::of(*report, m_parameters));
         if (!destination)
             return;
     }

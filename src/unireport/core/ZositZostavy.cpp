@@ -1,7 +1,6 @@
 #include "ZositZostavy.h"
 
 #include "data/Dataset.h"
-#include "data/DisplayFormat.h"
 #include "views/spreadsheet/SpreadsheetSheetName.h"
 #include "views/spreadsheet/XlsxFile.h"
 
@@ -11,8 +10,8 @@ void ZositZostavy::zapis(const Dataset& vysledok, const QString& harok, const QS
                     int(polia.size()), [&](int riadok, int stlpec) {
                         const FieldDef& pole = polia[stlpec - 1];
                         if (riadok == 1)
-                            return pole.heading();
-                        return DisplayFormat::editText(vysledok.value(riadok - 2, stlpec - 1),
-                                                       pole);
+                            return SpreadsheetValue::text(pole.heading());
+                        return SpreadsheetValue::ofField(vysledok.value(riadok - 2, stlpec - 1),
+                                                         pole);
                     });
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 
 class TDataModuleHlavny;
@@ -13,4 +14,6 @@ public:
     static void otvorLaktacie(TDataModuleHlavny& data, const QString& usneCislo);
     /// The test days of one lactation, which both views chart.
     static void otvorLaktacnuKrivku(TDataModuleHlavny& data, const QString& usneCislo, int poradie);
+    /// The orders of the cow's lactations, closed and running, in ascending order.
+    static QList<int> poradiaLaktacii(TDataModuleHlavny& data, const QString& usneCislo);
 };

@@ -18,6 +18,7 @@
 #include "widgets/StatusPanelBar.h"
 
 #include <QComboBox>
+#include <QSignalBlocker>
 #include <QToolBar>
 #include <QVBoxLayout>
 #include <QValueAxis>
@@ -56,10 +57,10 @@ TFrameKrava::TFrameKrava(TDataModuleHlavny& data, QWidget* parent)
         PageControlKrava->addPage(meno, popis, false);
 
     vytvorStranuKravy();
-    rozlozenieStrany(TabSheetRodokmen, 8)
-        ->addWidget(new StromRodokmena(m_data.ADOQueryRodokmen, StromRodokmena::kody(),
-                                       u" - ušné číslo"_s, TabSheetRodokmen),
-                    0, Qt::AlignTop | Qt::AlignLeft);
+    auto* rodokmen = new StromRodokmena(m_data.ADOQueryRodokmen, StromRodokmena::kody(),
+                                        u" - ušné číslo"_s, TabSheetRodokmen);
+    rozlozenieStrany(TabSheetRodokmen, 8)->addWidget(rodokmen, 0, Qt::AlignTop | Qt::AlignLeft);
+    connect(rodokmen, &StromRodokmena::otecZvoleny, this, &TFrameKrava::bykZvoleny);
     vytvorStranuKontrol();
     vytvorStranuKriviek();
     vytvorStranuProdukcie();
@@ -172,7 +173,8 @@ DBChart* TFrameKrava::graf(const char* meno, const QString& nazov, double maximu
     graf->setObjectName(QLatin1String(meno));
     graf->setTitle(nazov);
     graf->setDataset(m_data.ADOQueryLaktacnaKrivka, u"datum"_s);
-    graf->addSeries(seria, pole, farba);
+    // Points are labelled as the controls grid shows the same values.
+    graf->addSeries(seria, pole, farba, vzorPola(m_data.ADOQueryKontrolyMliekaKravy, pole));
     graf->setLeftAxisRange(0, maximum);
     graf->setLeftAxisIncrement(krok);
     graf->leftAxis()->setTitleText(nazov);
@@ -181,7 +183,9 @@ DBChart* TFrameKrava::graf(const char* meno, const QString& nazov, double maximu
 
 void TFrameKrava::vytvorStranuKriviek() {
     ToolBarLaktacneKrivky = panelNastrojov(TabSheetLaktacneKrivky, "ToolBarLaktacneKrivky");
-    ComboBoxPoradieLaktacie = poradiaLaktacie(ToolBarLaktacneKrivky, 20);
+    // Filled with the lactations of the cow the page shows.
+    ComboBoxPoradieLaktacie = poradiaLaktacie(ToolBarLaktacneKrivky, 0);
+    ComboBoxPoradieLaktacie->setMinimumContentsLength(3);
     ToolBarLaktacneKrivky->addWidget(ComboBoxPoradieLaktacie);
     DBChartLaktacnaKrivkaM =
         graf("DBChartLaktacnaKrivkaM", u"Mlieko"_s, 60, 0, u"Mlieko"_s, u"mlieko"_s, Qt::red);
@@ -288,10 +292,27 @@ void TFrameKrava::nacitajStranu(QWidget* strana, bool vyberVStrome) {
         NacitajRodokmen(AktualneUsneCislo);
     else if (strana == TabSheetKontrolaMlieka)
         NacitajKontroly(AktualneUsneCislo, 0);
-    else if (strana == TabSheetLaktacneKrivky && vyberVStrome)
-        NacitajLaktacnuKrivku(AktualneUsneCislo, ComboBoxPoradieLaktacie->currentIndex() + 1);
+    else if (strana == TabSheetLaktacneKrivky)
+        nacitajKrivky();
     else if (strana == TabSheetProdukciaCUK)
         NacitajProdukciuCUK(AktualneUsneCislo);
+}
+
+void TFrameKrava::nacitajKrivky() {
+    // The herd frame charts the same query, so the page loads its own cow whenever it shows.
+    const QVariant zobrazene = ComboBoxPoradieLaktacie->currentData();
+    const QList<int> poradia = DotazyKravy::poradiaLaktacii(m_data, AktualneUsneCislo);
+    int poradie = poradia.isEmpty() ? 0 : poradia.last();
+    if (zobrazene.isValid() && poradia.contains(zobrazene.toInt()))
+        poradie = zobrazene.toInt();
+    {
+        const QSignalBlocker ticho(ComboBoxPoradieLaktacie);
+        ComboBoxPoradieLaktacie->clear();
+        for (const int jedno : poradia)
+            ComboBoxPoradieLaktacie->addItem(QString::number(jedno), jedno);
+        ComboBoxPoradieLaktacie->setCurrentIndex(int(poradia.indexOf(poradie)));
+    }
+    NacitajLaktacnuKrivku(AktualneUsneCislo, poradie);
 }
 
 void TFrameKrava::NacitajKravu(const QString& usneCislo) {
@@ -324,7 +345,7 @@ void TFrameKrava::NacitajProdukciuCUK(const QString& usneCislo) {
 }
 
 void TFrameKrava::ComboBoxPoradieLaktacieChange(int index) {
-    NacitajLaktacnuKrivku(AktualneUsneCislo, index + 1);
+    NacitajLaktacnuKrivku(AktualneUsneCislo, ComboBoxPoradieLaktacie->itemData(index).toInt());
 }
 
 void TFrameKrava::DataSourceKontrolyDataChange() {

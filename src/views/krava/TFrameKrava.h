@@ -61,6 +61,10 @@ public:
     DBGrid* DBGridCukLaktacie;
     StatusPanelBar* StatusBarLaktacie;
 
+Q_SIGNALS:
+    /// A sire of the pedigree was double-clicked: his card is wanted.
+    void bykZvoleny(const QString& usneCislo);
+
 private:
     void vytvorStranuKravy();
     void vytvorStranuKontrol();
@@ -75,6 +79,9 @@ private:
     /// What each page loads. The cow's record and her curves load only for a selection in the
     /// tree; the other pages also when they are brought to front.
     void nacitajStranu(QWidget* strana, bool vyberVStrome);
+    /// The curves of the card's cow in a lactation she has: the box is filled with her
+    /// lactations, the order it showed stays where she has it, else her latest is taken.
+    void nacitajKrivky();
     void zobrazStranu(QWidget* strana);
     void ComboBoxPoradieLaktacieChange(int index);
     void DataSourceKontrolyDataChange();

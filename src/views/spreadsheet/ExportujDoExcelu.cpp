@@ -35,14 +35,14 @@ void ExportujDoExcelu(Dataset& dataset, const QString& sheetName) {
 
         const QList<FieldDef>& polia = dataset.fields();
         for (int i = 0; i < polia.size(); ++i)
-            excel->setCell(zosit, harok, 1, i + 1, polia[i].heading());
+            excel->setCell(zosit, harok, 1, i + 1, SpreadsheetValue::text(polia[i].heading()));
 
         dataset.first();
         for (int riadok = 2; !dataset.eof(); ++riadok) {
             for (int i = 0; i < polia.size(); ++i)
                 excel->setCell(
                     zosit, harok, riadok, i + 1,
-                    DisplayFormat::editText(dataset.value(dataset.currentRow(), i), polia[i]));
+                    SpreadsheetValue::ofField(dataset.value(dataset.currentRow(), i), polia[i]));
             dataset.next();
         }
         excel->release();

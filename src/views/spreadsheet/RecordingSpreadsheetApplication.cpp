@@ -35,10 +35,28 @@ void RecordingSpreadsheetApplication::setWorksheetName(int workbook, int workshe
     SpreadsheetSheetName::check(name);
 }
 
+QString RecordingSpreadsheetApplication::written(const SpreadsheetValue& value) {
+    QString shown;
+    switch (value.kind()) {
+    case SpreadsheetValue::Kind::Text:
+        return quoted(value.textValue());
+    case SpreadsheetValue::Kind::Number:
+        shown = QString::number(value.numberValue(), 'g', 15);
+        break;
+    case SpreadsheetValue::Kind::Moment: {
+        const QDateTime& moment = value.momentValue();
+        shown = moment.time() == QTime(0, 0) ? moment.toString(u"#yyyy-MM-dd#"_s)
+                                             : moment.toString(u"#yyyy-MM-dd HH:mm:ss#"_s);
+        break;
+    }
+    }
+    return value.format().isEmpty() ? shown : shown + u" ["_s + value.format() + u']';
+}
+
 void RecordingSpreadsheetApplication::setCell(int workbook, int worksheet, int row, int column,
-                                              const QString& value) {
+                                              const SpreadsheetValue& value) {
     m_calls << worksheetPath(workbook, worksheet) + u".Cells(%1, %2) := "_s.arg(row).arg(column) +
-                   quoted(value);
+                   written(value);
 }
 
 void RecordingSpreadsheetApplication::release() {

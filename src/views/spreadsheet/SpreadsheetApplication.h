@@ -1,5 +1,7 @@
 #pragma once
 
+#include "SpreadsheetValue.h"
+
 #include <QString>
 #include <functional>
 #include <memory>
@@ -22,9 +24,10 @@ public:
     virtual void addWorkbook(int workbookTemplate) = 0;
     /// Workbooks(workbook).Worksheets(worksheet).Name := name
     virtual void setWorksheetName(int workbook, int worksheet, const QString& name) = 0;
-    /// Workbooks(workbook).Worksheets(worksheet).Cells(row, column) := value
+    /// Workbooks(workbook).Worksheets(worksheet).Cells(row, column) := value, with the value's
+    /// number format on the cell.
     virtual void setCell(int workbook, int worksheet, int row, int column,
-                         const QString& value) = 0;
+                         const SpreadsheetValue& value) = 0;
     /// The caller lets go of the program, which keeps what it was given.
     virtual void release() = 0;
 

@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QTemporaryFile>
 #include <cstdio>
+#include <map>
 #include <unistd.h>
 #include <xlsxwriter.h>
 
@@ -14,6 +15,8 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
+// Characters a date column is wider than its format, for the program's padding.
+constexpr double dateWidthMargin = 2;
 // The grid of the file format.
 constexpr int lastRow = 1048576;
 constexpr int lastColumn = 16384;
@@ -46,15 +49,54 @@ void writeWorkbook(const QString& fileName, const QString& sheetName, int rows, 
         throw SpreadsheetError(u"Súbor %1 sa nedá vytvoriť."_s.arg(shown(fileName)));
     lxw_worksheet* sheet = workbook_add_worksheet(xlsx, sheetName.toUtf8().constData());
     lxw_error error = sheet ? LXW_NO_ERROR : LXW_ERROR_PARAMETER_VALIDATION;
+    // One format of the workbook for each number format its cells use.
+    std::map<QString, lxw_format*> formats;
+    const auto formatOf = [&](const QString& code) -> lxw_format* {
+        if (code.isEmpty())
+            return nullptr;
+        auto& format = formats[code];
+        if (!format) {
+            format = workbook_add_format(xlsx);
+            format_set_num_format(format, code.toUtf8().constData());
+        }
+        return format;
+    };
+    // A date is wider than a column of the default width, where the program would show ###.
+    std::map<lxw_col_t, double> dateWidths;
     for (int row = 1; error == LXW_NO_ERROR && row <= rows; ++row) {
         for (int column = 1; error == LXW_NO_ERROR && column <= columns; ++column) {
+            const SpreadsheetValue value = cell(row, column);
             // An empty text leaves the cell empty, as the program does with one typed in.
-            const QString text = cell(row, column);
-            if (!text.isEmpty())
-                error = worksheet_write_string(sheet, lxw_row_t(row - 1), lxw_col_t(column - 1),
-                                               text.toUtf8().constData(), nullptr);
+            if (value.isEmpty())
+                continue;
+            const lxw_row_t r = lxw_row_t(row - 1);
+            const lxw_col_t c = lxw_col_t(column - 1);
+            switch (value.kind()) {
+            case SpreadsheetValue::Kind::Text:
+                error = worksheet_write_string(sheet, r, c, value.textValue().toUtf8().constData(),
+                                               nullptr);
+                break;
+            case SpreadsheetValue::Kind::Number:
+                error = worksheet_write_number(sheet, r, c, value.numberValue(),
+                                               formatOf(value.format()));
+                break;
+            case SpreadsheetValue::Kind::Moment: {
+                const QDate date = value.momentValue().date();
+                const QTime time = value.momentValue().time();
+                lxw_datetime moment{date.year(),   date.month(),
+                                    date.day(),    time.hour(),
+                                    time.minute(), time.second() + time.msec() / 1000.0};
+                error = worksheet_write_datetime(sheet, r, c, &moment, formatOf(value.format()));
+                dateWidths[c] =
+                    std::max(dateWidths[c], double(value.format().size()) + dateWidthMargin);
+                break;
+            }
+            }
         }
     }
+    for (auto width = dateWidths.cbegin(); error == LXW_NO_ERROR && width != dateWidths.cend();
+         ++width)
+        error = worksheet_set_column(sheet, width->first, width->first, width->second, nullptr);
     const lxw_error closing = workbook_close(xlsx);
     if (error == LXW_NO_ERROR)
         error = closing;

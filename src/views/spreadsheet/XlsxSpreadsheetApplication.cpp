@@ -22,6 +22,7 @@ namespace {
 constexpr int lastRow = 1048576;
 constexpr int lastColumn = 16384;
 constexpr int mostFilesOfOneSecond = 1000;
+// Characters a date needs beyond its format's ("d. m. yyyy" shows as "27. 12. 2018").
 
 [[noreturn]] void badIndex() {
     throw SpreadsheetError(u"Neplatný index."_s);
@@ -75,11 +76,11 @@ void XlsxSpreadsheetApplication::setWorksheetName(int workbook, int worksheetInd
 }
 
 void XlsxSpreadsheetApplication::setCell(int workbook, int worksheetIndex, int row, int column,
-                                         const QString& value) {
+                                         const SpreadsheetValue& value) {
     Workbook& target = worksheet(workbook, worksheetIndex);
     if (row < 1 || row > lastRow || column < 1 || column > lastColumn)
         badIndex();
-    target.cells[{row, column}] = value;
+    target.cells.insert_or_assign({row, column}, value);
 }
 
 void XlsxSpreadsheetApplication::release() {
@@ -124,12 +125,12 @@ QString XlsxSpreadsheetApplication::reserveFile(const QString& sheetName) const 
 void XlsxSpreadsheetApplication::write(const Workbook& workbook, const QString& file) const {
     int rows = 0;
     int columns = 0;
-    for (const auto& [position, text] : workbook.cells) {
+    for (const auto& [position, value] : workbook.cells) {
         rows = std::max(rows, position.first);
         columns = std::max(columns, position.second);
     }
     XlsxFile::write(file, workbook.sheetName, rows, columns, [&](int row, int column) {
         const auto cell = workbook.cells.find({row, column});
-        return cell != workbook.cells.end() ? cell->second : QString();
+        return cell != workbook.cells.end() ? cell->second : SpreadsheetValue::text({});
     });
 }

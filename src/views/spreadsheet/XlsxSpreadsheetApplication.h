@@ -8,7 +8,8 @@
 #include <utility>
 
 /// The spreadsheet program on a desktop without one to automate: it keeps the workbooks it is
-/// given and, when released, writes each into an .xlsx file of its own (cells as text) and, if
+/// given and, when released, writes each into an .xlsx file of its own (numbers, dates and
+/// texts with the cells' number formats) and, if
 /// visible, opens the file in the desktop's spreadsheet program. Where no program opens it, the
 /// user is told where the file was saved. A file never replaces another one.
 class XlsxSpreadsheetApplication : public SpreadsheetApplication {
@@ -24,7 +25,8 @@ public:
     void setVisible(bool visible) override;
     void addWorkbook(int workbookTemplate) override;
     void setWorksheetName(int workbook, int worksheet, const QString& name) override;
-    void setCell(int workbook, int worksheet, int row, int column, const QString& value) override;
+    void setCell(int workbook, int worksheet, int row, int column,
+                 const SpreadsheetValue& value) override;
     void release() override;
 
     /// The files release() wrote, in workbook order.
@@ -33,7 +35,7 @@ public:
 private:
     struct Workbook {
         QString sheetName;
-        std::map<std::pair<int, int>, QString> cells;
+        std::map<std::pair<int, int>, SpreadsheetValue> cells;
     };
 
     Workbook& worksheet(int workbook, int worksheet);

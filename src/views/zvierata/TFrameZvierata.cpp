@@ -230,9 +230,13 @@ void TFrameZvierata::vytvorStranuLaktacnychKriviek() {
     DBChartLaktacneKrivky->setTitle(u"Laktačná krivka"_s);
     DBChartLaktacneKrivky->setDataset(m_data.ADOQueryLaktacnaKrivka, u"datum"_s);
     DBChartLaktacneKrivky->bottomAxis()->setTitleText(u"Dátum kontroly"_s);
-    DBChartLaktacneKrivky->addSeries(u"Mlieko"_s, u"mlieko"_s, Qt::red);
-    DBChartLaktacneKrivky->addSeries(u"Tuk"_s, u"tuk"_s, Qt::green);
-    DBChartLaktacneKrivky->addSeries(u"Bielkovina"_s, u"bielkovina"_s, QColor(0, 0, 0x80));
+    // The curve's points are labelled as the grid above shows the same controls.
+    for (const auto& [nazov, pole, farba] :
+         {std::tuple{u"Mlieko"_s, u"mlieko"_s, QColor(Qt::red)},
+          {u"Tuk"_s, u"tuk"_s, QColor(Qt::green)},
+          {u"Bielkovina"_s, u"bielkovina"_s, QColor(0, 0, 0x80)}})
+        DBChartLaktacneKrivky->addSeries(nazov, pole, farba,
+                                         vzorPola(m_data.ADOQueryKontrolyMlieka, pole));
     ukazHodnotuKrivky(seriaMlieka, 60, 5, u"Mlieko"_s);
 
     SplitterLaktacneKrivky->addWidget(DBGridLaktacneKrivky);

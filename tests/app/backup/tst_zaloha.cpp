@@ -71,8 +71,8 @@ private Q_SLOTS:
     void backupThenRestoreBringsTheHerdBack();
     void cancelledDialogsChangeNothing_data();
     void cancelledDialogsChangeNothing();
-    void clientFolderIsAskedUntilChosen_data();
-    void clientFolderIsAskedUntilChosen();
+    void clientFolderIsAskedOnlyWhereNothingHasThePrograms_data();
+    void clientFolderIsAskedOnlyWhereNothingHasThePrograms();
     void passwordReachesTheClientPrograms();
     void failedBackupLeavesNoFile_data();
     void failedBackupLeavesNoFile();
@@ -97,8 +97,12 @@ private:
     std::unique_ptr<QTemporaryDir> m_folder;
     std::unique_ptr<Connection> m_connection;
     std::unique_ptr<ZalohaDatabazy> m_commands;
+    // A search path without the client programs, for the cases where the user must be asked.
+    void hideClientPrograms();
+
     QString m_cestaMySQL;
     bool m_programEnded = false;
+    QByteArray m_searchPath;
 };
 
 void TestZalohaDatabazy::initTestCase() {
@@ -117,6 +121,7 @@ void TestZalohaDatabazy::cleanupTestCase() {
 }
 
 void TestZalohaDatabazy::init() {
+    m_searchPath = qgetenv("PATH");
     m_folder = std::make_unique<QTemporaryDir>();
     QVERIFY(m_folder->isValid());
     m_cestaMySQL = clientFolder();
@@ -127,6 +132,12 @@ void TestZalohaDatabazy::init() {
 void TestZalohaDatabazy::cleanup() {
     m_commands.reset();
     m_connection.reset();
+    qputenv("PATH", m_searchPath);
+}
+
+void TestZalohaDatabazy::hideClientPrograms() {
+    QVERIFY(QDir(m_folder->path()).mkpath(u"bez-klienta"_s));
+    qputenv("PATH", QFile::encodeName(path("bez-klienta")));
 }
 
 void TestZalohaDatabazy::makeCommands(const ConnectionSettings& settings) {
@@ -220,6 +231,8 @@ void TestZalohaDatabazy::cancelledDialogsChangeNothing() {
     QFETCH(QString, cestaMySQL);
     QFETCH(QStringList, shown);
     m_cestaMySQL = cestaMySQL;
+    if (cestaMySQL.isEmpty())
+        hideClientPrograms();
     const QStringList before = herdFingerprint();
     m_connection->open();
 
@@ -236,44 +249,59 @@ void TestZalohaDatabazy::cancelledDialogsChangeNothing() {
     QCOMPARE(m_cestaMySQL, cestaMySQL);
     QVERIFY(m_connection->isOpen());
     QVERIFY(!m_programEnded);
-    QCOMPARE(QDir(m_folder->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
-             QStringList());
+    QStringList left = QDir(m_folder->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+    left.removeAll(u"bez-klienta"_s);
+    QCOMPARE(left, QStringList());
     QCOMPARE(herdFingerprint(), before);
 }
 
-void TestZalohaDatabazy::clientFolderIsAskedUntilChosen_data() {
-    QTest::addColumn<QString>("chosen");
+void TestZalohaDatabazy::clientFolderIsAskedOnlyWhereNothingHasThePrograms_data() {
     QTest::addColumn<QString>("remembered");
+    QTest::addColumn<bool>("onSearchPath");
+    QTest::addColumn<QString>("chosen");
+    QTest::addColumn<QString>("rememberedAfter");
+    QTest::addColumn<bool>("asked");
 
     const QString client = clientFolder();
-    QTest::newRow("mysql chosen") << client + u"mysql"_s << client;
-    // The programs are then found on the search path.
-    QTest::newRow("dialog cancelled") << QString() << QString();
+    QTest::newRow("remembered folder has them") << client << false << QString() << client << false;
+    QTest::newRow("search path has them") << QString() << true << QString() << client << false;
+    QTest::newRow("remembered folder lacks them, search path has them")
+        << u"wrong"_s << true << QString() << client << false;
+    QTest::newRow("neither, the user chooses")
+        << QString() << false << client + u"mysql"_s << client << true;
+    QTest::newRow("neither, the user cancels")
+        << QString() << false << QString() << QString() << true;
 }
 
-void TestZalohaDatabazy::clientFolderIsAskedUntilChosen() {
-    QFETCH(QString, chosen);
+void TestZalohaDatabazy::clientFolderIsAskedOnlyWhereNothingHasThePrograms() {
     QFETCH(QString, remembered);
-    m_cestaMySQL.clear();
+    QFETCH(bool, onSearchPath);
+    QFETCH(QString, chosen);
+    QFETCH(QString, rememberedAfter);
+    QFETCH(bool, asked);
+    m_cestaMySQL = remembered == u"wrong"_s ? path("bez-klienta") + QLatin1Char('/') : remembered;
+    QVERIFY(QDir(m_folder->path()).mkpath(u"bez-klienta"_s));
+    if (!onSearchPath)
+        hideClientPrograms();
 
     ScriptedDialogService dialogs;
-    dialogs.answerFile(chosen);
-    dialogs.answerFile(path("prva.sql"));
+    if (asked)
+        dialogs.answerFile(chosen);
+    dialogs.answerFile(path("zaloha.sql"));
     m_commands->MenuItemExportDBClick();
-    QCOMPARE(m_cestaMySQL, remembered);
-    QVERIFY(QFile::exists(path("prva.sql")));
 
-    if (remembered.isEmpty())
-        dialogs.answerFile(QString());
-    dialogs.answerFile(path("druha.sql"));
-    m_commands->MenuItemExportDBClick();
-    QVERIFY(QFile::exists(path("druha.sql")));
-
-    QStringList expected{"OpenDialogMySQL", "SaveDialogExport"};
-    if (remembered.isEmpty())
-        expected << "OpenDialogMySQL";
-    expected << "SaveDialogExport";
-    QCOMPARE(dialogsShown(dialogs), expected);
+    const QStringList shown = asked ? QStringList{"OpenDialogMySQL", "SaveDialogExport"}
+                                    : QStringList{"SaveDialogExport"};
+    QCOMPARE(dialogsShown(dialogs), shown);
+    QCOMPARE(m_cestaMySQL, rememberedAfter);
+    const bool done = !rememberedAfter.isEmpty();
+    QCOMPARE(QFile::exists(path("zaloha.sql")), done);
+    QCOMPARE(messages(dialogs).size(), 1);
+    QCOMPARE(messages(dialogs).first().icon,
+             done ? DialogService::Icon::Information : DialogService::Icon::Error);
+    if (!done)
+        QVERIFY2(messages(dialogs).first().text.contains(u"mariadb-dump ani mysqldump"_s),
+                 qPrintable(messages(dialogs).first().text));
 }
 
 void TestZalohaDatabazy::passwordReachesTheClientPrograms() {
@@ -313,12 +341,15 @@ void TestZalohaDatabazy::failedBackupLeavesNoFile() {
     if (!earlierBackup.isEmpty())
         writeFile(script, earlierBackup);
     if (clientMissing) {
-        QVERIFY(QDir(m_folder->path()).mkdir(u"prazdny"_s));
-        m_cestaMySQL = path("prazdny") + QLatin1Char('/');
+        hideClientPrograms();
+        m_cestaMySQL = path("bez-klienta") + QLatin1Char('/');
     }
     makeCommands(userSettings(password, database));
 
     ScriptedDialogService dialogs;
+    // Where nothing has the programs the user is asked for their folder and cancels.
+    if (clientMissing)
+        dialogs.answerFile(QString());
     dialogs.answerFile(script);
     m_commands->MenuItemExportDBClick();
 
