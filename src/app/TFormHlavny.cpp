@@ -17,6 +17,7 @@
 #include "data/TKuhdVybery.h"
 #include "engine/DialogReportFrontEnd.h"
 #include "engine/model/ReportProject.h"
+#include "reports/AktualizaciaUniverzalnejZostavy.h"
 #include "reports/DatasetReportDataSet.h"
 #include "reports/MakerInfo.h"
 #include "reports/PolozkaKatalogu.h"
@@ -24,6 +25,7 @@
 #include "reports/PripravaZostav.h"
 #include "reports/TDataModuleTabulky.h"
 #include "reports/TlacZostavy.h"
+#include "reports/dialogy/DialogPriebehuPripravy.h"
 #include "reports/dialogy/DialogoveVstupyZostav.h"
 #include "views/byk/TFrameByk.h"
 #include "views/krava/TFrameKrava.h"
@@ -44,6 +46,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QPushButton>
@@ -143,8 +146,8 @@ void TFormHlavny::vytvorMenu() {
     zostavy->addSeparator();
     MenuItemUniverzalnaZostava =
         polozkaMenu(zostavy, "MenuItemUniverzalnaZostava", u"&Univerzálna zostava..."_s);
-    MenuItemAktualizaciaUZ = polozkaMenu(zostavy, "MenuItemAktualizaciaUZ",
-                                         u"Aktualizácia dát pre univerzálnu zostavu"_s);
+    Aktualizciadtpreuniverzlnuzostavu1 = polozkaMenu(zostavy, "Aktualizciadtpreuniverzlnuzostavu1",
+                                                     u"Aktualizácia dát pre univerzálnu zostavu"_s);
 
     QMenu* vymena = MainMenuHlavny->addMenu(u"Výmena &dát"_s);
     vymena->setObjectName(u"MenuItemVymenaDat"_s);
@@ -169,6 +172,8 @@ void TFormHlavny::vytvorMenu() {
             guarded(this, &TFormHlavny::MenuItemStavovyRiadokClick));
     connect(MenuItemOAplikacii, &QAction::triggered, this,
             guarded(this, &TFormHlavny::MenuItemOAplikaciiClick));
+    connect(Aktualizciadtpreuniverzlnuzostavu1, &QAction::triggered, this,
+            guarded(this, &TFormHlavny::Aktualizciadtpreuniverzlnuzostavu1Click));
 }
 
 QAction* TFormHlavny::polozkaMenu(QMenu* menu, const char* meno, const QString& popis) {
@@ -216,7 +221,7 @@ void TFormHlavny::vytvorPanelNastrojov() {
     connect(ToolButtonZobrazStrom, &QAction::triggered, this,
             guarded(this, &TFormHlavny::MenuItemStromClick));
     connect(ToolButton6, &QAction::triggered, MenuItemExportDB, &QAction::trigger);
-    connect(ToolButtonAktualizaciaDat, &QAction::triggered, MenuItemAktualizaciaUZ,
+    connect(ToolButtonAktualizaciaDat, &QAction::triggered, Aktualizciadtpreuniverzlnuzostavu1,
             &QAction::trigger);
     connect(ToolButtonHlavnyInfo, &QAction::triggered, this,
             guarded(this, &TFormHlavny::ToolButtonHlavnyInfoClick));
@@ -547,7 +552,30 @@ void TFormHlavny::ZostavaKataloguClick(const PolozkaKatalogu& polozka) {
         return;
     }
     DialogoveVstupyZostav vstupy;
-    TlacZostavy(*m_instances.DataModuleTabulky, m_stavZostav, vstupy, TextCopyright).tlac(polozka);
+    DialogPriebehuPripravy priebeh(u"Príprava zostavy "_s + polozka.kod, this);
+    TlacZostavy tlac(*m_instances.DataModuleTabulky, m_stavZostav, vstupy, TextCopyright);
+    tlac.nastavPriebeh(&priebeh);
+    tlac.tlac(polozka);
+}
+
+void TFormHlavny::Aktualizciadtpreuniverzlnuzostavu1Click() {
+    AktualizaciaUniverzalnejZostavy aktualizacia(*m_instances.DataModuleTabulky, m_stavZostav);
+    {
+        DialogPriebehuPripravy priebeh(u"Aktualizácia dát pre univerzálnu zostavu"_s, this);
+        aktualizacia.nastavPriebeh(&priebeh);
+        aktualizacia.aktualizuj();
+    }
+    ukazAktualizovaneUdaje(aktualizacia);
+}
+
+void TFormHlavny::ukazAktualizovaneUdaje(const AktualizaciaUniverzalnejZostavy& aktualizacia) {
+    const int pocet = aktualizacia.pocetKrav();
+    const QString kravy = pocet == 1                 ? u"kravu"_s
+                          : pocet >= 2 && pocet <= 4 ? u"kravy"_s
+                                                     : u"kráv"_s;
+    DialogService::instance().information(
+        u"Údaje pre univerzálnu zostavu sú aktualizované. Tabuľka „Užitkovosť krav“ obsahuje "
+        u"%1 %2."_s.arg(QLocale().toString(pocet), kravy));
 }
 
 ReportFrontEnd* TFormHlavny::rozhranieZostav() const {

@@ -18,6 +18,7 @@ class QPushButton;
 class QSplitter;
 class QToolBar;
 class QTreeWidget;
+class AktualizaciaUniverzalnejZostavy;
 class DatasetReportDataSet;
 class DialogReportFrontEnd;
 class ReportFrontEnd;
@@ -69,6 +70,10 @@ private:
     void MenuItemOAplikaciiClick();
     /// The handler of every report item of "Bonitačné zostavy".
     void ZostavaKataloguClick(const PolozkaKatalogu& polozka);
+    void Aktualizciadtpreuniverzlnuzostavu1Click();
+    /// What follows the refresh of the universal report's data: the message how many cows its
+    /// table holds now.
+    void ukazAktualizovaneUdaje(const AktualizaciaUniverzalnejZostavy& aktualizacia);
 
     // What a selection in the tree shows.
     void vyberKodu(const QString& kod);
@@ -117,7 +122,7 @@ private:
     ReportSystem RvSystemZostavy;
     std::unique_ptr<ReportProject> RvProjectZostavy;
     QAction* MenuItemUniverzalnaZostava = nullptr;
-    QAction* MenuItemAktualizaciaUZ = nullptr;
+    QAction* Aktualizciadtpreuniverzlnuzostavu1 = nullptr;
     QAction* MenuItemOAplikacii = nullptr;
 
     QToolBar* ToolBarHlavny = nullptr;
