@@ -6,6 +6,7 @@
 #include "demo/DemoHerd.h"
 
 #include <QDebug>
+#include <QFile>
 #include <QRegularExpression>
 
 using namespace Qt::Literals::StringLiterals;
@@ -59,4 +60,13 @@ void TestDatabase::loadDemo(int cows, quint32 seed) {
 
 void TestDatabase::exec(const QString& sql) {
     m_connection.executeDirect(sql);
+}
+
+void TestDatabase::loadFixture(const QString& path) {
+    QFile fixture(path);
+    if (!fixture.open(QIODevice::ReadOnly))
+        throw DatabaseError(u"Fixture %1: %2"_s.arg(path, fixture.errorString()));
+    for (const SchemaInstaller::ScriptStatement& statement :
+         SchemaInstaller::statementsOf(QString::fromUtf8(fixture.readAll())))
+        exec(statement.text);
 }

@@ -27,6 +27,9 @@ public:
     void loadDemo(int cows, quint32 seed = 1);
     /// Runs one statement of a hand-written fixture.
     void exec(const QString& sql);
+    /// Runs the statements of a hand-written fixture file, each ended by a semicolon at the end
+    /// of a line; lines starting with "--" are comments.
+    void loadFixture(const QString& path);
 
 private:
     Connection m_connection;
