@@ -163,10 +163,10 @@ QStringList RetazecKontrol::bezIndexov(Laktacie laktacie) {
 
 QStringList RetazecKontrol::prikazy(Laktacie laktacie) {
     static const QRegularExpression vytvor(u"^(create table \\w+) "_s);
-    QStringList s = bezIndexov(laktacie);
-    for (QString& prikaz : s)
+    QStringList texty = bezIndexov(laktacie);
+    for (QString& prikaz : texty)
         prikaz.replace(vytvor, u"\\1 (KEY (krava_id)) "_s);
-    return s;
+    return texty;
 }
 
 QStringList RetazecKontrol::tabulky() {
