@@ -60,6 +60,7 @@ private Q_SLOTS:
 
         // The user cannot close it while the statements run.
         QVERIFY(!priebeh.close());
+        QTest::keyClick(&priebeh, Qt::Key_Escape);
         QVERIFY(priebeh.isVisible());
 
         priebeh.koniec();

@@ -9,7 +9,7 @@
 using namespace Qt::Literals::StringLiterals;
 
 DialogPriebehuPripravy::DialogPriebehuPripravy(const QString& titul, QWidget* parent)
-    : QWidget(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
     , m_popis(new QLabel)
     , m_priebeh(new QProgressBar) {
     setObjectName(u"DialogPriebehuPripravy"_s);
