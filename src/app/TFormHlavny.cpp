@@ -18,6 +18,7 @@
 #include "data/TKuhdVybery.h"
 #include "engine/DialogReportFrontEnd.h"
 #include "engine/model/ReportProject.h"
+#include "reports/AktualizaciaUniverzalnejZostavy.h"
 #include "reports/DatasetReportDataSet.h"
 #include "reports/MakerInfo.h"
 #include "reports/PolozkaKatalogu.h"
@@ -25,6 +26,7 @@
 #include "reports/PripravaZostav.h"
 #include "reports/TDataModuleTabulky.h"
 #include "reports/TlacZostavy.h"
+#include "reports/dialogy/DialogPriebehuPripravy.h"
 #include "reports/dialogy/DialogoveVstupyZostav.h"
 #include "unireport/TFormUniverzalnaZostava.h"
 #include "unireport/TFormZostava.h"
@@ -48,6 +50,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QPushButton>
@@ -147,8 +150,8 @@ void TFormHlavny::vytvorMenu() {
     zostavy->addSeparator();
     MenuItemUniverzalnaZostava =
         polozkaMenu(zostavy, "MenuItemUniverzalnaZostava", u"&Univerzálna zostava..."_s);
-    MenuItemAktualizaciaUZ = polozkaMenu(zostavy, "MenuItemAktualizaciaUZ",
-                                         u"Aktualizácia dát pre univerzálnu zostavu"_s);
+    Aktualizciadtpreuniverzlnuzostavu1 = polozkaMenu(zostavy, "Aktualizciadtpreuniverzlnuzostavu1",
+                                                     u"Aktualizácia dát pre univerzálnu zostavu"_s);
 
     QMenu* vymena = MainMenuHlavny->addMenu(u"Výmena &dát"_s);
     vymena->setObjectName(u"MenuItemVymenaDat"_s);
@@ -175,6 +178,8 @@ void TFormHlavny::vytvorMenu() {
             guarded(this, &TFormHlavny::MenuItemOAplikaciiClick));
     connect(MenuItemUniverzalnaZostava, &QAction::triggered, this,
             guarded(this, &TFormHlavny::MenuItemUniverzalnaZostavaClick));
+    connect(Aktualizciadtpreuniverzlnuzostavu1, &QAction::triggered, this,
+            guarded(this, &TFormHlavny::Aktualizciadtpreuniverzlnuzostavu1Click));
 }
 
 QAction* TFormHlavny::polozkaMenu(QMenu* menu, const char* meno, const QString& popis) {
@@ -224,7 +229,7 @@ void TFormHlavny::vytvorPanelNastrojov() {
     connect(ToolButtonZobrazStrom, &QAction::triggered, this,
             guarded(this, &TFormHlavny::MenuItemStromClick));
     connect(ToolButton6, &QAction::triggered, MenuItemExportDB, &QAction::trigger);
-    connect(ToolButtonAktualizaciaDat, &QAction::triggered, MenuItemAktualizaciaUZ,
+    connect(ToolButtonAktualizaciaDat, &QAction::triggered, Aktualizciadtpreuniverzlnuzostavu1,
             &QAction::trigger);
     connect(ToolButtonHlavnyInfo, &QAction::triggered, this,
             guarded(this, &TFormHlavny::ToolButtonHlavnyInfoClick));
@@ -592,7 +597,20 @@ void TFormHlavny::ZostavaKataloguClick(const PolozkaKatalogu& polozka) {
         return;
     }
     DialogoveVstupyZostav vstupy;
-    TlacZostavy(*m_instances.DataModuleTabulky, m_stavZostav, vstupy, TextCopyright).tlac(polozka);
+    DialogPriebehuPripravy priebeh(u"Príprava zostavy "_s + polozka.kod, this);
+    TlacZostavy tlac(*m_instances.DataModuleTabulky, m_stavZostav, vstupy, TextCopyright);
+    tlac.nastavPriebeh(&priebeh);
+    tlac.tlac(polozka);
+}
+
+void TFormHlavny::Aktualizciadtpreuniverzlnuzostavu1Click() {
+    AktualizaciaUniverzalnejZostavy aktualizacia(*m_instances.DataModuleTabulky, m_stavZostav);
+    {
+        DialogPriebehuPripravy priebeh(u"Aktualizácia dát pre univerzálnu zostavu"_s, this);
+        aktualizacia.nastavPriebeh(&priebeh);
+        aktualizacia.aktualizuj();
+    }
+    otvorUniverzalnuZostavu();
 }
 
 ReportFrontEnd* TFormHlavny::rozhranieZostav() const {

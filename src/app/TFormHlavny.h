@@ -18,6 +18,7 @@ class QSplitter;
 class QToolBar;
 class QTreeWidget;
 class DBLookupComboBox;
+class AktualizaciaUniverzalnejZostavy;
 class DatasetReportDataSet;
 class DialogReportFrontEnd;
 class ReportFrontEnd;
@@ -76,6 +77,9 @@ private:
     void ToolButtonZostavaClick();
     /// The handler of every report item of "Bonitačné zostavy".
     void ZostavaKataloguClick(const PolozkaKatalogu& polozka);
+    void Aktualizciadtpreuniverzlnuzostavu1Click();
+    /// What follows the refresh of the universal report's data: the message how many cows its
+    /// table holds now.
 
     // What a selection in the tree shows.
     void vyberKodu(const QString& kod);
@@ -126,7 +130,7 @@ private:
     ReportSystem RvSystemZostavy;
     std::unique_ptr<ReportProject> RvProjectZostavy;
     QAction* MenuItemUniverzalnaZostava = nullptr;
-    QAction* MenuItemAktualizaciaUZ = nullptr;
+    QAction* Aktualizciadtpreuniverzlnuzostavu1 = nullptr;
     QAction* MenuItemOAplikacii = nullptr;
 
     QToolBar* ToolBarHlavny = nullptr;

@@ -1,5 +1,6 @@
 #include "KatalogZostav.h"
 
+#include "RetazecKontrol.h"
 #include "TDataModuleTabulky.h"
 
 using namespace Qt::Literals::StringLiterals;
@@ -185,6 +186,13 @@ std::vector<P> vytvorKatalog() {
                                 u"13"_s,  u"15"_s,  u"16"_s,  u"21"_s,  u"22"_s};
     for (P& p : k)
         p.dostupna = hotove.contains(p.kod);
+    // Reports 11.A and 18 read their first-calvers' test days one by one from the chain.
+    for (P& p : k) {
+        if (p.kod == u"11.A"_s || p.kod == u"18"_s) {
+            p.pripravnePrikazy = RetazecKontrol::prikazy(RetazecKontrol::Laktacie::Prve);
+            p.dostupna = true;
+        }
+    }
     return k;
 }
 

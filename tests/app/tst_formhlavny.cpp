@@ -7,10 +7,12 @@
 #include "data/ConfigFile.h"
 #include "data/TDataModuleHlavny.h"
 #include "reports/TDataModuleTabulky.h"
+#include "reports/dialogy/DialogPriebehuPripravy.h"
 #include "widgets/ScriptedDialogService.h"
 #include "widgets/StatusPanelBar.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDialog>
 #include <QElapsedTimer>
 #include <QFile>
@@ -19,6 +21,7 @@
 #include <QScopeGuard>
 #include <QSettings>
 #include <QSignalSpy>
+#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolBar>
@@ -332,6 +335,86 @@ private Q_SLOTS:
             QVERIFY2(dialogs.interactions()[0].text.contains(u"/nonexistent/Tabulky2.rav"_s),
                      qPrintable(dialogs.interactions()[0].text));
         }
+    }
+
+    // The refresh of the universal report's data, from the menu or the toolbar: its statements
+    // go out while a window tells their progress, then a message says how many cows the table
+    // holds.
+    void universalReportDataRefresh_data() {
+        QTest::addColumn<QString>("component");
+        QTest::newRow("menu") << "Aktualizciadtpreuniverzlnuzostavu1";
+        QTest::newRow("toolbar") << "ToolButtonAktualizaciaDat";
+    }
+    void universalReportDataRefresh() {
+        QFETCH(QString, component);
+        ScriptedDialogService dialogs;
+        auto startup = started();
+        TFormHlavny* okno = startup->instancie().FormHlavny;
+        Connection* spojenie = startup->instancie().DataModuleHlavny->ADOConnectionTarvelin;
+        QString priebehPriUzitKrav;
+        connect(spojenie, &Connection::statementSent, okno, [&](const QString& text) {
+            if (!text.startsWith(u"create table UzitKrav"_s))
+                return;
+            auto* priebeh = okno->findChild<DialogPriebehuPripravy*>();
+            if (priebeh && priebeh->isVisible())
+                priebehPriUzitKrav = priebeh->windowTitle() + u" | "_s + priebeh->text();
+        });
+        dialogs.answerModal(QDialog::Rejected);
+        findComponent<QAction>(okno, component)->trigger();
+
+        QCOMPARE(priebehPriUzitKrav, u"Aktualizácia dát pre univerzálnu zostavu | Krok 42 z 42: "
+                                     u"Vytvorenie tabuľky UzitKrav"_s);
+        QVERIFY(!QApplication::overrideCursor());
+        QSqlQuery pocet = spojenie->execute(u"SELECT count(*) FROM UzitKrav"_s);
+        QVERIFY(pocet.next());
+        QVERIFY(pocet.value(0).toInt() >= 5);
+        // Then the builder opens, as by "Univerzálna zostava...".
+        QCOMPARE(dialogs.interactions().size(), 1);
+        QCOMPARE(dialogs.interactions()[0].kind, ScriptedDialogService::Kind::Modal);
+        QCOMPARE(dialogs.interactions()[0].title, u"Univerzálna zostava"_s);
+    }
+
+    void universalReportDataRefreshThatFailsSaysWhy() {
+        ScriptedDialogService dialogs;
+        auto startup = started();
+        TFormHlavny* okno = startup->instancie().FormHlavny;
+        Connection* spojenie = startup->instancie().DataModuleHlavny->ADOConnectionTarvelin;
+        // The last statement reads the culled dams.
+        spojenie->executeDirect(u"RENAME TABLE vyradene_kravy_view TO vyradene_kravy_inde"_s);
+        const auto vrat = qScopeGuard([&] {
+            spojenie->executeDirect(u"RENAME TABLE vyradene_kravy_inde TO vyradene_kravy_view"_s);
+        });
+        findComponent<QAction>(okno, u"Aktualizciadtpreuniverzlnuzostavu1"_s)->trigger();
+        QCOMPARE(dialogs.interactions().size(), 1);
+        QCOMPARE(dialogs.interactions()[0].icon, DialogService::Icon::Error);
+        QVERIFY2(dialogs.interactions()[0].text.contains(u"vyradene_kravy_view"_s),
+                 qPrintable(dialogs.interactions()[0].text));
+        QVERIFY(!okno->findChild<DialogPriebehuPripravy*>());
+        QVERIFY(!QApplication::overrideCursor());
+    }
+
+    void reportPreparationShowsItsProgress() {
+        ScriptedDialogService dialogs;
+        auto startup = started();
+        TFormHlavny* okno = startup->instancie().FormHlavny;
+        QStringList kroky;
+        connect(startup->instancie().DataModuleHlavny->ADOConnectionTarvelin,
+                &Connection::statementSent, okno, [&](const QString& text) {
+                    auto* priebeh = okno->findChild<DialogPriebehuPripravy*>();
+                    if (text.startsWith(u"create table tab185v1"_s) && priebeh &&
+                        priebeh->isVisible())
+                        kroky << priebeh->windowTitle() + u" | "_s + priebeh->text();
+                });
+        dialogs.answerModal(QDialog::Rejected);
+        findComponent<QMenu>(okno, u"MenuItemBonitacneZostavy"_s)
+            ->findChild<QAction*>(u"SubSubSubMenuItemTab11A"_s)
+            ->trigger();
+        QCOMPARE(kroky, QStringList{u"Príprava zostavy 11.A | Krok 10 z 40: Vytvorenie tabuľky "
+                                    u"tab185v1"_s});
+        // The setup dialog comes after the statements, with the progress gone.
+        QCOMPARE(dialogs.interactions().size(), 1);
+        QCOMPARE(dialogs.interactions()[0].kind, ScriptedDialogService::Kind::Modal);
+        QVERIFY(!QApplication::overrideCursor());
     }
 
     void cleanupTestCase() {

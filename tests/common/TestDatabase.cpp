@@ -7,6 +7,7 @@
 
 #include <QCoreApplication>
 #include <QDebug>
+#include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
 
@@ -78,4 +79,13 @@ TestDatabase::ToolRun TestDatabase::runTool(const QString& program,
     }
     return {process.exitCode(), QString::fromUtf8(process.readAllStandardError()),
             QString::fromUtf8(process.readAllStandardOutput())};
+}
+
+void TestDatabase::loadFixture(const QString& path) {
+    QFile fixture(path);
+    if (!fixture.open(QIODevice::ReadOnly))
+        throw DatabaseError(u"Fixture %1: %2"_s.arg(path, fixture.errorString()));
+    for (const SchemaInstaller::ScriptStatement& statement :
+         SchemaInstaller::statementsOf(QString::fromUtf8(fixture.readAll())))
+        exec(statement.text);
 }

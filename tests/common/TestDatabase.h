@@ -28,6 +28,9 @@ public:
     void loadDemo(int cows, quint32 seed = 1);
     /// Runs one statement of a hand-written fixture.
     void exec(const QString& sql);
+    /// Runs the statements of a hand-written fixture file, each ended by a semicolon at the end
+    /// of a line; lines starting with "--" are comments.
+    void loadFixture(const QString& path);
 
     /// What a command-line tool did: its exit code (-1 when it ran out of time) and its output.
     struct ToolRun {

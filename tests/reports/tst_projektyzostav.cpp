@@ -47,6 +47,14 @@ private Q_SLOTS:
         for (const char* kod : {"9A", "9B"})
             QTest::newRow(kod) << "Tabulky2.rav" << u"ReportTabulka%1"_s.arg(kod)
                                << QStringList{hlavicka, u"RvDataSetTabulka9A"_s};
+        QTest::newRow("11.A") << "Tabulky.rav"
+                              << "ReportTabulka11A"
+                              << QStringList{hlavicka, u"RvDataSetTabulka11A"_s};
+        // 18 prints the bands from one relation and the whole selection from the other.
+        QTest::newRow("18") << "Tabulky2.rav"
+                            << "ReportTabulka18"
+                            << QStringList{hlavicka, u"RvDataSetTabulka18"_s,
+                                           u"RvDataSetTabulka18p"_s};
         for (const char* kod : {"21", "22"})
             QTest::newRow(kod) << "Tabulky2.rav" << u"ReportTabulka%1"_s.arg(kod)
                                << QStringList{hlavicka, u"RvDataSetTabulka%1"_s.arg(kod)};
@@ -125,4 +133,3 @@ private:
 
 QTEST_GUILESS_MAIN(TestProjektyZostav)
 #include "tst_projektyzostav.moc"
-

@@ -10,6 +10,7 @@
 #include "reports/PolozkaKatalogu.h"
 #include "reports/PriebehPripravy.h"
 #include "reports/PriecinokZostav.h"
+#include "reports/RetazecKontrol.h"
 #include "reports/StavZostav.h"
 #include "reports/TDataModuleTabulky.h"
 #include "reports/TlacZostavy.h"
@@ -84,6 +85,16 @@ public:
 
 private:
     ConnectionSettings m_settings;
+};
+
+/// What a report's preparation told of its progress.
+struct ZaznamPriebehu : PriebehPripravy {
+    QStringList kroky;
+    int konce = 0;
+    void pred(int krok, int pocet, const QString& popis) override {
+        kroky << u"%1/%2 %3"_s.arg(krok).arg(pocet).arg(popis);
+    }
+    void koniec() override { ++konce; }
 };
 
 } // namespace
@@ -309,6 +320,25 @@ private Q_SLOTS:
             << "SuhrnPocet"
             << u"SELECT count(*) FROM jalovice j JOIN zvierata z ON z.zviera_id = "
                u"j.jalovica_id WHERE z.chovatel LIKE '20812303%'"_s;
+        // The first-calvers with test days, and by their age at calving in whole months.
+        const QString prvostky =
+            u"JOIN prebiehajuce_laktacie pl ON pl.krava_id = z.zviera_id AND pl.poradie = 1 "
+            u"WHERE d.kod = '00' AND z.chovatel LIKE '%1%' AND EXISTS (SELECT 1 FROM kontroly "
+            u"ko WHERE ko.krava_id = z.zviera_id)"_s;
+        QTest::newRow("11.A: first-calvers of a herd")
+            << "11.A"
+            << "20812302"
+            << "SuhrnDcery" << u"SELECT count(*) "_s + zijuce + prvostky.arg(u"20812302"_s);
+        QTest::newRow("18: first-calvers by age")
+            << "18"
+            << "208123"
+            << "PasmoPocet"
+            << u"SELECT count(x.b) FROM (SELECT 1 AS p UNION SELECT 2 UNION SELECT 3 UNION SELECT "
+               u"4 UNION SELECT 5) pasma LEFT JOIN (SELECT CASE WHEN v < 24 THEN 1 WHEN v <= 26 "
+               u"THEN 2 WHEN v <= 29 THEN 3 WHEN v <= 32 THEN 4 ELSE 5 END AS b FROM (SELECT "
+               u"round(datediff(pl.datumotelenia, z.datumnarodenia) / 30.42) AS v "_s +
+                   zijuce + prvostky.arg(u"208123"_s) +
+                   u") c) x ON x.b = pasma.p GROUP BY pasma.p ORDER BY pasma.p"_s;
         QTest::newRow("9.D: their average")
             << "9.D"
             << "208123"
@@ -439,14 +469,7 @@ private Q_SLOTS:
         QFETCH(QStringList, prikazy);
         QFETCH(int, poslane);
         QFETCH(bool, vytlacene);
-        struct Zaznam : PriebehPripravy {
-            QStringList kroky;
-            int konce = 0;
-            void pred(int krok, int pocet, const QString& popis) override {
-                kroky << u"%1/%2 %3"_s.arg(krok).arg(pocet).arg(popis);
-            }
-            void koniec() override { ++konce; }
-        } priebeh;
+        ZaznamPriebehu priebeh;
         writeProject(u"Tabulky2.rav"_s, projekt9D(u"T"_s, false));
         PolozkaKatalogu polozka = report("9.D");
         polozka.pripravnePrikazy = prikazy;
@@ -475,6 +498,57 @@ private Q_SLOTS:
                  u"1/%1 Odstránenie tabuľky tab_skuska"_s.arg(prikazy.size()));
         QCOMPARE(priebeh.konce, 1);
         QCOMPARE(m_destination->runs().size(), vytlacene ? 1u : 0u);
+    }
+
+    // Reports 11.A and 18 rebuild the chain of their first-calvers' test days after the
+    // parameter row: each table dropped and made anew from the one before, with its index on
+    // krava_id, one statement at a time and each announced.
+    void retazecPrvostok_data() {
+        QTest::addColumn<QString>("report");
+        QTest::newRow("11.A") << "11.A";
+        QTest::newRow("18") << "18";
+    }
+    void retazecPrvostok() {
+        QFETCH(QString, report);
+        copyShippedProjects();
+        ZaznamPriebehu priebeh;
+        QSignalSpy sent(m_connection.get(), &Connection::statementSent);
+        TlacZostavy tlac(*m_tabulky, m_stav, m_vstupy, {});
+        tlac.nastavPriebeh(&priebeh);
+        tlac.tlac(*KatalogZostav::najdi(report));
+
+        QStringList retazec;
+        bool poParam = false;
+        for (const QList<QVariant>& statement : sent) {
+            const QString text = statement[0].toString();
+            poParam = poParam || text.startsWith(u"UPDATE param"_s);
+            if (poParam && (text.startsWith(u"DROP table"_s) || text.startsWith(u"create table"_s)))
+                retazec << text;
+        }
+        QCOMPARE(retazec.size(), 40);
+        const QStringList tabulky = RetazecKontrol::tabulky();
+        for (int i = 0; i < 20; ++i) {
+            QVERIFY(retazec[2 * i].startsWith(u"DROP table if exists "_s + tabulky[i] + u';') ||
+                    retazec[2 * i].startsWith(u"DROP table if exists "_s + tabulky[i] + u" ;"_s));
+            QVERIFY2(retazec[2 * i + 1].startsWith(u"create table "_s + tabulky[i] +
+                                                   u" (KEY (krava_id)) SELECT "_s),
+                     qPrintable(retazec[2 * i + 1].left(60)));
+        }
+        // Only cows whose lactation in milk is their first.
+        QVERIFY(retazec[1].endsWith(u"and k.krava_id = pl.krava_id    and pl.poradie = 1; "_s));
+        QCOMPARE(retazec[3],
+                 u"create table tab182v1 (KEY (krava_id)) SELECT  t.chovatel, t. krava_id, "
+                 u"t.datum_kontroly as datum_kontroly1,    t.lakt_dni as lakt_dni1,  "
+                 u"t.datumotelenia, t.Vek1Ot_mes as vekot,    t.mlieko_prepocitane as "
+                 u"mlieko_prepocitane1 , t.tuk_perc as tuk_perc1,    t.bielkovina_perc as "
+                 u"bielkovina_perc1, t.poradie  FROM tab180v1 t, kravy k  where t.krava_id = "
+                 u"k.krava_id    and t.datum_kontroly > (select min(tt.datum_kontroly)         "
+                 u"from tab180v1 tt where tt.krava_id = k.krava_id); "_s);
+        QCOMPARE(priebeh.kroky.size(), 40);
+        QCOMPARE(priebeh.kroky.first(), u"1/40 Odstránenie tabuľky tab180v1"_s);
+        QCOMPARE(priebeh.kroky.last(), u"40/40 Vytvorenie tabuľky tab18990v1"_s);
+        QCOMPARE(priebeh.konce, 1);
+        QCOMPARE(m_destination->runs().size(), std::size_t(1));
     }
 
     void selectionIsLetGoBeforeThePagesGoOut() {

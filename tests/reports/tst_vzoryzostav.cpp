@@ -27,14 +27,7 @@ private Q_SLOTS:
     void initTestCase() {
         QLocale::setDefault(QLocale(QLocale::Slovak, QLocale::Slovakia));
         m_db = std::make_unique<TestDatabase>(u"vzoryzostav"_s);
-        QFile fixture(QString::fromUtf8(TARVELIN_REPORTS_TEST_DIR "/fixtures/mala_farma.sql"));
-        QVERIFY(fixture.open(QIODevice::ReadOnly));
-        for (const QString& statement : QString::fromUtf8(fixture.readAll()).split(u";\n"_s)) {
-            QStringList lines = statement.split(u'\n');
-            lines.removeIf([](const QString& line) { return line.startsWith(u"--"_s); });
-            if (!lines.join(u'\n').trimmed().isEmpty())
-                m_db->exec(lines.join(u'\n'));
-        }
+        m_db->loadFixture(QString::fromUtf8(TARVELIN_REPORTS_TEST_DIR "/fixtures/mala_farma.sql"));
         QSettings ini(ConfigFile::path(), QSettings::IniFormat);
         ini.setValue(ConfigFile::aplikacia + u'/' + PriecinokZostav::kluc,
                      QString::fromUtf8(TARVELIN_REPORTS_DIR));
