@@ -8,6 +8,6 @@ Command::Command(Connection* connection, QObject* parent)
     : QObject(parent)
     , m_connection(connection) {}
 
-void Command::execute() {
-    m_connection->execute(m_text);
+void Command::execute(const ParameterValues& parameters) {
+    m_connection->execute(m_text, parameters);
 }

@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QObject>
+#include "Connection.h"
 
-class Connection;
+#include <QObject>
 
 /// One statement whose text its user replaces before each execution; any result is ignored.
 class Command : public QObject {
@@ -13,8 +13,9 @@ public:
     void setCommandText(const QString& text) { m_text = text; }
     const QString& commandText() const { return m_text; }
 
-    /// Throws DatabaseError with the server's text when the statement fails.
-    void execute();
+    /// Throws DatabaseError with the server's text when the statement fails. The values of the
+    /// text's named parameters (":Od") are bound by the driver.
+    void execute(const ParameterValues& parameters = {});
 
 private:
     Connection* m_connection;
