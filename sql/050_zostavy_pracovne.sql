@@ -204,12 +204,14 @@ FROM uzaverka_laktacii u
 WHERE u.skupina IS NOT NULL AND u.rok IS NULL
 ORDER BY u.skupina;
 
+-- One row, also for a selection without lactations, which the rollup gives none.
 CREATE VIEW tab63v1ssum AS
 SELECT
-    u.pocet, u.dni, u.mlieko, u.tuk, u.tuk_perc, u.bielkovina, u.bielkovina_perc,
-    u.tuk_bielkovina, u.pocet_medziobdobi, u.medziobdobie
-FROM uzaverka_laktacii u
-WHERE u.skupina IS NULL;
+    coalesce(u.pocet, 0) AS pocet, u.dni, u.mlieko, u.tuk, u.tuk_perc, u.bielkovina,
+    u.bielkovina_perc, u.tuk_bielkovina, coalesce(u.pocet_medziobdobi, 0) AS pocet_medziobdobi,
+    u.medziobdobie
+FROM (SELECT 1 AS jeden) j
+    LEFT JOIN uzaverka_laktacii u ON u.skupina IS NULL;
 
 -- Report 7.AA: the living cows with their last closed lactation that has a standardised yield,
 -- in the columns of 7.BB's list; the report lists those between two bounds of mlieko.
