@@ -9,6 +9,9 @@
 #include "data/TDataModuleHlavny.h"
 #include "demo/DemoHerd.h"
 #include "reports/TDataModuleTabulky.h"
+#include "reports/dialogy/TFormHraniceOdDo.h"
+#include "reports/dialogy/TFormParametreTab10.h"
+#include "reports/dialogy/TFormParametreTab8.h"
 #include "widgets/DialogService.h"
 
 #include <QApplication>
@@ -21,6 +24,9 @@ SpustenieProgramu::SpustenieProgramu() = default;
 SpustenieProgramu::~SpustenieProgramu() {
     // The main window writes the configuration as it goes; the data modules go last, since
     // the windows still hold their datasets.
+    m_formHraniceOdDo.reset();
+    m_formParametreTab8.reset();
+    m_formParametreTab10.reset();
     m_formHlavny.reset();
     m_formOAplikacii.reset();
     m_dataModuleTabulky.reset();
@@ -72,6 +78,13 @@ void SpustenieProgramu::vytvorInstancie() {
         std::make_unique<TDataModuleTabulky>(m_dataModuleHlavny->ADOConnectionTarvelin);
     m_instancie.DataModuleTabulky = m_dataModuleTabulky.get();
     m_dataModuleTabulky->RvSystemTabulky.setFrontEnd(m_formHlavny->rozhranieZostav());
+    m_formParametreTab10 = std::make_unique<TFormParametreTab10>();
+    m_instancie.FormParametreTab10 = m_formParametreTab10.get();
+
+    m_formParametreTab8 = std::make_unique<TFormParametreTab8>();
+    m_instancie.FormParametreTab8 = m_formParametreTab8.get();
+    m_formHraniceOdDo = std::make_unique<TFormHraniceOdDo>();
+    m_instancie.FormHraniceOdDo = m_formHraniceOdDo.get();
 }
 
 int SpustenieProgramu::spusti() {

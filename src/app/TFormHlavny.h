@@ -19,6 +19,7 @@ class QSplitter;
 class QToolBar;
 class QTreeWidget;
 class DatasetReportDataSet;
+class DialogoveVstupyZostav;
 class DialogReportFrontEnd;
 class ReportFrontEnd;
 class ReportProject;
@@ -69,6 +70,10 @@ private:
     void MenuItemOAplikaciiClick();
     /// The handler of every report item of "Bonitačné zostavy".
     void ZostavaKataloguClick(const PolozkaKatalogu& polozka);
+    /// Prints every available report of the selection as one book.
+    void MenuItemKnihaZostavClick();
+    /// The report inputs asked in the program's parameter dialogs.
+    DialogoveVstupyZostav dialogoveVstupy() const;
 
     // What a selection in the tree shows.
     void vyberKodu(const QString& kod);
@@ -113,6 +118,7 @@ private:
     QAction* MenuItemStavovyRiadok = nullptr;
     QAction* MenuItemNastavenia = nullptr;
     QMenu* MenuItemBonitacneZostavy = nullptr;
+    QAction* MenuItemKnihaZostav = nullptr;
     /// The saved-report viewer prints through these; the preview opens maximised.
     ReportSystem RvSystemZostavy;
     std::unique_ptr<ReportProject> RvProjectZostavy;

@@ -1,6 +1,7 @@
 // tarvelin-report: prints a bonitation report of the catalogue for an enterprise, herd or barn
 // into a PDF or RTF file without the main window, through the same preparation, statements,
-// queries and parameters as the menu. A breeding organisation runs it for many herds in turn.
+// queries and parameters as the menu; or, with --all, every available report as one book with
+// a table of contents. A breeding organisation runs it for many herds in turn.
 
 #include "cli/CommandLine.h"
 #include "cli/ConnectionOptions.h"
@@ -17,15 +18,18 @@
 #include "engine/model/PageModel.h"
 #include "engine/model/ReportError.h"
 #include "reports/ChybaVstupu.h"
+#include "reports/HraniceMlieka.h"
 #include "reports/KatalogZostav.h"
+#include "reports/KnihaZostav.h"
 #include "reports/KodChovatela.h"
 #include "reports/MakerInfo.h"
+#include "reports/NajlepsieKravy.h"
+#include "reports/ObdobieKontrol.h"
 #include "reports/PocetDcer.h"
 #include "reports/StavZostav.h"
 #include "reports/TDataModuleTabulky.h"
 #include "reports/TlacZostavy.h"
 #include "reports/ZadaneVstupyZostav.h"
-#include "reports/ZamokVyberu.h"
 
 #include <QCommandLineParser>
 #include <QDate>
@@ -34,7 +38,6 @@
 #include <QScopeGuard>
 #include <QSqlQuery>
 #include <QTextStream>
-#include <cmath>
 #include <optional>
 
 using namespace Qt::Literals::StringLiterals;
@@ -53,7 +56,20 @@ struct Options {
     QCommandLineOption period{
         u"period"_s, u"Kontrolné obdobie: --period OD DO (dátumy RRRR-MM-DD alebo D.M.RRRR)."_s,
         u"OD DO"_s};
-    QCommandLineOption bounds{u"bounds"_s, u"Hranice mlieka v kg: --bounds OD DO."_s, u"OD DO"_s};
+    QCommandLineOption bounds{u"bounds"_s,
+                              u"Hranice mlieka v kg pre zostavy 7.AA a 7.BB: --bounds OD DO "
+                              u"(predvolené: 7000 10000)."_s,
+                              u"OD DO"_s};
+    QCommandLineOption group{
+        u"group"_s, u"Veľkosť skupiny najlepších kráv pre zostavu 8 (predvolená: 10)."_s, u"N"_s};
+    QCommandLineOption order{
+        u"order"_s,
+        u"Zoradenie zostavy 8, číslo položky zoznamu: 0 celoživotná, 1 priemerná úžitkovosť; na "
+        u"max. laktácii 2 kg mlieka, 3 kg tuku, 4 kg bielkovín, 5 kg tuku a bielkovín, 6 % tuku, "
+        u"7 % bielkovín, 8 % tuku a bielkovín (predvolené: celoživotná úžitkovosť)."_s,
+        u"K"_s};
+    QCommandLineOption all{u"all"_s, u"Všetky dostupné zostavy katalógu ako jedna kniha s "
+                                     u"obsahom, v poradí ponuky."_s};
     QCommandLineOption pdf{u"pdf"_s, u"Zapíše zostavu do súboru PDF."_s, u"súbor"_s};
     QCommandLineOption rtf{u"rtf"_s, u"Zapíše zostavu do súboru RTF."_s, u"súbor"_s};
 };
@@ -138,19 +154,18 @@ private:
     std::optional<int> m_pages;
 };
 
-/// The inputs the report dialogs would ask for, as the command line gives them, checked before
-/// any server is reached.
+/// The inputs the report dialogs would ask for, as the command line gives them, checked by the
+/// reports' own rules before any server is reached; an option not given leaves the dialog's
+/// preset.
 struct Inputs {
     StavZostav stav;
     ZadaneVstupyZostav vstupy;
-    std::optional<std::pair<QDate, QDate>> period;
 };
 
 Inputs readInputs(const QCommandLineParser& parser, const Options& options, const QString& code) {
     Inputs inputs;
     inputs.stav.KodVyberu = code;
     inputs.stav.KodPodniku = code.left(6);
-    // A value the box would refuse is refused before a server is started for the report.
     if (parser.isSet(options.daughters)) {
         const QString daughters = parser.value(options.daughters);
         PocetDcer::zo(daughters);
@@ -158,36 +173,27 @@ Inputs readInputs(const QCommandLineParser& parser, const Options& options, cons
     }
     if (parser.isSet(options.bounds)) {
         const QStringList bounds = pair(parser, options.bounds);
-        double values[2] = {};
-        for (int i = 0; i < 2; ++i) {
-            bool ok = false;
-            values[i] = bounds[i].toDouble(&ok);
-            if (!ok || !std::isfinite(values[i]) || values[i] < 0)
-                throw UsageProblem(
-                    u"Neplatná hranica mlieka %1: čaká sa nezáporné číslo v kg."_s.arg(bounds[i]));
-        }
-        if (values[0] > values[1])
-            throw UsageProblem(u"Dolná hranica mlieka je vyššia ako horná."_s);
-        inputs.stav.HranicaOd = bounds[0];
-        inputs.stav.HranicaDo = bounds[1];
+        HraniceMlieka::zo(bounds[0], bounds[1]);
+        inputs.vstupy.nastavHraniceMlieka({bounds[0], bounds[1]});
     }
     if (parser.isSet(options.period)) {
         const QStringList period = pair(parser, options.period);
-        const QDate from = date(period[0]);
-        const QDate to = date(period[1]);
-        if (from > to)
-            throw UsageProblem(u"Obdobie sa končí skôr, ako sa začína."_s);
-        inputs.period.emplace(from, to);
-        inputs.stav.TextObdobia = QLocale().toString(from, QLocale::ShortFormat) + u" - "_s +
-                                  QLocale().toString(to, QLocale::ShortFormat);
+        inputs.vstupy.nastavObdobie(ObdobieKontrol::zo(date(period[0]), date(period[1])));
     }
+    VolbaNajlepsich best;
+    if (parser.isSet(options.group))
+        best.velkost = parser.value(options.group);
+    if (parser.isSet(options.order)) {
+        const int entries = int(NajlepsieKravy::zoradenia().size());
+        bool number = false;
+        best.zoradenie = parser.value(options.order).toInt(&number);
+        if (!number || best.zoradenie < 0 || best.zoradenie >= entries)
+            throw UsageProblem(u"Neplatné zoradenie %1: čaká sa číslo položky 0 až %2."_s.arg(
+                parser.value(options.order), QString::number(entries - 1)));
+    }
+    NajlepsieKravy::zo(best);
+    inputs.vstupy.nastavNajlepsieKravy(best);
     return inputs;
-}
-
-/// The period is kept in the parameter row, where the period dialog of the program puts it.
-void storePeriod(Connection& connection, const std::pair<QDate, QDate>& period) {
-    connection.execute(u"UPDATE param SET kontrolne_obd_od = :od, kontrolne_obd_do = :do"_s,
-                       {{u"od"_s, period.first}, {u"do"_s, period.second}});
 }
 
 // A mistyped code would give a report of nobody, headed with empty names.
@@ -201,12 +207,24 @@ void requireKnownCode(Connection& connection, const QString& code) {
         throw UsageProblem(u"Podnik, chov ani maštaľ s kódom %1 v databáze nie je."_s.arg(code));
 }
 
+/// Prints the whole book of available reports into the file; returns the number of pages.
+int printBook(TDataModuleTabulky& tabulky, Inputs& inputs, FileDestination::Format format,
+              const QString& file) {
+    KnihaZostav kniha(tabulky, inputs.stav, inputs.vstupy, MakerInfo::copyrightLine());
+    // The options answer every input, so nothing is ever cancelled.
+    const std::optional<PageModel> pages = kniha.tlac();
+    FileDestination(format, file).deliver(pages.value());
+    return pages->pageCount();
+}
+
 int printReport(const QCommandLineParser& parser, const Options& options) {
     const QStringList arguments = parser.positionalArguments();
-    if (arguments.size() != 1)
-        throw UsageProblem(u"Zadajte jednu zostavu (zoznam: --list)."_s);
-    const PolozkaKatalogu* polozka = KatalogZostav::najdi(arguments.constFirst());
-    if (!polozka)
+    const bool book = parser.isSet(options.all);
+    if (arguments.size() != (book ? 0 : 1))
+        throw UsageProblem(book ? u"Pri voľbe --all nezadávajte zostavu."_s
+                                : u"Zadajte jednu zostavu (zoznam: --list) alebo --all."_s);
+    const PolozkaKatalogu* polozka = book ? nullptr : KatalogZostav::najdi(arguments.constFirst());
+    if (!book && !polozka)
         throw UsageProblem(u"Zostava %1 v katalógu nie je (zoznam: --list)."_s.arg(arguments[0]));
     if (!parser.isSet(options.code))
         throw UsageProblem(u"Chýba voľba --code (podnik, chov alebo maštaľ)."_s);
@@ -216,12 +234,14 @@ int printReport(const QCommandLineParser& parser, const Options& options) {
                            u"alebo písmen bez diakritiky."_s.arg(code));
     if (parser.isSet(options.pdf) == parser.isSet(options.rtf))
         throw UsageProblem(u"Zadajte práve jeden výstup: --pdf alebo --rtf."_s);
-    const bool pdf = parser.isSet(options.pdf);
+    const FileDestination::Format format =
+        parser.isSet(options.pdf) ? FileDestination::Format::Pdf : FileDestination::Format::Rtf;
     const QString file =
-        QFileInfo(parser.value(pdf ? options.pdf : options.rtf)).absoluteFilePath();
+        QFileInfo(parser.value(format == FileDestination::Format::Pdf ? options.pdf : options.rtf))
+            .absoluteFilePath();
     options.connection.check(parser);
     Inputs inputs = readInputs(parser, options, code);
-    if (!polozka->dostupna) {
+    if (polozka && !polozka->dostupna) {
         Console::err() << u"Zostava %1 zatiaľ nie je k dispozícii."_s.arg(polozka->kod) << Qt::endl;
         return Failure;
     }
@@ -247,36 +267,34 @@ int printReport(const QCommandLineParser& parser, const Options& options) {
         location.emplace(DatabaseLocation::fromConfig());
         settings = location->prepare(&DemoHerd::generateFirstStart);
     }
-    int result = Failure;
-    {
-        Connection connection(settings);
-        if (!location)
-            SchemaInstaller(connection).requireUsable();
-        requireKnownCode(connection, code);
-        // The period goes into the parameter row, which the report reads; no other report may
-        // write its own in between.
-        ZamokVyberu zamok(connection);
-        TDataModuleTabulky tabulky(&connection);
-        if (inputs.period)
-            storePeriod(connection, *inputs.period);
-        const auto destination = std::make_shared<CountingDestination>(
-            pdf ? FileDestination::Format::Pdf : FileDestination::Format::Rtf, file);
-        tabulky.RvSystemTabulky.setDestination(destination);
-        TlacZostavy tlac(tabulky, inputs.stav, inputs.vstupy, MakerInfo::copyrightLine());
-        tlac.tlac(*polozka);
-        if (destination->pages()) {
-            Console::err() << u"Zostava %1: %2 strán → %3"_s.arg(polozka->kod)
-                                  .arg(*destination->pages())
-                                  .arg(file)
-                           << Qt::endl;
-            result = Success;
-        } else {
-            Console::err() << u"Projekt %1 neobsahuje zostavu %2."_s.arg(
-                                  tlac.projekt(*polozka).fileName(), polozka->zostava)
-                           << Qt::endl;
-        }
+    Connection connection(settings);
+    if (!location)
+        SchemaInstaller(connection).requireUsable();
+    requireKnownCode(connection, code);
+    TDataModuleTabulky tabulky(&connection);
+    if (book) {
+        const int pages = printBook(tabulky, inputs, format, file);
+        Console::err() << u"Kniha zostáv: %1 zostáv, %2 strán → %3"_s
+                              .arg(KnihaZostav::zostavy().size())
+                              .arg(pages)
+                              .arg(file)
+                       << Qt::endl;
+        return Success;
     }
-    return result;
+    const auto destination = std::make_shared<CountingDestination>(format, file);
+    tabulky.RvSystemTabulky.setDestination(destination);
+    TlacZostavy tlac(tabulky, inputs.stav, inputs.vstupy, MakerInfo::copyrightLine());
+    tlac.tlac(*polozka);
+    if (!destination->pages()) {
+        Console::err() << u"Projekt %1 neobsahuje zostavu %2."_s.arg(
+                              tlac.projekt(*polozka).fileName(), polozka->zostava)
+                       << Qt::endl;
+        return Failure;
+    }
+    Console::err()
+        << u"Zostava %1: %2 strán → %3"_s.arg(polozka->kod).arg(*destination->pages()).arg(file)
+        << Qt::endl;
+    return Success;
 }
 
 } // namespace
@@ -297,13 +315,13 @@ int main(int argc, char* argv[]) {
     const Options options;
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        u"Vytlačí bonitačnú zostavu programu Tarvelin pre podnik, chov alebo "
-        u"maštaľ do súboru PDF alebo RTF."_s);
+        u"Vytlačí bonitačnú zostavu programu Tarvelin, alebo s voľbou --all všetky ako jednu "
+        u"knihu s obsahom, pre podnik, chov alebo maštaľ do súboru PDF alebo RTF."_s);
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addPositionalArgument(u"zostava"_s, u"Kód zostavy z katalógu, napr. 2, 5A, 9.D."_s);
-    parser.addOptions({options.list, options.code, options.daughters, options.period,
-                       options.bounds, options.pdf, options.rtf});
+    parser.addOptions({options.list, options.all, options.code, options.daughters, options.period,
+                       options.bounds, options.group, options.order, options.pdf, options.rtf});
     parser.addOptions(options.connection.all());
     try {
         CommandLine::parse(parser, joinPairs(application.arguments(), options));
