@@ -1,11 +1,12 @@
 // Prints how fast reports come out: pages per second for a 2,000-row cow list written to PDF
-// (layout and PDF apart); for every report of the catalogue that is available, on a 10,000-cow
-// enterprise, the time its working tables take to rebuild and its queries take to read, against
-// the time of the whole run as the report runner does it (preparation, working tables, queries,
-// layout, PDF file), the best of three each; and the whole book of reports of a 2,000-cow and of a
-// 10,000-cow enterprise. A run that takes more than ten times its rebuild and queries is marked,
-// as is a 10,000-cow book that takes ten times the 2,000-cow one, and the program then exits
-// with 1. Run it alone; it installs the demo herds on a server of its own.
+// (layout and PDF apart); for every report of the catalogue that is available, on a 2,000-cow
+// and a 10,000-cow enterprise, the time its working tables take to rebuild and its queries take
+// to read, against the time of the whole run from the handler to its pages (preparation, working
+// tables, queries, layout) and on to a PDF file as the report runner writes it, the best of
+// three each; and the whole book of reports of both enterprises. A run to pages that takes more
+// than ten times its rebuild and queries is marked, as is a 10,000-cow book that takes ten times
+// the 2,000-cow one, and the program then exits with 1. Run it alone; it installs the demo herds
+// on a server of its own.
 #include "DemoDatabase.h"
 #include "data/PrivateServer.h"
 #include "engine/model/FileDestination.h"
@@ -76,9 +77,9 @@ std::vector<Query*> queriesOf(const PolozkaKatalogu& polozka, TDataModuleTabulky
     return queries;
 }
 
-/// Returns false when the whole run took more than kMaxRatio times its rebuild and queries. Each
-/// is timed three times and the best time counts, so that a busy machine does not decide the
-/// ratio.
+/// Returns false when the run from the handler to its pages took more than kMaxRatio times its
+/// rebuild and queries. Each is timed three times and the best time counts, so that a busy
+/// machine does not decide the ratio.
 bool measureReport(const ConnectionSettings& settings, const PolozkaKatalogu& polozka,
                    const QString& pdf) {
     Connection connection(settings);
@@ -89,19 +90,22 @@ bool measureReport(const ConnectionSettings& settings, const PolozkaKatalogu& po
     vstupy.nastavPocetDcer(u"5"_s);
     TlacZostavy tlac(tabulky, stav, vstupy, {});
     const auto pages = std::make_shared<PageModelDestination>();
+    const auto file = std::make_shared<FileDestination>(FileDestination::Format::Pdf, pdf);
     tabulky.RvSystemTabulky.setDestination(pages);
     // The first run leaves the parameter row, the working tables and the queries' statements and
     // parameters as the queries alone read them.
     tlac.tlac(polozka);
     const int pageCount = pages->runs().at(0).pageCount();
     const std::vector<Query*> queries = queriesOf(polozka, tabulky);
-    for (Query* query : queries)
-        query->close();
-    tabulky.RvSystemTabulky.setDestination(
-        std::make_shared<FileDestination>(FileDestination::Format::Pdf, pdf));
+    const auto closeQueries = [&queries] {
+        for (Query* query : queries)
+            query->close();
+    };
+    closeQueries();
     double rebuild = 1e9;
     double alone = 1e9;
-    double whole = 1e9;
+    double toPages = 1e9;
+    double toPdf = 1e9;
     int rows = 0;
     for (int i = 0; i < 3; ++i) {
         QElapsedTimer timer;
@@ -116,19 +120,22 @@ bool measureReport(const ConnectionSettings& settings, const PolozkaKatalogu& po
             rows += query->recordCount();
         }
         alone = std::min(alone, seconds(timer));
-        for (Query* query : queries)
-            query->close();
+        closeQueries();
 
-        timer.restart();
-        tlac.tlac(polozka);
-        whole = std::min(whole, seconds(timer));
-        for (Query* query : queries)
-            query->close();
+        for (const auto& [destination, best] :
+             {std::pair<std::shared_ptr<ReportDestination>, double*>{pages, &toPages},
+              {file, &toPdf}}) {
+            tabulky.RvSystemTabulky.setDestination(destination);
+            timer.restart();
+            tlac.tlac(polozka);
+            *best = std::min(*best, seconds(timer));
+            closeQueries();
+        }
     }
-    const double ratio = whole / (rebuild + alone);
-    std::printf("%-5s %7d rows %5d pages   rebuild %6.3f s   query %6.3f s   whole run %6.3f s   "
-                "%5.1f x%s\n",
-                qPrintable(polozka.kod), rows, pageCount, rebuild, alone, whole, ratio,
+    const double ratio = toPages / (rebuild + alone);
+    std::printf("%-5s %7d rows %5d pages   rebuild %6.3f s   query %6.3f s   to pages %6.3f s   "
+                "to PDF %6.3f s   %5.1f x%s\n",
+                qPrintable(polozka.kod), rows, pageCount, rebuild, alone, toPages, toPdf, ratio,
                 ratio > kMaxRatio ? "   TOO SLOW" : "");
     return ratio <= kMaxRatio;
 }
@@ -169,11 +176,13 @@ int main(int argc, char* argv[]) {
         installDemoDatabase(server.connectionSettings(), u"tarvelin_zostavy_10000"_s, 10000);
     measureList(large, folder.filePath(u"zoznam.pdf"_s));
 
-    std::printf("reports of the enterprise, 10,000 cows (1.A and 1.B for 5 daughters):\n");
     bool fast = true;
-    for (const PolozkaKatalogu& polozka : KatalogZostav::polozky())
-        if (polozka.dostupna)
-            fast = measureReport(large, polozka, folder.filePath(u"zostava.pdf"_s)) && fast;
+    for (const auto& [settings, cows] : {std::pair{small, 2000}, std::pair{large, 10000}}) {
+        std::printf("reports of the enterprise, %d cows (1.A and 1.B for 5 daughters):\n", cows);
+        for (const PolozkaKatalogu& polozka : KatalogZostav::polozky())
+            if (polozka.dostupna)
+                fast = measureReport(settings, polozka, folder.filePath(u"zostava.pdf"_s)) && fast;
+    }
 
     const double smallBook = measureBook(small, 2000, folder.filePath(u"kniha2000.pdf"_s));
     const double largeBook = measureBook(large, 10000, folder.filePath(u"kniha10000.pdf"_s));
