@@ -9,6 +9,9 @@
 #include "data/TDataModuleHlavny.h"
 #include "demo/DemoHerd.h"
 #include "reports/TDataModuleTabulky.h"
+#include "reports/dialogy/TFormHraniceOdDo.h"
+#include "reports/dialogy/TFormParametreTab10.h"
+#include "reports/dialogy/TFormParametreTab8.h"
 #include "unireport/TFormZostava.h"
 #include "widgets/DialogService.h"
 
@@ -22,7 +25,10 @@ SpustenieProgramu::SpustenieProgramu() = default;
 SpustenieProgramu::~SpustenieProgramu() {
     // The main window writes the configuration as it goes; the data modules go last, since
     // the windows still hold their datasets.
+    m_formHraniceOdDo.reset();
+    m_formParametreTab8.reset();
     m_formZostava.reset();
+    m_formParametreTab10.reset();
     m_formHlavny.reset();
     m_formOAplikacii.reset();
     m_dataModuleTabulky.reset();
@@ -75,13 +81,15 @@ void SpustenieProgramu::vytvorInstancie(const DatabaseLocation::Progress& priebe
         std::make_unique<TDataModuleTabulky>(m_dataModuleHlavny->ADOConnectionTarvelin);
     m_instancie.DataModuleTabulky = m_dataModuleTabulky.get();
     m_dataModuleTabulky->RvSystemTabulky.setFrontEnd(m_formHlavny->rozhranieZostav());
-    // The dialog of reports 10.A and 10.B (FormParametreTab10) is created here, before the
-    // viewer.
+    m_formParametreTab10 = std::make_unique<TFormParametreTab10>();
+    m_instancie.FormParametreTab10 = m_formParametreTab10.get();
     m_formZostava =
         std::make_unique<TFormZostava>(*m_dataModuleHlavny, m_formHlavny->projektZostavy());
     m_instancie.FormZostava = m_formZostava.get();
-    // The dialogs of report 8 (FormParametreTab8) and of reports 7.AA and 7.BB
-    // (FormHraniceOdDo) follow here, in this order.
+    m_formParametreTab8 = std::make_unique<TFormParametreTab8>();
+    m_instancie.FormParametreTab8 = m_formParametreTab8.get();
+    m_formHraniceOdDo = std::make_unique<TFormHraniceOdDo>();
+    m_instancie.FormHraniceOdDo = m_formHraniceOdDo.get();
 }
 
 int SpustenieProgramu::spusti() {

@@ -8,8 +8,11 @@
 class TDataModuleHlavny;
 class TDataModuleTabulky;
 class TFormHlavny;
+class TFormHraniceOdDo;
 class TFormOAplikacii;
 class TFormZostava;
+class TFormParametreTab10;
+class TFormParametreTab8;
 
 /// The program's start: the version, the splash screen, the single instances in their fixed
 /// order, two more seconds of splash, then the main window's message loop. Owns the instances
@@ -40,5 +43,8 @@ private:
     std::unique_ptr<TFormHlavny> m_formHlavny;
     std::unique_ptr<TFormOAplikacii> m_formOAplikacii;
     std::unique_ptr<TDataModuleTabulky> m_dataModuleTabulky;
+    std::unique_ptr<TFormParametreTab10> m_formParametreTab10;
     std::unique_ptr<TFormZostava> m_formZostava;
+    std::unique_ptr<TFormParametreTab8> m_formParametreTab8;
+    std::unique_ptr<TFormHraniceOdDo> m_formHraniceOdDo;
 };

@@ -17,15 +17,18 @@
 #include "data/TDataModuleHlavny.h"
 #include "data/TKuhdVybery.h"
 #include "engine/DialogReportFrontEnd.h"
+#include "engine/model/ReportDestination.h"
 #include "engine/model/ReportProject.h"
 #include "reports/AktualizaciaUniverzalnejZostavy.h"
 #include "reports/DatasetReportDataSet.h"
+#include "reports/KnihaZostav.h"
 #include "reports/MakerInfo.h"
 #include "reports/PolozkaKatalogu.h"
 #include "reports/PriecinokZostav.h"
 #include "reports/PripravaZostav.h"
 #include "reports/TDataModuleTabulky.h"
 #include "reports/TlacZostavy.h"
+#include "reports/dialogy/DialogPriebehuKnihy.h"
 #include "reports/dialogy/DialogPriebehuPripravy.h"
 #include "reports/dialogy/DialogoveVstupyZostav.h"
 #include "unireport/TFormUniverzalnaZostava.h"
@@ -147,6 +150,10 @@ void TFormHlavny::vytvorMenu() {
     MenuItemBonitacneZostavy->setObjectName(u"MenuItemBonitacneZostavy"_s);
     MenuBonitacnychZostav::napln(MenuItemBonitacneZostavy,
                                  guarded(this, &TFormHlavny::ZostavaKataloguClick));
+    MenuItemKnihaZostav =
+        polozkaMenu(zostavy, "MenuItemKnihaZostav", u"Celá &kniha bonitačných zostáv..."_s);
+    connect(MenuItemKnihaZostav, &QAction::triggered, this,
+            guarded(this, &TFormHlavny::MenuItemKnihaZostavClick));
     zostavy->addSeparator();
     MenuItemUniverzalnaZostava =
         polozkaMenu(zostavy, "MenuItemUniverzalnaZostava", u"&Univerzálna zostava..."_s);
@@ -591,12 +598,7 @@ void TFormHlavny::vyberByka(const QString& usneCislo) {
 }
 
 void TFormHlavny::ZostavaKataloguClick(const PolozkaKatalogu& polozka) {
-    if (!polozka.dostupna) {
-        DialogService::instance().information(
-            u"Zostava „%1“ zatiaľ nie je k dispozícii."_s.arg(polozka.popis.trimmed()));
-        return;
-    }
-    DialogoveVstupyZostav vstupy;
+    DialogoveVstupyZostav vstupy = dialogoveVstupy();
     DialogPriebehuPripravy priebeh(u"Príprava zostavy "_s + polozka.kod, this);
     TlacZostavy tlac(*m_instances.DataModuleTabulky, m_stavZostav, vstupy, TextCopyright);
     tlac.nastavPriebeh(&priebeh);
@@ -611,6 +613,29 @@ void TFormHlavny::Aktualizciadtpreuniverzlnuzostavu1Click() {
         aktualizacia.aktualizuj();
     }
     otvorUniverzalnuZostavu();
+}
+
+void TFormHlavny::MenuItemKnihaZostavClick() {
+    TDataModuleTabulky& tabulky = *m_instances.DataModuleTabulky;
+    DialogoveVstupyZostav vstupy = dialogoveVstupy();
+    KnihaZostav kniha(tabulky, m_stavZostav, vstupy, TextCopyright);
+    // Every question first and the destination next, so that the book then comes together
+    // without waiting for the user.
+    if (!kniha.zadaj())
+        return;
+    const std::unique_ptr<ReportDestination> ciel =
+        m_rozhranieZostav->chooseDestination(tabulky.RvSystemTabulky, u"Bonitačné zostavy"_s);
+    if (!ciel)
+        return;
+    DialogPriebehuKnihy priebeh(this);
+    kniha.nastavPriebeh(&priebeh);
+    if (const std::optional<PageModel> strany = kniha.tlac())
+        ciel->deliver(*strany);
+}
+
+DialogoveVstupyZostav TFormHlavny::dialogoveVstupy() const {
+    return DialogoveVstupyZostav(*m_instances.FormHraniceOdDo, *m_instances.FormParametreTab8,
+                                 *m_instances.FormParametreTab10);
 }
 
 ReportFrontEnd* TFormHlavny::rozhranieZostav() const {

@@ -20,6 +20,7 @@ class QTreeWidget;
 class DBLookupComboBox;
 class AktualizaciaUniverzalnejZostavy;
 class DatasetReportDataSet;
+class DialogoveVstupyZostav;
 class DialogReportFrontEnd;
 class ReportFrontEnd;
 class ReportProject;
@@ -78,8 +79,10 @@ private:
     /// The handler of every report item of "Bonitačné zostavy".
     void ZostavaKataloguClick(const PolozkaKatalogu& polozka);
     void Aktualizciadtpreuniverzlnuzostavu1Click();
-    /// What follows the refresh of the universal report's data: the message how many cows its
-    /// table holds now.
+    /// Prints every available report of the selection as one book.
+    void MenuItemKnihaZostavClick();
+    /// The report inputs asked in the program's parameter dialogs.
+    DialogoveVstupyZostav dialogoveVstupy() const;
 
     // What a selection in the tree shows.
     void vyberKodu(const QString& kod);
@@ -126,6 +129,7 @@ private:
     QAction* MenuItemStavovyRiadok = nullptr;
     QAction* MenuItemNastavenia = nullptr;
     QMenu* MenuItemBonitacneZostavy = nullptr;
+    QAction* MenuItemKnihaZostav = nullptr;
     /// The saved-report viewer prints through these; the preview opens maximised.
     ReportSystem RvSystemZostavy;
     std::unique_ptr<ReportProject> RvProjectZostavy;

@@ -95,12 +95,18 @@ QStringList tablesOf(Connection& server, const QString& database, const QString&
 }
 
 // Views cannot move to another database; the statements that made them are run again there.
-bool makesOrDropsView(const QString& statement) {
+// So are those that make a table only when it is missing: a view may read a table that the
+// program drops and makes anew (a report's working table), and that may be missing when the
+// views are made again.
+bool remadeWithViews(const QString& statement) {
     static const QRegularExpression view(u"^\\s*(CREATE\\s+(OR\\s+REPLACE\\s+)?(ALGORITHM\\s*=\\s*"
                                          u"\\w+\\s+)?(DEFINER\\s*=\\s*\\S+\\s+)?"
                                          "(SQL\\s+SECURITY\\s+\\w+\\s+)?|DROP\\s+)VIEW\\b"_s,
                                          QRegularExpression::CaseInsensitiveOption);
-    return view.match(statement).hasMatch();
+    static const QRegularExpression missingTable(
+        u"^\\s*CREATE\\s+TABLE\\s+IF\\s+NOT\\s+EXISTS\\b"_s,
+        QRegularExpression::CaseInsensitiveOption);
+    return view.match(statement).hasMatch() || missingTable.match(statement).hasMatch();
 }
 
 QString readScript(const QString& path) {
@@ -202,7 +208,7 @@ QSet<QString> SchemaInstaller::recordedScripts() const {
 void SchemaInstaller::makeViews(Connection& connection, const QStringList& files) {
     for (const QString& path : files)
         for (const ScriptStatement& statement : statementsOf(readScript(path)))
-            if (makesOrDropsView(statement.text))
+            if (remadeWithViews(statement.text))
                 connection.executeDirect(statement.text);
 }
 

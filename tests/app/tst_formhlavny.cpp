@@ -8,6 +8,9 @@
 #include "data/TDataModuleHlavny.h"
 #include "reports/TDataModuleTabulky.h"
 #include "reports/dialogy/DialogPriebehuPripravy.h"
+#include "reports/dialogy/TFormHraniceOdDo.h"
+#include "reports/dialogy/TFormParametreTab10.h"
+#include "reports/dialogy/TFormParametreTab8.h"
 #include "widgets/ScriptedDialogService.h"
 #include "widgets/StatusPanelBar.h"
 
@@ -264,23 +267,6 @@ private Q_SLOTS:
                                    "(19)", "(21)", "(22)"}));
     }
 
-    void reportNotYetBuiltSaysSo() {
-        ScriptedDialogService dialogs;
-        auto startup = started();
-        TFormHlavny* okno = startup->instancie().FormHlavny;
-        QSignalSpy sent(startup->instancie().DataModuleHlavny->ADOConnectionTarvelin,
-                        &Connection::statementSent);
-        findComponent<QMenu>(okno, u"MenuItemBonitacneZostavy"_s)
-            ->findChild<QAction*>(u"SubSubMenuItemTab7A"_s)
-            ->trigger();
-        QCOMPARE(dialogs.interactions().size(), 1);
-        QCOMPARE(dialogs.interactions()[0].icon, DialogService::Icon::Information);
-        QCOMPARE(dialogs.interactions()[0].text,
-                 u"Zostava „(7.A) Za posledné uzatvorené laktácie“ zatiaľ nie je k "
-                 u"dispozícii."_s);
-        QCOMPARE(sent.size(), 0);
-    }
-
     // The reports by sire ask for the number of daughters in an input box preset to 1; a text
     // that is no count is refused in the error box before anything reaches the database.
     void daughtersAreAskedForAndChecked() {
@@ -415,6 +401,92 @@ private Q_SLOTS:
         QCOMPARE(dialogs.interactions().size(), 1);
         QCOMPARE(dialogs.interactions()[0].kind, ScriptedDialogService::Kind::Modal);
         QVERIFY(!QApplication::overrideCursor());
+    }
+
+    // The parameter dialogs exist once from the start, made after the report data module, and
+    // each report with inputs shows its own before anything reaches the database.
+    void parameterDialogsAtStart() {
+        ScriptedDialogService dialogs;
+        auto startup = started();
+        const ProgramInstances& instancie = startup->instancie();
+        QCOMPARE(instancie.FormParametreTab10->objectName(), u"FormParametreTab10"_s);
+        QCOMPARE(instancie.FormParametreTab8->objectName(), u"FormParametreTab8"_s);
+        QCOMPARE(instancie.FormHraniceOdDo->objectName(), u"FormHraniceOdDo"_s);
+        QVERIFY(!instancie.FormHraniceOdDo->isVisible());
+    }
+
+    void reportsAskInTheirDialogs_data() {
+        QTest::addColumn<QString>("component");
+        QTest::addColumn<QString>("dialog");
+        QTest::addColumn<int>("result");
+        QTest::addColumn<bool>("printed");
+        // The bounds dialog cannot cancel: the report goes on to its setup dialog.
+        QTest::newRow("7.AA") << "SubSubMenuItem7AA"
+                              << "FormHraniceOdDo" << int(QDialog::Rejected) << true;
+        QTest::newRow("7.BB") << "SubSubMenuItem7BB"
+                              << "FormHraniceOdDo" << int(QDialog::Accepted) << true;
+        QTest::newRow("8 cancelled") << "SubMenuItemTab8"
+                                     << "FormParametreTab8" << int(QDialog::Rejected) << false;
+        QTest::newRow("8") << "SubMenuItemTab8"
+                           << "FormParametreTab8" << int(QDialog::Accepted) << true;
+        QTest::newRow("10.A cancelled") << "SubSubMenuItemTab10A"
+                                        << "FormParametreTab10" << int(QDialog::Rejected) << false;
+        QTest::newRow("19") << "SubMenuItemTab19"
+                            << "FormParametreTab10" << int(QDialog::Accepted) << true;
+    }
+    void reportsAskInTheirDialogs() {
+        QFETCH(QString, component);
+        QFETCH(QString, dialog);
+        QFETCH(int, result);
+        QFETCH(bool, printed);
+        ScriptedDialogService dialogs;
+        auto startup = started();
+        TFormHlavny* okno = startup->instancie().FormHlavny;
+        QSignalSpy sent(startup->instancie().DataModuleHlavny->ADOConnectionTarvelin,
+                        &Connection::statementSent);
+        dialogs.answerModal(result);
+        if (printed)
+            dialogs.answerModal(QDialog::Rejected);
+        findComponent<QMenu>(okno, u"MenuItemBonitacneZostavy"_s)
+            ->findChild<QAction*>(component)
+            ->trigger();
+        QCOMPARE(dialogs.interactions().size(), printed ? 2 : 1);
+        QCOMPARE(dialogs.interactions()[0].objectName, dialog);
+        if (printed)
+            QCOMPARE(dialogs.interactions()[1].objectName, u"ReportSetupDialog"_s);
+        QStringList updates;
+        for (const QList<QVariant>& statement : sent)
+            if (statement[0].toString().startsWith(u"UPDATE param SET    chovatel"_s))
+                updates << statement[0].toString();
+        QCOMPARE(updates.size(), printed ? 1 : 0);
+    }
+
+    // The whole book asks every input first, then where to print, and prepares nothing when
+    // that is cancelled.
+    void bookAsksFirstThenWhereToPrint() {
+        ScriptedDialogService dialogs;
+        auto startup = started();
+        TFormHlavny* okno = startup->instancie().FormHlavny;
+        QSignalSpy sent(startup->instancie().DataModuleHlavny->ADOConnectionTarvelin,
+                        &Connection::statementSent);
+        dialogs.answerInput(u"3"_s);
+        for (int i = 0; i < 3; ++i)
+            dialogs.answerModal(QDialog::Accepted);
+        dialogs.answerModal(QDialog::Rejected);
+        auto* kniha = findComponent<QMenu>(okno, u"MenuItemZostavy"_s)
+                          ->findChild<QAction*>(u"MenuItemKnihaZostav"_s);
+        QVERIFY(kniha);
+        QVERIFY(kniha->isEnabled());
+        kniha->trigger();
+        QStringList asked;
+        for (const ScriptedDialogService::Interaction& interaction : dialogs.interactions())
+            asked << (interaction.objectName.isEmpty() ? interaction.title
+                                                       : interaction.objectName);
+        QCOMPARE(asked, (QStringList{u"Počet dcér"_s, u"FormHraniceOdDo"_s, u"FormParametreTab8"_s,
+                                     u"FormParametreTab10"_s, u"ReportSetupDialog"_s}));
+        for (const QList<QVariant>& statement : sent)
+            QVERIFY2(statement[0].toString().startsWith(u"SELECT"_s),
+                     qPrintable(statement[0].toString()));
     }
 
     void cleanupTestCase() {

@@ -239,6 +239,26 @@ private Q_SLOTS:
             QCOMPARE(value(connection, u"SELECT count(*) FROM kravy_view"_s).toInt(), 2);
     }
 
+    // A report drops its working table and makes it anew; when that failed, the views over
+    // the table must still be made again, with the table, empty, where it was missing.
+    void viewOverAMissingWorkingTableIsMadeAgain() {
+        QTemporaryDir sql;
+        writeSchema(sql.path());
+        writeFile(sql.filePath(u"030_zostavy.sql"_s),
+                  "CREATE TABLE IF NOT EXISTS pracovna (meno VARCHAR(20));\n"
+                  "CREATE VIEW pracovna_view AS SELECT meno FROM pracovna;\n");
+        writeFile(sql.filePath(u"090_param.sql"_s),
+                  "CREATE TABLE param (chovatel VARCHAR(9) NOT NULL);\n"
+                  "INSERT INTO param VALUES ('208123000');\n");
+        Connection connection(m_settings);
+        SchemaInstaller installer(connection, sql.path());
+        installer.install(SchemaInstaller::IfExists::Replace);
+        connection.executeDirect(u"DROP TABLE "_s + SchemaInstaller::completionMark);
+        connection.executeDirect(u"DROP TABLE pracovna"_s);
+        QCOMPARE(failureOf([&] { installer.requireUsable(); }), QString());
+        QCOMPARE(value(connection, u"SELECT count(*) FROM pracovna_view"_s).toInt(), 0);
+    }
+
     void loadCommitsEveryStatement() {
         Connection connection(m_settings);
         SchemaInstaller installer(connection, m_sql.path());

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "MemoryDataSet.h"
+#include "engine/model/MemoryDataSet.h"
 
 #include <QDate>
 #include <QString>

@@ -109,8 +109,24 @@ private Q_SLOTS:
         QTest::newRow("daughters negative")
             << QStringList{"1.B", "--code", "208123", "--pdf", pdf, "--daughters", "-3"} << 2
             << "Nesprávna hodnota počtu dcér.";
-        QTest::newRow("not built yet") << QStringList{"7.A", "--code", "208123", "--pdf", pdf} << 1
-                                       << "zatiaľ nie je k dispozícii";
+        QTest::newRow("group of no number")
+            << QStringList{"8", "--code", "208123", "--pdf", pdf, "--group", "veľa"} << 2
+            << "Nesprávna hodnota veľkosti skupiny!";
+        QTest::newRow("group of none")
+            << QStringList{"8", "--code", "208123", "--pdf", pdf, "--group", "0"} << 2
+            << "kladné celé číslo";
+        QTest::newRow("order out of the list")
+            << QStringList{"8", "--code", "208123", "--pdf", pdf, "--order", "9"} << 2
+            << "Neplatné zoradenie 9: čaká sa číslo položky 0 až 8.";
+        QTest::newRow("order of no number")
+            << QStringList{"8", "--code", "208123", "--pdf", pdf, "--order", "tuk"} << 2
+            << "Neplatné zoradenie tuk";
+        QTest::newRow("book and a report")
+            << QStringList{"9.D", "--all", "--code", "208123", "--pdf", pdf} << 2
+            << "Pri voľbe --all nezadávajte zostavu.";
+        QTest::newRow("bounds of a comma too many")
+            << QStringList{"7.AA", "--code", "208123", "--pdf", pdf, "--bounds", "7,0,0", "9000"}
+            << 2 << "Neplatná hranica mlieka 7,0,0";
         QTest::newRow("unwritable file")
             << QStringList{"9.D", "--code", "208123", "--pdf", pdf} << 1 << "x.pdf";
         QTest::newRow("output onto a folder")
@@ -156,7 +172,7 @@ private Q_SLOTS:
         const Result result = run({u"--list"_s});
         QCOMPARE(result.exitCode, 0);
         QVERIFY(result.out.contains(u"9.D   (9.D) Zoznam kráv s medziobdobím"_s));
-        QVERIFY(result.out.contains(u"zatiaľ nie je k dispozícii"_s));
+        QVERIFY(result.out.contains(u"18    (18) Úžitkovosť prvôstok"_s));
     }
 
     void pdfOfAHerdNamesItsCows() {
@@ -222,13 +238,68 @@ private Q_SLOTS:
         QFETCH(QStringList, period);
         QFETCH(QDate, from);
         QFETCH(QDate, to);
-        const Result result = run(QStringList{u"9.D"_s, u"--code"_s, u"208123"_s, u"--pdf"_s,
+        const Result result = run(QStringList{u"10.B"_s, u"--code"_s, u"208123"_s, u"--pdf"_s,
                                               m_dir.filePath(u"obdobie.pdf"_s)} +
                                   period);
         QCOMPARE(result.exitCode, 0);
         // The period is shared with the program's window, which shows it next time.
         QCOMPARE(paramValue(u"kontrolne_obd_od"_s).toDate(), from);
         QCOMPARE(paramValue(u"kontrolne_obd_do"_s).toDate(), to);
+    }
+
+    // The inputs of the dialogs as options: each reaches its report, and the report's subtitle
+    // and rows show it.
+    void reportsWithInputs_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QStringList>("printed");
+        QTest::newRow("bounds with a decimal comma")
+            << QStringList{"7.AA", "--bounds", "7000,5", "10000"}
+            << QStringList{"( od  7000,5  do  10000 kg mlieka )"};
+        QTest::newRow("bounds preset")
+            << QStringList{"7.BB"} << QStringList{"( od  7000  do  10000 kg mlieka )"};
+        QTest::newRow("best cows") << QStringList{"8", "--group", "25", "--order", "6"}
+                                   << QStringList{"(podľa výšky produkcie % tuku, skupina 25 "
+                                                  "kusov kráv)",
+                                                  "25"};
+        QTest::newRow("period") << QStringList{"10.A", "--period", "2026-01-01", "2026-06-30"}
+                                << QStringList{"(za kontrolné obdobie 1. 1. 2026 - 30. 6. 2026 "
+                                               "podľa úsekov laktácie)"};
+        QTest::newRow("interval") << QStringList{"17.C"}
+                                  << QStringList{"(interval od 201 do 305 dní)"};
+    }
+    void reportsWithInputs() {
+        QFETCH(QStringList, arguments);
+        QFETCH(QStringList, printed);
+        const QString file = m_dir.filePath(u"vstupy.pdf"_s);
+        const Result result =
+            run(arguments + QStringList{u"--code"_s, u"208123"_s, u"--pdf"_s, file});
+        QCOMPARE(result.exitCode, 0);
+        const QString text = pdfText(file).simplified();
+        for (const QString& expected : printed)
+            QVERIFY2(text.contains(QString(expected).simplified()), qPrintable(text.left(600)));
+    }
+
+    // The whole book of a herd in one file: a contents page, then every available report.
+    void bookOfAHerd() {
+        const QString file = m_dir.filePath(u"kniha.pdf"_s);
+        const Result result = run({u"--all"_s, u"--code"_s, u"20812302"_s, u"--daughters"_s, u"2"_s,
+                                   u"--group"_s, u"5"_s, u"--pdf"_s, file});
+        QCOMPARE(result.exitCode, 0);
+        QVERIFY2(result.err.contains(u"Kniha zostáv: "_s), qPrintable(result.err));
+        const QString text = pdfText(file);
+        QVERIFY(text.startsWith(u"Bonitačné zostavy – obsah"_s) ||
+                text.contains(u"Bonitačné zostavy – obsah"_s));
+        for (const char* title : {"(1.A)", "(6.A)", "(7.AA)", "(9.C)", "(10.B)", "(22)"})
+            QVERIFY2(text.contains(QString::fromUtf8(title)), title);
+        QVERIFY(text.contains(u"skupina 5 kusov kráv"_s));
+        QVERIFY(text.contains(u"Najmenší počet dcér otca s normovanou laktáciou: 2"_s));
+        QProcess info;
+        info.start(u"pdfinfo"_s, {file});
+        info.waitForFinished();
+        const QString pages = QString::fromUtf8(info.readAllStandardOutput());
+        QVERIFY2(result.err.contains(pages.section(u"Pages:"_s, 1).trimmed().section(u'\n', 0, 0) +
+                                     u" strán"_s),
+                 qPrintable(result.err + pages));
     }
 
     void parallelReportsKeepTheirSelections() {
@@ -289,8 +360,8 @@ private Q_SLOTS:
         const Result result = run({u"2"_s, u"--code"_s, u"208123"_s, option, file});
         QCOMPARE(result.exitCode, 1);
         // The system's reason, in Slovak where the system has the translation.
-        QVERIFY2(result.err.contains(file) && (result.err.contains(u"No space"_s) ||
-                                               result.err.contains(u"voľné miesto"_s)),
+        QVERIFY2(result.err.contains(file) &&
+                     (result.err.contains(u"No space"_s) || result.err.contains(u"voľné miesto"_s)),
                  qPrintable(result.err));
         QVERIFY(!result.err.contains(u"→"_s));
         QFile earlier(file);

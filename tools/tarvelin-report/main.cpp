@@ -1,8 +1,9 @@
 // tarvelin-report: prints a bonitation report of the catalogue for an enterprise, herd or barn
 // into a PDF or RTF file without the main window, through the same preparation, statements,
-// queries and parameters as the menu. A breeding organisation runs it for many herds in turn.
-// It also prints a saved universal report, or writes it into a workbook, so that an office
-// can schedule its own lists.
+// queries and parameters as the menu; or, with --all, every available report as one book with
+// a table of contents. A breeding organisation runs it for many herds in turn. It also prints a
+// saved universal report, or writes it into a workbook, so that an office can schedule its own
+// lists.
 
 #include "CountingDestination.h"
 #include "SavedReport.h"
@@ -20,15 +21,18 @@
 #include "demo/DemoHerd.h"
 #include "engine/model/ReportError.h"
 #include "reports/ChybaVstupu.h"
+#include "reports/HraniceMlieka.h"
 #include "reports/KatalogZostav.h"
+#include "reports/KnihaZostav.h"
 #include "reports/KodChovatela.h"
 #include "reports/MakerInfo.h"
+#include "reports/NajlepsieKravy.h"
+#include "reports/ObdobieKontrol.h"
 #include "reports/PocetDcer.h"
 #include "reports/StavZostav.h"
 #include "reports/TDataModuleTabulky.h"
 #include "reports/TlacZostavy.h"
 #include "reports/ZadaneVstupyZostav.h"
-#include "reports/ZamokVyberu.h"
 #include "views/spreadsheet/SpreadsheetError.h"
 
 #include <QCommandLineParser>
@@ -59,7 +63,20 @@ struct Options {
     QCommandLineOption period{
         u"period"_s, u"Kontrolné obdobie: --period OD DO (dátumy RRRR-MM-DD alebo D.M.RRRR)."_s,
         u"OD DO"_s};
-    QCommandLineOption bounds{u"bounds"_s, u"Hranice mlieka v kg: --bounds OD DO."_s, u"OD DO"_s};
+    QCommandLineOption bounds{u"bounds"_s,
+                              u"Hranice mlieka v kg pre zostavy 7.AA a 7.BB: --bounds OD DO "
+                              u"(predvolené: 7000 10000)."_s,
+                              u"OD DO"_s};
+    QCommandLineOption group{
+        u"group"_s, u"Veľkosť skupiny najlepších kráv pre zostavu 8 (predvolená: 10)."_s, u"N"_s};
+    QCommandLineOption order{
+        u"order"_s,
+        u"Zoradenie zostavy 8, číslo položky zoznamu: 0 celoživotná, 1 priemerná úžitkovosť; na "
+        u"max. laktácii 2 kg mlieka, 3 kg tuku, 4 kg bielkovín, 5 kg tuku a bielkovín, 6 % tuku, "
+        u"7 % bielkovín, 8 % tuku a bielkovín (predvolené: celoživotná úžitkovosť)."_s,
+        u"K"_s};
+    QCommandLineOption all{u"all"_s, u"Všetky dostupné zostavy katalógu ako jedna kniha s "
+                                     u"obsahom, v poradí ponuky."_s};
     QCommandLineOption pdf{u"pdf"_s, u"Zapíše zostavu do súboru PDF."_s, u"súbor"_s};
     QCommandLineOption rtf{u"rtf"_s, u"Zapíše zostavu do súboru RTF."_s, u"súbor"_s};
     QCommandLineOption xlsx{u"xlsx"_s, u"Zapíše uloženú zostavu do zošita .xlsx (k --saved)."_s,
@@ -154,10 +171,7 @@ int listReports(const QCommandLineParser& parser, const Options& options) {
     for (const PolozkaKatalogu& polozka : KatalogZostav::polozky()) {
         if (!polozka.jeZostava())
             continue;
-        Console::out() << polozka.kod.leftJustified(6) << polozka.popis.trimmed();
-        if (!polozka.dostupna)
-            Console::out() << u"  (zatiaľ nie je k dispozícii)"_s;
-        Console::out() << Qt::endl;
+        Console::out() << polozka.kod.leftJustified(6) << polozka.popis.trimmed() << Qt::endl;
     }
     Console::out() << Qt::endl;
     options.connection.check(parser);
@@ -196,19 +210,18 @@ int printSaved(const QCommandLineParser& parser, const Options& options) {
     });
 }
 
-/// The inputs the report dialogs would ask for, as the command line gives them, checked before
-/// any server is reached.
+/// The inputs the report dialogs would ask for, as the command line gives them, checked by the
+/// reports' own rules before any server is reached; an option not given leaves the dialog's
+/// preset.
 struct Inputs {
     StavZostav stav;
     ZadaneVstupyZostav vstupy;
-    std::optional<std::pair<QDate, QDate>> period;
 };
 
 Inputs readInputs(const QCommandLineParser& parser, const Options& options, const QString& code) {
     Inputs inputs;
     inputs.stav.KodVyberu = code;
     inputs.stav.KodPodniku = code.left(6);
-    // A value the box would refuse is refused before a server is started for the report.
     if (parser.isSet(options.daughters)) {
         const QString daughters = parser.value(options.daughters);
         PocetDcer::zo(daughters);
@@ -216,36 +229,27 @@ Inputs readInputs(const QCommandLineParser& parser, const Options& options, cons
     }
     if (parser.isSet(options.bounds)) {
         const QStringList bounds = pair(parser, options.bounds);
-        double values[2] = {};
-        for (int i = 0; i < 2; ++i) {
-            bool ok = false;
-            values[i] = bounds[i].toDouble(&ok);
-            if (!ok || !std::isfinite(values[i]) || values[i] < 0)
-                throw UsageProblem(
-                    u"Neplatná hranica mlieka %1: čaká sa nezáporné číslo v kg."_s.arg(bounds[i]));
-        }
-        if (values[0] > values[1])
-            throw UsageProblem(u"Dolná hranica mlieka je vyššia ako horná."_s);
-        inputs.stav.HranicaOd = bounds[0];
-        inputs.stav.HranicaDo = bounds[1];
+        HraniceMlieka::zo(bounds[0], bounds[1]);
+        inputs.vstupy.nastavHraniceMlieka({bounds[0], bounds[1]});
     }
     if (parser.isSet(options.period)) {
         const QStringList period = pair(parser, options.period);
-        const QDate from = date(period[0]);
-        const QDate to = date(period[1]);
-        if (from > to)
-            throw UsageProblem(u"Obdobie sa končí skôr, ako sa začína."_s);
-        inputs.period.emplace(from, to);
-        inputs.stav.TextObdobia = QLocale().toString(from, QLocale::ShortFormat) + u" - "_s +
-                                  QLocale().toString(to, QLocale::ShortFormat);
+        inputs.vstupy.nastavObdobie(ObdobieKontrol::zo(date(period[0]), date(period[1])));
     }
+    VolbaNajlepsich best;
+    if (parser.isSet(options.group))
+        best.velkost = parser.value(options.group);
+    if (parser.isSet(options.order)) {
+        const int entries = int(NajlepsieKravy::zoradenia().size());
+        bool number = false;
+        best.zoradenie = parser.value(options.order).toInt(&number);
+        if (!number || best.zoradenie < 0 || best.zoradenie >= entries)
+            throw UsageProblem(u"Neplatné zoradenie %1: čaká sa číslo položky 0 až %2."_s.arg(
+                parser.value(options.order), QString::number(entries - 1)));
+    }
+    NajlepsieKravy::zo(best);
+    inputs.vstupy.nastavNajlepsieKravy(best);
     return inputs;
-}
-
-/// The period is kept in the parameter row, where the period dialog of the program puts it.
-void storePeriod(Connection& connection, const std::pair<QDate, QDate>& period) {
-    connection.execute(u"UPDATE param SET kontrolne_obd_od = :od, kontrolne_obd_do = :do"_s,
-                       {{u"od"_s, period.first}, {u"do"_s, period.second}});
 }
 
 // A mistyped code would give a report of nobody, headed with empty names.
@@ -259,12 +263,24 @@ void requireKnownCode(Connection& connection, const QString& code) {
         throw UsageProblem(u"Podnik, chov ani maštaľ s kódom %1 v databáze nie je."_s.arg(code));
 }
 
+/// Prints the whole book of available reports into the file; returns the number of pages.
+int printBook(TDataModuleTabulky& tabulky, Inputs& inputs, FileDestination::Format format,
+              const QString& file) {
+    KnihaZostav kniha(tabulky, inputs.stav, inputs.vstupy, MakerInfo::copyrightLine());
+    // The options answer every input, so nothing is ever cancelled.
+    const std::optional<PageModel> pages = kniha.tlac();
+    FileDestination(format, file).deliver(pages.value());
+    return pages->pageCount();
+}
+
 int printReport(const QCommandLineParser& parser, const Options& options) {
     const QStringList arguments = parser.positionalArguments();
-    if (arguments.size() != 1)
-        throw UsageProblem(u"Zadajte jednu zostavu (zoznam: --list)."_s);
-    const PolozkaKatalogu* polozka = KatalogZostav::najdi(arguments.constFirst());
-    if (!polozka)
+    const bool book = parser.isSet(options.all);
+    if (arguments.size() != (book ? 0 : 1))
+        throw UsageProblem(book ? u"Pri voľbe --all nezadávajte zostavu."_s
+                                : u"Zadajte jednu zostavu (zoznam: --list) alebo --all."_s);
+    const PolozkaKatalogu* polozka = book ? nullptr : KatalogZostav::najdi(arguments.constFirst());
+    if (!book && !polozka)
         throw UsageProblem(u"Zostava %1 v katalógu nie je (zoznam: --list)."_s.arg(arguments[0]));
     if (!parser.isSet(options.code))
         throw UsageProblem(u"Chýba voľba --code (podnik, chov alebo maštaľ)."_s);
@@ -276,27 +292,29 @@ int printReport(const QCommandLineParser& parser, const Options& options) {
         throw UsageProblem(u"Voľba --xlsx patrí k uloženej zostave (--saved)."_s);
     if (parser.isSet(options.pdf) == parser.isSet(options.rtf))
         throw UsageProblem(u"Zadajte práve jeden výstup: --pdf alebo --rtf."_s);
-    const bool pdf = parser.isSet(options.pdf);
+    const FileDestination::Format format =
+        parser.isSet(options.pdf) ? FileDestination::Format::Pdf : FileDestination::Format::Rtf;
     const QString file =
-        QFileInfo(parser.value(pdf ? options.pdf : options.rtf)).absoluteFilePath();
+        QFileInfo(parser.value(format == FileDestination::Format::Pdf ? options.pdf : options.rtf))
+            .absoluteFilePath();
     options.connection.check(parser);
     Inputs inputs = readInputs(parser, options, code);
-    if (!polozka->dostupna) {
-        Console::err() << u"Zostava %1 zatiaľ nie je k dispozícii."_s.arg(polozka->kod) << Qt::endl;
-        return Failure;
-    }
 
     return onDatabase(parser, options, [&](const ConnectionSettings& settings) {
         Connection connection(settings);
         requireKnownCode(connection, code);
-        // The period goes into the parameter row, which the report reads; no other report may
-        // write its own in between.
-        ZamokVyberu zamok(connection);
         TDataModuleTabulky tabulky(&connection);
-        if (inputs.period)
-            storePeriod(connection, *inputs.period);
-        const auto destination = std::make_shared<CountingDestination>(
-            pdf ? FileDestination::Format::Pdf : FileDestination::Format::Rtf, file);
+        if (book) {
+            const int pages = printBook(tabulky, inputs, format, file);
+            Console::err() << u"Kniha zostáv: %1, %2 → %3"_s.arg(
+                                  SlovakLocale::count(int(KnihaZostav::zostavy().size()),
+                                                      u"zostava"_s, u"zostavy"_s, u"zostáv"_s),
+                                  SlovakLocale::count(pages, u"strana"_s, u"strany"_s, u"strán"_s),
+                                  file)
+                           << Qt::endl;
+            return int(Success);
+        }
+        const auto destination = std::make_shared<CountingDestination>(format, file);
         tabulky.RvSystemTabulky.setDestination(destination);
         TlacZostavy tlac(tabulky, inputs.stav, inputs.vstupy, MakerInfo::copyrightLine());
         tlac.tlac(*polozka);
@@ -335,14 +353,15 @@ int main(int argc, char* argv[]) {
     const Options options;
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        u"Vytlačí bonitačnú zostavu programu Tarvelin pre podnik, chov alebo "
-        u"maštaľ do súboru PDF alebo RTF, alebo uloženú univerzálnu zostavu do súboru PDF, RTF "
-        u"alebo do zošita .xlsx."_s);
+        u"Vytlačí bonitačnú zostavu programu Tarvelin, alebo s voľbou --all všetky ako jednu "
+        u"knihu s obsahom, pre podnik, chov alebo maštaľ do súboru PDF alebo RTF; alebo uloženú "
+        u"univerzálnu zostavu do súboru PDF, RTF alebo do zošita .xlsx."_s);
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addPositionalArgument(u"zostava"_s, u"Kód zostavy z katalógu, napr. 2, 5A, 9.D."_s);
-    parser.addOptions({options.list, options.code, options.daughters, options.period,
-                       options.bounds, options.pdf, options.rtf, options.saved, options.xlsx});
+    parser.addOptions({options.list, options.all, options.code, options.daughters, options.period,
+                       options.bounds, options.group, options.order, options.pdf, options.rtf,
+                       options.saved, options.xlsx});
     parser.addOptions(options.connection.all());
     try {
         CommandLine::parse(parser, joinPairs(application.arguments(), options));

@@ -1,10 +1,11 @@
 #pragma once
 
-#include "engine/model/ReportDataSet.h"
+#include "ReportDataSet.h"
 
 #include <QVariantList>
 
-/// A data set held in memory for engine tests; counts how often it was opened and closed.
+/// A data set held in memory, for rows a program makes itself (a table of contents) and for
+/// tests; counts how often it was opened.
 class MemoryDataSet : public ReportDataSet {
 public:
     MemoryDataSet(QList<ReportField> fields, QList<QVariantList> rows, bool open = false);
