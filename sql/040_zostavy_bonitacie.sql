@@ -14,7 +14,7 @@
 -- Animals of the enterprise, herd or barn of the parameter row. The five conditions compare the
 -- parts of the barn code one by one, so that a part of zeros in the selection matches every
 -- animal.
-CREATE VIEW zvierata_vyberu AS
+CREATE OR REPLACE VIEW zvierata_vyberu AS
 SELECT
     z.zviera_id, z.otec_id, z.matka_id, z.usnecislo, z.meno, z.datumnarodenia, z.chovatel,
     z.plemeno1, z.krv1, z.plemeno2, z.krv2, z.plemeno3, z.krv3, z.plemeno4, z.krv4,
@@ -47,13 +47,13 @@ WHERE d.kod = 00;
 
 -- The day the recorded data describe: the newest test day. Ages are counted to it, so that an
 -- old database does not age its animals.
-CREATE VIEW datum_udajov AS
+CREATE OR REPLACE VIEW datum_udajov AS
 SELECT coalesce(max(datum), curdate()) AS datum FROM kontroly;
 
 -- Standardised lactations of every cow, culled or not: the closed ones and the one in milk once
 -- it has passed its 305th day, with the herd she milked it in and her sire. A lactation without
 -- a recorded yield does not count.
-CREATE VIEW normovane_laktacie AS
+CREATE OR REPLACE VIEW normovane_laktacie AS
 SELECT
     l.krava_id, z.otec_id, l.poradie, l.datumotelenia, left(l.chovatel, 8) AS chov,
     l.pocet_dni_norm, l.mlieko_norm, l.tuk_norm, l.bielkovina_norm
@@ -73,7 +73,7 @@ WHERE l.ukoncenie_norm_lakt IS NOT NULL AND l.mlieko_norm > 0;
 -- sire for the layout's group totals. dcera is 1 on a daughter's first row and novy_otec on one
 -- row of each sire, so that their sums count daughters and sires. chov, rok and poradie place a
 -- lactation among its herd-mates (report 1.B).
-CREATE VIEW tab15v2 AS
+CREATE OR REPLACE VIEW tab15v2 AS
 WITH dcery AS (
     SELECT
         v.krava_id, v.usnecislo, v.meno, v.chovatel, v.otec_id, n.poradie, n.chov,
@@ -110,7 +110,7 @@ ORDER BY b.linia IS NULL, b.linia, o.usnecislo, d.usnecislo, d.poradie;
 -- calved in the same year in the same lactation (first, second, third and later), leaving out
 -- the daughters of the same sire. A lactation without herd-mates is left out; dcera counts the
 -- daughters with a lactation compared.
-CREATE VIEW tab1b1v1 AS
+CREATE OR REPLACE VIEW tab1b1v1 AS
 WITH skupiny AS (
     SELECT
         n.chov, year(n.datumotelenia) AS rok, least(n.poradie, 3) AS skupina_poradia, n.otec_id,
@@ -153,7 +153,7 @@ ORDER BY t.linia IS NULL, t.linia, t.otec, t.usnecislo, t.poradie;
 
 -- Report 1.B, its reference line: the average standardised lactation of all living cows of the
 -- selection, whatever their sire. One row, also for a selection without cows.
-CREATE VIEW tab1b0v1 AS
+CREATE OR REPLACE VIEW tab1b0v1 AS
 SELECT
     count(DISTINCT v.krava_id) AS pocet_krav, count(n.krava_id) AS pocet_laktacii,
     avg(n.mlieko_norm) AS mlieko, avg(n.tuk_norm) AS tuk,
@@ -165,7 +165,7 @@ FROM kravy_vyberu v
 
 -- Report 7.BB: the living cows with their maximum lactation, the closed standardised lactation
 -- with the most milk (the cow's record keeps it); the report lists those between two bounds.
-CREATE VIEW tab7b0v1 AS
+CREATE OR REPLACE VIEW tab7b0v1 AS
 SELECT
     v.usnecislo, v.meno, v.chovatel, v.datumnarodenia, o.usnecislo AS otec, b.linia,
     k.pocet_laktacii, k.por_max_laktacie AS poradie,
@@ -180,7 +180,7 @@ WHERE k.mlieko_max > 0;
 
 -- Report 7.B: the same cows in classes of 1,000 kg of milk (trieda_od to trieda_do), sorted by
 -- class; podiel is each cow's share of the cows with a maximum lactation.
-CREATE VIEW tab7b3v1 AS
+CREATE OR REPLACE VIEW tab7b3v1 AS
 SELECT
     t.*,
     1000 * floor(t.mlieko / 1000) AS trieda_od, 1000 * floor(t.mlieko / 1000) + 999 AS trieda_do,
@@ -193,7 +193,7 @@ ORDER BY trieda_od, t.mlieko DESC;
 -- milk (5 for the fifth and later); medziobdobie_n is the interval of a cow of that group only
 -- and podiel_n her share of that group's cows, so that sums and averages per band give the
 -- cells of report 9.B.
-CREATE VIEW tab9a2v1 AS
+CREATE OR REPLACE VIEW tab9a2v1 AS
 SELECT
     v.usnecislo, v.meno, v.chovatel, pl.poradie, pl.datumotelenia, pl.medziobdobie,
     pl.pocet_dni, pl.mlieko_celk, pl.mlieko_celk / nullif(pl.pocet_dni, 0) AS denna_dojivost,
@@ -225,7 +225,7 @@ ORDER BY pasmo, pl.medziobdobie, v.usnecislo;
 -- lactations, the last calving and its interval, the lactation in milk, the maximum and the
 -- average lactation, somatic cells of the last test and the average of the last lactation, and
 -- the breeding values. Report 12 and the universal report read it.
-CREATE VIEW uzkravy AS
+CREATE OR REPLACE VIEW uzkravy AS
 SELECT
     v.krava_id, v.usnecislo, v.meno, v.datumnarodenia,
     round(datediff(du.datum, v.datumnarodenia) / 365.25, 1) AS vek,
@@ -263,7 +263,7 @@ FROM kravy_vyberu v
 -- Report 13: the living cows by performance class (I to IV; 5 for a cow without a class, that
 -- has no closed lactation to be judged by yet) with the last closed lactation the class stands
 -- on. je_1 to je_5 mark its number (5 for the fifth and later); podiel is each cow's share.
-CREATE VIEW tab138v1 AS
+CREATE OR REPLACE VIEW tab138v1 AS
 SELECT
     v.usnecislo, v.meno, v.chovatel,
     CASE k.trieda_uzitkovosti WHEN 'I' THEN 1 WHEN 'II' THEN 2 WHEN 'III' THEN 3 WHEN 'IV' THEN 4
@@ -294,7 +294,7 @@ ORDER BY trieda, v.usnecislo;
 -- text (largest share first), the maximum lactation (max_), the last closed standardised
 -- lactation (posl_), the one before it (pred_) and the lactation in milk (preb_). The refresh of
 -- the universal report reads the same columns.
-CREATE VIEW tab153v2 AS
+CREATE OR REPLACE VIEW tab153v2 AS
 SELECT
     v.krava_id, v.chovatel, ms.nazov AS nazov_mastale, v.usnecislo, v.meno, v.datumnarodenia,
     o.usnecislo AS otec, b.linia,
@@ -336,7 +336,7 @@ ORDER BY v.chovatel, v.usnecislo;
 
 -- Report 16: the breeding values of the living cows, the best total index first (poradie is
 -- the rank); cows not evaluated yet follow without values.
-CREATE VIEW tab160v1 AS
+CREATE OR REPLACE VIEW tab160v1 AS
 SELECT
     CASE WHEN ph.index_celkovy IS NOT NULL
          THEN rank() OVER (ORDER BY ph.index_celkovy IS NULL, ph.index_celkovy DESC) END AS poradie,
@@ -351,7 +351,7 @@ ORDER BY ph.index_celkovy IS NULL, ph.index_celkovy DESC, v.usnecislo;
 
 -- Report 21: the heifers of the selection by age band in completed months, with their status
 -- (O rearing, P ready for breeding, I inseminated, G confirmed pregnant) as 0/1 columns.
-CREATE VIEW tabj35v1 AS
+CREATE OR REPLACE VIEW tabj35v1 AS
 SELECT
     z.usnecislo, z.meno, z.chovatel, z.datumnarodenia,
     datediff(du.datum, z.datumnarodenia) / 30.4375 AS vek,
@@ -376,7 +376,7 @@ FROM zvierata_vyberu z
 ORDER BY pasmo, z.datumnarodenia DESC, z.usnecislo;
 
 -- Cows (druh K) and heifers (J) of the selection by herd and breed group.
-CREATE VIEW skupiny_vyberu AS
+CREATE OR REPLACE VIEW skupiny_vyberu AS
 SELECT 'K' AS druh, c.chov, c.skupina
 FROM tab50v3kravy c
 UNION ALL
@@ -389,7 +389,7 @@ FROM zvierata_vyberu z
 -- The breed structure of cows and of heifers: animals per breed group and herd with their share
 -- of the herd (uroven 1), followed, when the selection spans several herds, by the same for the
 -- whole selection (uroven 2, no herd code). Groups without animals are left out.
-CREATE VIEW skladba_plemien AS
+CREATE OR REPLACE VIEW skladba_plemien AS
 SELECT
     c.druh, 1 AS uroven, c.chov, ch.nazov AS nazov_chovu, s.poradie, s.skupina,
     coalesce(pl.nazov, 'bez plemenného typu') AS nazov_plemena, s.pasmo,
@@ -419,7 +419,7 @@ FROM skladba_plemien
 WHERE druh = 'K'
 ORDER BY uroven, chov, poradie;
 
-CREATE VIEW tabj52v1 AS
+CREATE OR REPLACE VIEW tabj52v1 AS
 SELECT uroven, chov, nazov_chovu, poradie, skupina, nazov_plemena, pasmo, pocet, podiel
 FROM skladba_plemien
 WHERE druh = 'J'

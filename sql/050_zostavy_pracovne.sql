@@ -5,6 +5,8 @@
 -- reads them; the views here read those tables. A view cannot be made over a table that does
 -- not exist, so each working table is made here, empty and with the columns the report's
 -- statements give it, unless it is there already; the report replaces it on its first run.
+-- Every statement here may run again over a database that already has its object, as when the
+-- report runner brings an older program's database up to date.
 -- Columns are named in every view, never taken by *, so that a view does not depend on the
 -- order in which a statement lists them.
 --
@@ -131,7 +133,7 @@ CREATE TABLE IF NOT EXISTS tab100v2 (
 ) ENGINE=InnoDB DEFAULT CHARSET=utf8mb4 COLLATE=utf8mb4_unicode_ci;
 
 -- Stages of lactation for the somatic cells of report 10.A, by days in milk on the test day.
-CREATE TABLE useky_laktacie (
+CREATE TABLE IF NOT EXISTS useky_laktacie (
     usek SMALLINT NOT NULL,
     dni_od SMALLINT NOT NULL,
     dni_do SMALLINT NOT NULL,
@@ -139,7 +141,7 @@ CREATE TABLE useky_laktacie (
     PRIMARY KEY (usek)
 ) ENGINE=InnoDB DEFAULT CHARSET=utf8mb4 COLLATE=utf8mb4_unicode_ci;
 
-INSERT INTO useky_laktacie (usek, dni_od, dni_do, nazov) VALUES
+INSERT IGNORE INTO useky_laktacie (usek, dni_od, dni_do, nazov) VALUES
     (1, 0, 30, 'do 30 dní'),
     (2, 31, 100, '31 – 100 dní'),
     (3, 101, 200, '101 – 200 dní'),
@@ -148,7 +150,7 @@ INSERT INTO useky_laktacie (usek, dni_od, dni_do, nazov) VALUES
 
 -- Report 4.A: the cows in milk with a birth date, by age in whole years (vek, ten and more in
 -- one band) and the number of the lactation in milk (je_1 to je_5, 5 for the fifth and later).
-CREATE VIEW tab41v1 AS
+CREATE OR REPLACE VIEW tab41v1 AS
 SELECT
     t.usnecislo, z.meno, z.chovatel, t.datumnarodenia, t.Vek_roky AS vek_roky,
     least(t.VekR, 10) AS vek,
@@ -170,7 +172,7 @@ ORDER BY vek, t.poradie, t.usnecislo;
 -- 4, 5 for the fifth and later) and year of calving, with the subtotal of each number (rok
 -- empty) and the total (both empty). Averages are per lactation; a percentage is that of its
 -- own lactation.
-CREATE VIEW uzaverka_laktacii AS
+CREATE OR REPLACE VIEW uzaverka_laktacii AS
 SELECT
     least(t.poradie, 5) AS skupina, year(t.datumotelenia) AS rok, count(*) AS pocet,
     avg(t.pocet_dni_norm) AS dni, avg(t.mlieko_norm) AS mlieko, avg(t.tuk_norm) AS tuk,
@@ -182,7 +184,7 @@ FROM tab60v1 t
 WHERE t.mlieko_norm > 0
 GROUP BY least(t.poradie, 5), year(t.datumotelenia) WITH ROLLUP;
 
-CREATE VIEW tab63v1 AS
+CREATE OR REPLACE VIEW tab63v1 AS
 SELECT
     u.skupina,
     CASE WHEN u.skupina >= 5 THEN '5. a ďalšie laktácie' ELSE concat(u.skupina, '. laktácia')
@@ -193,7 +195,7 @@ FROM uzaverka_laktacii u
 WHERE u.rok IS NOT NULL
 ORDER BY u.skupina, u.rok;
 
-CREATE VIEW tab63v1sum AS
+CREATE OR REPLACE VIEW tab63v1sum AS
 SELECT
     u.skupina,
     CASE WHEN u.skupina >= 5 THEN '5. a ďalšie laktácie' ELSE concat(u.skupina, '. laktácia')
@@ -205,7 +207,7 @@ WHERE u.skupina IS NOT NULL AND u.rok IS NULL
 ORDER BY u.skupina;
 
 -- One row, also for a selection without lactations, which the rollup gives none.
-CREATE VIEW tab63v1ssum AS
+CREATE OR REPLACE VIEW tab63v1ssum AS
 SELECT
     coalesce(u.pocet, 0) AS pocet, u.dni, u.mlieko, u.tuk, u.tuk_perc, u.bielkovina,
     u.bielkovina_perc, u.tuk_bielkovina, coalesce(u.pocet_medziobdobi, 0) AS pocet_medziobdobi,
@@ -215,7 +217,7 @@ FROM (SELECT 1 AS jeden) j
 
 -- Report 7.AA: the living cows with their last closed lactation that has a standardised yield,
 -- in the columns of 7.BB's list; the report lists those between two bounds of mlieko.
-CREATE VIEW tab7a0v1celml2 AS
+CREATE OR REPLACE VIEW tab7a0v1celml2 AS
 SELECT
     z.usnecislo, z.meno, z.chovatel, z.datumnarodenia, o.usnecislo AS otec, b.linia,
     k.pocet_laktacii, t.poradie,
@@ -232,7 +234,7 @@ WHERE t.mlieko_norm > 0;
 
 -- Report 7.A: the same cows in classes of 1,000 kg of milk, as 7.B does for the maximum
 -- lactation.
-CREATE VIEW tab7a3v1 AS
+CREATE OR REPLACE VIEW tab7a3v1 AS
 SELECT
     t.*,
     1000 * floor(t.mlieko / 1000) AS trieda_od, 1000 * floor(t.mlieko / 1000) + 999 AS trieda_do,
@@ -242,7 +244,7 @@ ORDER BY trieda_od, t.mlieko DESC;
 
 -- Report 8, ranked by lifetime or average yield: what each cow gave over all her lactations,
 -- the closed ones and the one in milk, and her average lactation as her record keeps it.
-CREATE VIEW tab82v1 AS
+CREATE OR REPLACE VIEW tab82v1 AS
 SELECT
     t.usnecislo, z.meno, z.chovatel, o.usnecislo AS otec, li.linia, t.register,
     k.pocet_laktacii, t.por_preb_laktacie, t.trieda_uzitkovosti,
@@ -267,7 +269,7 @@ FROM tab80v1 t
     ) c ON c.krava_id = z.zviera_id;
 
 -- Report 8, ranked by a figure of the maximum lactation.
-CREATE VIEW tab81v1 AS
+CREATE OR REPLACE VIEW tab81v1 AS
 SELECT
     t.usnecislo, z.meno, z.chovatel, o.usnecislo AS otec, li.linia, t.register,
     t.por_max_laktacie, t.por_preb_laktacie, t.medziobdobie, t.index_laktacie,
@@ -280,7 +282,7 @@ FROM tab80v1 t
 
 -- Report 9.C: the cows whose last closed lactation is not their first, by its milk in classes
 -- of 1,000 kg, with the calving interval that lactation began with, in the bands of 9.A.
-CREATE VIEW tab9b2v1 AS
+CREATE OR REPLACE VIEW tab9b2v1 AS
 SELECT
     t.usnecislo, z.meno, z.chovatel, t.poradie, t.mlieko_norm AS mlieko, t.medziobdobie,
     1000 * floor(t.mlieko_norm / 1000) AS trieda_od,
@@ -299,7 +301,7 @@ ORDER BY trieda_od, t.medziobdobie, t.usnecislo;
 
 -- Reports 17.A to 17.D: the cows in milk with their average daily milk; the reports take an
 -- interval of days in milk and rank by it.
-CREATE VIEW tab170v1 AS
+CREATE OR REPLACE VIEW tab170v1 AS
 SELECT
     t.usnecislo, z.meno, z.chovatel, o.usnecislo AS otec, t.poradie, t.pocet_dni,
     t.mlieko_celk, t.Priem_mlieko AS priem_mlieko, t.tuk_celk, t.Perc_tuk AS tuk_perc,
@@ -312,7 +314,7 @@ FROM tab170v0 t
 -- count (s_bunkami 1, from tab100v1) and all of them (0, from tab100v2), with the stage of
 -- lactation of the test. The working tables count the days from the calving of the lactation in
 -- milk; a test of an earlier lactation within the period counts from the calving before it.
-CREATE VIEW kontroly_usekov AS
+CREATE OR REPLACE VIEW kontroly_usekov AS
 SELECT
     k.s_bunkami, k.zviera_id, k.usnecislo, k.datum_kontroly, k.bunky, k.dni, u.usek,
     u.nazov AS nazov_useku
@@ -340,7 +342,7 @@ FROM (
 -- more, the tests over 200,000 cells, the geometric mean per stage and over the period (counts
 -- are skewed: a few high ones would carry the arithmetic mean), and nova_krava 1 on the first
 -- test of each cow in the stage, nova_krava_obdobia on her first of all (their sums count cows).
-CREATE VIEW tab101v1 AS
+CREATE OR REPLACE VIEW tab101v1 AS
 SELECT
     k.usek, k.nazov_useku, k.zviera_id, k.usnecislo, k.datum_kontroly, k.dni, k.bunky,
     round(log2(k.bunky / 100) + 3) AS skore,
@@ -362,7 +364,7 @@ WHERE k.s_bunkami = 1 AND k.bunky > 0
 ORDER BY k.usek, k.usnecislo, k.datum_kontroly;
 
 -- Report 10.A, beside it: every test of the period by stage, with a count or without one.
-CREATE VIEW tab101v2 AS
+CREATE OR REPLACE VIEW tab101v2 AS
 SELECT
     k.usek, k.nazov_useku, k.zviera_id, k.usnecislo, k.datum_kontroly, k.dni,
     CASE WHEN row_number() OVER (PARTITION BY k.usek, k.zviera_id ORDER BY k.datum_kontroly) = 1
@@ -376,7 +378,7 @@ ORDER BY k.usek, k.usnecislo, k.datum_kontroly;
 -- The test days of the control period of the parameter row taken in its enterprise, herd or
 -- barn: the barn of the test, whichever cow gave it, since a cow culled or moved since was in
 -- that herd on the day. Reports 10.B and 19 read them.
-CREATE VIEW kontroly_obdobia AS
+CREATE OR REPLACE VIEW kontroly_obdobia AS
 SELECT
     ko.krava_id, z.usnecislo, ko.chovatel, ko.datum, ko.mlieko, ko.bielkovina_perc,
     ko.bun_elementy, ko.mocovina
@@ -391,7 +393,7 @@ WHERE ko.datum BETWEEN p.kontrolne_obd_od AND p.kontrolne_obd_do
     and (substring(ko.chovatel,9,1) = p.mastal or  p.mastal = 0);
 
 -- Report 10.B: those tests with a somatic cell count by month, with the figures of 10.A.
-CREATE VIEW tab10B0v1 AS
+CREATE OR REPLACE VIEW tab10B0v1 AS
 SELECT
     date_format(k.datum, '%Y%m') AS rokmes,
     concat(elt(month(k.datum), 'január', 'február', 'marec', 'apríl', 'máj', 'jún', 'júl',
@@ -419,7 +421,7 @@ ORDER BY rokmes, k.usnecislo, k.datum;
 
 -- Report 19: the tests with urea by test day, with milk and protein; urea below 15 or above 35
 -- mg/100 ml is outside the normal range.
-CREATE VIEW tab194v1 AS
+CREATE OR REPLACE VIEW tab194v1 AS
 SELECT
     k.datum AS datum_kontroly, k.krava_id, k.usnecislo, k.chovatel, k.mlieko,
     k.bielkovina_perc, k.mocovina,

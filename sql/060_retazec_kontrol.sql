@@ -149,7 +149,7 @@ CREATE TABLE IF NOT EXISTS tab18990v1 (
 -- Every test day of the chain, each read from the table where it is its cow's earliest; the last
 -- table holds all of a cow's test days from the twentieth on. Two test days of one date leave
 -- the chain together and come from the same table.
-CREATE VIEW tab180v1kontroly AS
+CREATE OR REPLACE VIEW tab180v1kontroly AS
 SELECT t.krava_id, t.datum_kontroly AS datum, t.lakt_dni, t.mlieko_prepocitane AS mlieko,
     t.tuk_perc, t.bielkovina_perc
 FROM tab180v1 t
@@ -257,7 +257,7 @@ FROM tab18990v1 t;
 -- vekot is the age at that calving in months (the chain's Vek1Ot_mes); dni the days in milk at
 -- the last test day. The chain belongs to the selection it was built for: once the parameter
 -- row names another one, the view is empty rather than wrong.
-CREATE VIEW tab180v1zaver8 AS
+CREATE OR REPLACE VIEW tab180v1zaver8 AS
 WITH dni AS (
     SELECT k.krava_id, k.datum, min(k.lakt_dni) AS den, avg(k.mlieko) AS mlieko,
         avg(k.mlieko * k.tuk_perc / 100) AS tuk, avg(k.mlieko * k.bielkovina_perc / 100) AS bielkovina
@@ -324,7 +324,7 @@ GROUP BY c.krava_id, c.poradie, c.datumotelenia, c.vekot, c.dni;
 -- the rows it prints, and leaves out an empty figure, so a sire's average at a day is that of
 -- his daughters that have reached it. novy_otec is 1 on one row of each sire, so that its sum
 -- counts the sires.
-CREATE VIEW tab11por00vsun00 AS
+CREATE OR REPLACE VIEW tab11por00vsun00 AS
 SELECT
     b.linia, coalesce(li.nazov, 'bez určenej línie') AS nazov_linie,
     o.usnecislo AS otec,
@@ -349,7 +349,7 @@ ORDER BY b.linia IS NULL, b.linia, o.usnecislo IS NULL, o.usnecislo, z.usnecislo
 -- Every band is listed, also without cows; a band for cows without a birth date only when there
 -- are some. Percentages are averages of the cows' own. The row without a band (pasmo empty) is
 -- the whole selection.
-CREATE VIEW tab180v1pasma AS
+CREATE OR REPLACE VIEW tab180v1pasma AS
 WITH prvostky AS (
     SELECT c.*,
         CASE WHEN c.vekot IS NULL THEN 6 WHEN c.vekot < 24 THEN 1 WHEN c.vekot <= 26 THEN 2
@@ -375,7 +375,7 @@ FROM pasma pa
     LEFT JOIN prvostky c ON c.pasmo = pa.pasmo
 GROUP BY pa.pasmo WITH ROLLUP;
 
-CREATE VIEW tab180v1zaver9 AS
+CREATE OR REPLACE VIEW tab180v1zaver9 AS
 SELECT x.*
 FROM (
     SELECT p.*,
@@ -386,7 +386,7 @@ FROM (
 WHERE x.pasmo < 6 OR (x.pasmo = 6 AND x.pocet > 0)
 ORDER BY x.pasmo;
 
-CREATE VIEW tab180v1zaver10 AS
+CREATE OR REPLACE VIEW tab180v1zaver10 AS
 SELECT p.*, CASE WHEN p.pocet > 0 THEN 100e0 END AS podiel
 FROM tab180v1pasma p
 WHERE p.pasmo IS NULL;
@@ -432,7 +432,7 @@ CREATE TABLE IF NOT EXISTS UzitKrav (
 -- Heifers of the selection with their parents, breed shares and group, age in whole months on
 -- the day the data describe, status (O rearing, P ready for breeding, I inseminated, G
 -- pregnant) and the last insemination and weighing.
-CREATE VIEW uzjalovice AS
+CREATE OR REPLACE VIEW uzjalovice AS
 SELECT
     z.usnecislo, z.meno, z.datumnarodenia,
     timestampdiff(MONTH, z.datumnarodenia, du.datum) AS vek_mesiace,
@@ -460,7 +460,7 @@ FROM zvierata_vyberu z
 -- The sires of the selection's living cows and heifers: the bull with his line, register,
 -- herd-book number, insemination mark and breeding values, and how many of his daughters stand
 -- in the selection.
-CREATE VIEW uzbyky AS
+CREATE OR REPLACE VIEW uzbyky AS
 WITH dcery AS (
     SELECT v.otec_id, count(*) AS pocet_krav, 0 AS pocet_jalovic
     FROM kravy_vyberu v
@@ -490,7 +490,7 @@ GROUP BY d.otec_id;
 -- protein and lactose in percent and kg, somatic cells in thousands per ml with their linear
 -- score, urea, and the lactation and its day the test fell on. chovatel is the cow's barn now,
 -- chovatel_kontroly the barn she was tested in.
-CREATE VIEW uzkontroly AS
+CREATE OR REPLACE VIEW uzkontroly AS
 SELECT
     v.usnecislo, v.meno, v.chovatel, ko.datum, ko.poradie_preb_laktacie AS poradie_laktacie,
     datediff(ko.datum, coalesce(pl.datumotelenia, l.datumotelenia)) AS den_laktacie,
@@ -508,7 +508,7 @@ FROM kravy_vyberu v
 
 -- Urea on the test days of the living cows of the selection, with the month it was measured in
 -- and its band (under 15, 15 to 35, over 35 mg/100 ml), beside the milk and protein it goes with.
-CREATE VIEW uzmocovina AS
+CREATE OR REPLACE VIEW uzmocovina AS
 SELECT
     k.usnecislo, k.meno, k.chovatel, k.datum, year(k.datum) AS rok, month(k.datum) AS mesiac,
     k.poradie_laktacie, k.den_laktacie, k.mlieko, k.bielkovina_perc, k.mocovina,
@@ -519,7 +519,7 @@ WHERE k.mocovina IS NOT NULL;
 
 -- The lactations in milk of the living cows of the selection, cumulated to the last test day;
 -- the standardised figures once the lactation has passed its 305th day.
-CREATE VIEW uzpreblaktacie AS
+CREATE OR REPLACE VIEW uzpreblaktacie AS
 SELECT
     v.usnecislo, v.meno, v.chovatel, o.usnecislo AS otec, b.linia,
     pl.poradie, pl.datumotelenia, pl.priebeh_porod, pl.medziobdobie, pl.pocet_dni,
@@ -536,7 +536,7 @@ FROM kravy_vyberu v
 -- The closed lactations of the living cows of the selection: whole and standardised yields,
 -- how each ended (zmena: 00 dried off, otherwise the culling reason) and whether it is the cow's
 -- maximum lactation. chovatel_laktacie is the barn she milked it in.
-CREATE VIEW uzlaktacie AS
+CREATE OR REPLACE VIEW uzlaktacie AS
 SELECT
     v.usnecislo, v.meno, v.chovatel, l.chovatel AS chovatel_laktacie, o.usnecislo AS otec,
     b.linia, l.poradie, l.datumotelenia, l.priebeh_porod, l.ukoncenie, l.zmena, l.medziobdobie,
@@ -554,7 +554,7 @@ FROM kravy_vyberu v
 
 -- The breeding values of the living cows of the selection (test-day model), evaluated cows only,
 -- with their rank by the total index as report 16 gives it.
-CREATE VIEW uztdm AS
+CREATE OR REPLACE VIEW uztdm AS
 SELECT
     t.usnecislo, t.meno, t.chovatel, t.otec, t.linia, t.laktacia, t.poradie,
     t.datum_hodnotenia, t.ph_mlieko, t.ph_tuk_kg, t.ph_tuk_perc, t.ph_bielkovina_kg,
@@ -567,7 +567,7 @@ WHERE t.datum_hodnotenia IS NOT NULL;
 -- then), the number of their daughters and standardised lactations in the selection, the
 -- averages of those lactations, and their average differences to the herd-mates over the
 -- lactations that have some.
-CREATE VIEW uztab1ab AS
+CREATE OR REPLACE VIEW uztab1ab AS
 WITH porovnanie AS (
     SELECT
         r.otec, count(*) AS pocet_laktacii, avg(r.mlieko_rovesnic) AS mlieko_rovesnic,
@@ -594,7 +594,7 @@ GROUP BY t.otec;
 -- The culled cows of the selection (the barn they stood in last): when and why they left, at
 -- what age, and what they gave: their lactations, maximum and average standardised lactation
 -- and their lifetime milk.
-CREATE VIEW zuvyrkravy AS
+CREATE OR REPLACE VIEW zuvyrkravy AS
 SELECT
     k.usnecislo, k.meno, k.datumnarodenia, k.chovatel, k.otec, k.linia, k.matka,
     k.datumzaradenia, k.datumvyradenia,

@@ -155,9 +155,14 @@ int onDatabase(const QCommandLineParser& parser, const Options& options,
     ConnectionSettings settings;
     if (options.connection.given(parser)) {
         settings = options.connection.settings(parser, server);
-        // The configured database is checked by its preparation; another one here.
+        // The configured database is checked by its preparation; another one here. A private
+        // database is the program's own and gets the scripts of a newer program, as at the
+        // window's start; another server's is its administrator's (tarvelin-db upgrade).
         Connection connection(settings);
-        SchemaInstaller(connection).requireUsable();
+        SchemaInstaller installer(connection);
+        installer.requireUsable();
+        if (server)
+            installer.upgrade();
     } else {
         location.emplace(DatabaseLocation::fromConfig());
         settings = location->prepare(&DemoHerd::generateFirstStart, [](const QString& cinnost) {
