@@ -9,6 +9,7 @@
 #include "engine/model/ReportSystem.h"
 #include "engine/model/RtfExporter.h"
 
+#include <QImage>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -28,6 +29,7 @@ private Q_SLOTS:
     void rtfOpensInAWordProcessorWithTheSamePages();
     void failedWriteLeavesThePreviousFile_data();
     void failedWriteLeavesThePreviousFile();
+    void chartIsDrawnInThePdfAndPicturedInTheRtf();
 
 private:
     QString run(const QString& program, const QStringList& arguments);
@@ -201,6 +203,51 @@ void tst_outputs::rtfOpensInAWordProcessorWithTheSamePages() {
     QCOMPARE(pages.size(), 3);
     for (int i = 0; i < 3; ++i)
         QVERIFY2(pages[i].contains(u"Strana %1 z 3"_s.arg(i + 1)), qPrintable(pages[i]));
+}
+
+// A chart reaches the PDF as lines and texts, which stay sharp at any zoom, and the RTF as one
+// picture of the same drawing at the chart's place.
+void tst_outputs::chartIsDrawnInThePdfAndPicturedInTheRtf() {
+    ReportSystem system;
+    const auto pages = std::make_shared<PageModelDestination>();
+    system.setDestination(pages);
+    const auto items = EngineFixtures::items();
+    ReportConnections connections;
+    connections.publish(u"DataSetPolozky"_s, items.get());
+    ReportProject project(system, connections, EngineFixtures::path(u"fixtures/small.rav"_s));
+    project.executeReport(u"Graf"_s);
+    const PageModel& chart = pages->runs().front();
+
+    if (!QStandardPaths::findExecutable(u"pdfimages"_s).isEmpty()) {
+        const QString pdf = output(u"graf.pdf"_s);
+        PdfExporter::write(chart, pdf);
+        const QString text = run(u"pdftotext"_s, {u"-layout"_s, pdf, u"-"_s});
+        for (const QString& label : {u"Hodnoty položiek"_s, u"Položka 4"_s, u"Trend"_s})
+            QVERIFY2(text.contains(label), qPrintable(text));
+        // The list of images has its two lines of headings and no image.
+        QCOMPARE(run(u"pdfimages"_s, {u"-list"_s, pdf}).trimmed().split(QLatin1Char('\n')).size(),
+                 2);
+    }
+
+    const QString rtf = QString::fromLatin1(RtfExporter::toRtf(chart));
+    QCOMPARE(rtf.count(u"\\pngblip"_s), 1);
+    // The chart's box, 10 pt from the sheet's corner, 180 by 130 pt, in twips.
+    QVERIFY(rtf.contains(u"\\shpleft200\\shptop200\\shpright3800\\shpbottom2800"_s));
+    const QRegularExpression picture(u"\\\\pichgoal\\d+\\s+([0-9a-f\\s]+)\\}"_s);
+    const QRegularExpressionMatch match = picture.match(rtf);
+    QVERIFY(match.hasMatch());
+    const QImage image = QImage::fromData(
+        QByteArray::fromHex(match.captured(1).remove(QRegularExpression(u"\\s"_s)).toLatin1()),
+        "PNG");
+    QCOMPARE(image.size(), QSize(500, 362));
+    // The bars are in it, where the chart drew them: the last bar's middle.
+    const QColor bar(0x30, 0x70, 0xb0);
+    bool found = false;
+    for (const PagePrimitive& part : chart.pages().front().primitives.front().parts)
+        if (part.kind == PagePrimitive::Kind::Box && part.fill == bar && part.rect.width() > 10)
+            found = image.pixelColor(
+                        ((part.rect.center() - QPointF(10, 10)) * 200 / 72).toPoint()) == bar;
+    QVERIFY(found);
 }
 
 QTEST_MAIN(tst_outputs)

@@ -48,6 +48,8 @@ private:
     void startGroups(const Flow& flow, std::size_t level, int row);
     /// The first group level whose field changes from the previous row; groups.size() if none.
     std::size_t changedLevel(const Flow& flow, int row) const;
+    /// The last row of the group of that level that starts at row.
+    int groupLast(const Flow& flow, std::size_t level, int row) const;
     double groupHeight(const Flow& flow, std::size_t level, int row) const;
     double bandsHeight(const std::vector<const BandDefinition*>& bands) const;
 
