@@ -52,6 +52,8 @@ void tst_layout::pagesMatchGolden_data() {
     // Group B would not fit below A and moves whole to page 2; group totals restart per group.
     QTest::newRow("groups kept together") << u"Skupiny"_s << 3;
     QTest::newRow("group on a new page") << u"NovaStrana"_s << 3;
+    // The column headers do not stay behind when the group they head moves on whole.
+    QTest::newRow("column headers with a kept group") << u"StlpceSkupiny"_s << 3;
     // Bars and a line over every row; every third name fits under the axis.
     QTest::newRow("chart of all rows") << u"Graf"_s << 1;
     // Each group's footer charts that group's rows alone.

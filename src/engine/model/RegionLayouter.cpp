@@ -118,8 +118,9 @@ void RegionLayouter::runFlow(const Flow& flow) {
     const int rows = set.rowCount();
     const double rowHeight = m_renderer.height(*flow.data);
 
-    // Column headers never stand alone at the foot of a page.
-    makeRoom(bandsHeight(flow.columnHeaders) + (rows > 0 ? rowHeight : 0));
+    // Column headers never stand alone at the foot of a page: they keep the first row with the
+    // headers of its groups, or the whole first group where it is kept together.
+    makeRoom(bandsHeight(flow.columnHeaders) + (rows > 0 ? firstBlock(flow) : 0));
     for (const BandDefinition* band : flow.columnHeaders)
         print(*band);
     m_activeFlow = &flow;
@@ -173,7 +174,7 @@ void RegionLayouter::startGroups(const Flow& flow, std::size_t level, int row) {
             startPage();
         } else if (group.header->keepTogether()) {
             const double whole = groupHeight(flow, l, row);
-            if (whole > bottom() - m_y && whole <= pageCapacity()) {
+            if (whole > bottom() - m_y && whole <= pageCapacity(m_activeFlow)) {
                 finishPage();
                 startPage();
             }
@@ -193,6 +194,21 @@ std::size_t RegionLayouter::changedLevel(const Flow& flow, int row) const {
             return l;
     }
     return flow.groups.size();
+}
+
+double RegionLayouter::firstBlock(const Flow& flow) const {
+    double headers = 0;
+    for (std::size_t l = 0; l < flow.groups.size(); ++l) {
+        const BandDefinition* header = flow.groups[l].header;
+        if (header && header->keepTogether()) {
+            const double whole = headers + groupHeight(flow, l, 0);
+            if (whole <= pageCapacity(&flow))
+                return whole;
+        }
+        if (header)
+            headers += m_renderer.height(*header);
+    }
+    return headers + m_renderer.height(*flow.data);
 }
 
 int RegionLayouter::groupLast(const Flow& flow, std::size_t level, int row) const {
@@ -281,9 +297,9 @@ double RegionLayouter::bottom() const {
     return m_area.height() - bandsHeight(m_pageFooters);
 }
 
-double RegionLayouter::pageCapacity() const {
+double RegionLayouter::pageCapacity(const Flow* flow) const {
     double used = bandsHeight(m_pageHeaders);
-    if (m_activeFlow)
-        used += bandsHeight(m_activeFlow->columnHeaders);
+    if (flow)
+        used += bandsHeight(flow->columnHeaders);
     return bottom() - used;
 }
