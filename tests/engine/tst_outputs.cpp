@@ -1,7 +1,9 @@
 #include "EngineFixtures.h"
 #include "common/TinyFilesystem.h"
 #include "engine/model/FileDestination.h"
+#include "engine/model/FontMetricsMeasurer.h"
 #include "engine/model/PageModelDestination.h"
+#include "engine/model/PagePainter.h"
 #include "engine/model/PdfExporter.h"
 #include "engine/model/ReportConnections.h"
 #include "engine/model/ReportError.h"
@@ -10,6 +12,7 @@
 #include "engine/model/RtfExporter.h"
 
 #include <QImage>
+#include <QPainter>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -30,6 +33,7 @@ private Q_SLOTS:
     void failedWriteLeavesThePreviousFile_data();
     void failedWriteLeavesThePreviousFile();
     void chartIsDrawnInThePdfAndPicturedInTheRtf();
+    void textsWiderOnPaperThanMeasuredKeepTheirLetters();
 
 private:
     QString run(const QString& program, const QStringList& arguments);
@@ -248,6 +252,27 @@ void tst_outputs::chartIsDrawnInThePdfAndPicturedInTheRtf() {
             found = image.pixelColor(
                         ((part.rect.center() - QPointF(10, 10)) * 200 / 72).toPoint()) == bar;
     QVERIFY(found);
+}
+
+// The layout measures at 96 dpi, where glyphs come out narrower than at a printer's or the PDF's
+// resolution: a text just fitting its box on screen is a little wider on paper.
+void tst_outputs::textsWiderOnPaperThanMeasuredKeepTheirLetters() {
+    PagePrimitive text;
+    text.text = u"ketóza (T/B nad 1,5)"_s;
+    text.font.size = 7;
+    text.rect = QRectF(10, 10, FontMetricsMeasurer(96).width(text.text, text.font), 12);
+    constexpr double scale = 600 / 72.0;
+    QImage image(int((text.rect.right() + 30) * scale), int(30 * scale), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    {
+        QPainter painter(&image);
+        PagePainter(painter, scale).paint(std::vector<PagePrimitive>{text});
+    }
+    int inkBeyond = 0;
+    for (int x = int(std::ceil(text.rect.right() * scale)) + 1; x < image.width(); ++x)
+        for (int y = 0; y < image.height(); ++y)
+            inkBeyond += qGray(image.pixel(x, y)) < 128;
+    QVERIFY(inkBeyond > 0);
 }
 
 QTEST_MAIN(tst_outputs)

@@ -53,9 +53,12 @@ void PagePainter::paintPrimitives(const std::vector<PagePrimitive>& primitives,
                 m_painter.setFont(p.font.toQFont(p.font.size * fontScale));
                 m_font = &p.font;
             }
-            m_painter.drawText(
-                rectToDevice(p.rect),
-                static_cast<int>(p.alignment | Qt::AlignVCenter) | Qt::TextSingleLine, p.text);
+            // The layout measures at one resolution and the glyphs come out a few per cent wider
+            // at another; a text is let run past its box rather than lose its last letters.
+            m_painter.drawText(rectToDevice(p.rect),
+                               static_cast<int>(p.alignment | Qt::AlignVCenter) |
+                                   Qt::TextSingleLine | Qt::TextDontClip,
+                               p.text);
             break;
         case PagePrimitive::Kind::Line:
             m_painter.setPen(pen(p));
