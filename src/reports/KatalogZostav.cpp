@@ -359,6 +359,12 @@ std::vector<P> vytvorKatalog() {
                 jednoducha, tabulky2, u"ReportTabulka21"_s, {&T::ADOQueryTabulka21}, prazdny),
         zostava(0, u"SubMenuItemTab22"_s, u"(22) Plemenná skladba jalovíc v KUHD"_s, u"22"_s,
                 jednoducha, tabulky2, u"ReportTabulka22"_s, {&T::ADOQueryTabulka22}, prazdny),
+        zostava(0, u"SubMenuItemTab23"_s, u"(23) Zdravie stáda a kŕmenie"_s, u"23"_s, obdobie,
+                tabulky2, u"ReportTabulka23"_s,
+                {&T::ADOQueryTabulka23Vemeno, &T::ADOQueryTabulka23Ketoza,
+                 &T::ADOQueryTabulka23Riziko, &T::ADOQueryTabulka23Mocovina,
+                 &T::ADOQueryTabulka23Krivky},
+                u"(za kontrolné obdobie %1)"_s),
     };
 
     return k;
