@@ -183,6 +183,54 @@ private Q_SLOTS:
         QVERIFY(texty(strany, u"VDatum"_s).isEmpty());
     }
 
+    // The demo herd gives every band and cell of the report some cows, in the proportions of
+    // the dairy facts: about 44 % of tests with a healthy udder (cells log-normal around a
+    // median of 125,000), most cows in the balanced cell of urea and protein, and later
+    // lactations milking more than first ones.
+    void demoMaKravyVKazdomPasme() {
+        TestDatabase demo(u"zdraviestada_demo"_s);
+        demo.loadDemo(400, 3);
+        Connection spojenie(demo.settings());
+        auto hodnota = [&spojenie](const QString& sql) {
+            QSqlQuery query = spojenie.execute(sql);
+            return query.next() ? query.value(0).toDouble() : -1;
+        };
+
+        QSqlQuery mocovina =
+            spojenie.execute(u"SELECT pasmo, nizka, primerana, vysoka, spolu FROM tab23mocovina"_s);
+        double najviac = 0;
+        double vyrovnana = 0;
+        int pasma = 0;
+        while (mocovina.next()) {
+            ++pasma;
+            for (int i = 1; i <= 3; ++i) {
+                const double kravy = mocovina.value(i).toDouble();
+                QVERIFY2(kravy > 0, qPrintable(u"močovina %1, bielkoviny %2"_s.arg(
+                                        mocovina.value(0).toString(), QString::number(i))));
+                najviac = std::max(najviac, kravy);
+            }
+            if (mocovina.value(0).toInt() == 2)
+                vyrovnana = mocovina.value(2).toDouble();
+        }
+        QCOMPARE(pasma, 3);
+        QCOMPARE(vyrovnana, najviac);
+
+        QCOMPARE(hodnota(u"SELECT count(*) FROM tab23krivky WHERE testy_prve > 0 AND "
+                         u"testy_dalsie > 0"_s),
+                 12.0);
+        QVERIFY(hodnota(u"SELECT max(mlieko_dalsie) - max(mlieko_prve) FROM tab23krivky"_s) > 3);
+
+        const double zdrave = hodnota(u"SELECT 100 * sum(zdrave) / sum(kravy) FROM tab23vemeno"_s);
+        QVERIFY2(zdrave > 30 && zdrave < 60, qPrintable(QString::number(zdrave)));
+        for (const char* stlpec : {"nove", "chronicke", "vyliecene"})
+            QVERIFY2(hodnota(u"SELECT sum(%1) FROM tab23vemeno"_s.arg(QLatin1String(stlpec))) > 0,
+                     stlpec);
+        for (const char* stlpec : {"ketoza", "acidoza"})
+            QVERIFY2(hodnota(u"SELECT sum(%1) FROM tab23ketoza"_s.arg(QLatin1String(stlpec))) > 0,
+                     stlpec);
+        QVERIFY(hodnota(u"SELECT count(*) FROM tab23riziko"_s) > 0);
+    }
+
 private:
     /// The rows of a statement, their values joined by "|": fractions to two places, none as "-".
     QStringList riadky(const QString& sql) {
