@@ -8,7 +8,11 @@
 -- than it was. A test day is a date of one herd: the herds of an enterprise test on days of their
 -- own, so the figures by test day and the latest test day are each herd's.
 --
--- Every statement here may run again over a database that already has its object.
+-- The tests of the period with their lactations are worked out once per run: the report
+-- rebuilds the working table tab230v1 from the view tab23kontroly, and the relations of its
+-- sections read that table (on 10,000 cows the view takes seconds, and five sections would each
+-- take them again). Every statement here may run again over a database that already has its
+-- object.
 
 -- Every calving of a cow, closed lactation or the one in milk, with the date of her next calving.
 CREATE OR REPLACE VIEW tab23otelenia AS
@@ -35,10 +39,7 @@ FROM (
 -- unknown and none of the three.
 --
 -- The fat to protein ratio is taken to the two decimals it prints with, so that a printed 1,50
--- is no risk. posledna_kontrola is the latest test day of the test's herd in the period.
---
--- The view is made whole once per reading (its window functions see to that): the figures read
--- its columns many times over, and the lookups behind them are the costly part.
+-- is no risk.
 CREATE OR REPLACE VIEW tab23kontroly AS
 SELECT
     t.krava_id, z.usnecislo, z.meno, t.chovatel, left(t.chovatel, 8) AS chov, t.datum,
@@ -49,10 +50,7 @@ SELECT
     CASE WHEN t.bun_elementy > 200 AND t.bunky_predtym > 200 THEN 1 ELSE 0 END AS chronicka,
     CASE WHEN t.bun_elementy <= 200 AND t.bunky_predtym > 200 THEN 1 ELSE 0 END AS vyliecena,
     CASE WHEN t.tuk_perc > 0 AND t.bielkovina_perc > 0
-         THEN round(t.tuk_perc / t.bielkovina_perc, 2) END AS pomer,
-    -- first_value, not max: the server works a maximum out over the whole herd for each row.
-    first_value(t.datum) OVER (PARTITION BY left(t.chovatel, 8) ORDER BY t.datum DESC)
-        AS posledna_kontrola
+         THEN round(t.tuk_perc / t.bielkovina_perc, 2) END AS pomer
 FROM (
     SELECT
         ko.krava_id, ko.datum, ko.chovatel,
@@ -85,6 +83,37 @@ WHERE t.datum BETWEEN p.kontrolne_obd_od AND p.kontrolne_obd_do
     and (substring(t.chovatel,4,3) = p.podnik or  p.podnik = 000)
     and (substring(t.chovatel,7,2) = p.chov or  p.chov = 00)
     and (substring(t.chovatel,9,1) = p.mastal or  p.mastal = 0);
+
+-- The working table the report rebuilds from tab23kontroly; made here, empty, so that the views
+-- over it can be made.
+CREATE TABLE IF NOT EXISTS tab230v1 (
+    krava_id INT NOT NULL,
+    usnecislo VARCHAR(14) NOT NULL,
+    meno VARCHAR(40) NULL,
+    chovatel VARCHAR(9) NULL,
+    chov VARCHAR(8) NULL,
+    datum DATE NOT NULL,
+    otelenie DATE NULL,
+    laktacia SMALLINT NULL,
+    dni INT NULL,
+    mlieko DOUBLE NULL,
+    tuk_perc DOUBLE NULL,
+    bielkovina_perc DOUBLE NULL,
+    bun_elementy DOUBLE NULL,
+    mocovina DOUBLE NULL,
+    bunky_predtym DOUBLE NULL,
+    zdrava INT NOT NULL,
+    nova INT NOT NULL,
+    chronicka INT NOT NULL,
+    vyliecena INT NOT NULL,
+    pomer DOUBLE NULL
+) ENGINE=InnoDB DEFAULT CHARSET=utf8mb4 COLLATE=utf8mb4_unicode_ci;
+
+-- Each herd's latest test day of the period.
+CREATE OR REPLACE VIEW tab23posledne AS
+SELECT k.chov, max(k.datum) AS datum
+FROM tab230v1 k
+GROUP BY k.chov;
 
 -- Udder health by test day of each herd, over the tests with a cell count: the shares of cows
 -- with a healthy udder, of all and of the first-calvers (none when none was tested), the new,
@@ -120,7 +149,7 @@ SELECT
         AS obdobie_podiel_novych,
     sum(sum(k.chronicka)) OVER (PARTITION BY k.chov) AS obdobie_chronicke,
     sum(sum(k.vyliecena)) OVER (PARTITION BY k.chov) AS obdobie_vyliecene
-FROM tab23kontroly k
+FROM tab230v1 k
     LEFT JOIN chovy ch ON ch.chov = k.chov
 WHERE k.bun_elementy > 0
 GROUP BY k.chov, ch.nazov, k.datum
@@ -145,7 +174,7 @@ SELECT
          WHEN 10 * sum(k.pomer > 1.5) > count(*) THEN 'riziko ketózy'
          WHEN 10 * sum(k.pomer < 1.0) > count(*) THEN 'riziko acidózy'
          ELSE '' END AS hodnotenie
-FROM tab23kontroly k
+FROM tab230v1 k
     LEFT JOIN chovy ch ON ch.chov = k.chov
 WHERE k.dni BETWEEN 0 AND 100 AND k.pomer IS NOT NULL
 GROUP BY k.chov, ch.nazov, k.datum
@@ -158,9 +187,10 @@ SELECT
     k.chov, ch.nazov AS nazov_chovu, k.datum AS datum_kontroly, k.usnecislo, k.meno,
     k.chovatel, k.laktacia, k.dni, k.mlieko, k.tuk_perc, k.bielkovina_perc, k.pomer,
     CASE WHEN k.pomer > 1.5 THEN 'ketóza' ELSE 'acidóza' END AS riziko
-FROM tab23kontroly k
+FROM tab230v1 k
+    JOIN tab23posledne d ON d.chov = k.chov AND d.datum = k.datum
     LEFT JOIN chovy ch ON ch.chov = k.chov
-WHERE k.datum = k.posledna_kontrola AND k.dni BETWEEN 0 AND 100
+WHERE k.dni BETWEEN 0 AND 100
     AND (k.pomer > 1.5 OR k.pomer < 1.0)
 ORDER BY k.chov, k.pomer < 1.0, CASE WHEN k.pomer > 1.5 THEN -k.pomer ELSE k.pomer END,
     k.usnecislo;
@@ -208,8 +238,9 @@ FROM pasma_mocoviny b
             CASE WHEN k.mocovina < 15 THEN 1 WHEN k.mocovina <= 30 THEN 2 ELSE 3 END AS pasmo,
             CASE WHEN k.bielkovina_perc < 3.2 THEN 1 WHEN k.bielkovina_perc <= 3.8 THEN 2
                  ELSE 3 END AS bielkovina
-        FROM tab23kontroly k
-        WHERE k.datum = k.posledna_kontrola AND k.mocovina > 0 AND k.bielkovina_perc > 0
+        FROM tab230v1 k
+            JOIN tab23posledne d ON d.chov = k.chov AND d.datum = k.datum
+        WHERE k.mocovina > 0 AND k.bielkovina_perc > 0
     ) x ON x.pasmo = b.pasmo
 GROUP BY b.pasmo, b.nazov, b.vyznam_nizka, b.vyznam_primerana, b.vyznam_vysoka
 ORDER BY b.pasmo;
@@ -240,6 +271,6 @@ SELECT
     count(CASE WHEN k.laktacia > 1 THEN k.mlieko END) AS testy_dalsie,
     avg(CASE WHEN k.laktacia > 1 THEN k.mlieko END) AS mlieko_dalsie
 FROM pasma_dni_laktacie b
-    LEFT JOIN tab23kontroly k ON k.dni BETWEEN b.dni_od AND b.dni_do AND k.mlieko > 0
+    LEFT JOIN tab230v1 k ON k.dni BETWEEN b.dni_od AND b.dni_do AND k.mlieko > 0
 GROUP BY b.pasmo, b.nazov
 ORDER BY b.pasmo;
