@@ -30,7 +30,7 @@ QPainterPath polygon(std::initializer_list<QPointF> points) {
     return path;
 }
 
-void paintSky(QPainter& painter, const QPainterPath& inside) {
+void paintTileSky(QPainter& painter, const QPainterPath& inside) {
     QLinearGradient sky(0, tileArea.top(), 0, meadowTop);
     sky.setColorAt(0.0, QColor(28, 78, 160));
     sky.setColorAt(0.45, QColor(74, 134, 204));
@@ -38,7 +38,7 @@ void paintSky(QPainter& painter, const QPainterPath& inside) {
     painter.fillPath(inside, sky);
 }
 
-void paintPeaks(QPainter& painter, const QPainterPath& inside) {
+void paintTilePeaks(QPainter& painter, const QPainterPath& inside) {
     const QPainterPath far = polygon({{0, 160}, {62, 92}, {96, 120}, {160, 160}});
     const QPainterPath near =
         polygon({{40, 160}, {112, 112}, {164, 46}, {204, 88}, {224, 78}, {256, 110}, {256, 160}});
@@ -71,7 +71,7 @@ void paintPeaks(QPainter& painter, const QPainterPath& inside) {
     painter.fillPath(shade.intersected(near).intersected(inside), QColor(70, 86, 130, 90));
 }
 
-void paintMeadow(QPainter& painter, const QPainterPath& inside) {
+void paintTileMeadow(QPainter& painter, const QPainterPath& inside) {
     QPainterPath meadow;
     meadow.moveTo(0, meadowTop + 6);
     meadow.cubicTo(80, meadowTop - 8, 170, meadowTop + 10, 256, meadowTop - 2);
@@ -106,9 +106,9 @@ void ProgramIcon::paint(QPainter& painter) {
     painter.save();
     painter.setPen(Qt::NoPen);
     const QPainterPath inside = tile();
-    paintSky(painter, inside);
-    paintPeaks(painter, inside);
-    paintMeadow(painter, inside);
+    paintTileSky(painter, inside);
+    paintTilePeaks(painter, inside);
+    paintTileMeadow(painter, inside);
     PasturePicture::paintCow(painter, {112, 216}, 1.42, 20060330);
     painter.setBrush(Qt::NoBrush);
     painter.setPen(QPen(QColor(30, 60, 30, 170), 3));
