@@ -139,6 +139,7 @@ SELECT
     55 AS ciel_vsetky,
     70 AS ciel_prvostky,
     sum(count(*)) OVER (PARTITION BY k.chov) AS obdobie_kravy,
+    sum(sum(k.laktacia = 1)) OVER (PARTITION BY k.chov) AS obdobie_prvostky,
     100e0 * sum(sum(k.zdrava)) OVER (PARTITION BY k.chov) / sum(count(*)) OVER (PARTITION BY k.chov)
         AS obdobie_podiel_zdravych,
     100e0 * sum(sum(k.laktacia = 1 AND k.zdrava = 1)) OVER (PARTITION BY k.chov)
@@ -148,7 +149,11 @@ SELECT
     100e0 * sum(sum(k.nova)) OVER (PARTITION BY k.chov) / sum(count(*)) OVER (PARTITION BY k.chov)
         AS obdobie_podiel_novych,
     sum(sum(k.chronicka)) OVER (PARTITION BY k.chov) AS obdobie_chronicke,
-    sum(sum(k.vyliecena)) OVER (PARTITION BY k.chov) AS obdobie_vyliecene
+    100e0 * sum(sum(k.chronicka)) OVER (PARTITION BY k.chov)
+        / sum(count(*)) OVER (PARTITION BY k.chov) AS obdobie_podiel_chronickych,
+    sum(sum(k.vyliecena)) OVER (PARTITION BY k.chov) AS obdobie_vyliecene,
+    100e0 * sum(sum(k.vyliecena)) OVER (PARTITION BY k.chov)
+        / sum(count(*)) OVER (PARTITION BY k.chov) AS obdobie_podiel_vyliecenych
 FROM tab230v1 k
     LEFT JOIN chovy ch ON ch.chov = k.chov
 WHERE k.bun_elementy > 0

@@ -85,10 +85,11 @@ private Q_SLOTS:
         QTest::newRow("udder over the period")
             << chov
             << u"SELECT DISTINCT chov, obdobie_kravy, round(obdobie_podiel_zdravych, 2), "
-               u"round(obdobie_podiel_zdravych_prvostok, 2), obdobie_nove, "
-               u"round(obdobie_podiel_novych, 2), obdobie_chronicke, obdobie_vyliecene "
-               u"FROM tab23vemeno"_s
-            << QStringList{u"50123401|16|37.50|80|3|18.75|4|3"_s};
+               u"obdobie_prvostky, round(obdobie_podiel_zdravych_prvostok, 2), obdobie_nove, "
+               u"round(obdobie_podiel_novych, 2), obdobie_chronicke, "
+               u"round(obdobie_podiel_chronickych, 2), obdobie_vyliecene, "
+               u"round(obdobie_podiel_vyliecenych, 2) FROM tab23vemeno"_s
+            << QStringList{u"50123401|16|37.50|5|80|3|18.75|4|25|3|18.75"_s};
         QTest::newRow("udder of a barn") << mastalB
                                          << u"SELECT datum_kontroly, kravy, zdrave, prvostky, "
                                             u"round(podiel_zdravych_prvostok, 2) FROM tab23vemeno"_s
