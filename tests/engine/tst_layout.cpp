@@ -1,4 +1,5 @@
 #include "EngineFixtures.h"
+#include "engine/model/ChartComponent.h"
 #include "engine/model/FixedWidthMeasurer.h"
 #include "engine/model/FontMetricsMeasurer.h"
 #include "engine/model/ProjectDefinition.h"
@@ -21,6 +22,8 @@ private Q_SLOTS:
     void emptyDataPrintsColumnHeadersOnly();
     void chartDrawsItsValuesInsideItsBox_data();
     void chartDrawsItsValuesInsideItsBox();
+    void chartAxisStepsPrintDistinctValues_data();
+    void chartAxisStepsPrintDistinctValues();
     void bandHigherThanPageFails();
     void realFontsKeepTextsInTheirBoxes();
 
@@ -165,6 +168,45 @@ void tst_layout::chartDrawsItsValuesInsideItsBox() {
     QCOMPARE(barCount, bars + (report == u"Graf"_s ? 1 : 0));
     QCOMPARE(lineCount, lines);
     QCOMPARE(saysNoData, noData);
+}
+
+void tst_layout::chartAxisStepsPrintDistinctValues_data() {
+    QTest::addColumn<QString>("format");
+    QTest::addColumn<QVariantList>("values");
+    QTest::addColumn<QStringList>("steps");
+
+    const QVariant none;
+    QTest::newRow("no values, whole numbers")
+        << u"0"_s << QVariantList{none, none} << QStringList{u"0"_s, u"1"_s};
+    QTest::newRow("small values, whole numbers")
+        << u"0"_s << QVariantList{0.4, 1.2} << QStringList{u"0"_s, u"1"_s, u"2"_s};
+    QTest::newRow("small values, one decimal")
+        << u"0.0"_s << QVariantList{0.01, 0.03} << QStringList{u"0,0"_s, u"0,1"_s};
+    QTest::newRow("no format") << QString() << QVariantList{0.01, 0.03}
+                               << QStringList{u"0,00"_s, u"0,01"_s, u"0,02"_s, u"0,03"_s};
+}
+
+// An axis that follows the values steps no finer than the chart's format prints, so that no
+// two steps read the same number, also when there is nothing to draw.
+void tst_layout::chartAxisStepsPrintDistinctValues() {
+    QFETCH(QString, format);
+    QFETCH(QVariantList, values);
+    QFETCH(QStringList, steps);
+    auto* chart = static_cast<ChartComponent*>(m_project->findComponent(u"Hodnoty"_s));
+    const QString original = chart->format();
+    const auto restore = qScopeGuard([&] { chart->setFormat(original); });
+    chart->setFormat(format);
+    QList<QVariantList> rows;
+    for (qsizetype i = 0; i < values.size(); ++i)
+        rows.append({u"A"_s, u"P%1"_s.arg(i + 1), values[i]});
+    MemoryDataSet data(EngineFixtures::items()->fields(), rows, true);
+    const PageModel model = layOut(u"Graf"_s, data);
+
+    QStringList printed;
+    for (const PagePrimitive& part : model.pages().front().primitives.front().parts)
+        if (part.kind == PagePrimitive::Kind::Text && part.alignment == Qt::AlignRight)
+            printed << part.text;
+    QCOMPARE(printed, steps);
 }
 
 void tst_layout::bandHigherThanPageFails() {

@@ -43,15 +43,16 @@ double roundStep(double span) {
     return 10 * power;
 }
 
-// Bars stand on zero, so an axis that follows the values always takes it in.
-ValueAxis axisOf(const ChartComponent& chart, std::optional<double> low,
-                 std::optional<double> high) {
+// Bars stand on zero, so an axis that follows the values always takes it in. Its step is no
+// finer than the values' format shows, else neighbouring steps would print the same number.
+ValueAxis axisOf(const ChartComponent& chart, std::optional<double> low, std::optional<double> high,
+                 double finestStep) {
     ValueAxis axis;
     axis.minimum = chart.minimum().value_or(std::min(0.0, low.value_or(0)));
     axis.maximum = chart.maximum().value_or(std::max(0.0, high.value_or(0)));
     if (axis.maximum <= axis.minimum)
         axis.maximum = axis.minimum + 1;
-    axis.step = roundStep(axis.maximum - axis.minimum);
+    axis.step = std::max(roundStep(axis.maximum - axis.minimum), finestStep);
     if (!chart.minimum())
         axis.minimum = std::floor(axis.minimum / axis.step + 1e-9) * axis.step;
     if (!chart.maximum())
@@ -159,9 +160,12 @@ PagePrimitive ChartLayouter::layOut(const ChartComponent& chart, const QRectF& r
             values[std::size_t(s)].push_back(point);
         }
     }
-    const ValueAxis axis = axisOf(chart, low, high);
-    const NumberFormat valueFormat(chart.format().isEmpty() ? stepPattern(axis.step)
-                                                            : chart.format());
+    std::optional<NumberFormat> chartFormat;
+    if (!chart.format().isEmpty())
+        chartFormat.emplace(chart.format());
+    const ValueAxis axis =
+        axisOf(chart, low, high, chartFormat ? std::pow(10.0, -chartFormat->maxDecimals()) : 0);
+    const NumberFormat valueFormat = chartFormat.value_or(NumberFormat(stepPattern(axis.step)));
     QStringList ticks;
     std::vector<double> tickValues;
     for (double v = std::ceil(axis.minimum / axis.step - 1e-9) * axis.step;
