@@ -112,11 +112,12 @@ const QStringList prikazy8 = {
 
 // Report 10.A: the test days of the period, with a somatic cell count and all of them. A test
 // belongs to the calving before it: a test of the period that came before the current lactation
-// counts its days from the calving of its own lactation.
+// counts its days from the calving of its own lactation. The cow's closed lactations are found
+// by her key whatever the statistics of a freshly loaded table say.
 const QString oteleniePredKontrolou =
     u"(case when pl.datumotelenia <= ko.datum then pl.datumotelenia else (select "
-    u"max(l.datumotelenia) from laktacie l where l.krava_id = ko.krava_id and l.datumotelenia "
-    u"<= ko.datum) end)"_s;
+    u"max(l.datumotelenia) from laktacie l force index (uk_laktacie_krava) where l.krava_id = "
+    u"ko.krava_id and l.datumotelenia <= ko.datum) end)"_s;
 const QStringList prikazy10A = {
     u"DROP table if exists tab100v1;"_s,
     u"CREATE TABLE tab100v1 select z.zviera_id as zviera_id,  p.chovatel as chovatel,    "
