@@ -375,7 +375,8 @@ private Q_SLOTS:
             spojenie.executeDirect(prikaz.text);
 
         QCOMPARE(SchemaInstaller(spojenie, sql.path()).upgrade(),
-                 (QStringList{u"060_retazec_kontrol.sql"_s, u"070_prebiehajuce_laktacie.sql"_s}));
+                 (QStringList{u"060_retazec_kontrol.sql"_s, u"070_prebiehajuce_laktacie.sql"_s,
+                              u"080_zdravie_stada.sql"_s}));
         QCOMPARE(stlpce(spojenie), m_stlpceZInstalacie);
         TDataModuleTabulky tabulky(&spojenie);
         PrikazyPripravy::posli(*tabulky.ADOCommandParametre,
