@@ -100,16 +100,23 @@ void Connection::open() {
                 QString::number(m_settings.connectTimeout), errorText(db.lastError())));
         throw DatabaseError(errorText(db.lastError()));
     }
-    for (const QString& setting :
-         {u"SET NAMES utf8mb4"_s, u"SET SESSION sql_mode = '%1'"_s.arg(sqlMode())}) {
-        QSqlQuery session(db);
-        if (!session.exec(setting)) {
-            const QString error = errorText(session.lastError());
-            db.close();
-            throw DatabaseError(error);
-        }
+    try {
+        QSqlQuery names(db);
+        if (!names.exec(u"SET NAMES utf8mb4"_s))
+            throw DatabaseError(errorText(names.lastError()));
+        applySqlMode(db);
+    } catch (const DatabaseError&) {
+        db.close();
+        throw;
     }
     Q_EMIT opened();
+}
+
+void Connection::applySqlMode(QSqlDatabase& db) {
+    QSqlQuery mode(db);
+    if (!mode.exec(
+            u"SET SESSION sql_mode = '%1'"_s.arg(m_strictWrites > 0 ? strictSqlMode() : sqlMode())))
+        throw DatabaseError(errorText(mode.lastError()));
 }
 
 void Connection::close() {
@@ -126,6 +133,10 @@ bool Connection::isOpen() const {
 
 QString Connection::sqlMode() {
     return u"NO_ENGINE_SUBSTITUTION"_s;
+}
+
+QString Connection::strictSqlMode() {
+    return u"STRICT_ALL_TABLES,NO_ENGINE_SUBSTITUTION"_s;
 }
 
 QSqlQuery Connection::execute(const QString& sql, const ParameterValues& parameters) {

@@ -57,6 +57,9 @@ public:
     /// The SQL mode of every session: the program's statements were written for the lenient
     /// mode, whatever mode the server itself defaults to.
     static QString sqlMode();
+    /// The SQL mode of the program's own writes of values (StrictWrites): a value that does not
+    /// fit its column fails instead of being cut or changed.
+    static QString strictSqlMode();
 
 Q_SIGNALS:
     /// One record of the statement log: the exact text and the values bound to it.
@@ -65,8 +68,13 @@ Q_SIGNALS:
     void closed();
 
 private:
+    friend class StrictWrites;
     void logStatement(const QString& sql, const ParameterValues& parameters);
+    /// Sets the session's SQL mode as the open StrictWrites ask. A setting of the session, like
+    /// its character set, and not a statement of the program, so the log leaves it out.
+    void applySqlMode(QSqlDatabase& db);
 
     ConnectionSettings m_settings;
     QString m_name;
+    int m_strictWrites = 0;
 };

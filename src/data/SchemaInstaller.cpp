@@ -5,6 +5,7 @@
 #include "ReportReaderAccount.h"
 #include "ServerCompatibility.h"
 #include "ServerLock.h"
+#include "StrictWrites.h"
 
 #include <QCoreApplication>
 #include <QCryptographicHash>
@@ -354,6 +355,9 @@ qint64 SchemaInstaller::loadInto(Connection& connection, const StatementProducer
     const QString begin = u"START TRANSACTION"_s;
     const QString commit = u"COMMIT"_s;
     qint64 count = 0;
+    // The contents are values the program writes; one that does not fit its column is a fault
+    // to report, not a value to cut.
+    const StrictWrites strict(connection);
     connection.executeDirect(begin);
     try {
         producer([&](const QString& statement) {

@@ -20,7 +20,7 @@ void PripravaZostav::PripravParametre() {
     parametre->setCommandText(u"UPDATE param SET    chovatel = rpad('"_s +
                               KodChovatela::overeny(m_stav.KodVyberu) + u"', 9, '0'), "_s +
                               u"   pocet_dcer = "_s + QString::number(m_stav.ZadanyPocetDcer));
-    parametre->execute();
+    parametre->executeStrict();
     m_dataModule.ADOQueryHlavicka->close();
     m_dataModule.ADOQueryHlavicka->open();
 }
