@@ -4,12 +4,15 @@
 #include "data/TDataModuleHlavny.h"
 #include "unireport/core/DotazyUniZostavy.h"
 
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
 #include <memory>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -140,6 +143,44 @@ private Q_SLOTS:
             QVERIFY2(harok.contains(u">"_s + bunka + u"<"_s), qPrintable(bunka + u"\n"_s + harok));
         QVERIFY(vystupProgramu(u"unzip"_s, {u"-p"_s, xlsx, u"xl/workbook.xml"_s})
                     .contains(u"name=\"Kravy\""_s));
+    }
+
+    // A workbook is saved as every other file of the program: where something else than a file
+    // stands, nothing is written and the thing is left as it was.
+    void workbookOntoWhatIsNoFileIsRefused_data() {
+        QTest::addColumn<QString>("druh");
+        QTest::newRow("device") << u"device"_s;
+        QTest::newRow("pipe") << u"pipe"_s;
+        QTest::newRow("folder") << u"folder"_s;
+    }
+    void workbookOntoWhatIsNoFileIsRefused() {
+        QFETCH(QString, druh);
+        const QString cesta = subor(u"ciel-"_s + druh);
+        const QByteArray meno = QFile::encodeName(cesta);
+        if (druh == u"device"_s) {
+            // The null device's numbers; only root may make a device node.
+            if (::mknod(meno.constData(), S_IFCHR | 0666, makedev(1, 3)) != 0)
+                QSKIP("making a device node needs root");
+        } else if (druh == u"pipe"_s) {
+            QCOMPARE(::mkfifo(meno.constData(), 0600), 0);
+        } else {
+            QVERIFY(QDir().mkpath(cesta));
+        }
+        struct stat pred {};
+        QCOMPARE(::lstat(meno.constData(), &pred), 0);
+
+        const TestDatabase::ToolRun vysledok =
+            spusti({u"--saved"_s, u"Kravy"_s, u"--xlsx"_s, cesta});
+        QCOMPARE(vysledok.exitCode, 1);
+        QVERIFY2(vysledok.err.contains(u"nie je obyčajný súbor"_s), qPrintable(vysledok.err));
+        struct stat po {};
+        QCOMPARE(::lstat(meno.constData(), &po), 0);
+        QCOMPARE(po.st_mode, pred.st_mode);
+        QCOMPARE(po.st_rdev, pred.st_rdev);
+        QCOMPARE(po.st_ino, pred.st_ino);
+        // No draft is left beside it either.
+        QCOMPARE(QDir(m_priecinok.path()).entryList({u".ciel-*"_s}, QDir::Hidden | QDir::Files),
+                 QStringList());
     }
 
     void listsTheSavedDefinitions() {
