@@ -4,6 +4,7 @@
 #include "DatabaseError.h"
 
 #include <QCryptographicHash>
+#include <QScopeGuard>
 #include <QSqlQuery>
 
 using namespace Qt::Literals::StringLiterals;
@@ -26,6 +27,7 @@ ServerLock::ServerLock(Connection& connection, const QString& name, std::chrono:
     if (lock.value(0).toInt() != 1)
         throw DatabaseError(busyMessage);
     m_held = true;
+    m_connection.holdSession();
 }
 
 ServerLock::~ServerLock() {
@@ -36,6 +38,7 @@ void ServerLock::release() {
     if (!m_held)
         return;
     m_held = false;
+    const auto letGo = qScopeGuard([this] { m_connection.releaseSession(); });
     // A closed connection has ended its session, and the lock with it; opening it again just to
     // release would start a session that holds nothing.
     if (!m_connection.isOpen())

@@ -2,10 +2,14 @@
 #include "app/SpustenieProgramu.h"
 #include "app/TFormHlavny.h"
 #include "app/TFrameInfo.h"
+#include "app/strom/StromChovov.h"
 #include "common/TestDatabase.h"
 #include "common/TestHelpers.h"
 #include "data/ConfigFile.h"
+#include "data/PrivateServer.h"
+#include "data/SchemaInstaller.h"
 #include "data/TDataModuleHlavny.h"
+#include "demo/DemoHerd.h"
 #include "reports/TDataModuleTabulky.h"
 #include "reports/dialogy/DialogPriebehuPripravy.h"
 #include "reports/dialogy/TFormHraniceOdDo.h"
@@ -207,6 +211,49 @@ private Q_SLOTS:
         QVERIFY(findComponent<QAction>(okno, u"MenuItemPripojitDB"_s)->isEnabled());
         findComponent<QAction>(okno, u"ToolButtonPripojDB"_s)->trigger();
         QVERIFY(!findComponent<QAction>(okno, u"MenuItemPripojitDB"_s)->isEnabled());
+    }
+
+    // With its server gone, an action of the window says so once; with the server back, the
+    // next one works without a word on a session opened anew.
+    void serverDownSaysSoOnceAndBackWorksAgain() {
+        QTemporaryDir folder;
+        PrivateServer server(folder.filePath(u"data"_s));
+        server.start();
+        const auto stop = qScopeGuard([&server] { server.stop(); });
+        ConnectionSettings settings = server.connectionSettings();
+        settings.database = u"wtarvelinhd"_s;
+        {
+            Connection connection(settings);
+            SchemaInstaller(connection)
+                .install(SchemaInstaller::IfExists::Refuse,
+                         [](const SchemaInstaller::StatementSink& sink) {
+                             DemoHerd(DemoHerdOptions{30, 4}).generate(sink);
+                         });
+        }
+        writeConfig(settings);
+        ScriptedDialogService dialogs;
+        auto startup = started();
+        QVERIFY(startup);
+        TFormHlavny* okno = startup->instancie().FormHlavny;
+        okno->show();
+        QTreeWidget* strom = findComponent<QTreeWidget>(okno, u"TreeViewZvierata"_s);
+        QTreeWidgetItem* chov = strom->topLevelItem(0)->child(0);
+        strom->setCurrentItem(chov);
+        QCOMPARE(dialogs.interactions().size(), 0);
+
+        server.stop();
+        strom->setCurrentItem(chov->child(0));
+        QCOMPARE(dialogs.interactions().size(), 1);
+        QCOMPARE(dialogs.interactions()[0].icon, DialogService::Icon::Error);
+        QVERIFY2(dialogs.interactions()[0].text.contains(u"neodpovedá"_s),
+                 qPrintable(dialogs.interactions()[0].text));
+
+        server.start();
+        strom->setCurrentItem(chov);
+        QCOMPARE(dialogs.interactions().size(), 1);
+        QVERIFY(startup->instancie().DataModuleHlavny->ADOQueryZvierata->recordCount() > 0);
+        QCOMPARE(okno->stavZostav().KodVyberu, StromChovov::kodUzla(chov));
+        startup.reset();
     }
 
     void statusPanelsKeepTheirWidths_data() {
