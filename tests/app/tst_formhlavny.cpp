@@ -11,6 +11,8 @@
 #include "data/TDataModuleHlavny.h"
 #include "demo/DemoHerd.h"
 #include "reports/TDataModuleTabulky.h"
+#include "reports/ZamokVyberu.h"
+#include "reports/dialogy/DialogCakaniaNaVyber.h"
 #include "reports/dialogy/DialogPriebehuPripravy.h"
 #include "reports/dialogy/TFormHraniceOdDo.h"
 #include "reports/dialogy/TFormParametreTab10.h"
@@ -25,15 +27,18 @@
 #include <QFile>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QScopeGuard>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QToolBar>
 #include <QTreeWidget>
 #include <memory>
+#include <optional>
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <unistd.h>
@@ -254,6 +259,56 @@ private Q_SLOTS:
         QVERIFY(startup->instancie().DataModuleHlavny->ADOQueryZvierata->recordCount() > 0);
         QCOMPARE(okno->stavZostav().KodVyberu, StromChovov::kodUzla(chov));
         startup.reset();
+    }
+
+    // While another report holds the selection, a report of the window waits in a small dialog
+    // that names it and offers Zrušiť; the window stays painted (the test's own timer runs
+    // meanwhile), and the report goes on as soon as the other lets go.
+    void reportWaitingForTheSelectionCanBeGivenUp_data() {
+        QTest::addColumn<bool>("givenUp");
+        QTest::newRow("given up") << true;
+        QTest::newRow("let go by the other") << false;
+    }
+    void reportWaitingForTheSelectionCanBeGivenUp() {
+        QFETCH(bool, givenUp);
+        ScriptedDialogService dialogs;
+        auto startup = started();
+        TFormHlavny* okno = startup->instancie().FormHlavny;
+        okno->show();
+        Connection ina(m_db->settings());
+        std::optional<ZamokVyberu> drzany;
+        drzany.emplace(ina, u"iná zostava"_s);
+
+        QString videne;
+        QTimer::singleShot(700, [&] {
+            auto* cakanie = okno->findChild<DialogCakaniaNaVyber*>(u"DialogCakaniaNaVyber"_s);
+            if (!cakanie || !cakanie->isVisible())
+                return;
+            videne = cakanie->text();
+            if (givenUp)
+                findComponent<QPushButton>(cakanie, u"BitBtnZrusit"_s)->click();
+            else
+                drzany.reset();
+        });
+        if (!givenUp)
+            dialogs.answerModal(QDialog::Rejected);
+        QElapsedTimer trvanie;
+        trvanie.start();
+        findComponent<QMenu>(okno, u"MenuItemBonitacneZostavy"_s)
+            ->findChild<QAction*>(u"SubSubmenuItemTab9D"_s)
+            ->trigger();
+        QVERIFY(trvanie.elapsed() < 10'000);
+        QVERIFY2(videne.contains(u"(9.D) Zoznam kráv s medziobdobím nad 400 dní"_s),
+                 qPrintable(videne));
+        QVERIFY(!okno->findChild<DialogCakaniaNaVyber*>(u"DialogCakaniaNaVyber"_s)->isVisible());
+        if (givenUp) {
+            // Given up by the user: nothing to tell, nothing written.
+            QCOMPARE(dialogs.interactions().size(), 0);
+        } else {
+            // The report went on to the setup dialog, which the test cancels.
+            QCOMPARE(dialogs.interactions().size(), 1);
+            QCOMPARE(dialogs.interactions()[0].kind, ScriptedDialogService::Kind::Modal);
+        }
     }
 
     void statusPanelsKeepTheirWidths_data() {

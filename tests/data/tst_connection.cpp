@@ -1,5 +1,6 @@
 #include "common/TestDatabase.h"
 #include "common/TestHelpers.h"
+#include "data/CancelledByUser.h"
 #include "data/Connection.h"
 #include "data/DatabaseError.h"
 #include "data/ServerCompatibility.h"
@@ -105,6 +106,44 @@ private Q_SLOTS:
         held.emplace(holder, name, 0s, u"obsadené"_s);
         holder.close();
         QCOMPARE(failureOf([&] { ServerLock(waiter, name, 5s, u"obsadené"_s); }), QString());
+    }
+
+    // A window waits for the lock in short attempts, hearing each, so that it stays painted and
+    // the user may give up; the lock is taken as soon as the holder lets it go.
+    void serverLockWaitIsHeardAndMayBeGivenUp_data() {
+        QTest::addColumn<bool>("givenUp");
+        QTest::newRow("holder lets go") << false;
+        QTest::newRow("user gives up") << true;
+    }
+    void serverLockWaitIsHeardAndMayBeGivenUp() {
+        QFETCH(bool, givenUp);
+        Connection holder(m_db->settings());
+        Connection waiter(m_db->settings());
+        const QString name = ServerLock::nameFor(u"test-cakanie"_s, m_db->settings().database);
+        std::optional<ServerLock> held;
+        held.emplace(holder, name, 0s, u"obsadené"_s);
+        int heard = 0;
+        const ServerLock::Waiting waiting = [&](std::chrono::milliseconds waited) {
+            ++heard;
+            [&] {
+                QVERIFY(waited < 60s);
+            }();
+            if (heard == 3) {
+                if (givenUp)
+                    return false;
+                held.reset();
+            }
+            return true;
+        };
+        bool cancelled = false;
+        try {
+            ServerLock taken(waiter, name, 60s, u"obsadené"_s, waiting);
+            QVERIFY(taken.isHeld());
+        } catch (const CancelledByUser&) {
+            cancelled = true;
+        }
+        QCOMPARE(cancelled, givenUp);
+        QCOMPARE(heard, 3);
     }
 
     // The server ends a session after its idle time-out, at a restart, or when it is killed: a
