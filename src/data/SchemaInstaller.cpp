@@ -41,6 +41,12 @@ bool exists(Connection& server, const QString& name) {
 
 const QString recordTable = u"skripty_schemy"_s;
 
+// The server's numbers of the errors that tell a missing database or table from a missing right.
+constexpr int databaseAccessDenied = 1044;
+constexpr int unknownDatabase = 1049;
+constexpr int tableAccessDenied = 1142;
+constexpr int noSuchTable = 1146;
+
 // The scripts every database had before they were recorded.
 const QStringList firstRelease = {u"010_tables.sql"_s, u"011_codes.sql"_s, u"020_views.sql"_s,
                                   u"090_param.sql"_s};
@@ -175,18 +181,43 @@ bool SchemaInstaller::databaseExists() const {
     return exists(server, databaseName());
 }
 
+std::optional<int> SchemaInstaller::countOrMissing(const QString& sql) const {
+    // The catalogue of tables shows an account only the tables it has a right to, so a table
+    // it may not read would pass for a missing one; reading it tells the two apart.
+    try {
+        QSqlQuery count = m_connection.execute(sql);
+        return count.next() ? count.value(0).toInt() : 0;
+    } catch (const DatabaseError& error) {
+        if (error.code() == noSuchTable)
+            return std::nullopt;
+        if (error.code() == tableAccessDenied || error.code() == databaseAccessDenied)
+            throw missingRight(error);
+        throw;
+    }
+}
+
+DatabaseError SchemaInstaller::missingRight(const DatabaseError& error) const {
+    static const QRegularExpression command(u"^(\\w+) command denied"_s,
+                                            QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpressionMatch denied = command.match(error.message());
+    const QString right = denied.hasMatch() ? denied.captured(1).toUpper() : u"SELECT"_s;
+    return DatabaseError(u"Účtu %1 chýba právo %2 k databáze %3, a tak program nezistí, či je "
+                         "databáza úplná. Správca databázového servera mu ho môže dať (GRANT %2 "
+                         "ON `%3`.* TO …).\n%4"_s.arg(m_connection.settings().user, right,
+                                                      m_connection.settings().database,
+                                                      error.message()),
+                         error.code());
+}
+
 bool SchemaInstaller::isComplete() const {
-    return tableExists(m_connection, completionMark);
+    return countOrMissing(u"SELECT count(*) FROM "_s + completionMark).has_value();
 }
 
 bool SchemaInstaller::loadedToTheEnd() const {
     // Every load ends with the parameter row naming the enterprise, in the transaction that
     // commits its last rows; an interrupted load leaves the row of zeros the schema put there.
-    if (!tableExists(m_connection, u"param"_s))
-        return false;
-    QSqlQuery selection =
-        m_connection.execute(u"SELECT count(*) FROM param WHERE chovatel <> '000000000'"_s);
-    return selection.next() && selection.value(0).toInt() > 0;
+    return countOrMissing(u"SELECT count(*) FROM param WHERE chovatel <> '000000000'"_s)
+               .value_or(0) > 0;
 }
 
 void SchemaInstaller::writeCompletionMark() {
@@ -238,10 +269,28 @@ void SchemaInstaller::requireComplete() {
 void SchemaInstaller::requireUsable() {
     Connection server(serverSettings(m_connection));
     ServerCompatibility::require(server);
-    if (!exists(server, databaseName()))
-        throw DatabaseError(u"Databáza %1 na serveri nie je. Nainštalujte ju, napríklad príkazom "
-                            "tarvelin-db install (s voľbou --demo N aj s demo stádom)."_s.arg(
-                                m_connection.settings().database));
+    // The server lists an account only the databases it has a right to: whether one it does
+    // not list is missing, only logging in to it tells.
+    if (!exists(server, databaseName())) {
+        try {
+            m_connection.open();
+        } catch (const DatabaseError& error) {
+            if (error.code() == databaseAccessDenied)
+                throw DatabaseError(u"Účet %1 nemá k databáze %2 žiadne právo. Správca "
+                                    "databázového servera mu ich môže dať (GRANT … ON `%2`.* TO "
+                                    "…).\n%3"_s.arg(m_connection.settings().user,
+                                                    m_connection.settings().database,
+                                                    error.message()),
+                                    error.code());
+            if (error.code() == unknownDatabase)
+                throw DatabaseError(
+                    u"Databáza %1 na serveri nie je. Nainštalujte ju, napríklad príkazom "
+                    "tarvelin-db install (s voľbou --demo N aj s demo stádom)."_s.arg(
+                        m_connection.settings().database),
+                    error.code());
+            throw;
+        }
+    }
     requireComplete();
 }
 

@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QScopeGuard>
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
@@ -257,6 +258,39 @@ private Q_SLOTS:
         connection.executeDirect(u"DROP TABLE pracovna"_s);
         QCOMPARE(failureOf([&] { installer.requireUsable(); }), QString());
         QCOMPARE(value(connection, u"SELECT count(*) FROM pracovna_view"_s).toInt(), 0);
+    }
+
+    // Advice must be true: an account that may not read the database is told which right it
+    // lacks, never to install the database again, which would wipe the herd.
+    void accountWithoutRightsIsToldTheRight_data() {
+        QTest::addColumn<QString>("grant");
+        QTest::addColumn<QString>("advice");
+        QTest::newRow("no right to the database") << QString() << u"žiadne právo"_s;
+        QTest::newRow("one table only")
+            << u"GRANT SELECT ON `%1`.kravy TO %2"_s << u"chýba právo SELECT k databáze"_s;
+    }
+    void accountWithoutRightsIsToldTheRight() {
+        QFETCH(QString, grant);
+        QFETCH(QString, advice);
+        Connection connection(m_settings);
+        SchemaInstaller(connection, m_sql.path()).install(SchemaInstaller::IfExists::Replace);
+        Connection server(TestDatabase::serverSettings());
+        const QString account = u"'tarvelin_bez_prav'@'localhost'"_s;
+        server.executeDirect(u"CREATE OR REPLACE USER %1 IDENTIFIED BY 'Heslo-1'"_s.arg(account));
+        const auto drop =
+            qScopeGuard([&] { server.executeDirect(u"DROP USER IF EXISTS "_s + account); });
+        if (!grant.isEmpty())
+            server.executeDirect(grant.arg(m_settings.database, account));
+
+        ConnectionSettings settings = m_settings;
+        settings.user = u"tarvelin_bez_prav"_s;
+        settings.password = u"Heslo-1"_s;
+        Connection limited(settings);
+        const QString failure =
+            failureOf([&] { SchemaInstaller(limited, m_sql.path()).requireUsable(); });
+        QVERIFY2(failure.contains(advice) && failure.contains(m_settings.database),
+                 qPrintable(failure));
+        QVERIFY2(!failure.contains(u"tarvelin-db install"_s), qPrintable(failure));
     }
 
     void loadCommitsEveryStatement() {
