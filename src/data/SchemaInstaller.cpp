@@ -310,8 +310,7 @@ void SchemaInstaller::install(IfExists ifExists, const StatementProducer& conten
                                 u"údaje, možno len výslovne (voľba --replace)."_s.arg(name));
     };
     refuseExisting();
-    // What an installation that was killed left behind.
-    server.executeDirect(u"DROP DATABASE IF EXISTS "_s + identifier(staging));
+    removeLeftovers(server);
     try {
         server.executeDirect(u"CREATE DATABASE "_s + identifier(staging) +
                              u" CHARACTER SET utf8mb4 COLLATE utf8mb4_unicode_ci"_s);
@@ -328,6 +327,11 @@ void SchemaInstaller::install(IfExists ifExists, const StatementProducer& conten
             runScripts(target, files);
             if (contents)
                 loadInto(target, contents);
+            // While the old database is still in place, a lack of rights for the reading
+            // account stops the installation: tried on the new database's sources and taken
+            // back, the grants then go to the database under its own name.
+            ReportReaderAccount::create(target);
+            ReportReaderAccount::revoke(target);
         }
         refuseExisting();
         swapIn(server, staging, files);
@@ -335,7 +339,21 @@ void SchemaInstaller::install(IfExists ifExists, const StatementProducer& conten
         dropQuietly(server, staging);
         throw;
     }
-    ReportReaderAccount::create(m_connection);
+    try {
+        ReportReaderAccount::create(m_connection);
+    } catch (const DatabaseError& error) {
+        throw DatabaseError(u"Databáza %1 je nainštalovaná, ale univerzálna zostava ju nebude "
+                            u"môcť čítať.\n%2"_s.arg(name, error.message()),
+                            error.code());
+    }
+}
+
+void SchemaInstaller::removeLeftovers(Connection& server) {
+    // An installation killed before its end leaves its staging database, or the old data it
+    // was replacing; the caller holds the installation's lock, so neither is in use.
+    const QString name = databaseName();
+    for (const QString& role : {u"instalacia"_s, u"povodna"_s})
+        server.executeDirect(u"DROP DATABASE IF EXISTS "_s + identifier(besideName(name, role)));
 }
 
 void SchemaInstaller::swapIn(Connection& server, const QString& staging, const QStringList& files) {
@@ -374,6 +392,17 @@ void SchemaInstaller::swapIn(Connection& server, const QString& staging, const Q
 }
 
 QStringList SchemaInstaller::upgrade() {
+    {
+        Connection server(serverSettings(m_connection));
+        try {
+            ServerLock lock(server, ServerLock::nameFor(u"tarvelin-instalacia"_s, databaseName()),
+                            0s, QString());
+            removeLeftovers(server);
+        } catch (const DatabaseError&) {
+            // An installation of the database runs now and uses them; or the account may not
+            // drop them, which only costs their room.
+        }
+    }
     const bool recorded = tableExists(m_connection, recordTable);
     createRecordTable(m_connection);
     if (!recorded)

@@ -83,6 +83,8 @@ private:
     void writeCompletionMark();
 
     QString databaseName() const;
+    /// Drops the staging and previous databases an interrupted installation left.
+    void removeLeftovers(Connection& server);
     QStringList scriptFiles() const;
     void swapIn(Connection& server, const QString& staging, const QStringList& files);
     static void runScripts(Connection& connection, const QStringList& files);
