@@ -72,8 +72,8 @@ bool tableExists(Connection& connection, const QString& table) {
     return found.next();
 }
 
-QString identifier(const QString& name) {
-    return u'`' + name + u'`';
+QString identifier(QString name) {
+    return u'`' + name.replace(u'`', u"``"_s) + u'`';
 }
 
 QString qualified(const QString& database, const QString& table) {
@@ -264,6 +264,55 @@ void SchemaInstaller::requireComplete() {
             u"Databáza %1 nie je úplná: jej inštalácia sa nedokončila. Nainštalujte ju znova, "
             "napríklad príkazom tarvelin-db install --replace (s voľbou --demo N aj s demo "
             "stádom); jej doterajší obsah sa tým nahradí."_s.arg(m_connection.settings().database));
+    restoreWorkingTables();
+}
+
+QStringList SchemaInstaller::restoreWorkingTables() {
+    static const QRegularExpression madeWhenMissing(
+        u"^\\s*CREATE\\s+TABLE\\s+IF\\s+NOT\\s+EXISTS\\s+`?(\\w+)`?"_s,
+        QRegularExpression::CaseInsensitiveOption);
+    QSet<QString> present;
+    QSqlQuery found = m_connection.execute(
+        u"SELECT TABLE_NAME FROM information_schema.TABLES WHERE TABLE_SCHEMA = database()"_s);
+    while (found.next())
+        present.insert(found.value(0).toString().toLower());
+    const QSet<QString> recorded = recordedScripts();
+    QStringList made;
+    for (const QString& file : scriptFiles()) {
+        if (!recorded.contains(QFileInfo(file).fileName()))
+            continue;
+        for (const ScriptStatement& statement : statementsOf(readScript(file))) {
+            const QRegularExpressionMatch table = madeWhenMissing.match(statement.text);
+            if (!table.hasMatch() || present.contains(table.captured(1).toLower()))
+                continue;
+            m_connection.executeDirect(statement.text);
+            present.insert(table.captured(1).toLower());
+            made << table.captured(1);
+        }
+    }
+    return made;
+}
+
+QStringList SchemaInstaller::invalidViews() {
+    constexpr int viewInvalid = 1356;
+    QStringList views;
+    QSqlQuery found = m_connection.execute(
+        u"SELECT TABLE_NAME FROM information_schema.TABLES WHERE TABLE_SCHEMA = database() AND "
+        u"TABLE_TYPE = 'VIEW' ORDER BY TABLE_NAME"_s);
+    while (found.next())
+        views << found.value(0).toString();
+    QStringList invalid;
+    for (const QString& view : views) {
+        try {
+            // What the dump program asks of every view.
+            m_connection.execute(u"SHOW COLUMNS FROM "_s + identifier(view));
+        } catch (const DatabaseError& error) {
+            if (error.code() != viewInvalid)
+                throw;
+            invalid << view;
+        }
+    }
+    return invalid;
 }
 
 void SchemaInstaller::requireUsable() {

@@ -50,8 +50,18 @@ public:
     /// did not finish, or naming the right the account lacks to tell. A database whose data
     /// were loaded to the end but that lacks the mark (one made before the mark existed, or one
     /// stopped after its tables were swapped in) gets its views made anew and the mark:
-    /// refusing it would send its user to replace the herd.
+    /// refusing it would send its user to replace the herd. Then makes the missing working
+    /// tables again (restoreWorkingTables).
     void requireComplete();
+
+    /// Makes again, empty, the working tables that views read and that are missing, as the
+    /// scripts the database has had make them. A report or a refresh interrupted between
+    /// dropping such a table and making it anew leaves the views over it failing, and with
+    /// them a backup of the database. Returns the tables made.
+    QStringList restoreWorkingTables();
+    /// The views of the database that cannot be read, since a table or column they name is
+    /// missing.
+    QStringList invalidViews();
     /// Throws DatabaseError when the server cannot run the program (ServerCompatibility) or the
     /// database is not complete.
     void requireUsable();
