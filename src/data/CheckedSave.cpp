@@ -78,6 +78,16 @@ QString CheckedSave::commit(QSaveFile& file) {
     return {};
 }
 
+QString CheckedSave::writeWhole(const QString& fileName, const QByteArray& contents) {
+    QSaveFile file(fileName);
+    QString problem = open(file);
+    if (problem.isEmpty() && !write(file, contents))
+        problem = file.errorString();
+    if (problem.isEmpty())
+        problem = commit(file);
+    return problem;
+}
+
 CheckedSave::Draft::Draft(QString target)
     : m_target(std::move(target)) {}
 
