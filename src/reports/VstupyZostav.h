@@ -20,8 +20,8 @@ public:
     /// The lower and upper milk bound of reports 7.AA and 7.BB as typed; they cannot be
     /// cancelled.
     virtual std::pair<QString, QString> hraniceMlieka() = 0;
-    /// The control period of reports 10.A, 10.B and 19, starting from the proposal; nothing when
-    /// the user cancelled.
+    /// The control period of reports 10.A, 10.B, 19 and 23, starting from the proposal; nothing
+    /// when the user cancelled.
     virtual std::optional<ObdobieKontrol> obdobie(const ObdobieKontrol& navrh) = 0;
     /// The group size and measure of report 8; nothing when the user cancelled.
     virtual std::optional<VolbaNajlepsich> najlepsieKravy() = 0;

@@ -3,8 +3,8 @@
 #include "VstupyZostav.h"
 
 /// Inputs asked of another source once each and given again to every later report that asks
-/// for the same: the book of reports asks for the period once for 10.A, 10.B and 19, and for the
-/// bounds once for 7.AA and 7.BB.
+/// for the same: the book of reports asks for the period once for 10.A, 10.B, 19 and 23, and for
+/// the bounds once for 7.AA and 7.BB.
 class ZapamataneVstupyZostav : public VstupyZostav {
 public:
     explicit ZapamataneVstupyZostav(VstupyZostav& zdroj)
