@@ -14,7 +14,6 @@
 #include "data/ConfigFile.h"
 #include "data/PrivateServer.h"
 #include "data/ProgramFiles.h"
-#include "data/ReportReaderAccount.h"
 #include "data/TDataModuleHlavny.h"
 #include "data/TKuhdVybery.h"
 #include "engine/DialogReportFrontEnd.h"
@@ -514,7 +513,7 @@ void TFormHlavny::otvorUniverzalnuZostavu() {
     {
         const WaitCursor kurzor;
         // A source created since the start (the refresh rebuilds one) gets its grant now.
-        ReportReaderAccount::create(*data.ADOConnectionTarvelin);
+        data.pripravUcetZostav();
         zostava = std::make_unique<TFormUniverzalnaZostava>(
             data, *m_instances.FormZostava, TextCopyright, m_stavZostav.KodPodniku, this);
     }
@@ -525,6 +524,10 @@ void TFormHlavny::ToolButtonZostavaClick() {
     const QVariant id = DBLookupComboBoxZostavy->selectedKey();
     if (id.isNull())
         return;
+    {
+        const WaitCursor kurzor;
+        m_instances.DataModuleHlavny->pripravUcetZostav();
+    }
     TFormZostava& prehliadac = *m_instances.FormZostava;
     prehliadac.IdZostavy = id.toInt();
     prehliadac.TextCopyright = MakerInfo::copyrightLine();

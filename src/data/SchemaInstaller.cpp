@@ -379,8 +379,8 @@ void SchemaInstaller::install(IfExists ifExists, const StatementProducer& conten
             // While the old database is still in place, a lack of rights for the reading
             // account stops the installation: tried on the new database's sources and taken
             // back, the grants then go to the database under its own name.
-            ReportReaderAccount::create(target);
-            ReportReaderAccount::revoke(target);
+            ReportReaderAccount::create(target, name);
+            ReportReaderAccount::revoke(target, name);
         }
         refuseExisting();
         swapIn(server, staging, files);

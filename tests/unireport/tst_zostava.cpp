@@ -71,6 +71,7 @@ private Q_SLOTS:
         m_db = std::make_unique<TestDatabase>(u"zostava"_s);
         UniZostavaFixture::vytvor(*m_db);
         m_data = std::make_unique<TDataModuleHlavny>(m_db->settings());
+        m_data->pripravUcetZostav();
         m_system.setMeasurer(std::make_shared<FixedWidthMeasurer>());
         m_ciel = std::make_shared<PageModelDestination>();
         m_system.setDestination(m_ciel);
@@ -133,7 +134,7 @@ private Q_SLOTS:
             << u"SELECT meno FROM uzkravy; DELETE FROM uz_vzorka"_s << u"SQL syntax"_s;
         QTest::newRow("a table that is no source")
             << u"SELECT meno FROM uz_vzorka"_s
-            << u"Chyba: SELECT command denied to user 'tarvelin_zostavy'"_s;
+            << u"Chyba: SELECT command denied to user 'tarvelin_zostavy_"_s;
     }
 
     void refusedOrMissingDefinition() {
