@@ -2,6 +2,7 @@
 
 #include "DatabaseError.h"
 #include "NamedPlaceholders.h"
+#include "ServerErrorText.h"
 #include "StatementLogFile.h"
 
 #include <QAtomicInt>
@@ -21,9 +22,13 @@ QString uniqueConnectionName() {
 }
 
 QString errorText(const QSqlError& error) {
-    // The server's own text is what the user needs; the driver's prefix only repeats the kind.
+    // The server's own text goes below the sentence; the driver's prefix only repeats the kind.
     QString text = error.databaseText().trimmed();
     return text.isEmpty() ? error.text().trimmed() : text;
+}
+
+DatabaseError errorOf(const QSqlError& error) {
+    return ServerErrorText::error(error.nativeErrorCode().toInt(), errorText(error));
 }
 
 // Names bound to a statement must be exactly its placeholders: a value bound to no placeholder
@@ -96,17 +101,18 @@ void Connection::open() {
     waited.start();
     if (!db.open()) {
         if (waited.elapsed() >= m_settings.connectTimeout * 1000)
-            throw DatabaseError(u"Databázový server neodpovedal do %1 s (%2)."_s.arg(
-                QString::number(m_settings.connectTimeout), errorText(db.lastError())));
-        throw DatabaseError(errorText(db.lastError()));
+            throw ServerErrorText::timedOut(m_settings.connectTimeout,
+                                            db.lastError().nativeErrorCode().toInt(),
+                                            errorText(db.lastError()));
+        throw errorOf(db.lastError());
     }
     for (const QString& setting :
          {u"SET NAMES utf8mb4"_s, u"SET SESSION sql_mode = '%1'"_s.arg(sqlMode())}) {
         QSqlQuery session(db);
         if (!session.exec(setting)) {
-            const QString error = errorText(session.lastError());
+            const DatabaseError error = errorOf(session.lastError());
             db.close();
-            throw DatabaseError(error);
+            throw error;
         }
     }
     Q_EMIT opened();
@@ -136,15 +142,15 @@ QSqlQuery Connection::execute(const QString& sql, const ParameterValues& paramet
     logStatement(sql, parameters);
     if (parameters.empty()) {
         if (!query.exec(sql))
-            throw DatabaseError(errorText(query.lastError()));
+            throw errorOf(query.lastError());
         return query;
     }
     if (!query.prepare(sql))
-        throw DatabaseError(errorText(query.lastError()));
+        throw errorOf(query.lastError());
     for (const auto& [name, value] : parameters)
         query.bindValue(QLatin1Char(':') + name, value);
     if (!query.exec())
-        throw DatabaseError(errorText(query.lastError()));
+        throw errorOf(query.lastError());
     return query;
 }
 
@@ -153,7 +159,7 @@ void Connection::executeDirect(const QString& sql) {
     QSqlQuery query(database());
     logStatement(sql, {});
     if (!query.exec(sql))
-        throw DatabaseError(errorText(query.lastError()));
+        throw errorOf(query.lastError());
 }
 
 void Connection::beginTransaction() {
