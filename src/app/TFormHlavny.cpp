@@ -10,6 +10,7 @@
 #include "app/backup/ZalohaDatabazy.h"
 #include "app/strom/DotazyStromu.h"
 #include "app/strom/StromChovov.h"
+#include "data/AktualizaciaDat.h"
 #include "data/ConfigError.h"
 #include "data/ConfigFile.h"
 #include "data/PrivateServer.h"
@@ -419,10 +420,13 @@ void TFormHlavny::FormShow() {
 
     QString aktualizacia;
     try {
-        aktualizacia = ConfigFile::read(ConfigFile::aplikacia, u"AktualizaciaDat"_s);
+        aktualizacia = ConfigFile::read(ConfigFile::aplikacia, AktualizaciaDat::kluc);
     } catch (const ConfigError&) {
         DialogService::instance().error(u"Chyba pri načítaní konfigurácie."_s);
     }
+    // Without an import on record the data are as recent as their latest test day.
+    if (aktualizacia.isEmpty())
+        aktualizacia = AktualizaciaDat::poslednaKontrola(*data.ADOConnectionTarvelin);
     StatusBarHlavny->setPanelText(1, u"Verzia programu: "_s + VerziaProgramu::text());
     StatusBarHlavny->setPanelText(2, u"Aktualizácia: "_s + aktualizacia);
 }

@@ -4,6 +4,7 @@
 #include "app/TFrameInfo.h"
 #include "common/TestDatabase.h"
 #include "common/TestHelpers.h"
+#include "data/AktualizaciaDat.h"
 #include "data/ConfigFile.h"
 #include "data/TDataModuleHlavny.h"
 #include "reports/TDataModuleTabulky.h"
@@ -19,8 +20,12 @@
 #include <QDialog>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QLabel>
+#include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
+#include <QProgressDialog>
+#include <QRadioButton>
 #include <QScopeGuard>
 #include <QSettings>
 #include <QSignalSpy>
@@ -125,8 +130,14 @@ private Q_SLOTS:
                      QString(35, QLatin1Char(' ')) + u"and l.krava_id = j.matka_id ; "_s);
         QCOMPARE(findComponent<StatusPanelBar>(okno, u"StatusBarHlavny"_s)->panelText(1),
                  u"Verzia programu: "_s);
+        // With no import on record, the data are dated by their latest test day.
+        QSqlQuery posledna = startup->instancie().DataModuleHlavny->ADOConnectionTarvelin->execute(
+            u"SELECT MAX(datum) FROM kontroly"_s);
+        QVERIFY(posledna.next());
+        const QString den = QLocale().toString(posledna.value(0).toDate(), QLocale::ShortFormat);
+        QVERIFY(!den.isEmpty());
         QCOMPARE(findComponent<StatusPanelBar>(okno, u"StatusBarHlavny"_s)->panelText(2),
-                 u"Aktualizácia: "_s);
+                 u"Aktualizácia: "_s + den);
         QVERIFY(findComponent<TFrameInfo>(okno, u"FrameInfo"_s)->isVisible());
         QVERIFY(!findComponent<QAction>(okno, u"MenuItemPripojitDB"_s)->isEnabled());
         QVERIFY(findComponent<QAction>(okno, u"MenuItemOdpojitDB"_s)->isEnabled());
@@ -138,6 +149,18 @@ private Q_SLOTS:
         QSettings ini(ConfigFile::path(), QSettings::IniFormat);
         QVERIFY(ini.contains(u"Aplikacia/MySQLCesta"_s));
         QCOMPARE(ini.value(u"Aplikacia/MySQLCesta"_s).toString(), QString());
+    }
+
+    // The day an import records is what the status bar shows.
+    void statusBarShowsTheLastImport() {
+        // The import runs in a program that speaks Slovak, as the window does.
+        QLocale::setDefault(QLocale(QLocale::Slovak, QLocale::Slovakia));
+        AktualizaciaDat::zapisImport(QDate(2026, 3, 12));
+        auto startup = started();
+        TFormHlavny* okno = startup->instancie().FormHlavny;
+        okno->show();
+        QCOMPARE(findComponent<StatusPanelBar>(okno, u"StatusBarHlavny"_s)->panelText(2),
+                 u"Aktualizácia: 12. 3. 2026"_s);
     }
 
     void menusAsDesigned() {
