@@ -522,8 +522,15 @@ void TFormHlavny::otvorUniverzalnuZostavu() {
 
 void TFormHlavny::ToolButtonZostavaClick() {
     const QVariant id = DBLookupComboBoxZostavy->selectedKey();
-    if (id.isNull())
+    if (id.isNull()) {
+        DialogService::instance().information(
+            m_instances.DataModuleHlavny->ADOQueryUniZostavy->recordCount() == 0
+                ? u"Zatiaľ nie je uložená žiadna zostava. Zostavíte a uložíte ju v ponuke "
+                  u"Zostavy › Univerzálna zostava..."_s
+                : u"Vyberte zostavu v zozname uložených zostáv vľavo od tlačidla „Načítaj "
+                  u"zostavu“ a stlačte ho znova."_s);
         return;
+    }
     TFormZostava& prehliadac = *m_instances.FormZostava;
     prehliadac.IdZostavy = id.toInt();
     prehliadac.TextCopyright = MakerInfo::copyrightLine();

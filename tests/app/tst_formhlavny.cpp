@@ -12,6 +12,8 @@
 #include "reports/dialogy/TFormHraniceOdDo.h"
 #include "reports/dialogy/TFormParametreTab10.h"
 #include "reports/dialogy/TFormParametreTab8.h"
+#include "views/krava/TFrameKrava.h"
+#include "views/zvierata/TFrameZvierata.h"
 #include "widgets/ScriptedDialogService.h"
 #include "widgets/StatusPanelBar.h"
 
@@ -509,6 +511,33 @@ private Q_SLOTS:
         for (const QList<QVariant>& statement : sent)
             QVERIFY2(statement[0].toString().startsWith(u"SELECT"_s),
                      qPrintable(statement[0].toString()));
+    }
+
+    // "Načítaj zostavu" with no saved report chosen says what to choose, or that there is none
+    // yet.
+    void loadingNoSavedReportSaysWhatToChoose_data() {
+        QTest::addColumn<bool>("ulozena");
+        QTest::addColumn<QString>("sprava");
+        QTest::newRow("none saved") << false << u"Zatiaľ nie je uložená žiadna zostava."_s;
+        QTest::newRow("none chosen") << true << u"Vyberte zostavu v zozname uložených zostáv"_s;
+    }
+    void loadingNoSavedReportSaysWhatToChoose() {
+        QFETCH(bool, ulozena);
+        QFETCH(QString, sprava);
+        m_db->exec(u"DELETE FROM sys_zostavy"_s);
+        if (ulozena)
+            m_db->exec(u"INSERT INTO sys_zostavy (nazov, popis, sqlvyraz, modifikovana) VALUES "
+                       u"('Kravy', '', 'SELECT usnecislo FROM uzkravy', now())"_s);
+        ScriptedDialogService dialogs;
+        auto startup = started();
+        TFormHlavny* okno = startup->instancie().FormHlavny;
+        okno->show();
+        findComponent<QAction>(okno, u"ToolButtonZostava"_s)->trigger();
+        QCOMPARE(dialogs.interactions().size(), 1);
+        QCOMPARE(dialogs.interactions()[0].icon, DialogService::Icon::Information);
+        QVERIFY2(dialogs.interactions()[0].text.startsWith(sprava),
+                 qPrintable(dialogs.interactions()[0].text));
+        m_db->exec(u"DELETE FROM sys_zostavy"_s);
     }
 
     void cleanupTestCase() {
