@@ -643,6 +643,9 @@ void TFormHlavny::MenuItemKnihaZostavClick() {
     kniha.nastavPriebeh(&priebeh);
     if (const std::optional<PageModel> strany = kniha.tlac())
         ciel->deliver(*strany);
+    else
+        DialogService::instance().information(u"Kniha bonitačných zostáv bola zrušená: nič sa "
+                                              u"nevytlačilo a žiadny súbor sa nezapísal."_s);
 }
 
 DialogoveVstupyZostav TFormHlavny::dialogoveVstupy() const {

@@ -540,6 +540,34 @@ private Q_SLOTS:
         m_db->exec(u"DELETE FROM sys_zostavy"_s);
     }
 
+    // A book stopped with its Zrušiť button says so, and that nothing was written.
+    void cancelledBookSaysSo() {
+        ScriptedDialogService dialogs;
+        auto startup = started();
+        TFormHlavny* okno = startup->instancie().FormHlavny;
+        okno->show();
+        dialogs.answerInput(u"1"_s);
+        for (int i = 0; i < 3; ++i)
+            dialogs.answerModal(QDialog::Accepted);
+        const QString subor = m_dir.filePath(u"kniha.pdf"_s);
+        dialogs.answerModal(QDialog::Accepted, [](QDialog& nastavenia) {
+            nastavenia.findChild<QRadioButton*>(u"RadioButtonFile"_s)->setChecked(true);
+        });
+        dialogs.answerFile(subor);
+        // The user stops the book while its first report is prepared.
+        connect(startup->instancie().DataModuleHlavny->ADOConnectionTarvelin,
+                &Connection::statementSent, okno, [okno] {
+                    if (auto* priebeh = okno->findChild<QProgressDialog*>(u"DialogPriebehuKnihy"_s))
+                        priebeh->cancel();
+                });
+        findComponent<QAction>(okno, u"MenuItemKnihaZostav"_s)->trigger();
+        const ScriptedDialogService::Interaction& posledna = dialogs.interactions().constLast();
+        QCOMPARE(posledna.icon, DialogService::Icon::Information);
+        QCOMPARE(posledna.text, u"Kniha bonitačných zostáv bola zrušená: nič sa nevytlačilo a "
+                                u"žiadny súbor sa nezapísal."_s);
+        QVERIFY(!QFile::exists(subor));
+    }
+
     void cleanupTestCase() {
         QFile::remove(ConfigFile::path());
         m_db.reset();
@@ -547,6 +575,7 @@ private Q_SLOTS:
 
 private:
     std::unique_ptr<TestDatabase> m_db;
+    QTemporaryDir m_dir;
 };
 
 QTEST_MAIN(TestFormHlavny)
