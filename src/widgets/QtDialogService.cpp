@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QFileSystemModel>
+#include <QIdentityProxyModel>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
@@ -49,8 +51,27 @@ bool isPattern(const QString& fileName) {
     return fileName.contains(u'*') || fileName.contains(u'?');
 }
 
+/// The file dialog's list with the dates written as the program writes them: the dialog takes
+/// them from the desktop's language, which may be none ("10 Dec 2025").
+class ProgramDates : public QIdentityProxyModel {
+public:
+    using QIdentityProxyModel::QIdentityProxyModel;
+
+    QVariant data(const QModelIndex& index, int role) const override {
+        const auto* files = qobject_cast<const QFileSystemModel*>(sourceModel());
+        if (files && role == Qt::DisplayRole && index.column() == modifiedColumn)
+            return QLocale().toString(files->lastModified(mapToSource(index)),
+                                      QLocale::ShortFormat);
+        return QIdentityProxyModel::data(index, role);
+    }
+
+private:
+    static constexpr int modifiedColumn = 3;
+};
+
 QString askFileName(const FileDialogRequest& request, QFileDialog::AcceptMode mode) {
     QFileDialog dialog(QApplication::activeWindow(), request.title, request.directory);
+    dialog.setProxyModel(new ProgramDates(&dialog));
     dialog.setObjectName(request.objectName);
     dialog.setAcceptMode(mode);
     const bool opening = mode == QFileDialog::AcceptOpen;

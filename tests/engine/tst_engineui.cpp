@@ -1,8 +1,11 @@
 #include "EngineFixtures.h"
 #include "engine/DialogReportFrontEnd.h"
+#include "engine/PagePrinter.h"
 #include "engine/ReportPreviewDialog.h"
 #include "engine/model/FixedWidthMeasurer.h"
+#include "engine/model/PageModel.h"
 #include "engine/model/ReportConnections.h"
+#include "engine/model/ReportError.h"
 #include "engine/model/ReportProject.h"
 #include "engine/model/ReportSystem.h"
 #include "widgets/ScriptedDialogService.h"
@@ -10,6 +13,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QFile>
+#include <QPrinter>
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QStandardPaths>
@@ -32,6 +36,7 @@ private Q_SLOTS:
     void previewShowsThePagesAndNavigates_data();
     void previewShowsThePagesAndNavigates();
     void previewSavesAsTheFileDestinationDoes();
+    void printingWithoutAPrinterSaysSo();
 
 private:
     QTemporaryDir m_dir;
@@ -202,6 +207,23 @@ void tst_engineui::previewSavesAsTheFileDestinationDoes() {
     QFile written(file);
     QVERIFY(written.open(QIODevice::ReadOnly));
     QVERIFY(written.readAll().startsWith("%PDF"));
+}
+
+// A computer without a printer leaves the print dialog's printer without a name; the user is
+// told that, not that a printer of no name cannot be used.
+void tst_engineui::printingWithoutAPrinterSaysSo() {
+    QPrinter printer(QPrinter::HighResolution);
+    if (!printer.printerName().isEmpty())
+        QSKIP("this computer has a printer");
+    PageModel pages;
+    pages.pages().push_back(ReportPage{QSizeF(595, 842), {}});
+    try {
+        PagePrinter::print(pages, printer);
+        QFAIL("printed without a printer");
+    } catch (const ReportError& error) {
+        QVERIFY2(error.message().startsWith(u"V počítači nie je nastavená žiadna tlačiareň"_s),
+                 qPrintable(error.message()));
+    }
 }
 
 QTEST_MAIN(tst_engineui)
