@@ -364,7 +364,10 @@ void TFormHlavny::prepojNavigaciu() {
             [this](const QString& usneCislo) { VybraneUsneCislo = usneCislo; });
     connect(FrameZvierata, &TFrameZvierata::kravaOtvorena, this,
             guarded(this, &TFormHlavny::otvorKravuStada));
-    connect(FrameKrava, &TFrameKrava::bykZvoleny, this, guarded(this, &TFormHlavny::vyberByka));
+    connect(FrameKrava, &TFrameKrava::bykZvoleny, this, guarded([this](const QString& usneCislo) {
+                m_strom->vyberOpusteny();
+                vyberByka(usneCislo);
+            }));
 }
 
 void TFormHlavny::prepojZalohu() {
@@ -497,6 +500,7 @@ void TFormHlavny::MenuItemStavovyRiadokClick() {
 
 void TFormHlavny::ToolButtonHlavnyInfoClick() {
     ukazLenRamec(FrameInfo);
+    m_strom->vyberOpusteny();
 }
 
 void TFormHlavny::MenuItemOAplikaciiClick() {
@@ -596,8 +600,10 @@ void TFormHlavny::vyberKravy(const QString& usneCislo) {
 
 void TFormHlavny::otvorKravuStada(const QString& usneCislo) {
     // A culled cow has no node in the tree; her card is shown all the same.
-    if (!m_strom->vyberUzol(usneCislo))
+    if (!m_strom->vyberUzol(usneCislo)) {
+        m_strom->vyberOpusteny();
         vyberKravy(usneCislo);
+    }
 }
 
 void TFormHlavny::vyberByka(const QString& usneCislo) {

@@ -513,6 +513,74 @@ private Q_SLOTS:
                      qPrintable(statement[0].toString()));
     }
 
+    // After the right side has moved away from the highlighted node (to a sire of the cow's
+    // pedigree, a culled cow of the herd, the information page), a click on that node shows it
+    // again, as often as the user goes away and back.
+    void clickOnTheHighlightedNodeShowsItAgain_data() {
+        QTest::addColumn<QString>("uzol");
+        QTest::addColumn<QString>("odchod");
+        QTest::addColumn<QString>("ramec");
+        QTest::newRow("sire of a cow") << "krava"
+                                       << "byk"
+                                       << "FrameKrava";
+        QTest::newRow("culled cow from the herd") << "mastal"
+                                                  << "vyradena"
+                                                  << "FrameZvierata";
+        QTest::newRow("information page") << "mastal"
+                                          << "info"
+                                          << "FrameZvierata";
+    }
+    void clickOnTheHighlightedNodeShowsItAgain() {
+        QFETCH(QString, uzol);
+        QFETCH(QString, odchod);
+        QFETCH(QString, ramec);
+        // Reports run before leave the parameter row without an enterprise.
+        m_db->exec(u"UPDATE param SET chovatel = (SELECT concat(substring(chovatel, 1, 6), "
+                   u"'000') FROM kravy_view LIMIT 1)"_s);
+        ScriptedDialogService dialogs;
+        auto startup = started();
+        TFormHlavny* okno = startup->instancie().FormHlavny;
+        okno->show();
+        Connection* spojenie = startup->instancie().DataModuleHlavny->ADOConnectionTarvelin;
+        const auto prve = [&](const QString& sql) {
+            QSqlQuery dotaz = spojenie->execute(sql);
+            return dotaz.next() ? dotaz.value(0).toString() : QString();
+        };
+        auto* strom = findComponent<QTreeWidget>(okno, u"TreeViewZvierata"_s);
+        // A barn node, or the first cow under it.
+        QVERIFY(strom->topLevelItem(0)->childCount() > 0);
+        QTreeWidgetItem* vybrany = strom->topLevelItem(0)->child(0)->child(0);
+        if (uzol == u"krava"_s)
+            vybrany = vybrany->child(0);
+        strom->setCurrentItem(vybrany);
+        QWidget* ukazany = findComponent<QWidget>(okno, ramec);
+        QVERIFY(ukazany->isVisible());
+        const QString hlavicka = findComponent<QLabel>(okno, u"LabelVyber"_s)->text();
+
+        for (int kolo = 0; kolo < 2; ++kolo) {
+            if (odchod == u"byk"_s) {
+                Q_EMIT findComponent<TFrameKrava>(okno, u"FrameKrava"_s)
+                    ->bykZvoleny(prve(u"SELECT o.usnecislo FROM zvierata z JOIN zvierata o ON "
+                                      u"o.zviera_id = z.otec_id LIMIT 1"_s));
+                QVERIFY(findComponent<QWidget>(okno, u"FrameByk"_s)->isVisible());
+            } else if (odchod == u"vyradena"_s) {
+                Q_EMIT findComponent<TFrameZvierata>(okno, u"FrameZvierata"_s)
+                    ->kravaOtvorena(prve(u"SELECT usnecislo FROM vyradene_kravy_view LIMIT 1"_s));
+                QVERIFY(findComponent<QWidget>(okno, u"FrameKrava"_s)->isVisible());
+            } else {
+                findComponent<QAction>(okno, u"ToolButtonHlavnyInfo"_s)->trigger();
+                QVERIFY(findComponent<QWidget>(okno, u"FrameInfo"_s)->isVisible());
+            }
+            QVERIFY(!ukazany->isVisible());
+            QCOMPARE(strom->currentItem(), vybrany);
+            QTest::mouseClick(strom->viewport(), Qt::LeftButton, {},
+                              strom->visualItemRect(vybrany).center());
+            QVERIFY(ukazany->isVisible());
+            QCOMPARE(findComponent<QLabel>(okno, u"LabelVyber"_s)->text(), hlavicka);
+        }
+        QCOMPARE(dialogs.interactions().size(), 0);
+    }
+
     // "Načítaj zostavu" with no saved report chosen says what to choose, or that there is none
     // yet.
     void loadingNoSavedReportSaysWhatToChoose_data() {
