@@ -80,6 +80,10 @@ void Dataset::reopen() {
     open();
 }
 
+void Dataset::setResultFieldFormats(std::function<QString(const FieldDef& field)> formatOf) {
+    m_formatOf = std::move(formatOf);
+}
+
 void Dataset::readResult() {
     ResultReader reader(*m_connection, selectText(), boundParameters());
     const QList<FieldDef>& result = reader.fields();
@@ -88,8 +92,11 @@ void Dataset::readResult() {
     std::vector<int> sourceColumn;
     if (m_declared.isEmpty()) {
         fields = result;
-        for (int i = 0; i < result.size(); ++i)
+        for (int i = 0; i < result.size(); ++i) {
             sourceColumn.push_back(i);
+            if (m_formatOf && fields[i].displayFormat.isEmpty())
+                fields[i].displayFormat = m_formatOf(fields[i]);
+        }
     } else {
         for (const FieldDef& declared : std::as_const(m_declared)) {
             int column = -1;

@@ -110,14 +110,21 @@ const QStringList prikazy8 = {
     u"create table tab80v1 SELECT  t.*, b.linia_id, b.register from  tab80v0 t left join byky "
     u"b  on  (t.otec_id = b.byk_id) "_s};
 
-// Report 10.A: the test days of the period, with a somatic cell count and all of them.
+// Report 10.A: the test days of the period, with a somatic cell count and all of them. A test
+// belongs to the calving before it: a test of the period that came before the current lactation
+// counts its days from the calving of its own lactation. The cow's closed lactations are found
+// by her key whatever the statistics of a freshly loaded table say.
+const QString oteleniePredKontrolou =
+    u"(case when pl.datumotelenia <= ko.datum then pl.datumotelenia else (select "
+    u"max(l.datumotelenia) from laktacie l force index (uk_laktacie_krava) where l.krava_id = "
+    u"ko.krava_id and l.datumotelenia <= ko.datum) end)"_s;
 const QStringList prikazy10A = {
     u"DROP table if exists tab100v1;"_s,
     u"CREATE TABLE tab100v1 select z.zviera_id as zviera_id,  p.chovatel as chovatel,    "
-    u"z.usnecislo as usnecislo, pl.datumotelenia as datumotelenia,    ko.datum as "
+    u"z.usnecislo as usnecislo, %1 as datumotelenia,    ko.datum as "
     u"datum_kontroly, date_format(ko.datum,'%Y%m') as Rokmes,    date_format(ko.datum,'%Y') "
     u"as Rok_kontr, date_format(ko.datum,'%b') as Mes_kontr,    "
-    u"datediff(ko.datum,pl.datumotelenia)  as laktdni,    ko.bun_elementy as bun_elementy, "
+    u"datediff(ko.datum,%1)  as laktdni,    ko.bun_elementy as bun_elementy, "
     u"ko.poradie_preb_laktacie as porlak from prebiehajuce_laktacie pl, kravy k, "
     u"dovody_vyradenia d, zvierata z,    kontroly ko, paramwOK p where  k.dovod_vyradenia_id "
     u"= d.dovod_vyradenia_id    and d.kod  = 0    and z.zviera_id = k.krava_id    and "
@@ -127,12 +134,12 @@ const QStringList prikazy10A = {
     u"(substring(z.chovatel,4,3) = p.podnik or  p.podnik = 000)    and "
     u"(substring(z.chovatel,7,2) = p.chov or  p.chov = 00)    and (substring(z.chovatel,9,1) "
     u"= p.mastal or  p.mastal = 0)     and (ko.datum between p.kontrolne_obd_od and "
-    u"p.kontrolne_obd_do) order by z.usnecislo, ko.datum;"_s,
+    u"p.kontrolne_obd_do) order by z.usnecislo, ko.datum;"_s.arg(oteleniePredKontrolou),
     u"DROP table if exists tab100v2;"_s,
     u"CREATE TABLE tab100v2  select z.zviera_id as zviera_id,  p.chovatel as chovatel,     "
-    u"z.usnecislo as usnecislo, pl.datumotelenia as datumotelenia,     ko.datum as "
+    u"z.usnecislo as usnecislo, %1 as datumotelenia,     ko.datum as "
     u"datum_kontroly, date_format(ko.datum,'%Y%m') as Rokmes,     "
-    u"datediff(ko.datum,pl.datumotelenia)  as laktdni from prebiehajuce_laktacie pl, kravy k, "
+    u"datediff(ko.datum,%1)  as laktdni from prebiehajuce_laktacie pl, kravy k, "
     u"dovody_vyradenia d, zvierata z,      kontroly ko, paramwOK p where k.dovod_vyradenia_id "
     u"= d.dovod_vyradenia_id and d.kod  = 0        and z.zviera_id = k.krava_id and "
     u"pl.krava_id =k.krava_id        and ko.krava_id = z.zviera_id         and  "
@@ -141,7 +148,8 @@ const QStringList prikazy10A = {
     u"(substring(z.chovatel,4,3) = p.podnik or  p.podnik = 000)        and  "
     u"(substring(z.chovatel,7,2) = p.chov or  p.chov = 00)        and  "
     u"(substring(z.chovatel,9,1) = p.mastal or  p.mastal = 0)        and  (ko.datum between "
-    u"p.kontrolne_obd_od and p.kontrolne_obd_do) order by z.usnecislo, ko.datum; "_s};
+    u"p.kontrolne_obd_od and p.kontrolne_obd_do) order by z.usnecislo, ko.datum; "_s.arg(
+        oteleniePredKontrolou)};
 
 P podmenu(int uroven, const QString& komponent, const QString& popis) {
     P p;

@@ -9,8 +9,10 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-// A text of one's own ranks by lifetime milk, naming no measure.
-const NajlepsieKravy::Zoradenie bezVyberu{{}, u"mlieko_kg_cel"_s, {}, false};
+// Without a measure chosen (a text of one's own) the cows rank by lifetime milk, and the
+// subtitle names that measure as if it had been chosen.
+const NajlepsieKravy::Zoradenie bezVyberu{
+    {}, u"mlieko_kg_cel"_s, u"celoživotnej úžitkovosti"_s, false};
 
 } // namespace
 

@@ -71,6 +71,21 @@ private Q_SLOTS:
         QCOMPARE(findComponent<StatusPanelBar>(m_okno, u"StatusBarHlavny"_s)->panelText(0),
                  u"Počet zvierat: "_s + scalar(u"SELECT count(*) FROM kravy_view"_s));
         QVERIFY(findComponent<StatusPanelBar>(m_okno, u"StatusBarStrom"_s)->isHidden());
+
+        // Herds and their barns in the order of their codes.
+        QStringList chovy;
+        for (int c = 0; c < koren->childCount(); ++c) {
+            chovy << koren->child(c)->text(0);
+            QStringList mastale;
+            for (int m = 0; m < koren->child(c)->childCount(); ++m)
+                mastale << koren->child(c)->child(m)->text(0);
+            QStringList zoradene = mastale;
+            zoradene.sort();
+            QCOMPARE(mastale, zoradene);
+        }
+        QStringList zoradene = chovy;
+        zoradene.sort();
+        QCOMPARE(chovy, zoradene);
     }
 
     void selectionNamesAndWritesTheCode_data() {
