@@ -421,6 +421,11 @@ void TFormHlavny::FormShow() {
                                             u"Verzia programu: "_s + VerziaProgramu::text(),
                                             u"marec 2012"_s, TextCopyright);
 
+    StatusBarHlavny->setPanelText(1, u"Verzia programu: "_s + VerziaProgramu::text());
+    ukazAktualizaciuDat();
+}
+
+void TFormHlavny::ukazAktualizaciuDat() {
     QString aktualizacia;
     try {
         aktualizacia = ConfigFile::read(ConfigFile::aplikacia, AktualizaciaDat::kluc);
@@ -429,8 +434,8 @@ void TFormHlavny::FormShow() {
     }
     // Without an import on record the data are as recent as their latest test day.
     if (aktualizacia.isEmpty())
-        aktualizacia = AktualizaciaDat::poslednaKontrola(*data.ADOConnectionTarvelin);
-    StatusBarHlavny->setPanelText(1, u"Verzia programu: "_s + VerziaProgramu::text());
+        aktualizacia =
+            AktualizaciaDat::poslednaKontrola(*m_instances.DataModuleHlavny->ADOConnectionTarvelin);
     StatusBarHlavny->setPanelText(2, u"Aktualizácia: "_s + aktualizacia);
 }
 

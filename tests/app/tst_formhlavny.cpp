@@ -163,6 +163,11 @@ private Q_SLOTS:
         okno->show();
         QCOMPARE(findComponent<StatusPanelBar>(okno, u"StatusBarHlavny"_s)->panelText(2),
                  u"Aktualizácia: 12. 3. 2026"_s);
+        // An import while the window is open shows its day at once.
+        AktualizaciaDat::zapisImport(QDate(2026, 4, 2));
+        okno->ukazAktualizaciuDat();
+        QCOMPARE(findComponent<StatusPanelBar>(okno, u"StatusBarHlavny"_s)->panelText(2),
+                 u"Aktualizácia: 2. 4. 2026"_s);
     }
 
     void menusAsDesigned() {
