@@ -85,7 +85,12 @@ void Dataset::setResultFieldFormats(std::function<QString(const FieldDef& field)
 }
 
 void Dataset::readResult() {
-    ResultReader reader(*m_connection, selectText(), boundParameters());
+    const QString sql = selectText();
+    m_connection->send(sql, [&] { readResult(sql); });
+}
+
+void Dataset::readResult(const QString& sql) {
+    ResultReader reader(*m_connection, sql, boundParameters());
     const QList<FieldDef>& result = reader.fields();
 
     QList<FieldDef> fields;

@@ -78,6 +78,7 @@ protected:
 
 private:
     void readResult();
+    void readResult(const QString& sql);
     void moveTo(int row, bool eof);
 
     Connection* m_connection;

@@ -343,18 +343,19 @@ std::vector<P> vytvorKatalog() {
         podmenu(0, u"SubMenuItemTab17"_s, u"(17) Poradie kráv podľa priemernej dennej dojnosti"_s),
         interval17(u"SubSubMenuItemTab17A"_s, u"(17.A) Interval 1 - 100 dní"_s, u"17.A"_s,
                    u"SELECT * FROM tab170v1 WHERE pocet_dni BETWEEN 1 AND 100 ORDER BY "
-                   u"priem_mlieko DESC"_s,
+                   u"priem_mlieko DESC, usnecislo"_s,
                    u"(interval od 1 do 100 dní)"_s),
         interval17(u"SubSubMenuItemTab17B"_s, u"(17.B) Interval 101 - 200 dní"_s, u"17.B"_s,
                    u"SELECT * FROM tab170v1 WHERE pocet_dni BETWEEN 101 AND 200 ORDER BY "
-                   u"priem_mlieko DESC"_s,
+                   u"priem_mlieko DESC, usnecislo"_s,
                    u"(interval od 101 do 200 dní)"_s),
         interval17(u"SubSubMenuItemTab17C"_s, u"(17.C) Interval 201 - 305 dní"_s, u"17.C"_s,
                    u"SELECT * FROM tab170v1 WHERE pocet_dni BETWEEN 201 AND 305 ORDER BY "
-                   u"priem_mlieko DESC"_s,
+                   u"priem_mlieko DESC, usnecislo"_s,
                    u"(interval od 201 do 305 dní)"_s),
         interval17(u"SubSubMenuItemTab17D"_s, u"(17.D) Interval nad 305 dní"_s, u"17.D"_s,
-                   u"SELECT * FROM tab170v1 WHERE pocet_dni > 305 ORDER BY priem_mlieko DESC"_s,
+                   u"SELECT * FROM tab170v1 WHERE pocet_dni > 305 ORDER BY priem_mlieko DESC, "
+                   u"usnecislo"_s,
                    u"(interval nad 305 dní)"_s),
         sPrikazmi(zostava(0, u"SubMenuItemTab18"_s,
                           u"(18) Úžitkovosť prvôstok v rôznom veku pri otelení"_s, u"18"_s,

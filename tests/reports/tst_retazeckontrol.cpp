@@ -359,9 +359,12 @@ private Q_SLOTS:
         // upgrade, and the reports and the refresh work on it.
         QTemporaryDir stare;
         const QDir sql(QString::fromUtf8(TARVELIN_SQL_DIR));
+        QStringList chybajuce;
         for (const QString& skript : sql.entryList({u"*.sql"_s}, QDir::Files, QDir::Name))
             if (skript < u"060"_s || skript >= u"090"_s)
                 QVERIFY(QFile::copy(sql.filePath(skript), stare.filePath(skript)));
+            else
+                chybajuce << skript;
         ConnectionSettings nastavenia = m_db->settings();
         nastavenia.database += u"_stara"_s;
         Connection spojenie(nastavenia);
@@ -374,8 +377,7 @@ private Q_SLOTS:
              SchemaInstaller::statementsOf(QString::fromUtf8(fixtureFile.readAll())))
             spojenie.executeDirect(prikaz.text);
 
-        QCOMPARE(SchemaInstaller(spojenie, sql.path()).upgrade(),
-                 (QStringList{u"060_retazec_kontrol.sql"_s, u"070_prebiehajuce_laktacie.sql"_s}));
+        QCOMPARE(SchemaInstaller(spojenie, sql.path()).upgrade(), chybajuce);
         QCOMPARE(stlpce(spojenie), m_stlpceZInstalacie);
         TDataModuleTabulky tabulky(&spojenie);
         PrikazyPripravy::posli(*tabulky.ADOCommandParametre,
