@@ -428,7 +428,7 @@ private Q_SLOTS:
         QCOMPARE(triedenie->itemText(1), u"Mlieko kg"_s);
         triedenie->setCurrentIndex(1);
         QCOMPARE(prikaz(), u"SELECT usnecislo, mlieko_max AS 'Mlieko kg' FROM uzkravy ORDER BY "
-                           u"mlieko_max"_s);
+                           u"mlieko_max, usnecislo"_s);
     }
 
     void renamingPicksTheColumnNotItsNameInAnother() {
