@@ -147,6 +147,10 @@ QString ReportReaderAccount::userFor(const QString& database) {
     return name.left(longestName - hash.size() - 1) + u'_' + hash;
 }
 
+bool ReportReaderAccount::isAccountName(const QString& user) {
+    return user == sharedUser || user.startsWith(prefix);
+}
+
 ConnectionSettings ReportReaderAccount::settingsFor(Connection& owner) {
     ConnectionSettings settings = owner.settings();
     settings.user = userFor(settings.database);

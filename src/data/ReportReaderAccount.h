@@ -31,6 +31,9 @@ public:
     /// The account's name for a database: the database's name after a common prefix, shortened
     /// with a hash of it where the server's limit on names requires.
     static QString userFor(const QString& database);
+    /// Whether a user the server names is a reading account: of any database, or the one older
+    /// programs shared.
+    static bool isAccountName(const QString& user);
 
     /// How to reach the owner's database as its account: the password is read from the
     /// database. Throws DatabaseError when the database has none yet.

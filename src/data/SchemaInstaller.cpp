@@ -197,7 +197,8 @@ std::optional<int> SchemaInstaller::countOrMissing(const QString& sql) const {
 }
 
 DatabaseError SchemaInstaller::missingRight(const DatabaseError& error) const {
-    static const QRegularExpression command(u"^(\\w+) command denied"_s,
+    // The server's words stand below the program's sentence, not at the message's start.
+    static const QRegularExpression command(u"\\b(\\w+) command denied"_s,
                                             QRegularExpression::CaseInsensitiveOption);
     const QRegularExpressionMatch denied = command.match(error.message());
     const QString right = denied.hasMatch() ? denied.captured(1).toUpper() : u"SELECT"_s;

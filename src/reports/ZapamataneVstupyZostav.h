@@ -11,14 +11,14 @@ public:
         : m_zdroj(zdroj) {}
 
     std::optional<QString> pocetDcer() override;
-    std::pair<QString, QString> hraniceMlieka() override;
+    std::optional<std::pair<QString, QString>> hraniceMlieka() override;
     std::optional<ObdobieKontrol> obdobie(const ObdobieKontrol& navrh) override;
     std::optional<VolbaNajlepsich> najlepsieKravy() override;
 
 private:
     VstupyZostav& m_zdroj;
     std::optional<std::optional<QString>> m_pocetDcer;
-    std::optional<std::pair<QString, QString>> m_hranice;
+    std::optional<std::optional<std::pair<QString, QString>>> m_hranice;
     std::optional<std::optional<ObdobieKontrol>> m_obdobie;
     std::optional<std::optional<VolbaNajlepsich>> m_najlepsie;
 };

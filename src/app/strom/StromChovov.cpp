@@ -40,6 +40,10 @@ StromChovov::StromChovov(QTreeWidget* strom, QLineEdit* hladaj, QPushButton* hla
         m_obrazky[std::size_t(obrazok)] = TarvelinIcons::tree(obrazok);
     connect(m_strom, &QTreeWidget::currentItemChanged, this,
             guarded(this, &StromChovov::TreeViewZvierataChange));
+    connect(m_strom, &QTreeWidget::itemClicked, this,
+            guarded(this, &StromChovov::TreeViewZvierataClick));
+    connect(m_strom, &QTreeWidget::itemActivated, this,
+            guarded(this, &StromChovov::TreeViewZvierataClick));
     // The completion runs when the box loses the focus, as the user leaves it; editingFinished
     // would also come after Enter has run the search and emptied the box.
     m_hladaj->installEventFilter(this);
@@ -132,8 +136,17 @@ void StromChovov::naplnChov(QTreeWidgetItem* koren, const QString& kod, const QS
 
 void StromChovov::TreeViewZvierataChange(QTreeWidgetItem* uzol, QTreeWidgetItem* predosly) {
     rozbalJedenUzol(uzol, predosly);
-    if (!uzol)
-        return;
+    if (uzol)
+        ukazUzol(uzol);
+}
+
+void StromChovov::TreeViewZvierataClick(QTreeWidgetItem* uzol) {
+    if (m_vyberOpusteny && uzol && uzol == m_strom->currentItem())
+        ukazUzol(uzol);
+}
+
+void StromChovov::ukazUzol(QTreeWidgetItem* uzol) {
+    m_vyberOpusteny = false;
     switch (obrazokUzla(uzol)) {
     case Farma:
     case Mastal:
@@ -188,6 +201,7 @@ void StromChovov::BitBtnHladajClick() {
         DotazyStromu::zvieraMimoStromu(m_spojenie, asciiVelkymi(text));
     if (zviera.druh != DotazyStromu::Druh::Ziadne) {
         m_hladaj->clear();
+        vyberOpusteny();
         if (zviera.druh == DotazyStromu::Druh::Byk)
             Q_EMIT vybranyByk(zviera.usneCislo);
         else

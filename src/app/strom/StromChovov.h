@@ -29,6 +29,9 @@ public:
     void MenuItemZmenitOkresClick();
     /// Selects the node with this text, as a click on it would; false when there is none.
     bool vyberUzol(const QString& text);
+    /// The right side has moved away from the highlighted node (to a sire of a cow's pedigree,
+    /// a culled cow, the information page): a click on that node shows it again.
+    void vyberOpusteny() { m_vyberOpusteny = true; }
 
     static QTreeWidgetItem* NajdiUzol(QTreeWidget* strom, const QString& text);
     /// The code of an enterprise, herd or barn node: the text after its first blank.
@@ -56,6 +59,11 @@ protected:
 
 private:
     void TreeViewZvierataChange(QTreeWidgetItem* uzol, QTreeWidgetItem* predosly);
+    /// A click or Enter on a node; only the highlighted node left by the right side needs it,
+    /// as any other node comes through the change of the selection.
+    void TreeViewZvierataClick(QTreeWidgetItem* uzol);
+    /// Reports what the node stands for.
+    void ukazUzol(QTreeWidgetItem* uzol);
     QTreeWidgetItem* pridajUzol(QTreeWidgetItem* rodic, const QString& text, Obrazok obrazok);
     void naplnChov(QTreeWidgetItem* koren, const QString& kod, const QString& chov);
     QTreeWidgetItem* novyUzol(const QString& text, Obrazok obrazok) const;
@@ -65,6 +73,7 @@ private:
     QLineEdit* m_hladaj;
     Connection* m_spojenie;
     int m_pocetZvierat = 0;
+    bool m_vyberOpusteny = false;
     /// Painted once and shared by every node: painting them node by node cost more than the
     /// whole rest of a large enterprise's build.
     std::array<QIcon, 5> m_obrazky;
