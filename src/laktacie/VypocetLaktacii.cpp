@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <cmath>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -12,6 +13,13 @@ constexpr int kDniPerzistencie = 300;
 
 const QString kZasusena = u"00"_s;
 
+/// Yields as milk recording keeps them: milk to 0.1 kg, its contents to 0.01 kg. The summary is
+/// computed from these, so that it follows from the lactations as they are kept.
+Vynos vedeny(const Vynos& v) {
+    return {VypocetLaktacii::zaokruhli(v.mlieko, 1), VypocetLaktacii::zaokruhli(v.tuk, 2),
+            VypocetLaktacii::zaokruhli(v.bielkovina, 2), VypocetLaktacii::zaokruhli(v.laktoza, 2)};
+}
+
 std::size_t prvaOd(std::span<const KontrolaDna> kontroly, int datum) {
     return std::size_t(std::lower_bound(kontroly.begin(), kontroly.end(), datum,
                                         [](const KontrolaDna& k, int d) { return k.datum < d; }) -
@@ -19,6 +27,11 @@ std::size_t prvaOd(std::span<const KontrolaDna> kontroly, int datum) {
 }
 
 } // namespace
+
+double VypocetLaktacii::zaokruhli(double hodnota, int desatinne) {
+    const double nasobok = std::pow(10.0, desatinne);
+    return std::round(hodnota * nasobok) / nasobok;
+}
 
 std::vector<VypocetLaktacii::Priebeh> VypocetLaktacii::priebehy(const ZaznamyKravy& zaznamy) {
     std::vector<Priebeh> vysledok;
@@ -82,9 +95,10 @@ std::vector<Laktacia> VypocetLaktacii::laktacie(const ZaznamyKravy& zaznamy) {
         l.dni = l.ukoncenie != 0          ? l.ukoncenie - o.datum
                 : l.poslednaKontrola != 0 ? l.poslednaKontrola - o.datum
                                           : 0;
-        if (o.celkovy)
+        if (o.celkovy && o.celkovy->dni >= 0)
             l.dni = o.celkovy->dni;
-        l.dniNorm = o.normovany ? o.normovany->dni : std::min(l.dni, kNormovaneDni);
+        l.dniNorm = o.normovany && o.normovany->dni >= 0 ? o.normovany->dni
+                                                         : std::min(l.dni, kNormovaneDni);
         if (!l.prebiehajuca || l.ukoncenie != 0 || l.dni >= kNormovaneDni)
             l.koniecNormovanej = o.datum + l.dniNorm;
 
@@ -107,13 +121,13 @@ std::vector<Laktacia> VypocetLaktacii::laktacie(const ZaznamyKravy& zaznamy) {
             l.celkovy = ziadny;
             l.normovany = ziadny;
         } else {
-            l.celkovy = vynos(0, l.dni);
-            l.normovany = vynos(0, l.dniNorm);
+            l.celkovy = vedeny(vynos(0, l.dni));
+            l.normovany = vedeny(vynos(0, l.dniNorm));
             if (l.dni >= kDniPerzistencie) {
                 const double zaciatok = TestIntervalMethod::integrate(m_mlieko, 0, 100);
                 if (zaciatok > 0)
-                    l.perzistencia =
-                        100 * TestIntervalMethod::integrate(m_mlieko, 200, 300) / zaciatok;
+                    l.perzistencia = VypocetLaktacii::zaokruhli(
+                        100 * TestIntervalMethod::integrate(m_mlieko, 200, 300) / zaciatok, 1);
             }
         }
         if (o.celkovy)

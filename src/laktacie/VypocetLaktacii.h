@@ -15,7 +15,8 @@
 /// off, or when culling ends it while she milks; a closed one whose end nobody recorded ends at
 /// its last test day. Its yields are those the source states, or else those of the test interval
 /// method over its test days, to its end (or to its last test day while she milks) and over its
-/// first 305 days.
+/// first 305 days, kept as milk recording keeps them (milk to 0.1 kg, fat, protein and lactose
+/// to 0.01 kg, persistency to 0.1).
 ///
 /// The same computation serves every source of records, and holds its working buffers between
 /// cows.
@@ -43,6 +44,9 @@ public:
 
     /// A lactation that reaches this many days is a standardised one.
     static constexpr int kNormovaneDni = 305;
+
+    /// The value to so many decimals as its text would read back (70.2, not 70.2000000000000028).
+    static double zaokruhli(double hodnota, int desatinne);
 
 private:
     Vynos vynos(int odDna, int doDna) const;

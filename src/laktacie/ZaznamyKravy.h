@@ -20,7 +20,7 @@ struct KontrolaDna {
 
 /// A lactation's length and yield as a source states them.
 struct ZnamyVynos {
-    int dni = 0;
+    int dni = -1; ///< -1 when the source does not state it: the days the lactation has lasted
     Vynos vynos;
 };
 
