@@ -14,7 +14,7 @@ run | test) ;;
 esac
 
 packages=(cmake ninja-build g++ pkg-config
-    qt6-base-dev libqt6opengl6-dev qt6-charts-dev libqt6sql6-mysql libmariadb-dev qt6-translations-l10n libgl1-mesa-dev libxlsxwriter-dev
+    qt6-base-dev libqt6opengl6-dev qt6-charts-dev libqt6sql6-mysql libmariadb-dev qt6-translations-l10n libgl1-mesa-dev libxlsxwriter-dev rapidjson-dev
     mariadb-server mariadb-client fonts-dejavu-core xdg-utils poppler-utils unzip)
 missing=()
 for p in "${packages[@]}"; do
