@@ -247,6 +247,12 @@ std::vector<Kontrola> kontroly() {
     return zoznam;
 }
 
+/// A message with the values of the fault in place of %1 and, where it names one, %2.
+QString doplnene(const char* sprava, const QString& prva, const QString& druha) {
+    const QString text = QString::fromUtf8(sprava);
+    return text.contains(u"%2"_s) ? text.arg(prva, druha) : text.arg(prva);
+}
+
 [[noreturn]] void odmietni(const QString& zbierka, qint64 index, int riadok, const QString& pole,
                            const QString& dovod) {
     MiestoClena{zbierka, index, riadok}.odmietni(pole, dovod);
@@ -259,11 +265,11 @@ void duplicity(Connection& connection) {
                 nazov(d.kluc), nazov(d.tabulka)));
         if (!najdene.next())
             continue;
-        const QString prva = textHodnoty(najdene.value(0));
-        const QString druha = textHodnoty(najdene.value(1));
         QString podmienka;
         ParameterValues hodnoty;
         const QStringList kluce = nazov(d.kluc).split(u", "_s);
+        const QString prva = textHodnoty(najdene.value(0));
+        const QString druha = kluce.size() > 1 ? textHodnoty(najdene.value(1)) : QString();
         for (qsizetype k = 0; k < kluce.size(); ++k) {
             podmienka += (k == 0 ? u""_s : u" AND "_s) + kluce[k] + u" = :K%1"_s.arg(k);
             hodnoty.emplace_back(u"K%1"_s.arg(k), najdene.value(int(k)));
@@ -278,8 +284,7 @@ void duplicity(Connection& connection) {
         miesta.next();
         odmietni(miesta.value(2).toString(), miesta.value(0).toLongLong(), miesta.value(1).toInt(),
                  nazov(d.pole),
-                 u"%1 je v súbore dvakrát (už v %2)"_s.arg(QString::fromUtf8(d.co).arg(prva, druha),
-                                                           skor));
+                 u"%1 je v súbore dvakrát (už v %2)"_s.arg(doplnene(d.co, prva, druha), skor));
     }
 }
 
@@ -321,9 +326,9 @@ void KontrolaPrijatych::skontroluj(Connection& connection) {
     for (const Kontrola& k : kontroly()) {
         QSqlQuery najdene = connection.execute(k.sql);
         if (najdene.next())
-            odmietni(najdene.value(2).toString(), najdene.value(0).toLongLong(),
-                     najdene.value(1).toInt(), nazov(k.pole),
-                     QString::fromUtf8(k.sprava).arg(textHodnoty(najdene.value(3)),
-                                                     textHodnoty(najdene.value(4))));
+            odmietni(
+                najdene.value(2).toString(), najdene.value(0).toLongLong(),
+                najdene.value(1).toInt(), nazov(k.pole),
+                doplnene(k.sprava, textHodnoty(najdene.value(3)), textHodnoty(najdene.value(4))));
     }
 }

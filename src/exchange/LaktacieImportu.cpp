@@ -280,8 +280,9 @@ void LaktacieImportu::nacitajKontroly(const QString& od, const QString& po,
         {{u"Od"_s, od}, {u"Po"_s, po}});
     while (q.next()) {
         KravaImportu& k = kravy[q.value(0).toInt()];
-        k.kontroly.push_back({den(q.value(1)), q.value(2).toDouble(), q.value(3).toDouble(),
-                              q.value(4).toDouble(), q.value(5).toDouble()});
+        // What a test did not measure leaves the lactation's yield of it unknown.
+        k.kontroly.push_back({den(q.value(1)), cislo(q.value(2)), cislo(q.value(3)),
+                              cislo(q.value(4)), cislo(q.value(5))});
         k.typyKontrol.push_back(text(q.value(6)));
     }
 }
