@@ -21,9 +21,6 @@ public:
     void showStatus(const ReportSystem& system, const QString& text) override;
     void hideStatus() override;
 
-    /// The report's title as a file name every file system takes.
-    static QString fileNameOf(const QString& title);
-
 private:
     /// The file the user names for the report; empty when the user cancels.
     static QString chooseFile(const ReportSetupDialog& setup, const QString& title);
