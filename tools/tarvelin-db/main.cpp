@@ -165,15 +165,18 @@ int install(const QCommandLineParser& parser, const Options& options) {
     });
 }
 
-/// Progress of an exchange on the error stream, a line rewritten at most twice a second.
+/// Progress of an exchange on the error stream: each step as it begins, and how far it is at most
+/// twice a second, on a line rewritten in place.
 PriebehVymeny priebehNaKonzole() {
     auto clock = std::make_shared<QElapsedTimer>();
     clock->start();
     auto shownAt = std::make_shared<qint64>(-1000);
-    return [clock, shownAt](const QString& krok, qint64 hotovo, qint64 celkom) {
-        if (clock->elapsed() - *shownAt < 500)
+    auto shownStep = std::make_shared<QString>();
+    return [clock, shownAt, shownStep](const QString& krok, qint64 hotovo, qint64 celkom) {
+        if (krok == *shownStep && clock->elapsed() - *shownAt < 500)
             return;
         *shownAt = clock->elapsed();
+        *shownStep = krok;
         QString riadok = krok;
         if (celkom > 0)
             riadok += u" %1 %"_s.arg(100 * hotovo / celkom);
