@@ -248,30 +248,19 @@ void ZapisImportu::zvierata() {
     QStringList stlpceKrvi;
     for (int k = 1; k <= 5; ++k)
         stlpceKrvi << u"plemeno%1"_s.arg(k) << u"krv%1"_s.arg(k);
-    // New animals come in with their parents, generation by generation: those whose parents are
-    // in the database already come first, so that no row has to be written twice. What a cycle
-    // of parents in the file leaves over comes in without them.
-    const QString vloz =
-        u"INSERT INTO zvierata (otec_id, matka_id, plemeno_id, farba_id, plemenna_kniha_id, "
-        u"plemenny_typ_id, usnecislo, meno, vlastne, datumnarodenia, pohlavie, import, et, "
-        u"chovatel, chov_narodenia, "_s +
+    // New animals come in in the file's order, their parents once all are in.
+    m_connection.executeDirect(
+        u"INSERT INTO zvierata (plemeno_id, farba_id, plemenna_kniha_id, plemenny_typ_id, "
+        u"usnecislo, meno, vlastne, datumnarodenia, pohlavie, import, et, chovatel, "
+        u"chov_narodenia, "_s +
         stlpceKrvi.join(u", "_s) +
-        u", vlozene, zmenene) SELECT o.zviera_id, m.zviera_id, p.plemeno_id, f.farba_id, "
-        u"pk.plemenna_kniha_id, pt.plemenny_typ_id, s.usnecislo, s.meno, 0, s.datumnarodenia, "
-        u"s.pohlavie, COALESCE(s.import, 0), COALESCE(s.et, 0), s.chovatel, s.chov_narodenia, s."_s +
+        u", vlozene, zmenene) SELECT p.plemeno_id, f.farba_id, pk.plemenna_kniha_id, "
+        u"pt.plemenny_typ_id, s.usnecislo, s.meno, 0, s.datumnarodenia, s.pohlavie, "
+        u"COALESCE(s.import, 0), COALESCE(s.et, 0), s.chovatel, s.chov_narodenia, s."_s +
         stlpceKrvi.join(u", s."_s) +
         u", COALESCE(s.vlozene, now()), COALESCE(s.zmenene, s.vlozene, now()) FROM "
-        u"vymena_zvierata s LEFT JOIN zvierata z ON z.usnecislo = s.usnecislo LEFT JOIN zvierata "
-        u"o ON o.usnecislo = s.otec LEFT JOIN zvierata m ON m.usnecislo = s.matka "_s +
-        ciselniky + u" WHERE z.zviera_id IS NULL%1 ORDER BY s.i"_s;
-    for (;;) {
-        m_connection.executeDirect(vloz.arg(u" AND (s.otec IS NULL OR o.zviera_id IS NOT NULL) "
-                                            u"AND (s.matka IS NULL OR m.zviera_id IS NOT NULL)"_s));
-        QSqlQuery vlozene = m_connection.execute(u"SELECT ROW_COUNT()"_s);
-        if (!vlozene.next() || vlozene.value(0).toLongLong() <= 0)
-            break;
-    }
-    m_connection.executeDirect(vloz.arg(QString()));
+        u"vymena_zvierata s LEFT JOIN zvierata z ON z.usnecislo = s.usnecislo "_s +
+        ciselniky + u" WHERE z.zviera_id IS NULL ORDER BY s.i"_s);
     m_connection.executeDirect(
         u"UPDATE zvierata z JOIN vymena_zvierata s ON s.usnecislo = z.usnecislo LEFT JOIN "
         u"zvierata o ON o.usnecislo = s.otec LEFT JOIN zvierata m ON m.usnecislo = s.matka SET "
