@@ -269,15 +269,20 @@ std::map<int, KravaImportu> LaktacieImportu::nacitaj(const QString& od, const QS
     return kravy;
 }
 
-void LaktacieImportu::nacitajKontroly(const QString& od, const QString& po,
+void LaktacieImportu::nacitajKontroly(const std::vector<int>& idKrav,
                                       std::map<int, KravaImportu>& kravy) {
+    if (idKrav.empty())
+        return;
+    // The cows' ids are the database's own numbers, written here as such.
+    QStringList zoznam;
+    for (int id : idKrav)
+        zoznam << QString::number(id);
     // The day's estimates where one milking was weighed, else what was weighed.
     QSqlQuery q = m_connection.execute(
         u"SELECT k.krava_id, k.datum, COALESCE(k.mlieko_prepocitane, k.mlieko), "
         u"COALESCE(k.tuk_prepocitane, k.tuk_perc), k.bielkovina_perc, k.laktoza_perc, k.typ FROM "
-        u"vymena_kravy a JOIN kontroly k ON k.krava_id = a.krava_id WHERE a.usnecislo BETWEEN :Od "
-        u"AND :Po ORDER BY k.krava_id, k.datum"_s,
-        {{u"Od"_s, od}, {u"Po"_s, po}});
+        u"kontroly k WHERE k.krava_id IN (%1) ORDER BY k.krava_id, k.datum"_s.arg(
+            zoznam.join(u", "_s)));
     while (q.next()) {
         KravaImportu& k = kravy[q.value(0).toInt()];
         // What a test did not measure leaves the lactation's yield of it unknown.
@@ -442,25 +447,22 @@ void LaktacieImportu::vypocitaj(const Priebeh& priebeh) {
     qint64 hotovo = 0;
     for (const auto& [od, po] : zoznam) {
         std::map<int, KravaImportu> kravy = nacitaj(od, po);
-        // Test days are read only where something is to be computed from them: a file that
-        // states every lactation, as the program's own export does, needs none but the last.
-        bool sKontrolami = false;
+        // Test days are read only for cows with something to compute from them: a file that
+        // states every lactation, as the program's own export does, needs the last day alone.
+        std::vector<int> sKontrolami;
         for (auto& [id, krava] : kravy) {
             ZaznamyKravy zaznamy = zaznamyKravy(krava);
-            sKontrolami = sKontrolami || potrebujeKontroly(krava, zaznamy);
+            if (potrebujeKontroly(krava, zaznamy))
+                sKontrolami.push_back(id);
         }
+        nacitajKontroly(sKontrolami, kravy);
         std::map<int, int> posledneKontroly;
-        if (sKontrolami) {
-            nacitajKontroly(od, po, kravy);
-        } else {
-            QSqlQuery q = m_connection.execute(
-                u"SELECT a.krava_id, MAX(k.datum) FROM vymena_kravy a JOIN kontroly k ON "
-                u"k.krava_id = a.krava_id WHERE a.usnecislo BETWEEN :Od AND :Po GROUP BY "
-                u"a.krava_id"_s,
-                {{u"Od"_s, od}, {u"Po"_s, po}});
-            while (q.next())
-                posledneKontroly[q.value(0).toInt()] = den(q.value(1));
-        }
+        QSqlQuery posledne = m_connection.execute(
+            u"SELECT a.krava_id, MAX(k.datum) FROM vymena_kravy a JOIN kontroly k ON k.krava_id = "
+            u"a.krava_id WHERE a.usnecislo BETWEEN :Od AND :Po GROUP BY a.krava_id"_s,
+            {{u"Od"_s, od}, {u"Po"_s, po}});
+        while (posledne.next())
+            posledneKontroly[posledne.value(0).toInt()] = den(posledne.value(1));
 
         for (auto& [id, krava] : kravy) {
             ZaznamyKravy zaznamy = zaznamyKravy(krava);
@@ -468,7 +470,7 @@ void LaktacieImportu::vypocitaj(const Priebeh& priebeh) {
             const std::vector<bool> prepocitat = zname(krava, zaznamy);
             const std::vector<Laktacia> vysledky = vypocet.laktacie(zaznamy);
             SuhrnKravy suhrn = VypocetLaktacii::suhrn(vysledky);
-            if (!sKontrolami)
+            if (krava.kontroly.empty())
                 suhrn.poslednaKontrola = posledneKontroly[id];
 
             for (size_t i = 0; i < vysledky.size(); ++i) {

@@ -40,7 +40,8 @@ private:
     std::vector<std::pair<QString, QString>> davky() const;
     /// Everything but the test days of a batch of cows, by their ids.
     std::map<int, KravaImportu> nacitaj(const QString& od, const QString& po);
-    void nacitajKontroly(const QString& od, const QString& po, std::map<int, KravaImportu>& kravy);
+    /// The test days of those cows of a batch.
+    void nacitajKontroly(const std::vector<int>& idKrav, std::map<int, KravaImportu>& kravy);
 
     Connection& m_connection;
     std::map<QString, QString> m_ustajnenie;
