@@ -2,11 +2,11 @@
 
 #include "Connection.h"
 #include "DatabaseError.h"
+#include "ProgramFiles.h"
 #include "ReportReaderAccount.h"
 #include "ServerCompatibility.h"
 #include "ServerLock.h"
 
-#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
@@ -136,7 +136,7 @@ SchemaInstaller::SchemaInstaller(Connection& connection, QString sqlFolder)
     , m_sqlFolder(std::move(sqlFolder)) {}
 
 QString SchemaInstaller::defaultSqlFolder() {
-    return QCoreApplication::applicationDirPath() + u"/sql"_s;
+    return ProgramFiles::ofProgram().path(u"sql"_s);
 }
 
 std::vector<SchemaInstaller::ScriptStatement> SchemaInstaller::statementsOf(const QString& script) {
