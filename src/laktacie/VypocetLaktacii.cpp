@@ -156,8 +156,7 @@ SuhrnKravy VypocetLaktacii::suhrn(std::span<const Laktacia> laktacie) {
     for (const Laktacia& l : laktacie) {
         s.poslednaKontrola = std::max(s.poslednaKontrola, l.poslednaKontrola);
         if (l.prebiehajuca) {
-            if (l.ukoncenie == 0)
-                s.porPrebLaktacie = l.poradie;
+            s.porPrebLaktacie = l.poradie;
             continue;
         }
         ++s.pocetLaktacii;

@@ -39,7 +39,7 @@ public:
     std::vector<Laktacia> laktacie(const ZaznamyKravy& zaznamy);
 
     /// What her record keeps of them: counts, the best and the average standardised yield of the
-    /// closed lactations, the lactation she milks in, her last test day.
+    /// closed lactations, her current lactation, her last test day.
     static SuhrnKravy suhrn(std::span<const Laktacia> laktacie);
 
     /// A lactation that reaches this many days is a standardised one.

@@ -117,13 +117,14 @@ private Q_SLOTS:
                         u"WHERE z.usnecislo = 'SK401234000020'"_s),
                  (QVariantList{u"02"_s, QDate(2021, 7, 15), 105, 2080.0, 1, QDate(2021, 7, 15),
                                QDate(2021, 7, 15), u"02"_s, QDate(2021, 3, 20)}));
-        // Alfa's summary counts her closed lactation only; dried off, she milks in none.
+        // Alfa's summary counts her closed lactation only; dried off, her current lactation is
+        // still her second.
         QCOMPARE(row(c, u"SELECT k.pocet_laktacii, k.pocet_norm_laktacii, k.por_max_laktacie, "
-                        u"k.mlieko_max, k.por_preb_laktacie IS NULL, k.datumposkontroly, "
+                        u"k.mlieko_max, k.por_preb_laktacie, k.datumposkontroly, "
                         u"k.datumzaradenia, k.skupina, k.trieda_uzitkovosti FROM kravy k JOIN "
                         u"zvierata z ON z.zviera_id = k.krava_id WHERE z.usnecislo = "
                         u"'SK401234000010'"_s),
-                 (QVariantList{1, 1, 1, 6830.0, 1, QDate(2022, 10, 20), QDate(2021, 1, 5), u"04"_s,
+                 (QVariantList{1, 1, 1, 6830.0, 2, QDate(2022, 10, 20), QDate(2021, 1, 5), u"04"_s,
                                u"II"_s}));
         // Test days know their lactation; one weighed milking keeps what was weighed beside the
         // day's estimate; urea comes in mg per 100 ml.

@@ -195,12 +195,12 @@ private Q_SLOTS:
         QCOMPARE(s.porPrebLaktacie, 4);
         QCOMPARE(s.poslednaKontrola, den(1210));
 
-        // Dried off, she keeps her current lactation but milks in none.
+        // Dried off, she keeps her current lactation, and her record names it.
         krava.zaznamy.otelenia[3].zasusenie = den(1450);
         laktacie = krava.laktacie();
         s = VypocetLaktacii::suhrn(laktacie);
         QVERIFY(laktacie[3].prebiehajuca);
-        QCOMPARE(s.porPrebLaktacie, 0);
+        QCOMPARE(s.porPrebLaktacie, 4);
         QCOMPARE(s.pocetLaktacii, 3);
 
         // Culled, she has no current lactation: the last one closes with her culling reason.
