@@ -184,7 +184,7 @@ ResultReader::ResultReader(Connection& connection, const QString& sql,
     MYSQL* handle = connection.nativeHandleFor(sql, parameters);
     m_statement.reset(mysql_stmt_init(handle));
     if (!m_statement)
-        throw DatabaseError(QString::fromUtf8(mysql_error(handle)));
+        throw DatabaseError(QString::fromUtf8(mysql_error(handle)), int(mysql_errno(handle)));
     const QByteArray text = placeholders.positionalSql().toUtf8();
     if (mysql_stmt_prepare(m_statement.get(), text.constData(), (unsigned long)text.size()) != 0)
         fail();
@@ -264,7 +264,8 @@ bool ResultReader::isUnsigned64(int column) const {
 ResultReader::~ResultReader() = default;
 
 void ResultReader::fail() const {
-    throw DatabaseError(QString::fromUtf8(mysql_stmt_error(m_statement.get())));
+    throw DatabaseError(QString::fromUtf8(mysql_stmt_error(m_statement.get())),
+                        int(mysql_stmt_errno(m_statement.get())));
 }
 
 void ResultReader::bindResult() {

@@ -18,15 +18,16 @@ std::unique_ptr<Query> otvorenyDotaz(Connection* spojenie, const QString& sql,
 } // namespace
 
 std::unique_ptr<Query> DotazyStromu::chovy(Connection* spojenie, const QString& podnik) {
+    // Herds and barns stand in the order of their codes, as a breeder numbers them.
     return otvorenyDotaz(spojenie, u"SELECT DISTINCT substring(chovatel, 7, 2) AS chov FROM "
                                    u"kravy_view WHERE substring(chovatel, 1, 6) = '"_s +
-                                       KodChovatela::overeny(podnik) + u'\'');
+                                       KodChovatela::overeny(podnik) + u"' ORDER BY chov"_s);
 }
 
 std::unique_ptr<Query> DotazyStromu::mastale(Connection* spojenie, const QString& chov) {
     return otvorenyDotaz(spojenie, u"SELECT DISTINCT substring(chovatel, 9, 1) AS mastal FROM "
                                    u"kravy_view WHERE substring(chovatel, 1, 8) = '"_s +
-                                       KodChovatela::overeny(chov) + u'\'');
+                                       KodChovatela::overeny(chov) + u"' ORDER BY mastal"_s);
 }
 
 std::unique_ptr<Query> DotazyStromu::zvierata(Connection* spojenie, const QString& mastal) {
