@@ -10,9 +10,11 @@
 #include "app/backup/ZalohaDatabazy.h"
 #include "app/strom/DotazyStromu.h"
 #include "app/strom/StromChovov.h"
+#include "app/vymena/VymenaDat.h"
 #include "data/AktualizaciaDat.h"
 #include "data/ConfigError.h"
 #include "data/ConfigFile.h"
+#include "data/Connection.h"
 #include "data/PrivateServer.h"
 #include "data/ProgramFiles.h"
 #include "data/TDataModuleHlavny.h"
@@ -114,6 +116,7 @@ TFormHlavny::TFormHlavny(ProgramInstances& instances, QWidget* parent)
 
     prepojNavigaciu();
     prepojZalohu();
+    prepojVymenuDat();
     FormCreate();
 }
 
@@ -168,8 +171,8 @@ void TFormHlavny::vytvorMenu() {
 
     QMenu* vymena = MainMenuHlavny->addMenu(u"Výmena &dát"_s);
     vymena->setObjectName(u"MenuItemVymenaDat"_s);
-    polozkaMenu(vymena, "MenuItemDataZoUHEV", u"Dáta zo ÚHEV"_s)->setEnabled(false);
-    polozkaMenu(vymena, "MenuItemDataPreUHEV", u"Dáta pre ÚHEV"_s)->setEnabled(false);
+    MenuItemDataZoUHEV = polozkaMenu(vymena, "MenuItemDataZoUHEV", u"Dáta zo ÚHEV..."_s);
+    MenuItemDataPreUHEV = polozkaMenu(vymena, "MenuItemDataPreUHEV", u"Dáta pre ÚHEV..."_s);
 
     QMenu* pomoc = MainMenuHlavny->addMenu(u"&Pomoc"_s);
     pomoc->setObjectName(u"MenuItemPomoc"_s);
@@ -387,6 +390,42 @@ void TFormHlavny::prepojZalohu() {
             guarded(zaloha, &ZalohaDatabazy::MenuItemExportDBClick));
     connect(MenuItemImportDB, &QAction::triggered, this,
             guarded(zaloha, &ZalohaDatabazy::MenuItemImportDBClick));
+}
+
+void TFormHlavny::prepojVymenuDat() {
+    Connection& spojenie = *m_instances.DataModuleHlavny->ADOConnectionTarvelin;
+    auto* vymena =
+        new VymenaDat([&spojenie] { return spojenie.settings(); },
+                      // The selection in the tree, or the whole enterprise before one is made.
+                      [this] {
+                          return m_stavZostav.KodVyberu.isEmpty() ? m_stavZostav.KodPodniku
+                                                                  : m_stavZostav.KodVyberu;
+                      },
+                      [this] { zobrazNoveData(); }, this);
+    vymena->setObjectName(u"VymenaDat"_s);
+    connect(MenuItemDataZoUHEV, &QAction::triggered, this,
+            guarded(vymena, &VymenaDat::MenuItemDataZoUHEVClick));
+    connect(MenuItemDataPreUHEV, &QAction::triggered, this,
+            guarded(vymena, &VymenaDat::MenuItemDataPreUHEVClick));
+}
+
+void TFormHlavny::zobrazNoveData() {
+    // As at the start: the cow card's working table, the enterprise the parameter row names
+    // (an empty database has just got one) and the tree built anew.
+    TDataModuleHlavny& data = *m_instances.DataModuleHlavny;
+    DotazyHlavnehoOkna::prebudujLaktela(*m_instances.DataModuleTabulky->ADOCommandParametre);
+    data.ADOQueryParam->reopen();
+    m_stavZostav.KodPodniku = data.ADOQueryParam->text(u"Chovatel"_s).left(6);
+    m_stavZostav.KodVyberu.clear();
+    ukazLenRamec(FrameInfo);
+    m_strom->NaplnStrom(m_stavZostav.KodPodniku);
+    try {
+        AktualizaciaDat::zapisImport(QDate::currentDate());
+    } catch (const ConfigError& error) {
+        DialogService::instance().error(u"Deň importu sa nepodarilo zapísať do konfigurácie: "_s +
+                                        QString::fromUtf8(error.what()));
+    }
+    ukazAktualizaciuDat();
 }
 
 void TFormHlavny::FormCreate() {

@@ -105,6 +105,9 @@ private:
     QWidget* vytvorOblastRamcov();
     void prepojNavigaciu();
     void prepojZalohu();
+    void prepojVymenuDat();
+    /// Shows what an import brought: the tree built anew for the enterprise.
+    void zobrazNoveData();
     QAction* polozkaMenu(QMenu* menu, const char* meno, const QString& popis);
     QAction* tlacidlo(const char* meno, const QString& popis, const QString& obrazok);
     void nastavStavPripojenia(bool pripojene);
@@ -141,6 +144,8 @@ private:
     std::unique_ptr<ReportProject> RvProjectZostavy;
     QAction* MenuItemUniverzalnaZostava = nullptr;
     QAction* Aktualizciadtpreuniverzlnuzostavu1 = nullptr;
+    QAction* MenuItemDataZoUHEV = nullptr;
+    QAction* MenuItemDataPreUHEV = nullptr;
     QAction* MenuItemOAplikacii = nullptr;
 
     QToolBar* ToolBarHlavny = nullptr;

@@ -266,6 +266,12 @@ private Q_SLOTS:
         QTest::newRow("commands") << "tarvelin-db" << QStringList{u"tarvelin-db"_s, u"st"_s}
                                   << QStringList{u"start"_s, u"stop"_s, u"status"_s}
                                   << QStringList{u"install"_s};
+        QTest::newRow("exchange commands")
+            << "tarvelin-db" << QStringList{u"tarvelin-db"_s, u"--code"_s, u"208123"_s, u"ex"_s}
+            << QStringList{u"export"_s} << QStringList{u"install"_s};
+        QTest::newRow("a file after import")
+            << "tarvelin-db" << QStringList{u"tarvelin-db"_s, u"import"_s, u"st"_s} << QStringList()
+            << QStringList{u"start"_s, u"status"_s};
         QTest::newRow("tool options") << "tarvelin-db" << QStringList{u"tarvelin-db"_s, u"--de"_s}
                                       << QStringList{u"--demo"_s} << QStringList{u"--datadir"_s};
     }

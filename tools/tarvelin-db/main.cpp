@@ -12,14 +12,19 @@
 #include "data/SchemaInstaller.h"
 #include "data/SlovakLocale.h"
 #include "demo/DemoHerd.h"
+#include "exchange/ChybaVymeny.h"
+#include "exchange/ExportVymeny.h"
+#include "exchange/ImportVymeny.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QRegularExpression>
 #include <QTextStream>
 #include <algorithm>
 #include <functional>
 #include <limits>
+#include <memory>
 #include <optional>
 
 using namespace Qt::Literals::StringLiterals;
@@ -37,6 +42,10 @@ struct Options {
                             u"S"_s, u"1"_s};
     QCommandLineOption replace{u"replace"_s, u"install: nahradí existujúcu databázu wtarvelinhd "
                                              u"so všetkými jej údajmi."_s};
+    QCommandLineOption code{u"code"_s,
+                            u"export: podnik (6 číslic), chov (8) alebo maštaľ (9), ktorého "
+                            u"zvieratá sa zapíšu."_s,
+                            u"kód"_s};
 };
 
 int start(PrivateServer server) {
@@ -164,6 +173,64 @@ int install(const QCommandLineParser& parser, const Options& options) {
     });
 }
 
+/// Progress of an exchange on the error stream: each step as it begins, and how far it is at most
+/// twice a second, on a line rewritten in place.
+PriebehVymeny priebehNaKonzole() {
+    auto clock = std::make_shared<QElapsedTimer>();
+    clock->start();
+    auto shownAt = std::make_shared<qint64>(-1000);
+    auto shownStep = std::make_shared<QString>();
+    return [clock, shownAt, shownStep](const QString& krok, qint64 hotovo, qint64 celkom) {
+        if (krok == *shownStep && clock->elapsed() - *shownAt < 500)
+            return;
+        *shownAt = clock->elapsed();
+        *shownStep = krok;
+        QString riadok = krok;
+        if (celkom > 0)
+            riadok += u" %1 %"_s.arg(100 * hotovo / celkom);
+        Console::err() << u"\r"_s << riadok.leftJustified(60) << Qt::flush;
+    };
+}
+
+int importData(const QCommandLineParser& parser, const Options& options, const QString& file) {
+    return onDatabase(parser, options, [&](Connection& connection) {
+        QElapsedTimer clock;
+        clock.start();
+        const SuhrnImportu suhrn =
+            ImportVymeny(connection.settings()).importuj(file, priebehNaKonzole());
+        Console::err() << u"\r"_s << QString().leftJustified(60) << u"\r"_s
+                       << u"Súbor %1 je naimportovaný do databázy %2 (%3 s)."_s
+                              .arg(file, connection.settings().database)
+                              .arg(clock.elapsed() / 1000.0, 0, 'f', 1)
+                       << Qt::endl;
+        Console::out() << suhrn.text() << Qt::endl;
+    });
+}
+
+int exportData(const QCommandLineParser& parser, const Options& options, const QString& file) {
+    const QString code = parser.value(options.code);
+    static const QRegularExpression valid(u"^([0-9]{6}|[0-9]{8}|[0-9]{9})$"_s);
+    if (!valid.match(code).hasMatch())
+        throw UsageProblem(
+            u"Voľba --code čaká kód podniku (6 číslic), chovu (8) alebo maštale (9)."_s);
+    return onDatabase(parser, options, [&](Connection& connection) {
+        QElapsedTimer clock;
+        clock.start();
+        SchemaInstaller(connection).requireUsable();
+        const ExportVymeny::Vysledok vysledok =
+            ExportVymeny(connection).exportuj(code, file, priebehNaKonzole());
+        Console::err() << u"\r"_s << QString().leftJustified(60) << u"\r"_s
+                       << u"Do súboru %1 sa zapísalo %2 zvierat, %3 laktácií a %4 kontrol "
+                          u"(%5 MB za %6 s)."_s.arg(file)
+                              .arg(vysledok.zvierat)
+                              .arg(vysledok.laktacii)
+                              .arg(vysledok.kontrol)
+                              .arg(vysledok.bajtov / 1e6, 0, 'f', 1)
+                              .arg(clock.elapsed() / 1000.0, 0, 'f', 1)
+                       << Qt::endl;
+    });
+}
+
 int upgrade(const QCommandLineParser& parser, const Options& options) {
     return onDatabase(parser, options, [](Connection& connection) {
         SchemaInstaller installer(connection);
@@ -179,22 +246,38 @@ int upgrade(const QCommandLineParser& parser, const Options& options) {
 
 int run(const QCommandLineParser& parser, const Options& options) {
     const QStringList arguments = parser.positionalArguments();
-    if (arguments.size() != 1)
-        throw UsageProblem(u"Zadajte jeden príkaz: start, stop, status, install alebo upgrade."_s);
+    if (arguments.isEmpty())
+        throw UsageProblem(u"Zadajte príkaz: start, stop, status, install, upgrade, import alebo "
+                           u"export."_s);
     const QString command = arguments.constFirst();
     const bool installing = command == u"install"_s;
     const bool upgrading = command == u"upgrade"_s;
+    const bool importing = command == u"import"_s;
+    const bool exporting = command == u"export"_s;
+    if ((importing || exporting) && arguments.size() != 2)
+        throw UsageProblem(u"Príkaz %1 čaká jeden súbor."_s.arg(command));
+    if (!importing && !exporting && arguments.size() != 1)
+        throw UsageProblem(u"Zadajte jeden príkaz: start, stop, status, install, upgrade, import "
+                           u"alebo export."_s);
     if (!installing &&
         (parser.isSet(options.demo) || parser.isSet(options.seed) || parser.isSet(options.replace)))
         throw UsageProblem(u"Voľby --demo, --seed a --replace patria k príkazu install."_s);
+    if (exporting != parser.isSet(options.code))
+        throw UsageProblem(exporting ? u"Príkaz export čaká voľbu --code."_s
+                                     : u"Voľba --code patrí k príkazu export."_s);
     options.connection.check(parser);
-    if (!installing && !upgrading && options.connection.external(parser))
+    if (!installing && !upgrading && !importing && !exporting &&
+        options.connection.external(parser))
         throw UsageProblem(u"Príkazy start, stop a status sa týkajú len súkromného "
                            u"servera; voľby pripojenia k nim nepatria."_s);
     if (installing)
         return install(parser, options);
     if (upgrading)
         return upgrade(parser, options);
+    if (importing)
+        return importData(parser, options, arguments.at(1));
+    if (exporting)
+        return exportData(parser, options, arguments.at(1));
     if (command == u"start"_s)
         return start(options.connection.privateServer(parser));
     if (command == u"stop"_s)
@@ -217,14 +300,17 @@ int main(int argc, char* argv[]) {
     const Options options;
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        u"Spúšťa, zastavuje a zisťuje súkromný databázový server programu Tarvelin "
-        u"a inštaluje databázu wtarvelinhd (na súkromný alebo iný server) alebo ju dopĺňa "
-        u"skriptami novšej verzie (upgrade)."_s);
+        u"Spúšťa, zastavuje a zisťuje súkromný databázový server programu Tarvelin, "
+        u"inštaluje databázu wtarvelinhd (na súkromný alebo iný server) alebo ju dopĺňa "
+        u"skriptami novšej verzie (upgrade), a prenáša do nej a z nej údaje stáda vo výmennom "
+        u"súbore ICAR ADE (import SÚBOR, export --code KÓD SÚBOR)."_s);
     parser.addHelpOption();
     parser.addVersionOption();
-    parser.addPositionalArgument(u"príkaz"_s, u"start | stop | status | install | upgrade"_s);
+    parser.addPositionalArgument(u"príkaz"_s,
+                                 u"start | stop | status | install | upgrade | import SÚBOR | "
+                                 u"export SÚBOR"_s);
     parser.addOptions(options.connection.all());
-    parser.addOptions({options.demo, options.seed, options.replace});
+    parser.addOptions({options.demo, options.seed, options.replace, options.code});
     try {
         CommandLine::parse(parser, application.arguments());
         return run(parser, options);
@@ -232,6 +318,12 @@ int main(int argc, char* argv[]) {
         Console::err() << problem.message() << Qt::endl
                        << u"Pomoc: tarvelin-db --help"_s << Qt::endl;
         return UsageError;
+    } catch (const OdmietnutySubor& refused) {
+        Console::err() << Qt::endl << refused.message() << Qt::endl;
+        return UsageError;
+    } catch (const ChybaVymeny& error) {
+        Console::err() << Qt::endl << error.message() << Qt::endl;
+        return Failure;
     } catch (const DatabaseError& error) {
         Console::err() << error.message() << Qt::endl;
         return Failure;

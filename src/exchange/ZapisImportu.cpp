@@ -1,0 +1,495 @@
+#include "ZapisImportu.h"
+
+#include "LaktacieImportu.h"
+#include "PrijateUdaje.h"
+
+#include "data/Connection.h"
+
+#include <QSqlQuery>
+#include <QStringList>
+#include <QVariant>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+// Temporary tables this step fills, created before the transaction.
+const char* const kTabulky[] = {
+    "vymena_usne (usnecislo VARCHAR(14) NOT NULL, PRIMARY KEY (usnecislo))",
+    "vymena_id (zviera_id INT NOT NULL, PRIMARY KEY (zviera_id))",
+    "vymena_kravy (krava_id INT NOT NULL, usnecislo VARCHAR(14) NOT NULL, PRIMARY KEY "
+    "(krava_id), KEY (usnecislo))",
+    "vymena_zmenene_kontroly (krava_id INT NOT NULL, datum DATE NOT NULL, KEY (krava_id))",
+    // Keys compare as bytes: they are made of texts of different collations.
+    "vymena_pred (druh SMALLINT NOT NULL, kluc VARBINARY(60) NOT NULL, odtlacok CHAR(32) NOT "
+    "NULL, PRIMARY KEY (druh, kluc))",
+};
+
+// A test day is found by its cow and day. Right after a herd's test days came in, the server's
+// estimates may send it to the index of days, where one day holds the tests of whole herds.
+const QString kPodlaKravy = u"FORCE INDEX (ix_kontroly_krava)"_s;
+
+/// A file's value where it states one, the database's otherwise.
+QString alebo(const QString& novy, const QString& stary) {
+    return u"COALESCE(%1, %2)"_s.arg(novy, stary);
+}
+
+/// SET clauses that keep the database's value where the file states none.
+QString nastav(const QString& ciel, const QString& zdroj, const QStringList& stlpce) {
+    QStringList casti;
+    for (const QString& stlpec : stlpce) {
+        const QString cielovy = stlpec.section(u'=', 0, 0);
+        const QString zdrojovy = stlpec.contains(u'=') ? stlpec.section(u'=', 1) : stlpec;
+        casti << u"%1.%2 = %3"_s.arg(ciel, cielovy,
+                                     alebo(zdroj + u'.' + zdrojovy, ciel + u'.' + cielovy));
+    }
+    return casti.join(u", "_s);
+}
+
+} // namespace
+
+ZapisImportu::ZapisImportu(Connection& connection)
+    : m_connection(connection) {}
+
+void ZapisImportu::priprav() {
+    for (const char* tabulka : kTabulky) {
+        const QString definicia = QString::fromLatin1(tabulka);
+        const qsizetype zatvorka = definicia.indexOf(u'(');
+        PrijateUdaje::vytvorTabulku(m_connection, definicia.left(zatvorka).trimmed(),
+                                    definicia.mid(zatvorka + 1).chopped(1));
+    }
+    LaktacieImportu::vytvorTabulky(m_connection);
+}
+
+SuhrnImportu ZapisImportu::zapis(const Krok& krok) {
+    krok(u"Stav databázy pred zápisom"_s);
+    snimka();
+    krok(u"Podniky, chovy a maštale"_s);
+    lokality();
+    krok(u"Zvieratá"_s);
+    zvierata();
+    krok(u"Kravy, býky, jalovice a vyradenia"_s);
+    roly();
+    krok(u"Plemenné hodnoty"_s);
+    hodnoty();
+    krok(u"Kontroly úžitkovosti"_s);
+    kontroly();
+    krok(u"Laktácie a súhrny kráv"_s);
+    laktacie();
+    parametre();
+    krok(u"Súhrn zmien"_s);
+    return pocty();
+}
+
+QString ZapisImportu::odtlacokTabulky(const QString& tabulka, const QString& alias,
+                                      const QStringList& vynechane) {
+    QSqlQuery stlpce = m_connection.execute(
+        u"SELECT COLUMN_NAME FROM information_schema.COLUMNS WHERE TABLE_SCHEMA = database() "
+        u"AND TABLE_NAME = :Tabulka ORDER BY ORDINAL_POSITION"_s,
+        {{u"Tabulka"_s, tabulka}});
+    QStringList casti;
+    while (stlpce.next()) {
+        const QString stlpec = stlpce.value(0).toString();
+        if (!vynechane.contains(stlpec))
+            casti << u"IFNULL(%1.%2, '~')"_s.arg(alias, stlpec);
+    }
+    return casti.join(u", "_s);
+}
+
+namespace {
+
+/// A kind of record whose rows the summary counts: the rows the file may touch, the key that
+/// identifies a row across the import and what a row holds.
+struct DruhZaznamu {
+    int druh;
+    QString riadky;
+    QString kluc;
+    QString odtlacok;
+    SuhrnImportu::Pocty SuhrnImportu::*pocty;
+};
+
+std::vector<DruhZaznamu>
+druhy(const std::function<QString(const QString&, const QString&, const QStringList&)>& odtlacok) {
+    const auto md5 = [](const QStringList& casti) {
+        return u"MD5(CONCAT_WS('|', %1))"_s.arg(casti.join(u", "_s));
+    };
+    return {
+        {0,
+         u"(SELECT podnik AS kod, nazov, obec AS ine, NULL AS ustajnenie FROM podniky UNION ALL "
+         u"SELECT chov, nazov, podnik, NULL FROM chovy UNION ALL SELECT mastal, nazov, chov, "
+         u"ustajnenie FROM mastale) r JOIN vymena_kody s ON s.kod = r.kod"_s,
+         u"r.kod"_s,
+         u"MD5(CONCAT_WS('|', IFNULL(r.nazov, '~'), IFNULL(r.ine, '~'), "
+         u"IFNULL(r.ustajnenie, '~')))"_s,
+         &SuhrnImportu::lokality},
+        {1,
+         u"zvierata z JOIN vymena_id i ON i.zviera_id = z.zviera_id LEFT JOIN kravy k ON "
+         u"k.krava_id = z.zviera_id LEFT JOIN byky b ON b.byk_id = z.zviera_id LEFT JOIN jalovice "
+         u"j ON j.jalovica_id = z.zviera_id"_s,
+         u"z.zviera_id"_s,
+         md5({odtlacok(u"zvierata"_s, u"z"_s, {}), odtlacok(u"kravy"_s, u"k"_s, {}),
+              odtlacok(u"byky"_s, u"b"_s, {}), odtlacok(u"jalovice"_s, u"j"_s, {})}),
+         &SuhrnImportu::zvierata},
+        {2,
+         u"(SELECT l.*, 0 AS tabulka FROM laktacie l UNION ALL SELECT p.*, 1 FROM "
+         u"prebiehajuce_laktacie p) l JOIN vymena_id i ON i.zviera_id = l.krava_id"_s,
+         u"CONCAT(l.krava_id, '/', l.datumotelenia)"_s,
+         md5({odtlacok(u"laktacie"_s, u"l"_s, {u"laktacia_id"_s}), u"l.tabulka"_s}),
+         &SuhrnImportu::laktacie},
+        {3, u"kontroly k JOIN vymena_id i ON i.zviera_id = k.krava_id"_s, u"k.kontrola_id"_s,
+         md5({odtlacok(u"kontroly"_s, u"k"_s, {})}), &SuhrnImportu::kontroly},
+        {4, u"plemenne_hodnoty h JOIN vymena_id i ON i.zviera_id = h.zviera_id"_s, u"h.zviera_id"_s,
+         md5({odtlacok(u"plemenne_hodnoty"_s, u"h"_s, {})}), &SuhrnImportu::hodnoty},
+    };
+}
+
+/// The database's ids of the animals the file names.
+void idZvierat(Connection& connection) {
+    connection.executeDirect(u"INSERT IGNORE INTO vymena_id SELECT z.zviera_id FROM vymena_usne "
+                             u"u JOIN zvierata z ON z.usnecislo = u.usnecislo"_s);
+}
+
+} // namespace
+
+void ZapisImportu::snimka() {
+    // Every animal the file names, whichever collection names it.
+    for (const char* zdroj :
+         {"vymena_cisla", "vymena_narodenia", "vymena_prichody", "vymena_odchody",
+          "vymena_otelenia", "vymena_zasusenia", "vymena_laktacie", "vymena_hodnoty"})
+        m_connection.executeDirect(u"INSERT IGNORE INTO vymena_usne SELECT usnecislo FROM "_s +
+                                   QString::fromLatin1(zdroj));
+    m_connection.executeDirect(u"INSERT IGNORE INTO vymena_usne SELECT DISTINCT usnecislo FROM "
+                               u"vymena_kontroly"_s);
+    const auto odtlacok = [this](const QString& t, const QString& a, const QStringList& v) {
+        return odtlacokTabulky(t, a, v);
+    };
+    idZvierat(m_connection);
+    for (const DruhZaznamu& d : druhy(odtlacok))
+        m_connection.executeDirect(u"INSERT INTO vymena_pred (druh, kluc, odtlacok) SELECT %1, "
+                                   u"CAST(%2 AS BINARY), %3 FROM %4"_s.arg(d.druh)
+                                       .arg(d.kluc, d.odtlacok, d.riadky));
+}
+
+SuhrnImportu ZapisImportu::pocty() {
+    SuhrnImportu suhrn;
+    idZvierat(m_connection);
+    const auto odtlacok = [this](const QString& t, const QString& a, const QStringList& v) {
+        return odtlacokTabulky(t, a, v);
+    };
+    for (const DruhZaznamu& d : druhy(odtlacok)) {
+        QSqlQuery q = m_connection.execute(
+            u"SELECT COUNT(*), SUM(p.kluc IS NULL), SUM(p.kluc IS NOT NULL AND p.odtlacok <> %1) "
+            u"FROM %2 LEFT JOIN vymena_pred p ON p.druh = %3 AND p.kluc = CAST(%4 AS BINARY)"_s.arg(
+                d.odtlacok, d.riadky, QString::number(d.druh), d.kluc));
+        q.next();
+        SuhrnImportu::Pocty& p = suhrn.*(d.pocty);
+        p.pridane = q.value(1).toLongLong();
+        p.zmenene = q.value(2).toLongLong();
+        p.nezmenene = q.value(0).toLongLong() - p.pridane - p.zmenene;
+    }
+    return suhrn;
+}
+
+void ZapisImportu::lokality() {
+    struct Uroven {
+        const char* tabulka;
+        const char* kluc;
+        int dlzka;
+        const char* stlpce;
+        const char* vyssia; ///< the column naming the level above, or nullptr
+    };
+    const Uroven urovne[] = {{"podniky", "podnik", 6, "obec", nullptr},
+                             {"chovy", "chov", 8, nullptr, "podnik"},
+                             {"mastale", "mastal", 9, "ustajnenie", "chov"}};
+    for (const Uroven& u : urovne) {
+        const QString tabulka = QString::fromLatin1(u.tabulka);
+        const QString kluc = QString::fromLatin1(u.kluc);
+        QStringList menitelne{u"nazov"_s};
+        if (u.stlpce)
+            menitelne << QString::fromLatin1(u.stlpce);
+        m_connection.executeDirect(
+            u"UPDATE %1 t JOIN vymena_lokality s ON s.kod = t.%2 SET %3"_s.arg(
+                tabulka, kluc, nastav(u"t"_s, u"s"_s, menitelne)));
+        QString stlpce = kluc + u", nazov"_s;
+        QString hodnoty = u"s.kod, COALESCE(s.nazov, s.kod)"_s;
+        if (u.vyssia) {
+            stlpce += u", "_s + QString::fromLatin1(u.vyssia);
+            hodnoty += u", LEFT(s.kod, %1)"_s.arg(u.dlzka == 9 ? 8 : 6);
+        }
+        if (u.stlpce) {
+            stlpce += u", "_s + QString::fromLatin1(u.stlpce);
+            hodnoty += u", s."_s + QString::fromLatin1(u.stlpce);
+        }
+        m_connection.executeDirect(
+            u"INSERT INTO %1 (%2) SELECT %3 FROM vymena_lokality s LEFT JOIN %1 t ON t.%4 = s.kod "
+            u"WHERE LENGTH(s.kod) = %5 AND t.%4 IS NULL ORDER BY s.i"_s.arg(
+                tabulka, stlpce, hodnoty, kluc, QString::number(u.dlzka)));
+    }
+}
+
+void ZapisImportu::zvierata() {
+    const QString ciselniky =
+        u"LEFT JOIN plemena p ON p.kod = s.plemeno LEFT JOIN farby f ON f.kod = s.farba LEFT JOIN "
+        u"plemenne_knihy pk ON pk.kod = s.kniha LEFT JOIN plemenne_typy pt ON pt.kod = s.typ"_s;
+    QStringList krv;
+    for (int k = 1; k <= 5; ++k)
+        for (const QString& stlpec : {u"plemeno%1"_s.arg(k), u"krv%1"_s.arg(k)})
+            krv << u"z.%1 = IF(s.plemeno1 IS NULL, z.%1, s.%1)"_s.arg(stlpec);
+    m_connection.executeDirect(
+        u"UPDATE zvierata z JOIN vymena_zvierata s ON s.usnecislo = z.usnecislo "_s + ciselniky +
+        u" SET z.plemeno_id = COALESCE(p.plemeno_id, z.plemeno_id), z.farba_id = "
+        u"COALESCE(f.farba_id, z.farba_id), z.plemenna_kniha_id = COALESCE(pk.plemenna_kniha_id, "
+        u"z.plemenna_kniha_id), z.plemenny_typ_id = COALESCE(pt.plemenny_typ_id, "
+        u"z.plemenny_typ_id), "_s +
+        nastav(u"z"_s, u"s"_s,
+               {u"meno"_s, u"datumnarodenia"_s, u"import"_s, u"et"_s, u"chovatel"_s,
+                u"chov_narodenia"_s, u"vlozene"_s, u"zmenene"_s}) +
+        u", "_s + krv.join(u", "_s));
+    QStringList stlpceKrvi;
+    for (int k = 1; k <= 5; ++k)
+        stlpceKrvi << u"plemeno%1"_s.arg(k) << u"krv%1"_s.arg(k);
+    // New animals come in in the file's order, their parents once all are in.
+    m_connection.executeDirect(
+        u"INSERT INTO zvierata (plemeno_id, farba_id, plemenna_kniha_id, plemenny_typ_id, "
+        u"usnecislo, meno, vlastne, datumnarodenia, pohlavie, import, et, chovatel, "
+        u"chov_narodenia, "_s +
+        stlpceKrvi.join(u", "_s) +
+        u", vlozene, zmenene) SELECT p.plemeno_id, f.farba_id, pk.plemenna_kniha_id, "
+        u"pt.plemenny_typ_id, s.usnecislo, s.meno, 0, s.datumnarodenia, s.pohlavie, "
+        u"COALESCE(s.import, 0), COALESCE(s.et, 0), s.chovatel, s.chov_narodenia, s."_s +
+        stlpceKrvi.join(u", s."_s) +
+        u", COALESCE(s.vlozene, now()), COALESCE(s.zmenene, s.vlozene, now()) FROM "
+        u"vymena_zvierata s LEFT JOIN zvierata z ON z.usnecislo = s.usnecislo "_s +
+        ciselniky + u" WHERE z.zviera_id IS NULL ORDER BY s.i"_s);
+    m_connection.executeDirect(
+        u"UPDATE zvierata z JOIN vymena_zvierata s ON s.usnecislo = z.usnecislo LEFT JOIN "
+        u"zvierata o ON o.usnecislo = s.otec LEFT JOIN zvierata m ON m.usnecislo = s.matka SET "
+        u"z.otec_id = COALESCE(o.zviera_id, z.otec_id), z.matka_id = COALESCE(m.zviera_id, "
+        u"z.matka_id) WHERE NOT (z.otec_id <=> COALESCE(o.zviera_id, z.otec_id)) OR NOT "
+        u"(z.matka_id <=> COALESCE(m.zviera_id, z.matka_id))"_s);
+    // Born in the enterprise: the birth's herd unless the animal's record names its birthplace.
+    m_connection.executeDirect(
+        u"UPDATE zvierata z JOIN vymena_narodenia n ON n.usnecislo = z.usnecislo LEFT JOIN "
+        u"vymena_zvierata s ON s.usnecislo = n.usnecislo SET z.vlastne = 1, z.chov_narodenia = "
+        u"COALESCE(s.chov_narodenia, n.chov), z.datumnarodenia = COALESCE(s.datumnarodenia, "
+        u"n.datum)"_s);
+    m_connection.executeDirect(
+        u"UPDATE zvierata z JOIN vymena_prichody p ON p.usnecislo = z.usnecislo LEFT JOIN "
+        u"vymena_zvierata s ON s.usnecislo = p.usnecislo SET z.import = COALESCE(s.import, "
+        u"IF(p.dovezene = 1, 1, z.import))"_s);
+    m_connection.executeDirect(u"UPDATE zvierata z JOIN vymena_odchody o ON o.usnecislo = "
+                               u"z.usnecislo SET z.datumumrtia = IF(o.umrtie = 1, o.datum, "
+                               u"z.datumumrtia)"_s);
+}
+
+void ZapisImportu::roly() {
+    // Bulls.
+    m_connection.executeDirect(
+        u"UPDATE byky b JOIN zvierata z ON z.zviera_id = b.byk_id JOIN vymena_zvierata s ON "
+        u"s.usnecislo = z.usnecislo LEFT JOIN linie l ON l.linia = s.linia SET b.linia_id = "
+        u"IF(s.linia IS NULL, b.linia_id, l.linia_id), "
+        u"b.linia = COALESCE(s.linia, b.linia), "_s +
+        nastav(
+            u"b"_s, u"s"_s,
+            {u"register"_s, u"hb_cislo"_s, u"inseminacny"_s, u"datumvyradenia=byk_vyradenie"_s}) +
+        u" WHERE s.byk = 1"_s);
+    m_connection.executeDirect(
+        u"INSERT INTO byky (byk_id, linia_id, linia, register, hb_cislo, inseminacny, "
+        u"datumvyradenia) SELECT z.zviera_id, l.linia_id, s.linia, s.register, s.hb_cislo, "
+        u"COALESCE(s.inseminacny, 'I'), s.byk_vyradenie FROM vymena_zvierata s JOIN zvierata z ON "
+        u"z.usnecislo = s.usnecislo LEFT JOIN linie l ON l.linia = s.linia LEFT JOIN byky b ON "
+        u"b.byk_id = z.zviera_id WHERE s.byk = 1 AND b.byk_id IS NULL ORDER BY s.i"_s);
+
+    // Cows: those the file calls so, and every female with a calving, lactation, dry-off or test
+    // day in it; culled cows of the database too.
+    for (const QString& zdroj :
+         {u"SELECT z.zviera_id, z.usnecislo FROM vymena_zvierata t JOIN zvierata z ON "
+          u"z.usnecislo = t.usnecislo WHERE t.krava = 1"_s,
+          u"SELECT z.zviera_id, z.usnecislo FROM vymena_teliace t JOIN zvierata z ON z.usnecislo "
+          u"= t.usnecislo"_s,
+          u"SELECT z.zviera_id, z.usnecislo FROM (SELECT DISTINCT usnecislo FROM vymena_kontroly) "
+          u"t JOIN zvierata z ON z.usnecislo = t.usnecislo"_s,
+          u"SELECT z.zviera_id, z.usnecislo FROM vymena_zasusenia t JOIN zvierata z ON "
+          u"z.usnecislo = t.usnecislo"_s,
+          u"SELECT z.zviera_id, z.usnecislo FROM vymena_odchody t JOIN zvierata z ON z.usnecislo "
+          u"= t.usnecislo JOIN kravy k ON k.krava_id = z.zviera_id"_s})
+        m_connection.executeDirect(u"INSERT IGNORE INTO vymena_kravy "_s + zdroj);
+    m_connection.executeDirect(
+        u"INSERT INTO kravy (krava_id, dovod_vyradenia_id) SELECT a.krava_id, "
+        u"d.dovod_vyradenia_id FROM vymena_kravy a JOIN dovody_vyradenia d ON d.kod = '00' LEFT "
+        u"JOIN kravy k ON k.krava_id = a.krava_id WHERE k.krava_id IS NULL ORDER BY a.krava_id"_s);
+    m_connection.executeDirect(
+        u"UPDATE kravy k JOIN zvierata z ON z.zviera_id = k.krava_id JOIN vymena_zvierata s ON "
+        u"s.usnecislo = z.usnecislo SET "_s +
+        nastav(u"k"_s, u"s"_s,
+               {u"plemenna"_s, u"datumzaradenia"_s, u"skupina"_s, u"mb"_s, u"zdravotna_trieda"_s,
+                u"trieda_uzitkovosti"_s}));
+    m_connection.executeDirect(
+        u"UPDATE kravy k JOIN zvierata z ON z.zviera_id = k.krava_id JOIN vymena_prichody p ON "
+        u"p.usnecislo = z.usnecislo LEFT JOIN vymena_zvierata s ON s.usnecislo = p.usnecislo SET "
+        u"k.datumzaradenia = COALESCE(s.datumzaradenia, p.datum)"_s);
+    m_connection.executeDirect(
+        u"UPDATE kravy k JOIN zvierata z ON z.zviera_id = k.krava_id JOIN vymena_odchody o ON "
+        u"o.usnecislo = z.usnecislo JOIN dovody_vyradenia d ON d.kod = o.dovod SET "
+        u"k.dovod_vyradenia_id = d.dovod_vyradenia_id, k.datumvyradenia = o.datum"_s);
+
+    // Heifers; one that calved is a cow now.
+    m_connection.executeDirect(
+        u"UPDATE jalovice j JOIN zvierata z ON z.zviera_id = j.jalovica_id JOIN vymena_zvierata s "
+        u"ON s.usnecislo = z.usnecislo LEFT JOIN zvierata b ON b.usnecislo = s.byk_inseminacie SET "
+        u"j.byk_inseminacie_id = "
+        u"COALESCE(b.zviera_id, j.byk_inseminacie_id), "_s +
+        nastav(u"j"_s, u"s"_s,
+               {u"stav"_s, u"datum_inseminacie"_s, u"hmotnost"_s, u"datum_vazenia"_s}) +
+        u" WHERE s.jalovica = 1"_s);
+    m_connection.executeDirect(
+        u"INSERT INTO jalovice (jalovica_id, stav, datum_inseminacie, byk_inseminacie_id, "
+        u"hmotnost, datum_vazenia) SELECT z.zviera_id, COALESCE(s.stav, 'O'), "
+        u"s.datum_inseminacie, b.zviera_id, s.hmotnost, s.datum_vazenia FROM vymena_zvierata s "
+        u"JOIN zvierata z ON z.usnecislo = s.usnecislo LEFT JOIN zvierata b ON b.usnecislo = "
+        u"s.byk_inseminacie LEFT JOIN jalovice j ON j.jalovica_id = z.zviera_id WHERE s.jalovica "
+        u"= 1 AND j.jalovica_id IS NULL ORDER BY s.i"_s);
+    m_connection.executeDirect(
+        u"DELETE j FROM jalovice j JOIN vymena_kravy a ON a.krava_id = j.jalovica_id"_s);
+}
+
+void ZapisImportu::hodnoty() {
+    const QStringList stlpce{
+        u"ph_mlieko"_s,          u"ph_tuk_kg"_s,          u"ph_tuk_perc"_s,   u"ph_bielkovina_kg"_s,
+        u"ph_bielkovina_perc"_s, u"ph_somaticke_bunky"_s, u"index_celkovy"_s, u"spolahlivost"_s};
+    QStringList aktualizacia{u"plemenne_hodnoty.datum_hodnotenia = VALUES(datum_hodnotenia)"_s};
+    for (const QString& s : stlpce)
+        aktualizacia << u"plemenne_hodnoty.%1 = COALESCE(VALUES(%1), plemenne_hodnoty.%1)"_s.arg(s);
+    m_connection.executeDirect(
+        u"INSERT INTO plemenne_hodnoty (zviera_id, datum_hodnotenia, %1) SELECT z.zviera_id, "
+        u"h.datum, h.%2 FROM vymena_hodnoty h JOIN zvierata z ON z.usnecislo = h.usnecislo ORDER "
+        u"BY h.i ON DUPLICATE KEY UPDATE %3"_s.arg(stlpce.join(u", "_s), stlpce.join(u", h."_s),
+                                                   aktualizacia.join(u", "_s)));
+}
+
+void ZapisImportu::kontroly() {
+    LaktacieImportu(m_connection).urciPoradia();
+
+    // Test days that change a lactation the database keeps: its yields are computed anew.
+    const QStringList vynos{u"mlieko_prepocitane"_s, u"tuk_prepocitane"_s, u"bielkovina_perc"_s,
+                            u"laktoza_perc"_s,       u"mlieko"_s,          u"tuk_perc"_s};
+    QStringList rozdiely;
+    for (const QString& s : vynos)
+        rozdiely << u"(s.%1 IS NOT NULL AND NOT (s.%1 <=> k.%1))"_s.arg(s);
+    m_connection.executeDirect(
+        u"INSERT INTO vymena_zmenene_kontroly SELECT z.zviera_id, s.datum FROM vymena_kontroly s "
+        u"JOIN zvierata z ON z.usnecislo = s.usnecislo LEFT JOIN kontroly k "_s +
+        kPodlaKravy +
+        u" ON k.krava_id = z.zviera_id AND k.datum = s.datum WHERE (EXISTS (SELECT 1 FROM laktacie "
+        u"l WHERE "
+        u"l.krava_id = z.zviera_id) OR EXISTS (SELECT 1 FROM prebiehajuce_laktacie l WHERE "
+        u"l.krava_id = z.zviera_id)) AND (k.kontrola_id IS NULL OR "_s +
+        rozdiely.join(u" OR "_s) + u")"_s);
+    // A test day belongs to the lactation of the last calving before it.
+    const QString poradie = u"(SELECT r.poradie FROM vymena_rozsahy r WHERE r.krava_id = %1 AND "
+                            u"r.od <= %2 ORDER BY r.od DESC LIMIT 1)"_s;
+    m_connection.executeDirect(
+        u"UPDATE kontroly k JOIN vymena_kravy a ON a.krava_id = k.krava_id SET "
+        u"k.poradie_preb_laktacie = %1 WHERE NOT (k.poradie_preb_laktacie <=> %1)"_s.arg(
+            poradie.arg(u"k.krava_id"_s, u"k.datum"_s)));
+    m_connection.executeDirect(
+        u"UPDATE kontroly k "_s + kPodlaKravy +
+        u" JOIN zvierata z ON z.zviera_id = k.krava_id JOIN vymena_kontroly s ON "
+        u"s.usnecislo = z.usnecislo AND s.datum = k.datum SET k.prepocet = s.prepocet, "_s +
+        nastav(u"k"_s, u"s"_s,
+               {u"typ"_s, u"denna_doba"_s, u"interval_kontroly"_s, u"mlieko"_s, u"tuk_perc"_s,
+                u"bielkovina_perc"_s, u"laktoza_perc"_s, u"bun_elementy"_s, u"mocovina"_s,
+                u"chovatel=lokalita"_s, u"skupina"_s, u"mlieko_prepocitane"_s,
+                u"tuk_prepocitane"_s}));
+    m_connection.executeDirect(
+        u"INSERT INTO kontroly (krava_id, datum, poradie_preb_laktacie, typ, denna_doba, "
+        u"interval_kontroly, mlieko, tuk_perc, bielkovina_perc, laktoza_perc, bun_elementy, "
+        u"mocovina, chovatel, skupina, prepocet, mlieko_prepocitane, tuk_prepocitane) SELECT "
+        u"z.zviera_id, s.datum, %1, s.typ, s.denna_doba, s.interval_kontroly, s.mlieko, "
+        u"s.tuk_perc, s.bielkovina_perc, s.laktoza_perc, s.bun_elementy, s.mocovina, "
+        u"s.lokalita, s.skupina, s.prepocet, s.mlieko_prepocitane, s.tuk_prepocitane FROM "
+        u"vymena_kontroly s JOIN zvierata z ON z.usnecislo = s.usnecislo LEFT JOIN kontroly k %2 "
+        u"ON k.krava_id = z.zviera_id AND k.datum = s.datum WHERE k.kontrola_id IS NULL"_s.arg(
+            poradie.arg(u"z.zviera_id"_s, u"s.datum"_s), kPodlaKravy));
+}
+
+void ZapisImportu::laktacie() {
+    LaktacieImportu(m_connection).vypocitaj();
+    const QStringList stlpce{u"poradie"_s,
+                             u"datumotelenia"_s,
+                             u"chovatel"_s,
+                             u"priebeh_porod"_s,
+                             u"zmena"_s,
+                             u"ukoncenie"_s,
+                             u"ukoncenie_norm_lakt"_s,
+                             u"medziobdobie"_s,
+                             u"hmotnost_kravy"_s,
+                             u"pocet_dni"_s,
+                             u"pocet_dni_norm"_s,
+                             u"mlieko_celk"_s,
+                             u"mlieko_norm"_s,
+                             u"tuk_celk"_s,
+                             u"tuk_norm"_s,
+                             u"bielkovina_celk"_s,
+                             u"bielkovina_norm"_s,
+                             u"laktoza_celk"_s,
+                             u"laktoza_norm"_s,
+                             u"index_perzistencie"_s,
+                             u"index_laktacie"_s,
+                             u"ustajnenie"_s,
+                             u"sposob_ku"_s,
+                             u"maximalna"_s};
+    QStringList nastavenie;
+    for (const QString& s : stlpce)
+        nastavenie << u"l.%1 = v.%1"_s.arg(s);
+    const std::pair<const char*, int> tabulky[] = {{"laktacie", 0}, {"prebiehajuce_laktacie", 1}};
+    // Lactations that moved from the current ones to the closed ones, or went, leave first, so
+    // that the keys of those that arrive are free.
+    for (const auto& [tabulka, prebiehajuca] : tabulky)
+        m_connection.executeDirect(
+            u"DELETE l FROM %1 l JOIN vymena_kravy a ON a.krava_id = l.krava_id LEFT JOIN "
+            u"vymena_laktacie_vysledok v ON v.krava_id = l.krava_id AND v.datumotelenia = "
+            u"l.datumotelenia AND v.prebiehajuca = %2 WHERE v.krava_id IS NULL"_s
+                .arg(QString::fromLatin1(tabulka))
+                .arg(prebiehajuca));
+    for (const auto& [tabulka, prebiehajuca] : tabulky) {
+        m_connection.executeDirect(
+            u"UPDATE %1 l JOIN vymena_laktacie_vysledok v ON v.krava_id = l.krava_id AND "
+            u"v.datumotelenia = l.datumotelenia AND v.prebiehajuca = %2 SET %3"_s
+                .arg(QString::fromLatin1(tabulka))
+                .arg(prebiehajuca)
+                .arg(nastavenie.join(u", "_s)));
+        m_connection.executeDirect(
+            u"INSERT INTO %1 (krava_id, %2) SELECT v.krava_id, v.%3 FROM vymena_laktacie_vysledok "
+            u"v LEFT JOIN %1 l ON l.krava_id = v.krava_id AND l.datumotelenia = v.datumotelenia "
+            u"WHERE v.prebiehajuca = %4 AND l.laktacia_id IS NULL ORDER BY v.krava_id, "
+            u"v.datumotelenia"_s
+                .arg(QString::fromLatin1(tabulka), stlpce.join(u", "_s), stlpce.join(u", v."_s))
+                .arg(prebiehajuca));
+    }
+    m_connection.executeDirect(
+        u"UPDATE kravy k JOIN vymena_kravy_vysledok v ON v.krava_id = k.krava_id SET "
+        u"k.por_preb_laktacie = v.por_preb_laktacie, k.por_max_laktacie = v.por_max_laktacie, "
+        u"k.pocet_laktacii = v.pocet_laktacii, k.pocet_norm_laktacii = v.pocet_norm_laktacii, "
+        u"k.mlieko_max = v.mlieko_max, k.tuk_max = v.tuk_max, k.bielkovina_max = "
+        u"v.bielkovina_max, k.laktoza_max = v.laktoza_max, k.mlieko_priem = v.mlieko_priem, "
+        u"k.tuk_priem_kg = v.tuk_priem_kg, k.tuk_priem_perc = v.tuk_priem_perc, "
+        u"k.bielkovina_priem_kg = v.bielkovina_priem_kg, k.bielkovina_priem_perc = "
+        u"v.bielkovina_priem_perc, k.laktoza_priem_kg = v.laktoza_priem_kg, "
+        u"k.laktoza_priem_perc = v.laktoza_priem_perc, k.datumposkontroly = v.datumposkontroly, "
+        u"k.datumzaradenia = COALESCE(k.datumzaradenia, v.prve_otelenie)"_s);
+}
+
+void ZapisImportu::parametre() {
+    // A database without a selection (one just installed) selects the file's enterprise, and the
+    // last year of its test days as the control period, as the demo herd does.
+    m_connection.executeDirect(
+        u"UPDATE param SET chovatel = CONCAT((SELECT LEFT(MIN(kod), 6) FROM vymena_lokality), "
+        u"'000') WHERE param_id = 1 AND chovatel = '000000000' AND EXISTS (SELECT 1 FROM "
+        u"vymena_lokality)"_s);
+    m_connection.executeDirect(
+        u"UPDATE param p JOIN (SELECT MAX(datum) AS posledna FROM kontroly) k SET "
+        u"p.kontrolne_obd_od = k.posledna - INTERVAL 1 YEAR + INTERVAL 1 DAY, p.kontrolne_obd_do "
+        u"= k.posledna WHERE p.param_id = 1 AND p.kontrolne_obd_do IS NULL AND k.posledna IS "
+        u"NOT NULL"_s);
+}
