@@ -399,7 +399,11 @@ void TFormHlavny::showEvent(QShowEvent* event) {
 
 void TFormHlavny::FormShow() {
     TDataModuleHlavny& data = *m_instances.DataModuleHlavny;
-    DotazyHlavnehoOkna::prebudujLaktela(*m_instances.DataModuleTabulky->ADOCommandParametre);
+    {
+        const WaitCursor kurzor;
+        DotazyHlavnehoOkna::obnovLaktela(*m_instances.DataModuleTabulky->ADOCommandParametre,
+                                         *data.ADOConnectionTarvelin);
+    }
 
     data.ADOQueryUniZostavy->open();
     nastavStavPripojenia(data.ADOConnectionTarvelin->isOpen());

@@ -5,6 +5,7 @@
 #include "ReportReaderAccount.h"
 #include "ServerCompatibility.h"
 #include "ServerLock.h"
+#include "VerziaUdajov.h"
 
 #include <QCoreApplication>
 #include <QCryptographicHash>
@@ -340,6 +341,9 @@ QStringList SchemaInstaller::upgrade() {
         }
     }
     runScripts(m_connection, missing);
+    // A script may change a view that working tables are made from.
+    if (!missing.isEmpty())
+        VerziaUdajov::zvys(m_connection);
     // Sources added by the scripts, or created by the program since the last start, get their
     // grant; an older database gets the account.
     ReportReaderAccount::create(m_connection);
@@ -368,6 +372,9 @@ qint64 SchemaInstaller::loadInto(Connection& connection, const StatementProducer
                 connection.executeDirect(begin);
             }
         });
+        // With the last rows, so that working tables made from the old data are not taken for
+        // current after a load.
+        VerziaUdajov::zvys(connection);
         connection.executeDirect(commit);
     } catch (...) {
         try {

@@ -114,10 +114,15 @@ private Q_SLOTS:
         TFormHlavny* okno = startup->instancie().FormHlavny;
         QSignalSpy sent(startup->instancie().DataModuleHlavny->ADOConnectionTarvelin,
                         &Connection::statementSent);
+        // As the first start after a load finds the data: laktela is rebuilt.
+        m_db->exec(u"UPDATE param SET pocet_dcer = pocet_dcer"_s);
         okno->show();
-        QVERIFY(sent.size() >= 2);
-        QCOMPARE(sent[0][0].toString(), u"DROP TABLE IF EXISTS laktela;"_s);
-        QCOMPARE(sent[1][0].toString(),
+        QStringList texts;
+        for (const QList<QVariant>& statement : sent)
+            texts << statement[0].toString();
+        const qsizetype drop = texts.indexOf(u"DROP TABLE IF EXISTS laktela;"_s);
+        QVERIFY2(drop >= 0 && drop + 1 < texts.size(), qPrintable(texts.join(u'\n')));
+        QCOMPARE(texts[drop + 1],
                  u"CREATE TABLE laktela (otec varchar(14) NULL, matka varchar(14) "
                  u"NULL)select  l.*, j.usnecislo as usnecislotelata from "
                  u"jalovice_view j right join  laktacie_view l  on  l.datumotelenia "
