@@ -8,7 +8,6 @@
 #include "VerziaProgramu.h"
 #include "app/art/TarvelinIcons.h"
 #include "app/backup/ZalohaDatabazy.h"
-#include "app/strom/DotazyStromu.h"
 #include "app/strom/StromChovov.h"
 #include "data/ConfigError.h"
 #include "data/ConfigFile.h"
@@ -573,9 +572,10 @@ void TFormHlavny::vyberKodu(const QString& kod) {
     }
     LabelVyber->setText(u"Výber pre "_s + druh + u": "_s + kod + u' ' + nazov);
     FrameZvierata->show();
-    StatusBarHlavny->setPanelText(
-        0, u"Počet zvierat: "_s + QString::number(DotazyStromu::pocetZvierat(
-                                      m_instances.DataModuleHlavny->ADOConnectionTarvelin, kod)));
+    // The tree counted them when it was built; reading them all again only to count them took
+    // as long as loading the frame at an enterprise of 100,000 cows.
+    StatusBarHlavny->setPanelText(0, u"Počet zvierat: "_s +
+                                         QString::number(m_strom->pocetZvierat(kod)));
 }
 
 void TFormHlavny::vyberKravy(const QString& usneCislo) {

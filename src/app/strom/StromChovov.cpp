@@ -18,6 +18,33 @@ using namespace Qt::Literals::StringLiterals;
 namespace {
 
 constexpr int obrazokRole = Qt::UserRole;
+/// A barn's number of animals, as the build counted them.
+constexpr int pocetRole = Qt::UserRole + 1;
+/// Set on a barn whose animals were not read yet.
+constexpr int nenaplnenaRole = Qt::UserRole + 2;
+
+struct MastalSPoctom {
+    QString kod;
+    int pocet;
+};
+
+struct ChovSMastalami {
+    QString kod;
+    QList<MastalSPoctom> mastale;
+};
+
+/// The rows of the grouped statement gathered by herd, in the statement's order.
+QList<ChovSMastalami> chovyPodniku(Query& mastale, const QString& podnik) {
+    QList<ChovSMastalami> chovy;
+    for (; !mastale.eof(); mastale.next()) {
+        const QString chov = podnik + mastale.text(u"CHOV"_s);
+        if (chovy.isEmpty() || chovy.last().kod != chov)
+            chovy.append({chov, {}});
+        chovy.last().mastale.append(
+            {chov + mastale.text(u"mastal"_s), mastale.value(u"pocet"_s).toInt()});
+    }
+    return chovy;
+}
 
 /// Upper case for ASCII letters only, as the search compares ear numbers and node texts.
 QString asciiVelkymi(const QString& text) {
@@ -40,6 +67,8 @@ StromChovov::StromChovov(QTreeWidget* strom, QLineEdit* hladaj, QPushButton* hla
         m_obrazky[std::size_t(obrazok)] = TarvelinIcons::tree(obrazok);
     connect(m_strom, &QTreeWidget::currentItemChanged, this,
             guarded(this, &StromChovov::TreeViewZvierataChange));
+    // However a barn is opened: a click on its sign, the keyboard, or selecting it.
+    connect(m_strom, &QTreeWidget::itemExpanded, this, guarded(this, &StromChovov::naplnMastal));
     // The completion runs when the box loses the focus, as the user leaves it; editingFinished
     // would also come after Enter has run the search and emptied the box.
     m_hladaj->installEventFilter(this);
@@ -86,13 +115,21 @@ void StromChovov::NaplnStrom(const QString& kod) {
     m_pocetZvierat = 0;
     try {
         QTreeWidgetItem* koren = pridajUzol(nullptr, u"Podnik: "_s + kod, Farma);
-        const auto chovy = DotazyStromu::chovy(m_spojenie, kod);
-        const int pocetChovov = chovy->recordCount();
-        Q_EMIT priebehBudovania(0, pocetChovov);
-        for (int hotovo = 1; !chovy->eof(); chovy->next(), ++hotovo) {
+        const QList<ChovSMastalami> chovy =
+            chovyPodniku(*DotazyStromu::mastale(m_spojenie, kod), kod);
+        Q_EMIT priebehBudovania(0, int(chovy.size()));
+        for (qsizetype hotovo = 0; hotovo < chovy.size(); ++hotovo) {
             QApplication::processEvents();
-            naplnChov(koren, kod, chovy->text(u"CHOV"_s));
-            Q_EMIT priebehBudovania(hotovo, pocetChovov);
+            const ChovSMastalami& chov = chovy[hotovo];
+            QTreeWidgetItem* uzolChovu = pridajUzol(koren, u"Chov: "_s + chov.kod, Farma);
+            for (const MastalSPoctom& mastal : chov.mastale) {
+                QTreeWidgetItem* uzolMastale = pridajUzol(uzolChovu, mastal.kod, Mastal);
+                uzolMastale->setData(0, pocetRole, mastal.pocet);
+                uzolMastale->setData(0, nenaplnenaRole, true);
+                uzolMastale->setChildIndicatorPolicy(QTreeWidgetItem::ShowIndicator);
+                m_pocetZvierat += mastal.pocet;
+            }
+            Q_EMIT priebehBudovania(int(hotovo + 1), int(chovy.size()));
         }
     } catch (const std::exception& chyba) {
         DialogService::instance().error(u"Chyba: "_s + QString::fromUtf8(chyba.what()));
@@ -100,34 +137,42 @@ void StromChovov::NaplnStrom(const QString& kod) {
     Q_EMIT budovanieSkoncene(m_pocetZvierat);
 }
 
-void StromChovov::naplnChov(QTreeWidgetItem* koren, const QString& kod, const QString& chov) {
-    QTreeWidgetItem* uzolChovu = pridajUzol(koren, u"Chov: "_s + kod + chov, Farma);
-    const auto mastale = DotazyStromu::mastale(m_spojenie, kod + chov);
-    for (; !mastale->eof(); mastale->next()) {
-        const QString kodMastale = kod + chov + mastale->text(u"mastal"_s);
-        QTreeWidgetItem* uzolMastale = pridajUzol(uzolChovu, kodMastale, Mastal);
-        const auto zvierata = DotazyStromu::zvierata(m_spojenie, kodMastale);
-        // Children are handed to the barn in one go: one by one, the tree view's bookkeeping
-        // grows with the number of siblings and a 10,000-cow enterprise builds several times
-        // slower. Animals read before an error still reach the tree.
-        QList<QTreeWidgetItem*> zvieraUzly;
-        try {
-            for (; !zvierata->eof(); zvierata->next()) {
-                bool jeCislo = false;
-                const int pohlavie = zvierata->text(u"pohlavie"_s).toInt(&jeCislo);
-                if (!jeCislo)
-                    throw DatabaseError(u"Pohlavie zvieraťa %1 nie je číslo."_s.arg(
-                        zvierata->text(u"usnecislo"_s)));
-                zvieraUzly.append(
-                    novyUzol(zvierata->text(u"usnecislo"_s), pohlavie == 1 ? Byk : Krava));
-                ++m_pocetZvierat;
-            }
-        } catch (...) {
-            uzolMastale->addChildren(zvieraUzly);
-            throw;
+void StromChovov::naplnMastal(QTreeWidgetItem* uzol) {
+    if (obrazokUzla(uzol) != Mastal || !uzol->data(0, nenaplnenaRole).toBool())
+        return;
+    // Once only, also after an error: what was added stays and is not added twice.
+    uzol->setData(0, nenaplnenaRole, false);
+    // Children are handed to the barn in one go: one by one, the tree view's bookkeeping grows
+    // with the number of siblings and a barn of thousands fills several times slower. Animals
+    // read before an error still reach the tree.
+    QList<QTreeWidgetItem*> zvieraUzly;
+    try {
+        for (const auto zvierata = DotazyStromu::zvierata(m_spojenie, uzol->text(0));
+             !zvierata->eof(); zvierata->next()) {
+            bool jeCislo = false;
+            const int pohlavie = zvierata->text(u"pohlavie"_s).toInt(&jeCislo);
+            if (!jeCislo)
+                throw DatabaseError(
+                    u"Pohlavie zvieraťa %1 nie je číslo."_s.arg(zvierata->text(u"usnecislo"_s)));
+            zvieraUzly.append(
+                novyUzol(zvierata->text(u"usnecislo"_s), pohlavie == 1 ? Byk : Krava));
         }
-        uzolMastale->addChildren(zvieraUzly);
+    } catch (const std::exception& chyba) {
+        uzol->addChildren(zvieraUzly);
+        DialogService::instance().error(u"Chyba: "_s + QString::fromUtf8(chyba.what()));
+        return;
     }
+    uzol->addChildren(zvieraUzly);
+    if (zvieraUzly.isEmpty())
+        uzol->setChildIndicatorPolicy(QTreeWidgetItem::DontShowIndicatorWhenChildless);
+}
+
+int StromChovov::pocetZvierat(const QString& kod) const {
+    int pocet = 0;
+    for (QTreeWidgetItemIterator it(m_strom); *it; ++it)
+        if (obrazokUzla(*it) == Mastal && (*it)->text(0).startsWith(kod))
+            pocet += (*it)->data(0, pocetRole).toInt();
+    return pocet;
 }
 
 void StromChovov::TreeViewZvierataChange(QTreeWidgetItem* uzol, QTreeWidgetItem* predosly) {
@@ -176,7 +221,7 @@ void StromChovov::BitBtnHladajClick() {
     EditHladajExit();
     const QString text = m_hladaj->text();
     Q_EMIT hladaneUsneCislo(text);
-    if (QTreeWidgetItem* uzol = NajdiUzol(m_strom, text)) {
+    if (QTreeWidgetItem* uzol = najdiUzol(text)) {
         m_strom->setFocus();
         m_strom->setCurrentItem(uzol);
         m_strom->scrollToItem(uzol);
@@ -198,10 +243,27 @@ void StromChovov::BitBtnHladajClick() {
 }
 
 bool StromChovov::vyberUzol(const QString& text) {
-    QTreeWidgetItem* uzol = NajdiUzol(m_strom, text);
+    QTreeWidgetItem* uzol = najdiUzol(text);
     if (uzol)
         m_strom->setCurrentItem(uzol);
     return uzol;
+}
+
+QTreeWidgetItem* StromChovov::najdiUzol(const QString& text) {
+    if (QTreeWidgetItem* uzol = NajdiUzol(m_strom, text))
+        return uzol;
+    const QString mastal = DotazyStromu::mastalZvierata(m_spojenie, asciiVelkymi(text));
+    if (mastal.isEmpty())
+        return nullptr;
+    // Only a barn not filled yet can be missing the animal; texts of filled ones were searched.
+    for (QTreeWidgetItemIterator it(m_strom); *it; ++it) {
+        if (obrazokUzla(*it) == Mastal && (*it)->text(0) == mastal &&
+            (*it)->data(0, nenaplnenaRole).toBool()) {
+            naplnMastal(*it);
+            return NajdiUzol(m_strom, text);
+        }
+    }
+    return nullptr;
 }
 
 QTreeWidgetItem* StromChovov::NajdiUzol(QTreeWidget* strom, const QString& text) {
