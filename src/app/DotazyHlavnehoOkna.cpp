@@ -63,9 +63,12 @@ void DotazyHlavnehoOkna::prebudujLaktela(Command& parametre) {
     parametre.execute();
 }
 
-bool DotazyHlavnehoOkna::obnovLaktela(Command& parametre, Connection& spojenie) {
+bool DotazyHlavnehoOkna::obnovLaktela(Command& parametre, Connection& spojenie,
+                                      const std::function<void()>& predPrestavbou) {
     if (stavLaktela(spojenie).aktualna)
         return false;
+    if (predPrestavbou)
+        predPrestavbou();
     // A second program would drop the table under the first one's build, or fail to create it.
     ServerLock zamok(spojenie,
                      ServerLock::nameFor(u"tarvelin-laktela"_s, spojenie.settings().database), 120s,

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 class Command;
 class Connection;
 
@@ -12,6 +14,8 @@ public:
     /// Rebuilds it only when it is not what its statement makes now: when the herd's data
     /// changed since its last build (VerziaUdajov), when it is missing or was built by another
     /// statement, or when the database keeps no version of its data. Two programs starting on
-    /// one database take turns. Returns whether it rebuilt.
-    static bool obnovLaktela(Command& parametre, Connection& spojenie);
+    /// one database take turns. Calls predPrestavbou, if given, before it rebuilds. Returns
+    /// whether it rebuilt.
+    static bool obnovLaktela(Command& parametre, Connection& spojenie,
+                             const std::function<void()>& predPrestavbou = {});
 };

@@ -399,9 +399,14 @@ void TFormHlavny::showEvent(QShowEvent* event) {
 void TFormHlavny::FormShow() {
     TDataModuleHlavny& data = *m_instances.DataModuleHlavny;
     {
-        const WaitCursor kurzor;
-        DotazyHlavnehoOkna::obnovLaktela(*m_instances.DataModuleTabulky->ADOCommandParametre,
-                                         *data.ADOConnectionTarvelin);
+        // After a load the rebuild takes seconds at a large enterprise, before the window can
+        // paint itself: a small window says why the program waits.
+        std::unique_ptr<DialogPriebehuPripravy> priebeh;
+        DotazyHlavnehoOkna::obnovLaktela(
+            *m_instances.DataModuleTabulky->ADOCommandParametre, *data.ADOConnectionTarvelin, [&] {
+                priebeh = std::make_unique<DialogPriebehuPripravy>(u"Tarvelin HD"_s, this);
+                priebeh->pred(1, 1, u"dáta sa zmenili, zostavujú sa laktácie kráv"_s);
+            });
     }
 
     data.ADOQueryUniZostavy->open();

@@ -114,9 +114,20 @@ private Q_SLOTS:
         TFormHlavny* okno = startup->instancie().FormHlavny;
         QSignalSpy sent(startup->instancie().DataModuleHlavny->ADOConnectionTarvelin,
                         &Connection::statementSent);
-        // As the first start after a load finds the data: laktela is rebuilt.
+        // As the first start after a load finds the data: laktela is rebuilt, and a small
+        // window says so while the main one cannot paint yet.
         m_db->exec(u"UPDATE param SET pocet_dcer = pocet_dcer"_s);
+        QString shownWhileRebuilt;
+        connect(startup->instancie().DataModuleHlavny->ADOConnectionTarvelin,
+                &Connection::statementSent, okno, [&](const QString& sql) {
+                    auto* priebeh = okno->findChild<DialogPriebehuPripravy*>();
+                    if (sql.startsWith(u"CREATE TABLE laktela"_s) && priebeh &&
+                        priebeh->isVisible())
+                        shownWhileRebuilt = priebeh->text();
+                });
         okno->show();
+        QCOMPARE(shownWhileRebuilt, u"Krok 1 z 1: dáta sa zmenili, zostavujú sa laktácie kráv"_s);
+        QVERIFY(!okno->findChild<DialogPriebehuPripravy*>());
         QStringList texts;
         for (const QList<QVariant>& statement : sent)
             texts << statement[0].toString();
