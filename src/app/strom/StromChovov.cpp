@@ -112,7 +112,7 @@ void StromChovov::NaplnStrom(const QString& kod) {
         const QSignalBlocker ticho(m_strom);
         m_strom->clear();
     }
-    m_pocetZvierat = 0;
+    int pocetZvierat = 0;
     try {
         QTreeWidgetItem* koren = pridajUzol(nullptr, u"Podnik: "_s + kod, Farma);
         const QList<ChovSMastalami> chovy =
@@ -127,14 +127,14 @@ void StromChovov::NaplnStrom(const QString& kod) {
                 uzolMastale->setData(0, pocetRole, mastal.pocet);
                 uzolMastale->setData(0, nenaplnenaRole, true);
                 uzolMastale->setChildIndicatorPolicy(QTreeWidgetItem::ShowIndicator);
-                m_pocetZvierat += mastal.pocet;
+                pocetZvierat += mastal.pocet;
             }
             Q_EMIT priebehBudovania(int(hotovo + 1), int(chovy.size()));
         }
     } catch (const std::exception& chyba) {
         DialogService::instance().error(u"Chyba: "_s + QString::fromUtf8(chyba.what()));
     }
-    Q_EMIT budovanieSkoncene(m_pocetZvierat);
+    Q_EMIT budovanieSkoncene(pocetZvierat);
 }
 
 void StromChovov::naplnMastal(QTreeWidgetItem* uzol) {
@@ -163,15 +163,28 @@ void StromChovov::naplnMastal(QTreeWidgetItem* uzol) {
         return;
     }
     uzol->addChildren(zvieraUzly);
+    // Its animals left the herd since the build.
     if (zvieraUzly.isEmpty())
         uzol->setChildIndicatorPolicy(QTreeWidgetItem::DontShowIndicatorWhenChildless);
 }
 
+QList<QTreeWidgetItem*> StromChovov::uzlyMastali() const {
+    // Barns are the grandchildren of the root; walking only down to them skips the animals.
+    QList<QTreeWidgetItem*> mastale;
+    for (int k = 0; k < m_strom->topLevelItemCount(); ++k) {
+        const QTreeWidgetItem* koren = m_strom->topLevelItem(k);
+        for (int c = 0; c < koren->childCount(); ++c)
+            for (int m = 0; m < koren->child(c)->childCount(); ++m)
+                mastale << koren->child(c)->child(m);
+    }
+    return mastale;
+}
+
 int StromChovov::pocetZvierat(const QString& kod) const {
     int pocet = 0;
-    for (QTreeWidgetItemIterator it(m_strom); *it; ++it)
-        if (obrazokUzla(*it) == Mastal && (*it)->text(0).startsWith(kod))
-            pocet += (*it)->data(0, pocetRole).toInt();
+    for (const QTreeWidgetItem* mastal : uzlyMastali())
+        if (mastal->text(0).startsWith(kod))
+            pocet += mastal->data(0, pocetRole).toInt();
     return pocet;
 }
 
@@ -256,10 +269,9 @@ QTreeWidgetItem* StromChovov::najdiUzol(const QString& text) {
     if (mastal.isEmpty())
         return nullptr;
     // Only a barn not filled yet can be missing the animal; texts of filled ones were searched.
-    for (QTreeWidgetItemIterator it(m_strom); *it; ++it) {
-        if (obrazokUzla(*it) == Mastal && (*it)->text(0) == mastal &&
-            (*it)->data(0, nenaplnenaRole).toBool()) {
-            naplnMastal(*it);
+    for (QTreeWidgetItem* uzol : uzlyMastali()) {
+        if (uzol->text(0) == mastal && uzol->data(0, nenaplnenaRole).toBool()) {
+            naplnMastal(uzol);
             return NajdiUzol(m_strom, text);
         }
     }

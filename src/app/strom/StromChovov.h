@@ -66,13 +66,13 @@ private:
     QTreeWidgetItem* pridajUzol(QTreeWidgetItem* rodic, const QString& text, Obrazok obrazok);
     /// Fills a barn with its animals the first time it is opened.
     void naplnMastal(QTreeWidgetItem* uzol);
+    QList<QTreeWidgetItem*> uzlyMastali() const;
     QTreeWidgetItem* novyUzol(const QString& text, Obrazok obrazok) const;
     static void rozbalJedenUzol(QTreeWidgetItem* vybrany, QTreeWidgetItem* predosly);
 
     QTreeWidget* m_strom;
     QLineEdit* m_hladaj;
     Connection* m_spojenie;
-    int m_pocetZvierat = 0;
     /// Painted once and shared by every node: painting them node by node cost more than the
     /// whole rest of a large enterprise's build.
     std::array<QIcon, 5> m_obrazky;
