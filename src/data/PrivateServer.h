@@ -71,6 +71,8 @@ private:
     QString plannedSocketPath() const;
     QString pidFilePath() const;
     QString logFilePath() const;
+    /// Where the server puts the files of large sorts and joins: a folder beside the data one.
+    QString temporaryFolder() const;
 
     void prepareFolder();
     void lock(QLockFile& lockFile) const;
