@@ -4,6 +4,7 @@
 #include "TFormOAplikacii.h"
 #include "TFormSplashScreen.h"
 #include "VerziaProgramu.h"
+#include "app/art/ProgramIcon.h"
 #include "data/ConfigError.h"
 #include "data/ConfigFile.h"
 #include "data/TDataModuleHlavny.h"
@@ -52,6 +53,7 @@ bool SpustenieProgramu::zacni() {
     QApplication::processEvents();
 
     QApplication::setApplicationDisplayName(u"Tarvelin HD"_s);
+    QApplication::setWindowIcon(ProgramIcon::icon());
 
     try {
         vytvorInstancie([&splash](const QString& cinnost) { splash->ukazCinnost(cinnost); });

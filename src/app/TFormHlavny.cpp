@@ -12,6 +12,7 @@
 #include "data/ConfigError.h"
 #include "data/ConfigFile.h"
 #include "data/PrivateServer.h"
+#include "data/ProgramFiles.h"
 #include "data/ReportReaderAccount.h"
 #include "data/TDataModuleHlavny.h"
 #include "data/TKuhdVybery.h"
@@ -419,7 +420,7 @@ void TFormHlavny::FormShow() {
     m_stavZostav.KodPodniku = data.ADOQueryParam->text(u"Chovatel"_s).left(6);
     TextCopyright = MakerInfo::copyrightLine();
     m_strom->NaplnStrom(m_stavZostav.KodPodniku);
-    FrameInfo->zobrazStranku(QCoreApplication::applicationDirPath());
+    FrameInfo->zobrazStranku(QFileInfo(ProgramFiles::ofProgram().path(TFrameInfo::stranka)).path());
     m_instances.FormOAplikacii->nastavTexty(u"WTarvelinHD"_s,
                                             u"Verzia programu: "_s + VerziaProgramu::text(),
                                             u"marec 2012"_s, TextCopyright);

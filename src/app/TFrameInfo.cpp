@@ -33,5 +33,5 @@ TFrameInfo::TFrameInfo(QWidget* parent)
 void TFrameInfo::zobrazStranku(const QString& folder) {
     // Pasting a POSIX folder after "file:///" would double its leading slash, so the address is
     // built from the local path.
-    WebBrowserInfo->setSource(QUrl::fromLocalFile(folder + u"/TarvelinInfo.html"_s));
+    WebBrowserInfo->setSource(QUrl::fromLocalFile(folder + u'/' + stranka));
 }

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QString>
 #include <QWidget>
+
+using namespace Qt::Literals::StringLiterals;
 
 class QGroupBox;
 class QStatusBar;
@@ -13,8 +16,10 @@ class TFrameInfo : public QWidget {
 public:
     explicit TFrameInfo(QWidget* parent = nullptr);
 
-    /// Shows TarvelinInfo.html from the given folder (the executable's).
+    /// Shows the page from the given folder (the one where the program's files are).
     void zobrazStranku(const QString& folder);
+
+    static inline const QString stranka = u"TarvelinInfo.html"_s;
 
     QGroupBox* GroupBoxHtml = nullptr;
     QTextBrowser* WebBrowserInfo = nullptr;

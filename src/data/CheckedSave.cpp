@@ -52,3 +52,13 @@ QString CheckedSave::commit(QSaveFile& file) {
         return file.errorString().isEmpty() ? u"zápis zlyhal"_s : file.errorString();
     return {};
 }
+
+QString CheckedSave::writeWhole(const QString& fileName, const QByteArray& contents) {
+    QSaveFile file(fileName);
+    QString problem = open(file);
+    if (problem.isEmpty() && !write(file, contents))
+        problem = file.errorString();
+    if (problem.isEmpty())
+        problem = commit(file);
+    return problem;
+}

@@ -20,4 +20,7 @@ public:
     /// Flushes the file to the disk and renames it into place. Returns an empty text on success;
     /// otherwise the reason, and the file that was there before is left untouched.
     static QString commit(QSaveFile& file);
+    /// Open, write and commit in one: the file holds all of contents, or what it held before.
+    /// Returns an empty text on success, otherwise the reason.
+    static QString writeWhole(const QString& fileName, const QByteArray& contents);
 };

@@ -2,12 +2,12 @@
 
 #include "Connection.h"
 #include "DatabaseError.h"
+#include "ProgramFiles.h"
 #include "ReportReaderAccount.h"
 #include "ServerCompatibility.h"
 #include "ServerLock.h"
 #include "VerziaUdajov.h"
 
-#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
@@ -137,7 +137,7 @@ SchemaInstaller::SchemaInstaller(Connection& connection, QString sqlFolder)
     , m_sqlFolder(std::move(sqlFolder)) {}
 
 QString SchemaInstaller::defaultSqlFolder() {
-    return QCoreApplication::applicationDirPath() + u"/sql"_s;
+    return ProgramFiles::ofProgram().path(u"sql"_s);
 }
 
 std::vector<SchemaInstaller::ScriptStatement> SchemaInstaller::statementsOf(const QString& script) {

@@ -34,7 +34,7 @@ public:
 
     explicit SchemaInstaller(Connection& connection, QString sqlFolder = defaultSqlFolder());
 
-    /// The sql folder beside the executable, where the build and the installation put it.
+    /// The program's schema folder "sql" (see ProgramFiles).
     static QString defaultSqlFolder();
 
     /// Splits a script into statements: a statement ends on a line whose last non-blank

@@ -1,18 +1,19 @@
 #include "PriecinokZostav.h"
 
 #include "data/ConfigFile.h"
+#include "data/ProgramFiles.h"
 
-#include <QCoreApplication>
 #include <QDir>
 
 using namespace Qt::Literals::StringLiterals;
 
 QString PriecinokZostav::cesta() {
-    // A relative folder counts from the program, not from wherever it was started.
-    const QDir program(QCoreApplication::applicationDirPath());
     const QString nastavena = ConfigFile::read(ConfigFile::aplikacia, kluc);
-    return QDir::cleanPath(
-        program.absoluteFilePath(nastavena.isEmpty() ? u"reports"_s : nastavena));
+    if (nastavena.isEmpty())
+        return ProgramFiles::ofProgram().path(u"reports"_s);
+    // A relative folder counts from the file that names it, not from wherever the program was
+    // started (in the build folder that is the program's own folder).
+    return QDir::cleanPath(QDir(ConfigFile::folder()).absoluteFilePath(nastavena));
 }
 
 QString PriecinokZostav::subor(const QString& meno) {

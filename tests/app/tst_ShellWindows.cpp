@@ -1,6 +1,7 @@
 #include "app/TFormOAplikacii.h"
 #include "app/TFormSplashScreen.h"
 #include "app/TFrameInfo.h"
+#include "app/art/ProgramIcon.h"
 #include "app/art/TarvelinIcons.h"
 
 #include <QFile>
@@ -125,6 +126,26 @@ private Q_SLOTS:
                 painted += qAlpha(image.pixel(x, y)) > 0;
         }
         QVERIFY2(painted > 30, "the icon is (nearly) empty");
+    }
+
+    void programIconAtEverySize_data() {
+        QTest::addColumn<int>("size");
+        for (const int size : ProgramIcon::Sizes)
+            QTest::addRow("%d", size) << size;
+    }
+    void programIconAtEverySize() {
+        QFETCH(int, size);
+        const QImage image = ProgramIcon::image(size);
+        QCOMPARE(image.size(), QSize(size, size));
+        int opaque = 0;
+        for (int y = 0; y < size; ++y) {
+            for (int x = 0; x < size; ++x)
+                opaque += qAlpha(image.pixel(x, y)) == 255;
+        }
+        // The picture fills most of its square; the smallest sizes are the tree's cow on grass.
+        QVERIFY2(opaque > size * size / 3,
+                 qPrintable(u"%1 of %2 pixels"_s.arg(opaque).arg(size * size)));
+        QCOMPARE(ProgramIcon::icon().pixmap(size, size).size(), QSize(size, size));
     }
 
     void unknownIconsAreNull() {

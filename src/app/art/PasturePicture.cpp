@@ -385,32 +385,32 @@ void paintCow(QPainter& painter, QRandomGenerator& random, const Cow& cow) {
     painter.setBrush(cowWhite.darker(105));
     painter.drawEllipse(QPointF(4, -25), 2.6, 5);
 
+    // The markings are cut to the trunk rather than clipped, so that the cow also draws into a
+    // vector file (the program's icon), whose writer knows no clipping.
     const QPainterPath trunk = cowBody().united(cowNeck(cow.grazing));
     painter.setPen(Qt::NoPen);
     painter.fillPath(trunk, cow.pinzgau ? cowBrown : cowWhite);
-    painter.save();
-    painter.setClipPath(trunk);
+    QPainterPath markings;
     if (cow.pinzgau) {
         // The breed's white line along the back and under the belly.
-        painter.setBrush(cowWhite);
-        painter.drawEllipse(QRectF(6, -94, 90, 13));
-        painter.drawEllipse(QRectF(30, -42, 62, 14));
+        markings.addEllipse(QRectF(6, -94, 90, 13));
+        markings.addEllipse(QRectF(30, -42, 62, 14));
     } else {
-        painter.setBrush(cowBrown);
         const int patches = 3 + random.bounded(3);
         for (int i = 0; i < patches; ++i) {
             const QPointF centre(uniform(random, 14, 104), uniform(random, -88, -54));
-            painter.drawEllipse(centre, uniform(random, 10, 20), uniform(random, 8, 15));
+            markings.addEllipse(centre, uniform(random, 10, 20), uniform(random, 8, 15));
         }
-        painter.drawEllipse(QRectF(0, -90, 28, 32));   // rump
-        painter.drawEllipse(QRectF(84, -104, 40, 34)); // neck
+        markings.addEllipse(QRectF(0, -90, 28, 32));   // rump
+        markings.addEllipse(QRectF(84, -104, 40, 34)); // neck
     }
+    markings.setFillRule(Qt::WindingFill);
+    painter.fillPath(trunk.intersected(markings), cow.pinzgau ? cowWhite : cowBrown);
     QLinearGradient roundness(0, -90, 0, -36);
     roundness.setColorAt(0.0, QColor(255, 255, 255, 60));
     roundness.setColorAt(0.4, QColor(0, 0, 0, 0));
     roundness.setColorAt(1.0, QColor(0, 0, 0, 70));
-    painter.fillRect(QRectF(0, -110, 130, 80), roundness);
-    painter.restore();
+    painter.fillPath(trunk, roundness);
     painter.setPen(outline);
     painter.setBrush(Qt::NoBrush);
     painter.drawPath(trunk);
@@ -457,6 +457,11 @@ void paintCows(QPainter& painter, QRandomGenerator& random) {
 }
 
 } // namespace
+
+void PasturePicture::paintCow(QPainter& painter, QPointF ground, double scale, quint32 seed) {
+    QRandomGenerator random(seed);
+    ::paintCow(painter, random, {ground, scale, false, false, false});
+}
 
 QImage PasturePicture::paint() {
     QImage image(Width, Height, QImage::Format_RGB32);

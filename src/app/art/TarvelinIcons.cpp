@@ -231,18 +231,20 @@ void paintAnimalOnBlue(QPainter& painter) {
     paintAnimalOnGround(painter, QColor(50, 110, 220), QColor(160, 90, 45), QColor(90, 45, 20));
 }
 
+QImage imageOf(Painting paint, int size) {
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.scale(size / 16.0, size / 16.0);
+    paint(painter);
+    return image;
+}
+
 QIcon iconOf(Painting paint) {
     QIcon icon;
-    for (const int scale : {1, 2}) {
-        QPixmap pixmap(16 * scale, 16 * scale);
-        pixmap.fill(Qt::transparent);
-        QPainter painter(&pixmap);
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.scale(scale, scale);
-        paint(painter);
-        painter.end();
-        icon.addPixmap(pixmap);
-    }
+    for (const int scale : {1, 2})
+        icon.addPixmap(QPixmap::fromImage(imageOf(paint, 16 * scale)));
     return icon;
 }
 
@@ -267,6 +269,11 @@ const std::array<NamedPainting, 10> toolbarPaintings{{
 const std::array<Painting, 5> treePaintings{
     {paintPerson, paintFarm, paintCowOnGrass, paintAnimalOnBlue, paintCogs}};
 
+Painting treePainting(int index) {
+    return index >= 0 && index < int(treePaintings.size()) ? treePaintings[std::size_t(index)]
+                                                           : nullptr;
+}
+
 } // namespace
 
 QIcon TarvelinIcons::toolbar(const QString& name) {
@@ -278,7 +285,11 @@ QIcon TarvelinIcons::toolbar(const QString& name) {
 }
 
 QIcon TarvelinIcons::tree(int index) {
-    if (index < 0 || index >= int(treePaintings.size()))
-        return {};
-    return iconOf(treePaintings[std::size_t(index)]);
+    const Painting paint = treePainting(index);
+    return paint ? iconOf(paint) : QIcon();
+}
+
+QImage TarvelinIcons::treeImage(int index, int size) {
+    const Painting paint = treePainting(index);
+    return paint ? imageOf(paint, size) : QImage();
 }
