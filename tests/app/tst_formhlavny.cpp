@@ -6,6 +6,7 @@
 #include "common/TestHelpers.h"
 #include "data/ConfigFile.h"
 #include "data/TDataModuleHlavny.h"
+#include "data/VerziaUdajov.h"
 #include "reports/TDataModuleTabulky.h"
 #include "reports/dialogy/DialogPriebehuPripravy.h"
 #include "reports/dialogy/TFormHraniceOdDo.h"
@@ -116,7 +117,7 @@ private Q_SLOTS:
                         &Connection::statementSent);
         // As the first start after a load finds the data: laktela is rebuilt, and a small
         // window says so while the main one cannot paint yet.
-        m_db->exec(u"UPDATE param SET pocet_dcer = pocet_dcer"_s);
+        m_db->exec(VerziaUdajov::zvysenie);
         QString shownWhileRebuilt;
         connect(startup->instancie().DataModuleHlavny->ADOConnectionTarvelin,
                 &Connection::statementSent, okno, [&](const QString& sql) {

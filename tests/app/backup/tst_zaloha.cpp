@@ -1,5 +1,6 @@
 #include "app/DotazyHlavnehoOkna.h"
 #include "app/backup/ZalohaDatabazy.h"
+#include "common/RozdielLaktela.h"
 #include "common/TestDatabase.h"
 #include "common/TestHelpers.h"
 #include "common/TinyFilesystem.h"
@@ -524,9 +525,6 @@ void TestZalohaDatabazy::fullDiskKeepsTheEarlierBackup() {
     QCOMPARE(QDir(disk.path()).entryList(QDir::Files | QDir::Hidden).size(), 2);
 }
 
-QTEST_MAIN(TestZalohaDatabazy)
-#include "tst_zaloha.moc"
-
 void TestZalohaDatabazy::restoreHasLaktelaRebuilt_data() {
     QTest::addColumn<QByteArray>("script");
     QTest::addColumn<bool>("completes");
@@ -552,9 +550,13 @@ void TestZalohaDatabazy::restoreHasLaktelaRebuilt() {
     QCOMPARE(m_programEnded, completes);
 
     QVERIFY(DotazyHlavnehoOkna::obnovLaktela(prikaz, *m_connection));
+    QCOMPARE(rozdielLaktela(*m_connection), 0);
     QSqlQuery laktacia = m_connection->execute(
         u"SELECT mlieko_celk FROM laktela WHERE laktacia_id = (SELECT min(laktacia_id) FROM "
         u"laktacie)"_s);
     QVERIFY(laktacia.next());
     QCOMPARE(laktacia.value(0).toInt(), 12345);
 }
+
+QTEST_MAIN(TestZalohaDatabazy)
+#include "tst_zaloha.moc"
