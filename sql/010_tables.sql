@@ -157,9 +157,14 @@ CREATE TABLE zvierata (
 ) ENGINE=InnoDB DEFAULT CHARSET=utf8mb4 COLLATE=utf8mb4_unicode_ci;
 
 -- Cows in performance recording, also after culling (their history stays). Summaries of the
--- closed lactations are kept here: the maximum lactation (highest standardised milk) and the
--- average standardised lactation. por_preb_laktacie is the number of the lactation in milk
--- (empty while dry or after culling). mb "1" marks a bull dam. trieda_uzitkovosti: I to IV.
+-- closed lactations are kept here: their number (pocet_laktacii; pocet_norm_laktacii those that
+-- lasted 305 days), the maximum lactation (highest standardised milk) and the average
+-- standardised lactation. por_preb_laktacie is the number of the current lactation, in milk or
+-- dry (empty after culling). mb "1" marks a bull dam. trieda_uzitkovosti: I to IV, fat and
+-- protein of the last closed standardised lactation over the average of the herd-mates (the
+-- standardised lactations of the cows in the herd that calved in the same herd and year in the
+-- same lactation, the third and later ones together): I from 115 %, II from 105 %, III from
+-- 95 %, IV below.
 CREATE TABLE kravy (
     krava_id INT NOT NULL,
     dovod_vyradenia_id INT NOT NULL,
@@ -245,8 +250,9 @@ CREATE TABLE plemenne_hodnoty (
     CONSTRAINT fk_plemenne_hodnoty_zviera FOREIGN KEY (zviera_id) REFERENCES zvierata (zviera_id)
 ) ENGINE=InnoDB DEFAULT CHARSET=utf8mb4 COLLATE=utf8mb4_unicode_ci;
 
--- Closed lactations (dried off, or ended by culling). `chovatel` is the barn the cow milked
--- in; medziobdobie the days since the previous calving (empty for the first lactation).
+-- Closed lactations: a lactation closes when the cow calves again or is culled. `chovatel` is
+-- the barn the cow milked in; medziobdobie the days since the previous calving (empty for the
+-- first lactation); ukoncenie the day she was dried off or culled.
 -- Yields by the test interval method: *_celk over the whole lactation, *_norm over its first
 -- 305 days (a shorter lactation counts at its length). Fat, protein and lactose in kg.
 -- zmena: 00 dried off, otherwise the culling reason code that ended the lactation.
@@ -287,9 +293,11 @@ CREATE TABLE laktacie (
     CONSTRAINT fk_laktacie_mastal FOREIGN KEY (chovatel) REFERENCES mastale (mastal)
 ) ENGINE=InnoDB DEFAULT CHARSET=utf8mb4 COLLATE=utf8mb4_unicode_ci;
 
--- The lactation each milking cow is in, cumulated up to her last test day: pocet_dni counts
--- the days from calving to that test; ukoncenie stays empty, ukoncenie_norm_lakt is set once
--- the lactation has passed 305 days.
+-- The current lactation of every cow in the herd that has calved, from her latest calving until
+-- she calves again or is culled. While she milks it is cumulated up to her last test day
+-- (pocet_dni counts the days from calving to that test) and ukoncenie is empty; once she is
+-- dried off it keeps its end (ukoncenie, zmena 00), the days milked and its totals.
+-- ukoncenie_norm_lakt is set once the lactation has passed 305 days or ended.
 CREATE TABLE prebiehajuce_laktacie (
     laktacia_id INT NOT NULL AUTO_INCREMENT,
     krava_id INT NOT NULL,

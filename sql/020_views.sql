@@ -54,7 +54,7 @@ FROM laktacie l
     LEFT JOIN byky b ON b.byk_id = z.otec_id
     LEFT JOIN zvierata m ON m.zviera_id = z.matka_id;
 
--- Lactations in progress of the cows in the herd.
+-- Current lactations of the cows in the herd, in milk (ukoncenie empty) or dried off.
 CREATE VIEW prebiehajuce_laktacie_view AS
 SELECT
     l.laktacia_id, l.krava_id, z.usnecislo, z.meno, o.usnecislo AS otec, b.linia, b.register,

@@ -27,7 +27,9 @@ WHERE (substring(z.chovatel,1,1) = p.kraj or  p.kraj = 0)
     and (substring(z.chovatel,7,2) = p.chov or  p.chov = 00)
     and (substring(z.chovatel,9,1) = p.mastal or  p.mastal = 0);
 
--- The cows still in the herd among them, as before, now also with their dam.
+-- The cows still in the herd among them, as before, now also with their dam. Their last calving
+-- is that of their current lactation, in milk or dry; a cow without one (as an older database
+-- keeps a dry cow) has her last closed lactation instead.
 CREATE OR REPLACE VIEW kravy_vyberu AS
 SELECT
     z.zviera_id AS krava_id, z.usnecislo, z.meno, z.datumnarodenia, z.chovatel, z.otec_id,

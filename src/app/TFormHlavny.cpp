@@ -28,6 +28,8 @@
 #include "reports/PripravaZostav.h"
 #include "reports/TDataModuleTabulky.h"
 #include "reports/TlacZostavy.h"
+#include "reports/ZamokVyberu.h"
+#include "reports/dialogy/DialogCakaniaNaVyber.h"
 #include "reports/dialogy/DialogPriebehuKnihy.h"
 #include "reports/dialogy/DialogPriebehuPripravy.h"
 #include "reports/dialogy/DialogoveVstupyZostav.h"
@@ -75,6 +77,8 @@ TFormHlavny::TFormHlavny(ProgramInstances& instances, QWidget* parent)
     resize(796, 590);
 
     m_rozhranieZostav = std::make_unique<DialogReportFrontEnd>();
+    m_cakanieNaVyber = new DialogCakaniaNaVyber(this);
+    ZamokVyberu::nastavCakanie(m_cakanieNaVyber);
     m_uniZostava =
         std::make_unique<DatasetReportDataSet>(*m_instances.DataModuleHlavny->ADOQueryUniZostava);
     m_spojeniaZostav.publish(u"RvDataSetUniZostava"_s, m_uniZostava.get());
@@ -113,6 +117,7 @@ TFormHlavny::TFormHlavny(ProgramInstances& instances, QWidget* parent)
 }
 
 TFormHlavny::~TFormHlavny() {
+    ZamokVyberu::nastavCakanie(nullptr);
     FormDestroy();
 }
 

@@ -7,6 +7,7 @@
 #include <QMainWindow>
 #include <memory>
 
+class DialogCakaniaNaVyber;
 class QAction;
 class QFrame;
 class QLabel;
@@ -114,6 +115,8 @@ private:
     QString TextCopyright;
     std::unique_ptr<TKuhdVybery> KuhdVybery;
     std::unique_ptr<DialogReportFrontEnd> m_rozhranieZostav;
+    /// Shown while a work of this window waits for the selection another one holds.
+    DialogCakaniaNaVyber* m_cakanieNaVyber;
     std::unique_ptr<DatasetReportDataSet> m_uniZostava;
     ReportConnections m_spojeniaZostav;
     bool m_zobrazene = false;

@@ -1,5 +1,7 @@
 #include "Command.h"
 
+#include "StrictWrites.h"
+
 #include <QSqlQuery>
 
 Command::Command(Connection* connection, QObject* parent)
@@ -8,4 +10,9 @@ Command::Command(Connection* connection, QObject* parent)
 
 void Command::execute(const ParameterValues& parameters) {
     m_connection->execute(m_text, parameters);
+}
+
+void Command::executeStrict(const ParameterValues& parameters) {
+    const StrictWrites strict(*m_connection);
+    execute(parameters);
 }

@@ -16,6 +16,9 @@ public:
     /// Runs the text with its named parameters (":Nazov") bound by the driver. Throws
     /// DatabaseError with the server's text when the statement fails.
     void execute(const ParameterValues& parameters = {});
+    /// Runs the text as a write of values the program makes itself, in the strict SQL mode
+    /// (StrictWrites): a value that does not fit its column fails instead of being cut.
+    void executeStrict(const ParameterValues& parameters = {});
 
 private:
     Connection* m_connection;

@@ -6,10 +6,13 @@
 
 #include <QAtomicInt>
 #include <QElapsedTimer>
+#include <QRegularExpression>
+#include <QScopeGuard>
 #include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <algorithm>
+#include <mysql.h>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -25,6 +28,14 @@ QString errorText(const QSqlError& error) {
     QString text = error.databaseText().trimmed();
     return text.isEmpty() ? error.text().trimmed() : text;
 }
+
+DatabaseError errorOf(const QSqlError& error) {
+    return DatabaseError(errorText(error), error.nativeErrorCode().toInt());
+}
+
+// A session idle this long is checked before a write is sent on it: the server may have ended
+// it meanwhile, and a write that fails on a lost session is not sent again.
+constexpr qint64 idleBeforeCheckMs = 1000;
 
 // Names bound to a statement must be exactly its placeholders: a value bound to no placeholder
 // would silently leave a NULL where the caller meant a value.
@@ -96,20 +107,30 @@ void Connection::open() {
     waited.start();
     if (!db.open()) {
         if (waited.elapsed() >= m_settings.connectTimeout * 1000)
-            throw DatabaseError(u"Databázový server neodpovedal do %1 s (%2)."_s.arg(
-                QString::number(m_settings.connectTimeout), errorText(db.lastError())));
-        throw DatabaseError(errorText(db.lastError()));
+            throw DatabaseError(
+                u"Databázový server neodpovedal do %1 s (%2)."_s.arg(
+                    QString::number(m_settings.connectTimeout), errorText(db.lastError())),
+                db.lastError().nativeErrorCode().toInt());
+        throw errorOf(db.lastError());
     }
-    for (const QString& setting :
-         {u"SET NAMES utf8mb4"_s, u"SET SESSION sql_mode = '%1'"_s.arg(sqlMode())}) {
-        QSqlQuery session(db);
-        if (!session.exec(setting)) {
-            const QString error = errorText(session.lastError());
-            db.close();
-            throw DatabaseError(error);
-        }
+    try {
+        QSqlQuery names(db);
+        if (!names.exec(u"SET NAMES utf8mb4"_s))
+            throw errorOf(names.lastError());
+        applySqlMode(db);
+    } catch (const DatabaseError&) {
+        db.close();
+        throw;
     }
+    m_idle.start();
     Q_EMIT opened();
+}
+
+void Connection::applySqlMode(QSqlDatabase& db) {
+    QSqlQuery mode(db);
+    if (!mode.exec(
+            u"SET SESSION sql_mode = '%1'"_s.arg(m_strictWrites > 0 ? strictSqlMode() : sqlMode())))
+        throw errorOf(mode.lastError());
 }
 
 void Connection::close() {
@@ -128,54 +149,156 @@ QString Connection::sqlMode() {
     return u"NO_ENGINE_SUBSTITUTION"_s;
 }
 
+QString Connection::strictSqlMode() {
+    return u"STRICT_ALL_TABLES,NO_ENGINE_SUBSTITUTION"_s;
+}
+
 QSqlQuery Connection::execute(const QString& sql, const ParameterValues& parameters) {
     checkParameters(sql, parameters);
-    open();
-    QSqlQuery query(database());
-    query.setForwardOnly(true);
-    logStatement(sql, parameters);
-    if (parameters.empty()) {
-        if (!query.exec(sql))
-            throw DatabaseError(errorText(query.lastError()));
-        return query;
-    }
-    if (!query.prepare(sql))
-        throw DatabaseError(errorText(query.lastError()));
-    for (const auto& [name, value] : parameters)
-        query.bindValue(QLatin1Char(':') + name, value);
-    if (!query.exec())
-        throw DatabaseError(errorText(query.lastError()));
-    return query;
+    QSqlQuery result;
+    // The driver fetches the whole result when the statement runs, so a session lost later
+    // costs no rows.
+    send(sql, [&] {
+        QSqlQuery query(database());
+        query.setForwardOnly(true);
+        logStatement(sql, parameters);
+        if (parameters.empty()) {
+            if (!query.exec(sql))
+                throw errorOf(query.lastError());
+        } else {
+            if (!query.prepare(sql))
+                throw errorOf(query.lastError());
+            for (const auto& [name, value] : parameters)
+                query.bindValue(QLatin1Char(':') + name, value);
+            if (!query.exec())
+                throw errorOf(query.lastError());
+        }
+        result = std::move(query);
+    });
+    return result;
 }
 
 void Connection::executeDirect(const QString& sql) {
+    send(sql, [&] {
+        QSqlQuery query(database());
+        logStatement(sql, {});
+        if (!query.exec(sql))
+            throw errorOf(query.lastError());
+    });
+}
+
+void Connection::send(const QString& sql, const std::function<void()>& attempt) {
+    if (m_heldSessionLost)
+        throw DatabaseError(u"Spojenie s databázovým serverom sa prerušilo uprostred práce, ktorá "
+                            u"potrebuje jedno spojenie od začiatku do konca (zámok alebo "
+                            u"transakcia); práca sa preto nedokončila. Skúste ju znova."_s);
+    const bool read = isRead(sql);
     open();
-    QSqlQuery query(database());
-    logStatement(sql, {});
-    if (!query.exec(sql))
-        throw DatabaseError(errorText(query.lastError()));
+    if (!read && m_idle.isValid() && m_idle.elapsed() >= idleBeforeCheckMs && !answers()) {
+        dropLostSession();
+        if (m_heldSessionLost)
+            return send(sql, attempt);
+        open();
+    }
+    QElapsedTimer took;
+    took.start();
+    try {
+        attempt();
+        m_idle.start();
+        return;
+    } catch (const DatabaseError& error) {
+        if (!isConnectionLost(error))
+            throw;
+        dropLostSession();
+        if (m_heldSessionLost)
+            return send(sql, attempt);
+        // A statement that ran into the time limit would only wait as long again.
+        if (took.elapsed() >= qint64(m_settings.readTimeout) * 1000)
+            throw DatabaseError(u"Databázový server neodpovedal na príkaz ani po %1 s.\n%2"_s.arg(
+                                    QString::number(m_settings.readTimeout), error.message()),
+                                error.code());
+        if (!read)
+            throw DatabaseError(
+                u"Spojenie s databázovým serverom sa prerušilo počas príkazu, ktorý mení údaje. "
+                u"Príkaz sa neopakuje, lebo nie je isté, či sa vykonal; pri ďalšej práci sa "
+                u"program k serveru pripojí znova.\n%1"_s.arg(error.message()),
+                error.code());
+    }
+    try {
+        open();
+    } catch (const DatabaseError& error) {
+        throw DatabaseError(u"Spojenie s databázovým serverom sa prerušilo a server teraz "
+                            u"neodpovedá: %1"_s.arg(error.message()),
+                            error.code());
+    }
+    attempt();
+    m_idle.start();
+}
+
+bool Connection::isRead(const QString& sql) {
+    static const QRegularExpression reading(u"^\\s*[(\\s]*(SELECT|SHOW|DESCRIBE|DESC|EXPLAIN)\\b"_s,
+                                            QRegularExpression::CaseInsensitiveOption);
+    // What a SELECT can also write or lock.
+    static const QRegularExpression writing(u"\\bINTO\\b|\\bFOR\\s+UPDATE\\b|\\bLOCK\\s+IN\\b"_s,
+                                            QRegularExpression::CaseInsensitiveOption);
+    return reading.match(sql).hasMatch() && !writing.match(sql).hasMatch();
+}
+
+bool Connection::isConnectionLost(const DatabaseError& error) {
+    // The client library's "gone away" and "lost during the query", its extended form, the
+    // server's killed connection, shutdown and (MySQL) its inactivity notice.
+    static const QList<int> lost = {2006, 2013, 2055, 1927, 1053, 4031};
+    return lost.contains(error.code());
+}
+
+void Connection::dropLostSession() {
+    if (m_sessionHolds > 0)
+        m_heldSessionLost = true;
+    m_idle.invalidate();
+    close();
+}
+
+bool Connection::answers() {
+    return mysql_ping(handle()) == 0;
+}
+
+void Connection::holdSession() {
+    ++m_sessionHolds;
+}
+
+void Connection::releaseSession() {
+    if (m_sessionHolds > 0 && --m_sessionHolds == 0)
+        m_heldSessionLost = false;
 }
 
 void Connection::beginTransaction() {
     executeDirect(u"START TRANSACTION"_s);
+    holdSession();
 }
 
 void Connection::commit() {
+    const auto release = qScopeGuard([this] { releaseSession(); });
     executeDirect(u"COMMIT"_s);
 }
 
 void Connection::rollback() {
+    const auto release = qScopeGuard([this] { releaseSession(); });
     executeDirect(u"ROLLBACK"_s);
 }
 
-st_mysql* Connection::nativeHandleFor(const QString& sql, const ParameterValues& parameters) {
-    open();
+st_mysql* Connection::handle() {
     const QVariant handle = database().driver()->handle();
     // The driver declares its handle as MYSQL*, which Qt names after the struct behind it.
     if (qstrcmp(handle.typeName(), "MYSQL*") != 0 && qstrcmp(handle.typeName(), "st_mysql*") != 0)
         throw DatabaseError(tr("Ovládač databázy nesprístupňuje spojenie MariaDB/MySQL."));
-    logStatement(sql, parameters);
     return *static_cast<st_mysql* const*>(handle.constData());
+}
+
+st_mysql* Connection::nativeHandleFor(const QString& sql, const ParameterValues& parameters) {
+    open();
+    st_mysql* native = handle();
+    logStatement(sql, parameters);
+    return native;
 }
 
 void Connection::logStatement(const QString& sql, const ParameterValues& parameters) {

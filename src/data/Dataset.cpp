@@ -80,16 +80,28 @@ void Dataset::reopen() {
     open();
 }
 
+void Dataset::setResultFieldFormats(std::function<QString(const FieldDef& field)> formatOf) {
+    m_formatOf = std::move(formatOf);
+}
+
 void Dataset::readResult() {
-    ResultReader reader(*m_connection, selectText(), boundParameters());
+    const QString sql = selectText();
+    m_connection->send(sql, [&] { readResult(sql); });
+}
+
+void Dataset::readResult(const QString& sql) {
+    ResultReader reader(*m_connection, sql, boundParameters());
     const QList<FieldDef>& result = reader.fields();
 
     QList<FieldDef> fields;
     std::vector<int> sourceColumn;
     if (m_declared.isEmpty()) {
         fields = result;
-        for (int i = 0; i < result.size(); ++i)
+        for (int i = 0; i < result.size(); ++i) {
             sourceColumn.push_back(i);
+            if (m_formatOf && fields[i].displayFormat.isEmpty())
+                fields[i].displayFormat = m_formatOf(fields[i]);
+        }
     } else {
         for (const FieldDef& declared : std::as_const(m_declared)) {
             int column = -1;

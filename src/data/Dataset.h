@@ -6,6 +6,7 @@
 #include <QList>
 #include <QObject>
 #include <QVariant>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -25,6 +26,10 @@ public:
     /// Declares the fields the dataset exposes, in order; an empty list exposes the result's own.
     void setDeclaredFields(QList<FieldDef> fields);
     const QList<FieldDef>& declaredFields() const { return m_declared; }
+    /// Gives the result's own fields (when none are declared) a display format as they open,
+    /// by what the result says of each: for a statement made at run time, whose fields nobody
+    /// could declare. An empty format leaves the value's own digits.
+    void setResultFieldFormats(std::function<QString(const FieldDef& field)> formatOf);
 
     /// Reads the whole result. Opening an open dataset does nothing. Throws DatabaseError when
     /// the statement fails or the result lacks a declared field.
@@ -73,10 +78,12 @@ protected:
 
 private:
     void readResult();
+    void readResult(const QString& sql);
     void moveTo(int row, bool eof);
 
     Connection* m_connection;
     QList<FieldDef> m_declared;
+    std::function<QString(const FieldDef& field)> m_formatOf;
     QList<FieldDef> m_fields;
     std::vector<std::unique_ptr<ResultColumn>> m_columns;
     std::vector<std::size_t> m_columnOfField;

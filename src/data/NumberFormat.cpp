@@ -7,6 +7,15 @@ bool isPatternChar(QChar c) {
     return c == QLatin1Char('0') || c == QLatin1Char('#') || c == QLatin1Char(',') ||
            c == QLatin1Char('.');
 }
+
+// Half away from zero, as the value is written in decimals: a binary double lies a hair off the
+// decimal it stands for (0,55 is 0,54999…, a sum of shares 0,5499… or 0,5500…), so the scaled
+// value is first cut to the twelve digits that such noise never reaches.
+double roundedDecimal(double value, int decimals) {
+    const double scale = std::pow(10.0, decimals);
+    const double scaled = QString::number(value * scale, 'g', 12).toDouble();
+    return std::round(scaled) / scale;
+}
 } // namespace
 
 NumberFormat::NumberFormat(const QString& pattern) {
@@ -32,8 +41,7 @@ QString NumberFormat::format(double value, const QLocale& locale) const {
     QLocale numbers = locale;
     numbers.setNumberOptions(m_grouping ? QLocale::DefaultNumberOptions
                                         : QLocale::OmitGroupSeparator);
-    const double rounded =
-        std::round(value * std::pow(10.0, m_maxDecimals)) / std::pow(10.0, m_maxDecimals);
+    const double rounded = roundedDecimal(value, m_maxDecimals);
     QString text = numbers.toString(rounded == 0 ? 0.0 : rounded, 'f', m_maxDecimals);
 
     const QString point = numbers.decimalPoint();

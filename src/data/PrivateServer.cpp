@@ -46,7 +46,7 @@ constexpr auto installTimeLimit = 120s;
 constexpr auto startTimeLimit = 60s;
 // Servers are launched under the folder's lock, so one found running has already answered
 // its launcher; the grace is for a server started by hand or busy for a moment.
-constexpr auto answerTimeLimit = 10s;
+constexpr auto answerWait = 10s;
 constexpr auto shutdownTimeLimit = 30s;
 constexpr auto terminateTimeLimit = 15s;
 constexpr auto killTimeLimit = 5s;
@@ -248,12 +248,12 @@ void PrivateServer::start() {
         if (QFileInfo::exists(server->socket)) {
             // A server that keeps its socket but does not answer may be hung or stopped; ending
             // it could cost another program its work, so that is left for an explicit stop.
-            if (!waitUntil([&] { return socketAnswers(server->socket); }, answerTimeLimit))
+            if (!answers())
                 throw DatabaseError(
                     u"Databázový server pre priečinok %1 (proces %2) beží, ale neodpovedá ani po "
                     "%3 s. Zastavte ho (tarvelin-db --datadir „%1“ stop) a skúste to znova."_s.arg(
                         m_dataFolder, QString::number(server->pid),
-                        QString::number(std::chrono::seconds(answerTimeLimit).count())));
+                        QString::number(std::chrono::seconds(answerWait).count())));
             m_users->join();
             return;
         }
@@ -352,6 +352,15 @@ bool PrivateServer::canTellWhetherRunning() const {
         return ::access(QFile::encodeName(path).constData(), access) == 0;
     };
     return absentOrReadable(m_dataFolder, R_OK | X_OK) && absentOrReadable(pidFilePath(), R_OK);
+}
+
+bool PrivateServer::answers() const {
+    const auto server = findServer();
+    return server && waitUntil([&] { return socketAnswers(server->socket); }, answerWait);
+}
+
+std::chrono::seconds PrivateServer::answerTimeLimit() {
+    return answerWait;
 }
 
 qint64 PrivateServer::runningPid() const {

@@ -3,6 +3,7 @@
 #include "ConnectionSettings.h"
 
 #include <QString>
+#include <chrono>
 #include <memory>
 #include <optional>
 
@@ -49,6 +50,11 @@ public:
     /// Process id of the server running for this folder, 0 when none runs.
     qint64 runningPid() const;
     bool isRunning() const { return runningPid() != 0; }
+    /// Whether the server running for this folder greets a client within answerTimeLimit(); a
+    /// process that runs but is stopped or hung does not.
+    bool answers() const;
+    /// How long a running server is given to greet before it counts as not answering.
+    static std::chrono::seconds answerTimeLimit();
     /// False when the data folder belongs to someone whose files this user may not read, so
     /// that whether a server runs cannot be told.
     bool canTellWhetherRunning() const;

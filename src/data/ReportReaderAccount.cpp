@@ -19,6 +19,32 @@ QString account(const QString& host) {
     return u"'%1'@'%2'"_s.arg(ReportReaderAccount::user, host);
 }
 
+/// The sources that exist in the owner's database, spelled as the database spells them. The
+/// names come from the list of sources, never from a user.
+QStringList presentSources(Connection& owner) {
+    QStringList present;
+    QSqlQuery found = owner.execute(u"SELECT TABLE_NAME FROM information_schema.TABLES "
+                                    u"WHERE TABLE_SCHEMA = database()"_s);
+    while (found.next())
+        present << found.value(0).toString();
+    QStringList sources;
+    for (const QString& source : ReportReaderAccount::sources()) {
+        const auto table = std::find_if(present.cbegin(), present.cend(), [&](const QString& t) {
+            return t.compare(source, Qt::CaseInsensitive) == 0;
+        });
+        if (table != present.cend())
+            sources << *table;
+    }
+    return sources;
+}
+
+DatabaseError notPrepared(const DatabaseError& error) {
+    return DatabaseError(
+        u"Účet %1 na čítanie univerzálnych zostáv sa nepodarilo pripraviť: %2"_s.arg(
+            ReportReaderAccount::user, error.message()),
+        error.code());
+}
+
 } // namespace
 
 const QStringList& ReportReaderAccount::sources() {
@@ -45,25 +71,20 @@ void ReportReaderAccount::create(Connection& owner) {
             owner.executeDirect(u"ALTER USER "_s + account(host) + u" IDENTIFIED BY '"_s +
                                 password + u"'"_s);
         }
-        QStringList present;
-        QSqlQuery found = owner.execute(u"SELECT TABLE_NAME FROM information_schema.TABLES "
-                                        u"WHERE TABLE_SCHEMA = database()"_s);
-        while (found.next())
-            present << found.value(0).toString();
-        for (const QString& source : sources()) {
-            // The names come from the list above, never from a user.
-            const auto table =
-                std::find_if(present.cbegin(), present.cend(), [&](const QString& t) {
-                    return t.compare(source, Qt::CaseInsensitive) == 0;
-                });
-            if (table == present.cend())
-                continue;
+        for (const QString& table : presentSources(owner))
             for (const QString& host : hosts)
-                owner.executeDirect(u"GRANT SELECT ON `"_s + *table + u"` TO "_s + account(host));
-        }
+                owner.executeDirect(u"GRANT SELECT ON `"_s + table + u"` TO "_s + account(host));
     } catch (const DatabaseError& error) {
-        throw DatabaseError(
-            u"Účet %1 na čítanie univerzálnych zostáv sa nepodarilo pripraviť: %2"_s.arg(
-                user, error.message()));
+        throw notPrepared(error);
+    }
+}
+
+void ReportReaderAccount::revoke(Connection& owner) {
+    try {
+        for (const QString& table : presentSources(owner))
+            for (const QString& host : hosts)
+                owner.executeDirect(u"REVOKE SELECT ON `"_s + table + u"` FROM "_s + account(host));
+    } catch (const DatabaseError& error) {
+        throw notPrepared(error);
     }
 }

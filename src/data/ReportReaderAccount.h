@@ -29,6 +29,10 @@ public:
     /// every source that exists in the connection's database. Idempotent. Throws DatabaseError
     /// when the owner may not create accounts or grant.
     static void create(Connection& owner);
+    /// Takes back what create() granted on the connection's database: an installation proves on
+    /// its staging database that the account can be prepared, before the new database takes the
+    /// place of the old one.
+    static void revoke(Connection& owner);
 
     static inline const QString user = u"tarvelin_zostavy"_s;
 };

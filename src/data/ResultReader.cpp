@@ -184,7 +184,7 @@ ResultReader::ResultReader(Connection& connection, const QString& sql,
     MYSQL* handle = connection.nativeHandleFor(sql, parameters);
     m_statement.reset(mysql_stmt_init(handle));
     if (!m_statement)
-        throw DatabaseError(QString::fromUtf8(mysql_error(handle)));
+        throw DatabaseError(QString::fromUtf8(mysql_error(handle)), int(mysql_errno(handle)));
     const QByteArray text = placeholders.positionalSql().toUtf8();
     if (mysql_stmt_prepare(m_statement.get(), text.constData(), (unsigned long)text.size()) != 0)
         fail();
@@ -268,12 +268,14 @@ void ResultReader::fail() const {
     // An error the server sends among the rows (a subquery of one row that gives two, a
     // temporary table it cannot drop) is left on the connection, not on the statement.
     QString text = QString::fromUtf8(mysql_stmt_error(statement));
-    if (text.isEmpty())
+    int number = int(mysql_stmt_errno(statement));
+    if (text.isEmpty()) {
         text = QString::fromUtf8(mysql_error(statement->mysql));
+        number = int(mysql_errno(statement->mysql));
+    }
     if (text.isEmpty())
-        text = u"Čítanie výsledku dotazu zlyhalo bez udania dôvodu (chyba %1)."_s.arg(
-            mysql_stmt_errno(statement));
-    throw DatabaseError(text);
+        text = u"Čítanie výsledku dotazu zlyhalo bez udania dôvodu (chyba %1)."_s.arg(number);
+    throw DatabaseError(text, number);
 }
 
 void ResultReader::bindResult() {

@@ -6,6 +6,7 @@
 #include "ReportReaderAccount.h"
 #include "ServerCompatibility.h"
 #include "ServerLock.h"
+#include "StrictWrites.h"
 #include "VerziaUdajov.h"
 
 #include <QCryptographicHash>
@@ -41,6 +42,12 @@ bool exists(Connection& server, const QString& name) {
 
 const QString recordTable = u"skripty_schemy"_s;
 
+// The server's numbers of the errors that tell a missing database or table from a missing right.
+constexpr int databaseAccessDenied = 1044;
+constexpr int unknownDatabase = 1049;
+constexpr int tableAccessDenied = 1142;
+constexpr int noSuchTable = 1146;
+
 // The scripts every database had before they were recorded.
 const QStringList firstRelease = {u"010_tables.sql"_s, u"011_codes.sql"_s, u"020_views.sql"_s,
                                   u"090_param.sql"_s};
@@ -66,8 +73,8 @@ bool tableExists(Connection& connection, const QString& table) {
     return found.next();
 }
 
-QString identifier(const QString& name) {
-    return u'`' + name + u'`';
+QString identifier(QString name) {
+    return u'`' + name.replace(u'`', u"``"_s) + u'`';
 }
 
 QString qualified(const QString& database, const QString& table) {
@@ -175,18 +182,43 @@ bool SchemaInstaller::databaseExists() const {
     return exists(server, databaseName());
 }
 
+std::optional<int> SchemaInstaller::countOrMissing(const QString& sql) const {
+    // The catalogue of tables shows an account only the tables it has a right to, so a table
+    // it may not read would pass for a missing one; reading it tells the two apart.
+    try {
+        QSqlQuery count = m_connection.execute(sql);
+        return count.next() ? count.value(0).toInt() : 0;
+    } catch (const DatabaseError& error) {
+        if (error.code() == noSuchTable)
+            return std::nullopt;
+        if (error.code() == tableAccessDenied || error.code() == databaseAccessDenied)
+            throw missingRight(error);
+        throw;
+    }
+}
+
+DatabaseError SchemaInstaller::missingRight(const DatabaseError& error) const {
+    static const QRegularExpression command(u"^(\\w+) command denied"_s,
+                                            QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpressionMatch denied = command.match(error.message());
+    const QString right = denied.hasMatch() ? denied.captured(1).toUpper() : u"SELECT"_s;
+    return DatabaseError(u"Účtu %1 chýba právo %2 k databáze %3, a tak program nezistí, či je "
+                         "databáza úplná. Správca databázového servera mu ho môže dať (GRANT %2 "
+                         "ON `%3`.* TO …).\n%4"_s.arg(m_connection.settings().user, right,
+                                                      m_connection.settings().database,
+                                                      error.message()),
+                         error.code());
+}
+
 bool SchemaInstaller::isComplete() const {
-    return tableExists(m_connection, completionMark);
+    return countOrMissing(u"SELECT count(*) FROM "_s + completionMark).has_value();
 }
 
 bool SchemaInstaller::loadedToTheEnd() const {
     // Every load ends with the parameter row naming the enterprise, in the transaction that
     // commits its last rows; an interrupted load leaves the row of zeros the schema put there.
-    if (!tableExists(m_connection, u"param"_s))
-        return false;
-    QSqlQuery selection =
-        m_connection.execute(u"SELECT count(*) FROM param WHERE chovatel <> '000000000'"_s);
-    return selection.next() && selection.value(0).toInt() > 0;
+    return countOrMissing(u"SELECT count(*) FROM param WHERE chovatel <> '000000000'"_s)
+               .value_or(0) > 0;
 }
 
 void SchemaInstaller::writeCompletionMark() {
@@ -233,15 +265,82 @@ void SchemaInstaller::requireComplete() {
             u"Databáza %1 nie je úplná: jej inštalácia sa nedokončila. Nainštalujte ju znova, "
             "napríklad príkazom tarvelin-db install --replace (s voľbou --demo N aj s demo "
             "stádom); jej doterajší obsah sa tým nahradí."_s.arg(m_connection.settings().database));
+    restoreWorkingTables();
+}
+
+QStringList SchemaInstaller::restoreWorkingTables() {
+    static const QRegularExpression madeWhenMissing(
+        u"^\\s*CREATE\\s+TABLE\\s+IF\\s+NOT\\s+EXISTS\\s+`?(\\w+)`?"_s,
+        QRegularExpression::CaseInsensitiveOption);
+    QSet<QString> present;
+    QSqlQuery found = m_connection.execute(
+        u"SELECT TABLE_NAME FROM information_schema.TABLES WHERE TABLE_SCHEMA = database()"_s);
+    while (found.next())
+        present.insert(found.value(0).toString().toLower());
+    const QSet<QString> recorded = recordedScripts();
+    QStringList made;
+    for (const QString& file : scriptFiles()) {
+        if (!recorded.contains(QFileInfo(file).fileName()))
+            continue;
+        for (const ScriptStatement& statement : statementsOf(readScript(file))) {
+            const QRegularExpressionMatch table = madeWhenMissing.match(statement.text);
+            if (!table.hasMatch() || present.contains(table.captured(1).toLower()))
+                continue;
+            m_connection.executeDirect(statement.text);
+            present.insert(table.captured(1).toLower());
+            made << table.captured(1);
+        }
+    }
+    return made;
+}
+
+QStringList SchemaInstaller::invalidViews() {
+    constexpr int viewInvalid = 1356;
+    QStringList views;
+    QSqlQuery found = m_connection.execute(
+        u"SELECT TABLE_NAME FROM information_schema.TABLES WHERE TABLE_SCHEMA = database() AND "
+        u"TABLE_TYPE = 'VIEW' ORDER BY TABLE_NAME"_s);
+    while (found.next())
+        views << found.value(0).toString();
+    QStringList invalid;
+    for (const QString& view : views) {
+        try {
+            // What the dump program asks of every view.
+            m_connection.execute(u"SHOW COLUMNS FROM "_s + identifier(view));
+        } catch (const DatabaseError& error) {
+            if (error.code() != viewInvalid)
+                throw;
+            invalid << view;
+        }
+    }
+    return invalid;
 }
 
 void SchemaInstaller::requireUsable() {
     Connection server(serverSettings(m_connection));
     ServerCompatibility::require(server);
-    if (!exists(server, databaseName()))
-        throw DatabaseError(u"Databáza %1 na serveri nie je. Nainštalujte ju, napríklad príkazom "
-                            "tarvelin-db install (s voľbou --demo N aj s demo stádom)."_s.arg(
-                                m_connection.settings().database));
+    // The server lists an account only the databases it has a right to: whether one it does
+    // not list is missing, only logging in to it tells.
+    if (!exists(server, databaseName())) {
+        try {
+            m_connection.open();
+        } catch (const DatabaseError& error) {
+            if (error.code() == databaseAccessDenied)
+                throw DatabaseError(u"Účet %1 nemá k databáze %2 žiadne právo. Správca "
+                                    "databázového servera mu ich môže dať (GRANT … ON `%2`.* TO "
+                                    "…).\n%3"_s.arg(m_connection.settings().user,
+                                                    m_connection.settings().database,
+                                                    error.message()),
+                                    error.code());
+            if (error.code() == unknownDatabase)
+                throw DatabaseError(
+                    u"Databáza %1 na serveri nie je. Nainštalujte ju, napríklad príkazom "
+                    "tarvelin-db install (s voľbou --demo N aj s demo stádom)."_s.arg(
+                        m_connection.settings().database),
+                    error.code());
+            throw;
+        }
+    }
     requireComplete();
 }
 
@@ -261,8 +360,7 @@ void SchemaInstaller::install(IfExists ifExists, const StatementProducer& conten
                                 u"údaje, možno len výslovne (voľba --replace)."_s.arg(name));
     };
     refuseExisting();
-    // What an installation that was killed left behind.
-    server.executeDirect(u"DROP DATABASE IF EXISTS "_s + identifier(staging));
+    removeLeftovers(server);
     try {
         server.executeDirect(u"CREATE DATABASE "_s + identifier(staging) +
                              u" CHARACTER SET utf8mb4 COLLATE utf8mb4_unicode_ci"_s);
@@ -279,6 +377,11 @@ void SchemaInstaller::install(IfExists ifExists, const StatementProducer& conten
             runScripts(target, files);
             if (contents)
                 loadInto(target, contents);
+            // While the old database is still in place, a lack of rights for the reading
+            // account stops the installation: tried on the new database's sources and taken
+            // back, the grants then go to the database under its own name.
+            ReportReaderAccount::create(target);
+            ReportReaderAccount::revoke(target);
         }
         refuseExisting();
         swapIn(server, staging, files);
@@ -286,7 +389,21 @@ void SchemaInstaller::install(IfExists ifExists, const StatementProducer& conten
         dropQuietly(server, staging);
         throw;
     }
-    ReportReaderAccount::create(m_connection);
+    try {
+        ReportReaderAccount::create(m_connection);
+    } catch (const DatabaseError& error) {
+        throw DatabaseError(u"Databáza %1 je nainštalovaná, ale univerzálna zostava ju nebude "
+                            u"môcť čítať.\n%2"_s.arg(name, error.message()),
+                            error.code());
+    }
+}
+
+void SchemaInstaller::removeLeftovers(Connection& server) {
+    // An installation killed before its end leaves its staging database, or the old data it
+    // was replacing; the caller holds the installation's lock, so neither is in use.
+    const QString name = databaseName();
+    for (const QString& role : {u"instalacia"_s, u"povodna"_s})
+        server.executeDirect(u"DROP DATABASE IF EXISTS "_s + identifier(besideName(name, role)));
 }
 
 void SchemaInstaller::swapIn(Connection& server, const QString& staging, const QStringList& files) {
@@ -325,6 +442,17 @@ void SchemaInstaller::swapIn(Connection& server, const QString& staging, const Q
 }
 
 QStringList SchemaInstaller::upgrade() {
+    {
+        Connection server(serverSettings(m_connection));
+        try {
+            ServerLock lock(server, ServerLock::nameFor(u"tarvelin-instalacia"_s, databaseName()),
+                            0s, QString());
+            removeLeftovers(server);
+        } catch (const DatabaseError&) {
+            // An installation of the database runs now and uses them; or the account may not
+            // drop them, which only costs their room.
+        }
+    }
     const bool recorded = tableExists(m_connection, recordTable);
     createRecordTable(m_connection);
     if (!recorded)
@@ -358,6 +486,9 @@ qint64 SchemaInstaller::loadInto(Connection& connection, const StatementProducer
     const QString begin = u"START TRANSACTION"_s;
     const QString commit = u"COMMIT"_s;
     qint64 count = 0;
+    // The contents are values the program writes; one that does not fit its column is a fault
+    // to report, not a value to cut.
+    const StrictWrites strict(connection);
     connection.executeDirect(begin);
     try {
         producer([&](const QString& statement) {

@@ -3,11 +3,13 @@
 #include <QSet>
 #include <QString>
 #include <functional>
+#include <optional>
 #include <vector>
 
 using namespace Qt::Literals::StringLiterals;
 
 class Connection;
+class DatabaseError;
 
 /// Creates the program's database on a server, loads the schema scripts of the sql folder into
 /// it and fills it with statements from a producer such as the demo herd. An installation is all
@@ -45,10 +47,21 @@ public:
     /// Whether the database carries the mark of a finished installation.
     bool isComplete() const;
     /// Throws DatabaseError, saying how to install it again, for a database whose installation
-    /// did not finish. A database whose data were loaded to the end but that lacks the mark (one
-    /// made before the mark existed, or one stopped after its tables were swapped in) gets its
-    /// views made anew and the mark: refusing it would send its user to replace the herd.
+    /// did not finish, or naming the right the account lacks to tell. A database whose data
+    /// were loaded to the end but that lacks the mark (one made before the mark existed, or one
+    /// stopped after its tables were swapped in) gets its views made anew and the mark:
+    /// refusing it would send its user to replace the herd. Then makes the missing working
+    /// tables again (restoreWorkingTables).
     void requireComplete();
+
+    /// Makes again, empty, the working tables that views read and that are missing, as the
+    /// scripts the database has had make them. A report or a refresh interrupted between
+    /// dropping such a table and making it anew leaves the views over it failing, and with
+    /// them a backup of the database. Returns the tables made.
+    QStringList restoreWorkingTables();
+    /// The views of the database that cannot be read, since a table or column they name is
+    /// missing.
+    QStringList invalidViews();
     /// Throws DatabaseError when the server cannot run the program (ServerCompatibility) or the
     /// database is not complete.
     void requireUsable();
@@ -72,12 +85,18 @@ public:
     static inline const QString completionMark = u"instalacia"_s;
 
 private:
+    /// The count a read of one table gives, nothing when the table is missing; throws
+    /// missingRight() when the account may not read it.
+    std::optional<int> countOrMissing(const QString& sql) const;
+    DatabaseError missingRight(const DatabaseError& error) const;
     bool loadedToTheEnd() const;
     QSet<QString> recordedScripts() const;
     void makeViews(Connection& connection, const QStringList& files);
     void writeCompletionMark();
 
     QString databaseName() const;
+    /// Drops the staging and previous databases an interrupted installation left.
+    void removeLeftovers(Connection& server);
     QStringList scriptFiles() const;
     void swapIn(Connection& server, const QString& staging, const QStringList& files);
     static void runScripts(Connection& connection, const QStringList& files);

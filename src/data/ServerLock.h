@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <chrono>
+#include <functional>
 
 class Connection;
 
@@ -12,10 +13,18 @@ class Connection;
 /// already gets it again at once, and the server counts the holds.
 class ServerLock {
 public:
+    /// Hears a wait for the lock that another session holds, between attempts, with the time
+    /// waited so far; it pauses for a moment itself (keeping a window painted meanwhile) and
+    /// returns false when the wait is to be given up.
+    using Waiting = std::function<bool(std::chrono::milliseconds waited)>;
+
     /// Waits at most `wait` for the lock; throws DatabaseError with `busyMessage` when another
-    /// session keeps holding it, or with the server's text when the server refuses.
+    /// session keeps holding it, or with the server's text when the server refuses. With a
+    /// waiting, the lock is asked for again and again, waiting between the attempts, and
+    /// CancelledByUser is thrown when waiting gives up; without one the server is asked once and
+    /// answers when the lock is free or the time is up.
     ServerLock(Connection& connection, const QString& name, std::chrono::seconds wait,
-               const QString& busyMessage);
+               const QString& busyMessage, const Waiting& waiting = {});
     /// Releases the lock unless release() already did.
     ~ServerLock();
     ServerLock(const ServerLock&) = delete;
@@ -32,6 +41,9 @@ public:
     static QString nameFor(const QString& purpose, const QString& database);
 
 private:
+    /// 1 when taken, 0 when another session held it for `wait` seconds.
+    int ask(std::chrono::seconds wait);
+
     Connection& m_connection;
     QString m_name;
     bool m_held = false;

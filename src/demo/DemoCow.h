@@ -1,11 +1,12 @@
 #pragma once
 
 #include "DemoCodes.h"
+#include "RecordedLactation.h"
 
 #include <cmath>
 
 /// A cow in recording, in the herd or culled, with what her test days depend on and the
-/// summary of her closed lactations that LactationEvaluation fills in.
+/// summary of her lactations that LactationEvaluation fills in.
 struct DemoCow {
     int animal = -1;
     int herd = 0;
@@ -24,17 +25,9 @@ struct DemoCow {
     int firstLactation = 0; ///< her lactations are contiguous once the simulation has ended
     int lactationCount = 0;
 
-    // Summary of the closed lactations.
-    int closedCount = 0;
-    int fullStandardCount = 0;
-    int maximalLactation = -1;
-    int runningParity = 0; ///< 0 while dry or culled
+    CowSummary summary;
     int lastTest = 0;
-    double averageMilk = NAN;
-    double averageFat = NAN;
-    double averageProtein = NAN;
-    double averageLactose = NAN;
-    int performanceClass = 0; ///< 1 to 4 (I to IV), 0 without a closed lactation
+    bool dry = false; ///< dried off at the horizon, waiting for her next calving
     bool bullDam = false;
     bool healthy = true;
 };

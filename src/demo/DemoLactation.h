@@ -1,20 +1,13 @@
 #pragma once
 
 #include "DemoCodes.h"
+#include "RecordedLactation.h"
 #include "WoodCurve.h"
 
 #include <cmath>
 
-/// Kilograms of a lactation or of a part of it.
-struct LactationYield {
-    double milk = NAN;
-    double fat = NAN;
-    double protein = NAN;
-    double lactose = NAN;
-};
-
-/// One calving and the lactation after it: closed when it ended (dried off or culled) by the
-/// horizon, running otherwise. The yields are those of LactationEvaluation.
+/// One calving and the lactation after it as the simulation lives it, and as recording keeps it
+/// (`recorded`, which LactationEvaluation fills in).
 struct DemoLactation {
     int cow = -1;
     int parity = 1;
@@ -28,14 +21,7 @@ struct DemoLactation {
     WoodCurve curve;
     double weight = 0;
 
-    bool closed = false;
-    int days = 0;
-    int standardDays = 0;
+    RecordedLactation recorded;
     int lastTest = 0;
-    LactationYield total;
-    LactationYield standard;
-    double persistency = NAN;
-    double index = NAN;
     double cellLogMean = NAN;
-    bool maximal = false;
 };

@@ -221,6 +221,7 @@ void DemoSqlWriter::writeCows() {
     for (const int index : animalsOf(DemoAnimal::Role::Cow)) {
         const DemoAnimal& animal = m_records.animals[size_t(index)];
         const DemoCow& cow = m_records.cows[size_t(animal.record)];
+        const CowSummary& summary = cow.summary;
         const DemoLactation& latest =
             m_records.lactations[size_t(cow.firstLactation + cow.lactationCount - 1)];
         batch.row()
@@ -233,36 +234,39 @@ void DemoSqlWriter::writeCows() {
         // Feeding group: fresh, high yielding, late lactation, dry.
         if (cow.culled != 0)
             batch.null();
-        else if (cow.runningParity == 0)
+        else if (cow.dry)
             batch.text("04");
         else {
             const int days = m_horizon - latest.calving;
             batch.text(group(days < 60 ? '1' : days < 200 ? '2' : '3'));
         }
         batch.text(cow.bullDam ? "1" : "0").text(cow.healthy ? "A" : "B");
-        batch.text(classes[size_t(cow.performanceClass)])
-            .integer(cow.runningParity > 0 ? std::optional<long long>(cow.runningParity)
-                                           : std::nullopt);
-        if (cow.maximalLactation >= 0) {
-            const DemoLactation& best = m_records.lactations[size_t(cow.maximalLactation)];
+        batch.text(classes[size_t(summary.performanceClass)])
+            .integer(summary.currentLactation >= 0
+                         ? std::optional<long long>(
+                               m_records.lactations[size_t(summary.currentLactation)].parity)
+                         : std::nullopt);
+        if (summary.maximalLactation >= 0) {
+            const DemoLactation& best = m_records.lactations[size_t(summary.maximalLactation)];
             batch.integer(best.parity)
-                .integer(cow.closedCount)
-                .integer(cow.fullStandardCount)
-                .number(best.standard.milk, 1)
-                .number(best.standard.fat, 2)
-                .number(best.standard.protein, 2)
-                .number(best.standard.lactose, 2);
+                .integer(summary.closedCount)
+                .integer(summary.fullStandardCount)
+                .number(best.recorded.standard.milk, 1)
+                .number(best.recorded.standard.fat, 2)
+                .number(best.recorded.standard.protein, 2)
+                .number(best.recorded.standard.lactose, 2);
         } else {
-            batch.null().integer(cow.closedCount).integer(cow.fullStandardCount);
+            batch.null().integer(summary.closedCount).integer(summary.fullStandardCount);
             batch.null().null().null().null();
         }
-        batch.number(cow.averageMilk, 1)
-            .number(cow.averageFat, 2)
-            .number(100 * cow.averageFat / cow.averageMilk, 2)
-            .number(cow.averageProtein, 2)
-            .number(100 * cow.averageProtein / cow.averageMilk, 2)
-            .number(cow.averageLactose, 2)
-            .number(100 * cow.averageLactose / cow.averageMilk, 2);
+        const LactationYield& average = summary.average;
+        batch.number(average.milk, 1)
+            .number(average.fat, 2)
+            .number(100 * average.fat / average.milk, 2)
+            .number(average.protein, 2)
+            .number(100 * average.protein / average.milk, 2)
+            .number(average.lactose, 2)
+            .number(100 * average.lactose / average.milk, 2);
     }
     batch.finish();
 }
@@ -321,7 +325,7 @@ void DemoSqlWriter::writeBreedingValues() {
                                            random.uniformInt(0, 8));
         } else if (animal.role == DemoAnimal::Role::Cow) {
             const DemoCow& cow = m_records.cows[size_t(animal.record)];
-            reliability = 30 + 5 * std::min(cow.closedCount, 5) + random.uniformInt(0, 5);
+            reliability = 30 + 5 * std::min(cow.summary.closedCount, 5) + random.uniformInt(0, 5);
         } else {
             continue;
         }
@@ -378,38 +382,39 @@ void DemoSqlWriter::writeLactations() {
         const DemoCow& cow = m_records.cows[size_t(m_records.animals[size_t(index)].record)];
         for (int i = cow.firstLactation; i < cow.firstLactation + cow.lactationCount; ++i) {
             const DemoLactation& l = m_records.lactations[size_t(i)];
+            const RecordedLactation& r = l.recorded;
             const QString barn = EnterprisePlan::barnCode(l.herd, l.barn);
-            SqlInsertBatch& batch = l.closed ? closed : running;
+            SqlInsertBatch& batch = r.closed ? closed : running;
             batch.row()
-                .integer(l.closed ? ++closedId : ++runningId)
+                .integer(r.closed ? ++closedId : ++runningId)
                 .integer(cowId)
                 .integer(l.parity)
                 .date(l.calving)
                 .text(barn)
                 .text(QString::number(l.calvingEase));
-            const bool standardEnded = l.closed || l.days >= 305;
-            batch.text(l.closed ? reasonCode(l.ending) : QString())
-                .date(l.closed ? l.end : 0)
-                .date(standardEnded ? l.calving + l.standardDays : 0)
+            // A current lactation carries its end once the cow is dried off.
+            batch.text(r.end != 0 ? reasonCode(l.ending) : QString())
+                .date(r.end)
+                .date(r.standardEnded ? l.calving + r.standardDays : 0)
                 .integer(l.previousCalving != 0
                              ? std::optional<long long>(l.calving - l.previousCalving)
                              : std::nullopt)
                 .number(l.weight, 0)
-                .integer(l.days)
-                .integer(l.standardDays)
-                .number(l.total.milk, 1)
-                .number(l.standard.milk, 1)
-                .number(l.total.fat, 2)
-                .number(l.standard.fat, 2)
-                .number(l.total.protein, 2)
-                .number(l.standard.protein, 2)
-                .number(l.total.lactose, 2)
-                .number(l.standard.lactose, 2)
-                .number(l.persistency, 1)
-                .number(l.index, 1)
+                .integer(r.days)
+                .integer(r.standardDays)
+                .number(r.total.milk, 1)
+                .number(r.standard.milk, 1)
+                .number(r.total.fat, 2)
+                .number(r.standard.fat, 2)
+                .number(r.total.protein, 2)
+                .number(r.standard.protein, 2)
+                .number(r.total.lactose, 2)
+                .number(r.standard.lactose, 2)
+                .number(r.persistency, 1)
+                .number(r.index, 1)
                 .text(QString(QLatin1Char(EnterprisePlan::housing(l.herd))))
                 .text("A")
-                .integer(l.maximal ? 1 : 0);
+                .integer(r.maximal ? 1 : 0);
 
             m_testDays.generate(i, testDays);
             for (const DemoTestDay& t : testDays)

@@ -23,3 +23,11 @@ double TestIntervalMethod::integrate(std::span<const Point> points, int from, in
     }
     return total + constant(points.back().value, std::max(from, points.back().day), to);
 }
+
+double TestIntervalMethod::yieldTo(std::span<const Point> points, int day) {
+    const auto after = std::find_if(points.begin(), points.end(),
+                                    [day](const Point& point) { return point.day > day; });
+    const auto counted = after == points.begin() ? points.first(std::min<size_t>(1, points.size()))
+                                                 : points.first(size_t(after - points.begin()));
+    return integrate(counted, 0, day);
+}

@@ -73,8 +73,9 @@ void AktualizaciaUniverzalnejZostavy::aktualizuj() {
     Connection& spojenie = *m_tabulky.connection();
     // The chain reads the selection from the parameter row, UzitKrav the chain and the roll of
     // the selection's cows; another report writing its own selection in between would mix them.
-    ZamokVyberu zamok(spojenie);
-    PripravaZostav(m_tabulky, m_stav).PripravParametre();
+    const QString praca = u"Aktualizácia dát pre univerzálnu zostavu"_s;
+    ZamokVyberu zamok(spojenie, praca);
+    PripravaZostav(m_tabulky, m_stav, praca).PripravParametre();
     PrikazyPripravy::posli(*m_tabulky.ADOCommandParametre, prikazy(spojenie.settings().database),
                            m_priebeh);
 }

@@ -110,14 +110,21 @@ const QStringList prikazy8 = {
     u"create table tab80v1 SELECT  t.*, b.linia_id, b.register from  tab80v0 t left join byky "
     u"b  on  (t.otec_id = b.byk_id) "_s};
 
-// Report 10.A: the test days of the period, with a somatic cell count and all of them.
+// Report 10.A: the test days of the period, with a somatic cell count and all of them. A test
+// belongs to the calving before it: a test of the period that came before the current lactation
+// counts its days from the calving of its own lactation. The cow's closed lactations are found
+// by her key whatever the statistics of a freshly loaded table say.
+const QString oteleniePredKontrolou =
+    u"(case when pl.datumotelenia <= ko.datum then pl.datumotelenia else (select "
+    u"max(l.datumotelenia) from laktacie l force index (uk_laktacie_krava) where l.krava_id = "
+    u"ko.krava_id and l.datumotelenia <= ko.datum) end)"_s;
 const QStringList prikazy10A = {
     u"DROP table if exists tab100v1;"_s,
     u"CREATE TABLE tab100v1 select z.zviera_id as zviera_id,  p.chovatel as chovatel,    "
-    u"z.usnecislo as usnecislo, pl.datumotelenia as datumotelenia,    ko.datum as "
+    u"z.usnecislo as usnecislo, %1 as datumotelenia,    ko.datum as "
     u"datum_kontroly, date_format(ko.datum,'%Y%m') as Rokmes,    date_format(ko.datum,'%Y') "
     u"as Rok_kontr, date_format(ko.datum,'%b') as Mes_kontr,    "
-    u"datediff(ko.datum,pl.datumotelenia)  as laktdni,    ko.bun_elementy as bun_elementy, "
+    u"datediff(ko.datum,%1)  as laktdni,    ko.bun_elementy as bun_elementy, "
     u"ko.poradie_preb_laktacie as porlak from prebiehajuce_laktacie pl, kravy k, "
     u"dovody_vyradenia d, zvierata z,    kontroly ko, paramwOK p where  k.dovod_vyradenia_id "
     u"= d.dovod_vyradenia_id    and d.kod  = 0    and z.zviera_id = k.krava_id    and "
@@ -127,12 +134,12 @@ const QStringList prikazy10A = {
     u"(substring(z.chovatel,4,3) = p.podnik or  p.podnik = 000)    and "
     u"(substring(z.chovatel,7,2) = p.chov or  p.chov = 00)    and (substring(z.chovatel,9,1) "
     u"= p.mastal or  p.mastal = 0)     and (ko.datum between p.kontrolne_obd_od and "
-    u"p.kontrolne_obd_do) order by z.usnecislo, ko.datum;"_s,
+    u"p.kontrolne_obd_do) order by z.usnecislo, ko.datum;"_s.arg(oteleniePredKontrolou),
     u"DROP table if exists tab100v2;"_s,
     u"CREATE TABLE tab100v2  select z.zviera_id as zviera_id,  p.chovatel as chovatel,     "
-    u"z.usnecislo as usnecislo, pl.datumotelenia as datumotelenia,     ko.datum as "
+    u"z.usnecislo as usnecislo, %1 as datumotelenia,     ko.datum as "
     u"datum_kontroly, date_format(ko.datum,'%Y%m') as Rokmes,     "
-    u"datediff(ko.datum,pl.datumotelenia)  as laktdni from prebiehajuce_laktacie pl, kravy k, "
+    u"datediff(ko.datum,%1)  as laktdni from prebiehajuce_laktacie pl, kravy k, "
     u"dovody_vyradenia d, zvierata z,      kontroly ko, paramwOK p where k.dovod_vyradenia_id "
     u"= d.dovod_vyradenia_id and d.kod  = 0        and z.zviera_id = k.krava_id and "
     u"pl.krava_id =k.krava_id        and ko.krava_id = z.zviera_id         and  "
@@ -141,7 +148,8 @@ const QStringList prikazy10A = {
     u"(substring(z.chovatel,4,3) = p.podnik or  p.podnik = 000)        and  "
     u"(substring(z.chovatel,7,2) = p.chov or  p.chov = 00)        and  "
     u"(substring(z.chovatel,9,1) = p.mastal or  p.mastal = 0)        and  (ko.datum between "
-    u"p.kontrolne_obd_od and p.kontrolne_obd_do) order by z.usnecislo, ko.datum; "_s};
+    u"p.kontrolne_obd_od and p.kontrolne_obd_do) order by z.usnecislo, ko.datum; "_s.arg(
+        oteleniePredKontrolou)};
 
 P podmenu(int uroven, const QString& komponent, const QString& popis) {
     P p;
@@ -335,18 +343,19 @@ std::vector<P> vytvorKatalog() {
         podmenu(0, u"SubMenuItemTab17"_s, u"(17) Poradie kráv podľa priemernej dennej dojnosti"_s),
         interval17(u"SubSubMenuItemTab17A"_s, u"(17.A) Interval 1 - 100 dní"_s, u"17.A"_s,
                    u"SELECT * FROM tab170v1 WHERE pocet_dni BETWEEN 1 AND 100 ORDER BY "
-                   u"priem_mlieko DESC"_s,
+                   u"priem_mlieko DESC, usnecislo"_s,
                    u"(interval od 1 do 100 dní)"_s),
         interval17(u"SubSubMenuItemTab17B"_s, u"(17.B) Interval 101 - 200 dní"_s, u"17.B"_s,
                    u"SELECT * FROM tab170v1 WHERE pocet_dni BETWEEN 101 AND 200 ORDER BY "
-                   u"priem_mlieko DESC"_s,
+                   u"priem_mlieko DESC, usnecislo"_s,
                    u"(interval od 101 do 200 dní)"_s),
         interval17(u"SubSubMenuItemTab17C"_s, u"(17.C) Interval 201 - 305 dní"_s, u"17.C"_s,
                    u"SELECT * FROM tab170v1 WHERE pocet_dni BETWEEN 201 AND 305 ORDER BY "
-                   u"priem_mlieko DESC"_s,
+                   u"priem_mlieko DESC, usnecislo"_s,
                    u"(interval od 201 do 305 dní)"_s),
         interval17(u"SubSubMenuItemTab17D"_s, u"(17.D) Interval nad 305 dní"_s, u"17.D"_s,
-                   u"SELECT * FROM tab170v1 WHERE pocet_dni > 305 ORDER BY priem_mlieko DESC"_s,
+                   u"SELECT * FROM tab170v1 WHERE pocet_dni > 305 ORDER BY priem_mlieko DESC, "
+                   u"usnecislo"_s,
                    u"(interval nad 305 dní)"_s),
         sPrikazmi(zostava(0, u"SubMenuItemTab18"_s,
                           u"(18) Úžitkovosť prvôstok v rôznom veku pri otelení"_s, u"18"_s,

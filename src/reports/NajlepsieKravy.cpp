@@ -9,8 +9,10 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-// A text of one's own ranks by lifetime milk, naming no measure.
-const NajlepsieKravy::Zoradenie bezVyberu{{}, u"mlieko_kg_cel"_s, {}, false};
+// Without a measure chosen (a text of one's own) the cows rank by lifetime milk, and the
+// subtitle names that measure as if it had been chosen.
+const NajlepsieKravy::Zoradenie bezVyberu{
+    {}, u"mlieko_kg_cel"_s, u"celoživotnej úžitkovosti"_s, false};
 
 } // namespace
 
@@ -67,8 +69,10 @@ Query* TDataModuleTabulky::*NajlepsieKravy::dotaz() const {
 QString NajlepsieKravy::sql() const {
     const QString zaciatok = zoradenie().maxLaktacia ? u"SELECT * FROM tab81v1 ORDER BY "_s
                                                      : u"SELECT * FROM tab82v1 ORDER BY "_s;
-    // The limit is the number read from the text, so nothing typed reaches the statement.
-    return zaciatok + zoradenie().stlpec + u" DESC "_s + u"LIMIT "_s + QString::number(m_pocet);
+    // The limit is the number read from the text, so nothing typed reaches the statement. Cows of
+    // equal yield rank by their ear number, so that the group is the same at every run.
+    return zaciatok + zoradenie().stlpec + u" DESC, usnecislo "_s + u"LIMIT "_s +
+           QString::number(m_pocet);
 }
 
 QString NajlepsieKravy::zostava() const {

@@ -10,7 +10,7 @@ class TDataModuleTabulky;
 
 /// What report 8 lists: the best cows, as many as the group size, ranked by one of nine
 /// measures; an index out of the list of measures (as when the user typed a text of their own
-/// into it) ranks by lifetime milk with no name for the measure in the subtitle.
+/// into it) ranks by lifetime milk, and the subtitle says so.
 struct VolbaNajlepsich {
     QString velkost = u"10"_s; ///< the group size as typed
     int zoradenie = -1;        ///< index into NajlepsieKravy::zoradenia()

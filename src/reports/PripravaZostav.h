@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 class TDataModuleTabulky;
 struct StavZostav;
 
@@ -7,7 +9,9 @@ struct StavZostav;
 /// limits every report to the enterprise, herd or barn chosen in the tree.
 class PripravaZostav {
 public:
-    PripravaZostav(TDataModuleTabulky& dataModule, StavZostav& stav);
+    /// praca names for the user the work that writes the selection, should it have to wait
+    /// for another one (ZamokVyberu); the selection in the tree when none is given.
+    PripravaZostav(TDataModuleTabulky& dataModule, StavZostav& stav, QString praca = {});
 
     /// Stores the selection (or the enterprise, before any) and the number of daughters, then
     /// re-reads the report header.
@@ -16,4 +20,5 @@ public:
 private:
     TDataModuleTabulky& m_dataModule;
     StavZostav& m_stav;
+    QString m_praca;
 };

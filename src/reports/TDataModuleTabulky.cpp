@@ -18,7 +18,7 @@ TDataModuleTabulky::TDataModuleTabulky(Connection* connection, QObject* parent)
 
     const QStringList mliekoOdDo = {
         QString(), u"Where  (t.mlieko  >=  :pMliekoOd and t.mlieko  <=  :pMliekoDo)"_s,
-        u"ORDER BY mlieko DESC;"_s};
+        u"ORDER BY mlieko DESC, usnecislo;"_s};
 
     ADOQueryHlavicka = query(u"ADOQueryHlavicka"_s, u"RvDataSetConnectionHlavicka"_s,
                              {u"SELECT * FROM paramwok"_s});
@@ -51,12 +51,12 @@ TDataModuleTabulky::TDataModuleTabulky(Connection* connection, QObject* parent)
     ADOQueryTabulka7BB =
         query(u"ADOQueryTabulka7BB"_s, u"RvDataSetTabulka7BB"_s,
               QStringList{u"SELECT * FROM tab7b0v1 t"_s} + mliekoOdDo + QStringList{QString()});
-    ADOQueryTabulka8A =
-        query(u"ADOQueryTabulka8A"_s, u"RvDataSetTabulka8A"_s,
-              {u"SELECT  *  FROM tab82v1 "_s, u"ORDER  BY  mlieko_kg_cel  DESC "_s, u"LIMIT 10"_s});
-    ADOQuerytabulka8B =
-        query(u"ADOQuerytabulka8B"_s, u"RvDataSetTabulka8B"_s,
-              {u"SELECT * FROM tab81v1"_s, u"ORDER BY mlieko_max DESC"_s, u"LIMIT 10"_s});
+    ADOQueryTabulka8A = query(u"ADOQueryTabulka8A"_s, u"RvDataSetTabulka8A"_s,
+                              {u"SELECT  *  FROM tab82v1 "_s,
+                               u"ORDER  BY  mlieko_kg_cel  DESC, usnecislo "_s, u"LIMIT 10"_s});
+    ADOQuerytabulka8B = query(
+        u"ADOQuerytabulka8B"_s, u"RvDataSetTabulka8B"_s,
+        {u"SELECT * FROM tab81v1"_s, u"ORDER BY mlieko_max DESC, usnecislo"_s, u"LIMIT 10"_s});
     ADOQueryTabulka9A =
         query(u"ADOQueryTabulka9A"_s, u"RvDataSetTabulka9A"_s, {u"SELECT * FROM tab9a2v1"_s});
     ADOQueryTabulka9c = query(u"ADOQueryTabulka9c"_s, u"RvDataSetTabulka9c"_s,

@@ -76,7 +76,8 @@ void TlacZostavy::tlac(const PolozkaKatalogu& polozka, const ZadanieZostavy& zad
     // From the selection written into the parameter row to the last page laid out, the report
     // reads what another report would overwrite; the preview, which waits for the user, comes
     // after the lock is let go.
-    ZamokVyberu zamok(*m_tabulky.connection());
+    const QString praca = u"Zostava "_s + polozka.popis.trimmed();
+    ZamokVyberu zamok(*m_tabulky.connection(), praca);
     if (zadanie.obdobie) {
         // A period that did not reach the parameter row stops the report here, rather than let
         // it print the period stored before.
@@ -89,7 +90,7 @@ void TlacZostavy::tlac(const PolozkaKatalogu& polozka, const ZadanieZostavy& zad
     }
     if (zadanie.pocetDcer)
         m_stav.ZadanyPocetDcer = zadanie.pocetDcer->pocet;
-    PripravaZostav(m_tabulky, m_stav).PripravParametre();
+    PripravaZostav(m_tabulky, m_stav, praca).PripravParametre();
     PrikazyPripravy::posli(*m_tabulky.ADOCommandParametre, polozka.pripravnePrikazy, m_priebeh);
 
     const std::vector<Query* TDataModuleTabulky::*> dotazy =

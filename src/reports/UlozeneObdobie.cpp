@@ -17,5 +17,5 @@ std::optional<ObdobieKontrol> UlozeneObdobie::citaj(Connection& spojenie) {
 void UlozeneObdobie::zapis(Command& parametre, const ObdobieKontrol& obdobie) {
     parametre.setCommandText(
         u"UPDATE param SET     kontrolne_obd_od = :ObdobieOd,   kontrolne_obd_do = :ObdobieDo"_s);
-    parametre.execute({{u"ObdobieOd"_s, obdobie.zaciatok}, {u"ObdobieDo"_s, obdobie.koniec}});
+    parametre.executeStrict({{u"ObdobieOd"_s, obdobie.zaciatok}, {u"ObdobieDo"_s, obdobie.koniec}});
 }

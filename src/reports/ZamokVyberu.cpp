@@ -1,12 +1,38 @@
 #include "ZamokVyberu.h"
 
+#include "CakanieNaVyber.h"
 #include "data/Connection.h"
+
+#include <QScopeGuard>
 
 using namespace Qt::Literals::StringLiterals;
 
-ZamokVyberu::ZamokVyberu(Connection& spojenie)
-    : m_zamok(spojenie, ServerLock::nameFor(u"tarvelin-vyber"_s, spojenie.settings().database),
-              cakanie,
-              u"Výber v databáze %1 práve používa iná zostava alebo iný používateľ programu a "
-              "neuvoľnil ho ani po %2 s. Skúste to znova o chvíľu."_s.arg(
-                  spojenie.settings().database, QString::number(cakanie.count()))) {}
+namespace {
+
+CakanieNaVyber* nainstalovaneCakanie = nullptr;
+
+} // namespace
+
+ZamokVyberu::ZamokVyberu(Connection& spojenie, const QString& praca) {
+    CakanieNaVyber* ako = nainstalovaneCakanie;
+    // The dialog goes as soon as the wait is over, however it ended.
+    const auto koniec = qScopeGuard([ako] {
+        if (ako)
+            ako->koniec();
+    });
+    ServerLock::Waiting waiting;
+    if (ako)
+        waiting = [ako, praca](std::chrono::milliseconds cakane) {
+            return ako->cakaj(praca, cakane);
+        };
+    m_zamok.emplace(spojenie,
+                    ServerLock::nameFor(u"tarvelin-vyber"_s, spojenie.settings().database), cakanie,
+                    u"Výber v databáze %1 práve používa iná zostava alebo iný používateľ programu "
+                    "a neuvoľnil ho ani po %2 s. Skúste to znova o chvíľu."_s.arg(
+                        spojenie.settings().database, QString::number(cakanie.count())),
+                    waiting);
+}
+
+void ZamokVyberu::nastavCakanie(CakanieNaVyber* cakanie) {
+    nainstalovaneCakanie = cakanie;
+}

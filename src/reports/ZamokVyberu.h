@@ -3,7 +3,9 @@
 #include "data/ServerLock.h"
 
 #include <chrono>
+#include <optional>
 
+class CakanieNaVyber;
 class Connection;
 
 /// The parameter row and the working tables exist once per database, shared by every window
@@ -12,15 +14,21 @@ class Connection;
 /// one waits, and after a while is told so instead of printing another selection.
 class ZamokVyberu {
 public:
-    /// Throws DatabaseError when another holder keeps the lock longer than cakanie.
-    explicit ZamokVyberu(Connection& spojenie);
+    /// Throws DatabaseError when another holder keeps the lock longer than cakanie, and
+    /// CancelledByUser when the user gives the wait up. praca names the waiting work for the user
+    /// (a report's title).
+    ZamokVyberu(Connection& spojenie, const QString& praca);
+
+    /// How the program's works wait for the lock from now on; the window installs its dialog,
+    /// and nullptr goes back to waiting without a word.
+    static void nastavCakanie(CakanieNaVyber* cakanie);
 
     /// Lets the lock go before the end of the scope, once nothing depending on the selection is
     /// read any more.
-    void uvolni() { m_zamok.release(); }
+    void uvolni() { m_zamok->release(); }
 
     static constexpr std::chrono::seconds cakanie{60};
 
 private:
-    ServerLock m_zamok;
+    std::optional<ServerLock> m_zamok;
 };

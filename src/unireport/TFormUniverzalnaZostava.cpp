@@ -622,8 +622,12 @@ void TFormUniverzalnaZostava::NastavTriedenie() {
         return;
     const int smer = ComboBoxSmer->currentIndex();
     const QString pripona = smer == 0 ? u" ASC"_s : smer == 1 ? u" DESC"_s : QString();
-    ukazVysledok(spustiVystup(PrikazVyberu::zorad(m_data.ADOQueryUniZostava->sqlText(),
-                                                  ComboBoxTriedenie->currentText(), pripona)));
+    // Rows of equal value follow the ear number, where the source has one, so that the list
+    // prints the same at every run.
+    const QString usneCislo = u"usnecislo"_s;
+    const QString kluc = ListViewStlpce->najdi(usneCislo) >= 0 ? usneCislo : QString();
+    ukazVysledok(spustiVystup(PrikazVyberu::zorad(
+        m_data.ADOQueryUniZostava->sqlText(), ComboBoxTriedenie->currentText(), pripona, kluc)));
 }
 
 void TFormUniverzalnaZostava::ukazVysledok(const QString& chyba) {

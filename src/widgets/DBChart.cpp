@@ -24,6 +24,7 @@ constexpr int titleFontPixels = 13;
 constexpr int labelSpacing = 4;
 constexpr double pointLabelGap = 3;
 constexpr qint64 dayInMilliseconds = 24 * 60 * 60 * 1000;
+constexpr qint64 defaultDateTicks = 5;
 
 std::optional<qint64> dateOf(const QVariant& value) {
     if (value.isNull())
@@ -178,6 +179,8 @@ void DBChart::replot() {
         std::stable_sort(points.begin(), points.end(),
                          [](const QPointF& a, const QPointF& b) { return a.x() < b.x(); });
         bound.series->replace(points);
+        // A line needs two points; a single control shows as its point.
+        bound.series->setPointsVisible(points.size() == 1);
         const QString fieldFormat =
             valueColumn >= 0 ? data->fields()[valueColumn].displayFormat : QString();
         labelPoints(bound, fieldFormat.isEmpty() ? bound.labelFormat : fieldFormat);
@@ -190,6 +193,10 @@ void DBChart::replot() {
         const qint64 margin = std::max(dayInMilliseconds, (*last - *first) / 30);
         m_bottomAxis->setRange(QDateTime::fromMSecsSinceEpoch(*first - margin),
                                QDateTime::fromMSecsSinceEpoch(*last + margin));
+        // Labels less than a day apart would print one date twice: a span of a few days gets
+        // one label a day.
+        const qint64 days = (*last - *first + 2 * margin) / dayInMilliseconds;
+        m_bottomAxis->setTickCount(int(std::clamp<qint64>(days + 1, 2, defaultDateTicks)));
     }
     placePointLabels();
 }

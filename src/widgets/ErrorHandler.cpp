@@ -1,6 +1,7 @@
 #include "ErrorHandler.h"
 
 #include "DialogService.h"
+#include "data/CancelledByUser.h"
 #include "data/DatabaseError.h"
 
 #include <QtGlobal>
@@ -26,6 +27,13 @@ QString currentExceptionText() {
 } // namespace
 
 void ErrorHandler::showCurrentException() noexcept {
+    try {
+        throw;
+    } catch (const CancelledByUser&) {
+        // The user stopped the work and needs no word about it.
+        return;
+    } catch (...) {
+    }
     const QString text = currentExceptionText();
     try {
         DialogService::instance().error(text);

@@ -2,12 +2,18 @@
 #include "app/SpustenieProgramu.h"
 #include "app/TFormHlavny.h"
 #include "app/TFrameInfo.h"
+#include "app/strom/StromChovov.h"
 #include "common/TestDatabase.h"
 #include "common/TestHelpers.h"
 #include "data/ConfigFile.h"
+#include "data/PrivateServer.h"
+#include "data/SchemaInstaller.h"
 #include "data/TDataModuleHlavny.h"
 #include "data/VerziaUdajov.h"
+#include "demo/DemoHerd.h"
 #include "reports/TDataModuleTabulky.h"
+#include "reports/ZamokVyberu.h"
+#include "reports/dialogy/DialogCakaniaNaVyber.h"
 #include "reports/dialogy/DialogPriebehuPripravy.h"
 #include "reports/dialogy/TFormHraniceOdDo.h"
 #include "reports/dialogy/TFormParametreTab10.h"
@@ -22,15 +28,18 @@
 #include <QFile>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QScopeGuard>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QToolBar>
 #include <QTreeWidget>
 #include <memory>
+#include <optional>
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <unistd.h>
@@ -224,6 +233,99 @@ private Q_SLOTS:
         QVERIFY(findComponent<QAction>(okno, u"MenuItemPripojitDB"_s)->isEnabled());
         findComponent<QAction>(okno, u"ToolButtonPripojDB"_s)->trigger();
         QVERIFY(!findComponent<QAction>(okno, u"MenuItemPripojitDB"_s)->isEnabled());
+    }
+
+    // With its server gone, an action of the window says so once; with the server back, the
+    // next one works without a word on a session opened anew.
+    void serverDownSaysSoOnceAndBackWorksAgain() {
+        QTemporaryDir folder;
+        PrivateServer server(folder.filePath(u"data"_s));
+        server.start();
+        const auto stop = qScopeGuard([&server] { server.stop(); });
+        ConnectionSettings settings = server.connectionSettings();
+        settings.database = u"wtarvelinhd"_s;
+        {
+            Connection connection(settings);
+            SchemaInstaller(connection)
+                .install(SchemaInstaller::IfExists::Refuse,
+                         [](const SchemaInstaller::StatementSink& sink) {
+                             DemoHerd(DemoHerdOptions{30, 4}).generate(sink);
+                         });
+        }
+        writeConfig(settings);
+        ScriptedDialogService dialogs;
+        auto startup = started();
+        QVERIFY(startup);
+        TFormHlavny* okno = startup->instancie().FormHlavny;
+        okno->show();
+        QTreeWidget* strom = findComponent<QTreeWidget>(okno, u"TreeViewZvierata"_s);
+        QTreeWidgetItem* chov = strom->topLevelItem(0)->child(0);
+        strom->setCurrentItem(chov);
+        QCOMPARE(dialogs.interactions().size(), 0);
+
+        server.stop();
+        strom->setCurrentItem(chov->child(0));
+        QCOMPARE(dialogs.interactions().size(), 1);
+        QCOMPARE(dialogs.interactions()[0].icon, DialogService::Icon::Error);
+        QVERIFY2(dialogs.interactions()[0].text.contains(u"neodpovedá"_s),
+                 qPrintable(dialogs.interactions()[0].text));
+
+        server.start();
+        strom->setCurrentItem(chov);
+        QCOMPARE(dialogs.interactions().size(), 1);
+        QVERIFY(startup->instancie().DataModuleHlavny->ADOQueryZvierata->recordCount() > 0);
+        QCOMPARE(okno->stavZostav().KodVyberu, StromChovov::kodUzla(chov));
+        startup.reset();
+    }
+
+    // While another report holds the selection, a report of the window waits in a small dialog
+    // that names it and offers Zrušiť; the window stays painted (the test's own timer runs
+    // meanwhile), and the report goes on as soon as the other lets go.
+    void reportWaitingForTheSelectionCanBeGivenUp_data() {
+        QTest::addColumn<bool>("givenUp");
+        QTest::newRow("given up") << true;
+        QTest::newRow("let go by the other") << false;
+    }
+    void reportWaitingForTheSelectionCanBeGivenUp() {
+        QFETCH(bool, givenUp);
+        ScriptedDialogService dialogs;
+        auto startup = started();
+        TFormHlavny* okno = startup->instancie().FormHlavny;
+        okno->show();
+        Connection ina(m_db->settings());
+        std::optional<ZamokVyberu> drzany;
+        drzany.emplace(ina, u"iná zostava"_s);
+
+        QString videne;
+        QTimer::singleShot(700, [&] {
+            auto* cakanie = okno->findChild<DialogCakaniaNaVyber*>(u"DialogCakaniaNaVyber"_s);
+            if (!cakanie || !cakanie->isVisible())
+                return;
+            videne = cakanie->text();
+            if (givenUp)
+                findComponent<QPushButton>(cakanie, u"BitBtnZrusit"_s)->click();
+            else
+                drzany.reset();
+        });
+        if (!givenUp)
+            dialogs.answerModal(QDialog::Rejected);
+        QElapsedTimer trvanie;
+        trvanie.start();
+        findComponent<QMenu>(okno, u"MenuItemBonitacneZostavy"_s)
+            ->findChild<QAction*>(u"SubSubmenuItemTab9D"_s)
+            ->trigger();
+        QVERIFY(trvanie.elapsed() < 10'000);
+        QVERIFY2(videne.contains(u"(9.D) Zoznam kráv s medziobdobím nad 400 dní"_s),
+                 qPrintable(videne));
+        QVERIFY(!okno->findChild<DialogCakaniaNaVyber*>(u"DialogCakaniaNaVyber"_s)->isVisible());
+        if (givenUp) {
+            // Given up by the user: nothing to tell, nothing written.
+            QCOMPARE(dialogs.interactions().size(), 0);
+        } else {
+            // The report went on to the setup dialog, which the test cancels.
+            QCOMPARE(dialogs.interactions().size(), 1);
+            QCOMPARE(dialogs.interactions()[0].kind, ScriptedDialogService::Kind::Modal);
+        }
     }
 
     void statusPanelsKeepTheirWidths_data() {

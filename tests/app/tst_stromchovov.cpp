@@ -123,6 +123,21 @@ private Q_SLOTS:
         QCOMPARE(findComponent<StatusPanelBar>(m_okno, u"StatusBarHlavny"_s)->panelText(0),
                  u"Počet zvierat: "_s + scalar(u"SELECT count(*) FROM kravy_view"_s));
         QVERIFY(findComponent<StatusPanelBar>(m_okno, u"StatusBarStrom"_s)->isHidden());
+
+        // Herds and their barns in the order of their codes.
+        QStringList chovy;
+        for (int c = 0; c < koren->childCount(); ++c) {
+            chovy << koren->child(c)->text(0);
+            QStringList mastale;
+            for (int m = 0; m < koren->child(c)->childCount(); ++m)
+                mastale << koren->child(c)->child(m)->text(0);
+            QStringList zoradene = mastale;
+            zoradene.sort();
+            QCOMPARE(mastale, zoradene);
+        }
+        QStringList zoradene = chovy;
+        zoradene.sort();
+        QCOMPARE(chovy, zoradene);
     }
 
     void everyBarnOpenedShowsWhatTheStatementsGive() {
@@ -409,6 +424,38 @@ private Q_SLOTS:
                      ->text(),
                  otec);
         karta->PageControlKrava->setCurrentWidget(karta->TabSheetKrava);
+    }
+
+    // A window left open overnight finds its session ended by the server (its idle time-out, a
+    // restart, an administrator's KILL): the next selection loads as if nothing had happened.
+    void selectionAfterTheServerEndedTheSession() {
+        ScriptedDialogService dialogs;
+        const QString session = scalar(u"SELECT CONNECTION_ID()"_s);
+        Connection spravca(m_db->settings());
+        spravca.executeDirect(u"KILL "_s + session);
+        QTRY_COMPARE_WITH_TIMEOUT(
+            [&] {
+                QSqlQuery zije = spravca.execute(
+                    u"SELECT COUNT(*) FROM information_schema.PROCESSLIST WHERE ID = :Id"_s,
+                    {{u"Id"_s, session}});
+                return zije.next() ? zije.value(0).toInt() : -1;
+            }(),
+            0, 5000);
+
+        auto* stado = findComponent<TFrameZvierata>(m_okno, u"FrameZvierata"_s);
+        stado->PageControlZvierata->setCurrentWidget(stado->TabSheetZvierata);
+        QTreeWidgetItem* mastal = findComponent<QTreeWidget>(m_okno, u"TreeViewZvierata"_s)
+                                      ->topLevelItem(0)
+                                      ->child(0)
+                                      ->child(0);
+        findComponent<QTreeWidget>(m_okno, u"TreeViewZvierata"_s)->setCurrentItem(mastal);
+        QCOMPARE(dialogs.interactions().size(), 0);
+        const QString kod = StromChovov::kodUzla(mastal);
+        QCOMPARE(stado->DBGridZvierata->model()->rowCount(),
+                 scalar(u"SELECT count(*) FROM kravy_view WHERE chovatel LIKE '"_s + kod + u"%'"_s)
+                     .toInt());
+        QCOMPARE(scalar(u"SELECT chovatel FROM param"_s), kod.leftJustified(9, QLatin1Char('0')));
+        QVERIFY(scalar(u"SELECT CONNECTION_ID()"_s) != session);
     }
 
     void searchWithoutMatchSaysSo() {

@@ -1,23 +1,29 @@
 #include "common/TestDatabase.h"
 #include "common/TestHelpers.h"
+#include "data/CancelledByUser.h"
 #include "data/Connection.h"
 #include "data/DatabaseError.h"
 #include "data/ServerCompatibility.h"
 #include "data/ServerLock.h"
 
 #include <QElapsedTimer>
+#include <QSignalSpy>
 #include <QSqlQuery>
 #include <QTest>
+#include <QThread>
+#include <algorithm>
 #include <functional>
 #include <memory>
+#include <optional>
 
 using namespace Qt::Literals::StringLiterals;
 
 using namespace std::chrono_literals;
 
 /// What the connection guarantees every statement: values reach exactly the placeholders meant
-/// for them, sessions share the program's SQL mode whatever the server's default, and a named
-/// lock on the server keeps two clients of one database apart for a bounded time.
+/// for them, sessions share the program's SQL mode whatever the server's default, a session the
+/// server ended is opened anew without repeating a write, and a named lock on the server keeps
+/// two clients of one database apart for a bounded time.
 class TestConnection final : public QObject {
     Q_OBJECT
 
@@ -102,6 +108,111 @@ private Q_SLOTS:
         QCOMPARE(failureOf([&] { ServerLock(waiter, name, 5s, u"obsadené"_s); }), QString());
     }
 
+    // A window waits for the lock in short attempts, hearing each, so that it stays painted and
+    // the user may give up; the lock is taken as soon as the holder lets it go.
+    void serverLockWaitIsHeardAndMayBeGivenUp_data() {
+        QTest::addColumn<bool>("givenUp");
+        QTest::newRow("holder lets go") << false;
+        QTest::newRow("user gives up") << true;
+    }
+    void serverLockWaitIsHeardAndMayBeGivenUp() {
+        QFETCH(bool, givenUp);
+        Connection holder(m_db->settings());
+        Connection waiter(m_db->settings());
+        const QString name = ServerLock::nameFor(u"test-cakanie"_s, m_db->settings().database);
+        std::optional<ServerLock> held;
+        held.emplace(holder, name, 0s, u"obsadené"_s);
+        int heard = 0;
+        const ServerLock::Waiting waiting = [&](std::chrono::milliseconds waited) {
+            ++heard;
+            [&] {
+                QVERIFY(waited < 60s);
+            }();
+            if (heard == 3) {
+                if (givenUp)
+                    return false;
+                held.reset();
+            }
+            return true;
+        };
+        bool cancelled = false;
+        try {
+            ServerLock taken(waiter, name, 60s, u"obsadené"_s, waiting);
+            QVERIFY(taken.isHeld());
+        } catch (const CancelledByUser&) {
+            cancelled = true;
+        }
+        QCOMPARE(cancelled, givenUp);
+        QCOMPARE(heard, 3);
+    }
+
+    // The server ends a session after its idle time-out, at a restart, or when it is killed: a
+    // read on such a session is sent once more on a new one and the caller never knows, a
+    // write is never sent twice, and nothing goes on silently in a new session while the old
+    // one held a lock that the new one has not.
+    void lostSessionIsOpenedAnew_data() {
+        QTest::addColumn<QString>("sql");
+        QTest::addColumn<int>("idleMs");
+        QTest::addColumn<bool>("locked");
+        QTest::addColumn<QString>("failure");
+        QTest::addColumn<int>("sent");
+        QTest::addColumn<int>("written");
+        const QString read = u"SELECT pocet_dcer FROM param"_s;
+        const QString write = u"UPDATE param SET pocet_dcer = pocet_dcer + 1"_s;
+        QTest::newRow("read") << read << 0 << false << QString() << 2 << 0;
+        QTest::newRow("write") << write << 0 << false << u"neopakuje"_s << 1 << 0;
+        // A session idle for a while is checked before a write goes out on it.
+        QTest::newRow("write after a pause") << write << 1500 << false << QString() << 1 << 1;
+        QTest::newRow("read under a lock") << read << 0 << true << u"uprostred práce"_s << 1 << 0;
+    }
+    void lostSessionIsOpenedAnew() {
+        QFETCH(QString, sql);
+        QFETCH(int, idleMs);
+        QFETCH(bool, locked);
+        QFETCH(QString, failure);
+        QFETCH(int, sent);
+        QFETCH(int, written);
+        Connection root(m_db->settings());
+        const auto daughters = [&] {
+            QSqlQuery row = root.execute(u"SELECT pocet_dcer FROM param"_s);
+            return row.next() ? row.value(0).toInt() : -1;
+        };
+        const int before = daughters();
+        Connection connection(m_db->settings());
+        QSqlQuery id = connection.execute(u"SELECT CONNECTION_ID()"_s);
+        QVERIFY(id.next());
+        const qint64 session = id.value(0).toLongLong();
+        std::optional<ServerLock> lock;
+        if (locked)
+            lock.emplace(connection, u"tarvelin-test-spojenie"_s, 0s, u"obsadené"_s);
+
+        root.executeDirect(u"KILL %1"_s.arg(session));
+        QTRY_COMPARE_WITH_TIMEOUT(
+            [&] {
+                QSqlQuery alive = root.execute(
+                    u"SELECT COUNT(*) FROM information_schema.PROCESSLIST WHERE ID = :Id"_s,
+                    {{u"Id"_s, session}});
+                return alive.next() ? alive.value(0).toInt() : -1;
+            }(),
+            0, 5000);
+        QThread::msleep(idleMs);
+
+        QSignalSpy log(&connection, &Connection::statementSent);
+        const QString message = failureOf([&] { connection.execute(sql); });
+        QVERIFY2(failure.isEmpty() ? message.isEmpty() : message.contains(failure),
+                 qPrintable(message));
+        QCOMPARE(std::count_if(log.cbegin(), log.cend(),
+                               [&](const QList<QVariant>& s) { return s[0].toString() == sql; }),
+                 sent);
+        QCOMPARE(daughters(), before + written);
+
+        // Once the lock is let go, the connection works on a session of its own again.
+        lock.reset();
+        QSqlQuery again = connection.execute(u"SELECT CONNECTION_ID()"_s);
+        QVERIFY(again.next());
+        QVERIFY(again.value(0).toLongLong() != session);
+    }
+
     void serverRequirements_data() {
         QTest::addColumn<QString>("version");
         QTest::addColumn<int>("lowerCaseTableNames");
@@ -133,4 +244,3 @@ private:
 
 QTEST_GUILESS_MAIN(TestConnection)
 #include "tst_connection.moc"
-

@@ -33,6 +33,18 @@ private Q_SLOTS:
                                                     << "0,13";
         QTest::newRow("negative half away from zero") << -0.125 << "#0.00"
                                                       << "-0,13";
+        // Halves that a double holds a hair below their decimal value.
+        QTest::newRow("0,55 as a double") << 0.55 << "0.0"
+                                          << "0,6";
+        double elevenShares = 0;
+        for (int i = 0; i < 11; ++i)
+            elevenShares += 100.0 / 2000;
+        QTest::newRow("eleven shares of 0,05 summed") << elevenShares << "0.0"
+                                                      << "0,6";
+        QTest::newRow("1,005 to two decimals") << 1.005 << "0.00"
+                                               << "1,01";
+        QTest::newRow("6,45 to one decimal") << 129 * 100.0 / 2000 << "0.0"
+                                             << "6,5";
         QTest::newRow("negative that rounds to zero") << -0.001 << "#0.00"
                                                       << "0,00";
         QTest::newRow("lactation order") << 2.0 << "0"

@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QScopeGuard>
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
@@ -257,6 +258,126 @@ private Q_SLOTS:
         connection.executeDirect(u"DROP TABLE pracovna"_s);
         QCOMPARE(failureOf([&] { installer.requireUsable(); }), QString());
         QCOMPARE(value(connection, u"SELECT count(*) FROM pracovna_view"_s).toInt(), 0);
+    }
+
+    // A report stopped between dropping its working table and making it anew (a killed server,
+    // a killed program) leaves the views over the table failing; the next start makes the
+    // table again, empty, so that the views, and a backup, work.
+    void workingTableDroppedByAStoppedReportIsMadeAtTheNextStart() {
+        QTemporaryDir sql;
+        writeSchema(sql.path());
+        writeFile(sql.filePath(u"030_zostavy.sql"_s),
+                  "CREATE TABLE IF NOT EXISTS pracovna (meno VARCHAR(20));\n"
+                  "CREATE VIEW pracovna_view AS SELECT meno FROM pracovna;\n");
+        Connection connection(m_settings);
+        SchemaInstaller installer(connection, sql.path());
+        installer.install(SchemaInstaller::IfExists::Replace);
+        connection.executeDirect(u"INSERT INTO pracovna VALUES ('Straka')"_s);
+        connection.executeDirect(u"DROP TABLE pracovna"_s);
+        connection.executeDirect(u"CREATE TABLE docasna (a INT)"_s);
+        connection.executeDirect(u"CREATE VIEW docasna_view AS SELECT a FROM docasna"_s);
+        connection.executeDirect(u"DROP TABLE docasna"_s);
+        QCOMPARE(installer.invalidViews(), (QStringList{u"docasna_view"_s, u"pracovna_view"_s}));
+
+        QCOMPARE(failureOf([&] { installer.requireUsable(); }), QString());
+        QCOMPARE(value(connection, u"SELECT count(*) FROM pracovna_view"_s).toInt(), 0);
+        // A view over a table no script makes stays as it is, and is known to fail.
+        QCOMPARE(installer.invalidViews(), QStringList{u"docasna_view"_s});
+        QCOMPARE(installer.restoreWorkingTables(), QStringList());
+        connection.executeDirect(u"DROP VIEW docasna_view"_s);
+    }
+
+    // Advice must be true: an account that may not read the database is told which right it
+    // lacks, never to install the database again, which would wipe the herd.
+    void accountWithoutRightsIsToldTheRight_data() {
+        QTest::addColumn<QString>("grant");
+        QTest::addColumn<QString>("advice");
+        QTest::newRow("no right to the database") << QString() << u"žiadne právo"_s;
+        QTest::newRow("one table only")
+            << u"GRANT SELECT ON `%1`.kravy TO %2"_s << u"chýba právo SELECT k databáze"_s;
+    }
+    void accountWithoutRightsIsToldTheRight() {
+        QFETCH(QString, grant);
+        QFETCH(QString, advice);
+        Connection connection(m_settings);
+        SchemaInstaller(connection, m_sql.path()).install(SchemaInstaller::IfExists::Replace);
+        Connection server(TestDatabase::serverSettings());
+        const QString account = u"'tarvelin_bez_prav'@'localhost'"_s;
+        server.executeDirect(u"CREATE OR REPLACE USER %1 IDENTIFIED BY 'Heslo-1'"_s.arg(account));
+        const auto drop =
+            qScopeGuard([&] { server.executeDirect(u"DROP USER IF EXISTS "_s + account); });
+        if (!grant.isEmpty())
+            server.executeDirect(grant.arg(m_settings.database, account));
+
+        ConnectionSettings settings = m_settings;
+        settings.user = u"tarvelin_bez_prav"_s;
+        settings.password = u"Heslo-1"_s;
+        Connection limited(settings);
+        const QString failure =
+            failureOf([&] { SchemaInstaller(limited, m_sql.path()).requireUsable(); });
+        QVERIFY2(failure.contains(advice) && failure.contains(m_settings.database),
+                 qPrintable(failure));
+        QVERIFY2(!failure.contains(u"tarvelin-db install"_s), qPrintable(failure));
+    }
+
+    // An installation killed at the wrong moment leaves its staging database, or the old data
+    // it replaced; the next installation or upgrade of the database clears them away.
+    void leftoversOfAnInterruptedInstallationAreRemoved_data() {
+        QTest::addColumn<bool>("upgrade");
+        QTest::newRow("by an upgrade") << true;
+        QTest::newRow("by an installation") << false;
+    }
+    void leftoversOfAnInterruptedInstallationAreRemoved() {
+        QFETCH(bool, upgrade);
+        Connection connection(m_settings);
+        SchemaInstaller installer(connection, m_sql.path());
+        installer.install(SchemaInstaller::IfExists::Replace);
+        Connection server(TestDatabase::serverSettings());
+        for (const QString& role : {u"instalacia"_s, u"povodna"_s}) {
+            const QString name = m_settings.database + u"__"_s + role;
+            server.executeDirect(u"CREATE DATABASE "_s + name);
+            server.executeDirect(u"CREATE TABLE "_s + name + u".kravy (id INT)"_s);
+        }
+        if (upgrade)
+            installer.upgrade();
+        else
+            installer.install(SchemaInstaller::IfExists::Replace);
+        QCOMPARE(value(server, u"SELECT COUNT(*) FROM information_schema.SCHEMATA "
+                               u"WHERE SCHEMA_NAME LIKE '%1\\_\\_%'"_s.arg(m_settings.database))
+                     .toInt(),
+                 0);
+    }
+
+    // The reading account is made before the new database takes the old one's place: an
+    // account that may not make it stops the installation while the old data are still there,
+    // so that a failed installation never leaves a new database in place.
+    void accountThatCannotBePreparedStopsBeforeTheSwap() {
+        Connection connection(m_settings);
+        SchemaInstaller(connection, m_sql.path()).install(SchemaInstaller::IfExists::Replace);
+        connection.executeDirect(u"INSERT INTO kravy VALUES (2, 'Rysuľa')"_s);
+        Connection server(TestDatabase::serverSettings());
+        const QString account = u"'tarvelin_instalator'@'localhost'"_s;
+        server.executeDirect(u"CREATE OR REPLACE USER %1 IDENTIFIED BY 'Heslo-2'"_s.arg(account));
+        const auto drop =
+            qScopeGuard([&] { server.executeDirect(u"DROP USER IF EXISTS "_s + account); });
+        // Every right on the database and the ones beside it, but none to make accounts.
+        server.executeDirect(u"GRANT ALL ON `%1%`.* TO %2 WITH GRANT OPTION"_s.arg(
+            QString(m_settings.database).replace(u"_"_s, u"\\_"_s), account));
+
+        ConnectionSettings settings = m_settings;
+        settings.user = u"tarvelin_instalator"_s;
+        settings.password = u"Heslo-2"_s;
+        Connection installer(settings);
+        const QString failure = failureOf([&] {
+            SchemaInstaller(installer, m_sql.path()).install(SchemaInstaller::IfExists::Replace);
+        });
+        QVERIFY2(failure.contains(u"tarvelin_zostavy"_s), qPrintable(failure));
+        QVERIFY2(!failure.contains(u"je nainštalovaná"_s), qPrintable(failure));
+        QCOMPARE(value(connection, u"SELECT COUNT(*) FROM kravy_view"_s).toInt(), 2);
+        QCOMPARE(value(server, u"SELECT COUNT(*) FROM information_schema.SCHEMATA "
+                               u"WHERE SCHEMA_NAME LIKE '%1\\_\\_%'"_s.arg(m_settings.database))
+                     .toInt(),
+                 0);
     }
 
     void loadCommitsEveryStatement() {

@@ -143,10 +143,15 @@ private Q_SLOTS:
         const Result start = db({u"start"_s});
         QCOMPARE(start.exitCode, 1);
         QVERIFY2(start.err.contains(u"neodpovedá"_s), qPrintable(start.err));
+        // It runs, but is of no use; a script that asks must not take it for a working one.
+        const Result status = db({u"status"_s});
+        QCOMPARE(status.exitCode, 1);
+        QVERIFY2(status.out.contains(u"beží (proces %1), ale neodpovedá"_s.arg(pid)),
+                 qPrintable(status.out));
         const Result viaFolder = run(tool(u"tarvelin-report"_s), report("208123"));
         QCOMPARE(viaFolder.exitCode, 1);
         QVERIFY2(viaFolder.err.contains(u"neodpovedá"_s), qPrintable(viaFolder.err));
-        for (const Result& given : {start, viaFolder})
+        for (const Result& given : {start, status, viaFolder})
             QVERIFY2(given.milliseconds < 30'000, qPrintable(QString::number(given.milliseconds)));
 
         // Stopping it is the way out, also for a server that does not answer.

@@ -1,12 +1,18 @@
 #include "UniZostavaFixture.h"
+#include "common/TestHelpers.h"
 #include "data/Connection.h"
+#include "data/TDataModuleHlavny.h"
+#include "unireport/core/DotazyUniZostavy.h"
 
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
 #include <memory>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -65,6 +71,60 @@ private Q_SLOTS:
         QVERIFY(!text.contains(u"Straka"_s));
     }
 
+    // All the columns of a source with their display names and a condition run into thousands
+    // of characters. A definition cut short at the column's old length printed another list
+    // than the one saved, and the save had said it was stored.
+    void longDefinitionIsSavedAndPrintedWhole() {
+        QString prikaz =
+            u"SELECT usnecislo, meno AS 'Meno kravy' FROM uzkravy WHERE mlieko_max > 0"_s;
+        const QString podmienka = u" AND mlieko_max > 10000"_s;
+        for (int i = 0;; ++i) {
+            const QString dalsia = u" AND meno <> 'nikto %1'"_s.arg(i);
+            if (prikaz.size() + dalsia.size() + podmienka.size() > 3'000)
+                break;
+            prikaz += dalsia;
+        }
+        prikaz += QString(3'000 - prikaz.size() - podmienka.size(), u' ') + podmienka;
+
+        TDataModuleHlavny data(m_db->settings());
+        DotazyUniZostavy::uloz(data, u"Dlhá"_s, u"všetky stĺpce"_s, prikaz);
+        QCOMPARE(DotazyUniZostavy::podlaNazvu(*data.ADOConnectionTarvelin, u"Dlhá"_s)
+                     .constFirst()
+                     .SqlVyraz,
+                 prikaz);
+
+        const QString pdf = subor(u"dlha.pdf"_s);
+        const TestDatabase::ToolRun vysledok = spusti({u"--saved"_s, u"Dlhá"_s, u"--pdf"_s, pdf});
+        QVERIFY2(vysledok.exitCode == 0, qPrintable(vysledok.err));
+        QVERIFY2(vysledok.err.contains(u"1 riadok"_s), qPrintable(vysledok.err));
+        const QString text = vystupProgramu(u"pdftotext"_s, {u"-layout"_s, pdf, u"-"_s});
+        QVERIFY2(text.contains(u"Lýra"_s) && !text.contains(u"Straka"_s), qPrintable(text));
+    }
+
+    // The session is lenient for the reports' statements; the program's own writes are not.
+    void valueLongerThanItsColumnIsRefused_data() {
+        QTest::addColumn<QString>("nazov");
+        QTest::addColumn<QString>("popis");
+        QTest::addColumn<QString>("stlpec");
+        QTest::newRow("name") << QString(51, u'n') << QString() << u"nazov"_s;
+        QTest::newRow("description") << u"Popis"_s << QString(201, u'p') << u"popis"_s;
+    }
+    void valueLongerThanItsColumnIsRefused() {
+        QFETCH(QString, nazov);
+        QFETCH(QString, popis);
+        QFETCH(QString, stlpec);
+        TDataModuleHlavny data(m_db->settings());
+        const QString chyba = failureOf(
+            [&] { DotazyUniZostavy::uloz(data, nazov, popis, u"SELECT meno FROM uzkravy"_s); });
+        QVERIFY2(chyba.contains(stlpec), qPrintable(chyba));
+        QVERIFY(
+            DotazyUniZostavy::podlaNazvu(*data.ADOConnectionTarvelin, nazov.left(50)).isEmpty());
+        // The session goes on in the mode the reports' statements were written for.
+        QSqlQuery rezim = data.ADOConnectionTarvelin->execute(u"SELECT @@SESSION.sql_mode"_s);
+        QVERIFY(rezim.next());
+        QCOMPARE(rezim.value(0).toString(), Connection::sqlMode());
+    }
+
     void writesRtfAndWorkbook() {
         const QString rtf = subor(u"kravy.rtf"_s);
         QCOMPARE(spusti({u"--saved"_s, u"Kravy"_s, u"--rtf"_s, rtf}).exitCode, 0);
@@ -83,6 +143,44 @@ private Q_SLOTS:
             QVERIFY2(harok.contains(u">"_s + bunka + u"<"_s), qPrintable(bunka + u"\n"_s + harok));
         QVERIFY(vystupProgramu(u"unzip"_s, {u"-p"_s, xlsx, u"xl/workbook.xml"_s})
                     .contains(u"name=\"Kravy\""_s));
+    }
+
+    // A workbook is saved as every other file of the program: where something else than a file
+    // stands, nothing is written and the thing is left as it was.
+    void workbookOntoWhatIsNoFileIsRefused_data() {
+        QTest::addColumn<QString>("druh");
+        QTest::newRow("device") << u"device"_s;
+        QTest::newRow("pipe") << u"pipe"_s;
+        QTest::newRow("folder") << u"folder"_s;
+    }
+    void workbookOntoWhatIsNoFileIsRefused() {
+        QFETCH(QString, druh);
+        const QString cesta = subor(u"ciel-"_s + druh);
+        const QByteArray meno = QFile::encodeName(cesta);
+        if (druh == u"device"_s) {
+            // The null device's numbers; only root may make a device node.
+            if (::mknod(meno.constData(), S_IFCHR | 0666, makedev(1, 3)) != 0)
+                QSKIP("making a device node needs root");
+        } else if (druh == u"pipe"_s) {
+            QCOMPARE(::mkfifo(meno.constData(), 0600), 0);
+        } else {
+            QVERIFY(QDir().mkpath(cesta));
+        }
+        struct stat pred {};
+        QCOMPARE(::lstat(meno.constData(), &pred), 0);
+
+        const TestDatabase::ToolRun vysledok =
+            spusti({u"--saved"_s, u"Kravy"_s, u"--xlsx"_s, cesta});
+        QCOMPARE(vysledok.exitCode, 1);
+        QVERIFY2(vysledok.err.contains(u"nie je obyčajný súbor"_s), qPrintable(vysledok.err));
+        struct stat po {};
+        QCOMPARE(::lstat(meno.constData(), &po), 0);
+        QCOMPARE(po.st_mode, pred.st_mode);
+        QCOMPARE(po.st_rdev, pred.st_rdev);
+        QCOMPARE(po.st_ino, pred.st_ino);
+        // No draft is left beside it either.
+        QCOMPARE(QDir(m_priecinok.path()).entryList({u".ciel-*"_s}, QDir::Hidden | QDir::Files),
+                 QStringList());
     }
 
     void listsTheSavedDefinitions() {

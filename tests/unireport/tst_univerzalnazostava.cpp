@@ -378,20 +378,23 @@ private Q_SLOTS:
             {[&] { premenuj(1, u"X"_s); },
              u"SELECT usnecislo AS 'Kód', mlieko_max AS 'X' FROM uzkravy"_s},
             {[&] { komponent<QComboBox>("ComboBoxTriedenie")->setCurrentIndex(1); },
-             u"SELECT usnecislo AS 'Kód', mlieko_max AS 'X' FROM uzkravy ORDER BY mlieko_max"_s,
+             u"SELECT usnecislo AS 'Kód', mlieko_max AS 'X' FROM uzkravy ORDER BY mlieko_max, "
+             u"usnecislo"_s,
              6000},
             {[&] { komponent<QComboBox>("ComboBoxSmer")->setCurrentIndex(1); },
-             u"SELECT usnecislo AS 'Kód', mlieko_max AS 'X' FROM uzkravy ORDER BY mlieko_max DESC"_s,
+             u"SELECT usnecislo AS 'Kód', mlieko_max AS 'X' FROM uzkravy ORDER BY mlieko_max DESC, "
+             u"usnecislo"_s,
              12000},
             {[&] { komponent<QComboBox>("ComboBoxSmer")->setCurrentIndex(0); },
-             u"SELECT usnecislo AS 'Kód', mlieko_max AS 'X' FROM uzkravy ORDER BY mlieko_max ASC"_s,
+             u"SELECT usnecislo AS 'Kód', mlieko_max AS 'X' FROM uzkravy ORDER BY mlieko_max ASC, "
+             u"usnecislo"_s,
              6000},
             {[&] { premenuj(0, u"O'Neil \\ 1, 2"_s); },
              u"SELECT usnecislo AS 'O''Neil \\\\ 1, 2', mlieko_max AS 'X' FROM uzkravy ORDER BY "
-             u"mlieko_max ASC"_s},
+             u"mlieko_max ASC, usnecislo"_s},
             {[&] { premenuj(1, u"Mlieko"_s); },
              u"SELECT usnecislo AS 'O''Neil \\\\ 1, 2', mlieko_max AS 'Mlieko' FROM uzkravy ORDER "
-             u"BY mlieko_max ASC"_s},
+             u"BY mlieko_max ASC, usnecislo"_s},
             {[&] {
                  strana(1);
                  strana(2);

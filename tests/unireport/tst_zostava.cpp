@@ -214,6 +214,38 @@ private Q_SLOTS:
         QVERIFY(volania.contains(u"Workbooks(1).Worksheets(1).Cells(3, 2) := 'Lýra'"_s));
     }
 
+    // Every decimal column with its kind's decimals, in the grid, on paper and in the workbook:
+    // a percentage and kilograms of fat to two, milk of a lactation whole, a figure of no known
+    // kind to two; whole numbers as they are.
+    void decimalsByKindOfColumn() {
+        ScriptedDialogService dialogy;
+        const int id = UniZostavaFixture::ulozZostavu(
+            *m_db, u"Desatiny"_s, {},
+            u"SELECT tuk_perc * 1.0245678 AS tuk_perc, tuk / 3 AS tuk_norm, mlieko_max / 7 AS "
+            u"mlieko_norm, tuk_perc / 7 AS podiel, mlieko_max FROM uzkravy WHERE poradie = 1"_s);
+        otvor(id);
+        QCOMPARE(dialogy.interactions().size(), 0);
+        const QStringList ocakavane{u"4,35"_s, u"133,33"_s, u"1357"_s, u"0,61"_s, u"9500"_s};
+        DBGrid* mriezka = findComponent<DBGrid>(m_prehliadac.get(), u"DBGridZostava"_s);
+        for (int stlpec = 0; stlpec < ocakavane.size(); ++stlpec)
+            QCOMPARE(mriezka->model()->index(0, stlpec).data().toString(), ocakavane[stlpec]);
+
+        tlac();
+        for (int stlpec = 0; stlpec < ocakavane.size(); ++stlpec)
+            QVERIFY2(m_ciel->runs().back().dump().contains(u"dynDt%1"_s.arg(stlpec) + u' ',
+                                                           Qt::CaseSensitive) &&
+                         m_ciel->runs().back().dump().contains(u'"' + ocakavane[stlpec] + u'"'),
+                     qPrintable(ocakavane[stlpec]));
+
+        QStringList volania;
+        const auto predtym = SpreadsheetApplication::install(
+            [&] { return std::make_unique<RecordingSpreadsheetApplication>(volania); });
+        findComponent<QAction>(m_prehliadac.get(), u"ToolButtonExcel"_s)->trigger();
+        SpreadsheetApplication::install(predtym);
+        QVERIFY2(volania.join(u'\n').contains(u"[0.00]"_s), qPrintable(volania.join(u'\n')));
+        QVERIFY(volania.join(u'\n').contains(u"[0]"_s));
+    }
+
     void mainWindowOpensTheChosenDefinitionAndTheBuilder() {
         QFile::remove(ConfigFile::path());
         {

@@ -752,6 +752,31 @@ private Q_SLOTS:
         QCOMPARE(edit(*m_bullCard, "DBEditAnimalcode"), QString());
     }
 
+    // A sire taken out of service is no live one; the progeny test's boxes show the bull's
+    // breeding values for production, or say that there is no value.
+    void bullCardAgreesWithItselfAndFillsItsBoxes() {
+        m_db->exec("UPDATE byky SET datumvyradenia = '2023-06-30' WHERE byk_id = 2");
+        m_db->exec("INSERT INTO plemenne_hodnoty (zviera_id, datum_hodnotenia, ph_mlieko, "
+                   "ph_tuk_kg, ph_tuk_perc, ph_bielkovina_kg, ph_bielkovina_perc, spolahlivost) "
+                   "VALUES (15, '2024-01-01', 1234.4, 21.35, -0.04, 18, 0.05, 85)");
+        const auto vrat = qScopeGuard([this] {
+            m_db->exec("UPDATE byky SET datumvyradenia = NULL WHERE byk_id = 2");
+            m_db->exec("DELETE FROM plemenne_hodnoty WHERE zviera_id = 15");
+        });
+        m_bullCard->NacitajByka("SK100000000002");
+        QCOMPARE(edit(*m_bullCard, "DBEditDiscarded"), "áno");
+        QVERIFY(!m_bullCard->DBCheckBoxZive->isChecked());
+        QCOMPARE(edit(*m_bullCard, "DBEditLine1KDV"), "bez hodnoty");
+
+        m_bullCard->NacitajByka(bull);
+        QVERIFY(m_bullCard->DBCheckBoxZive->isChecked());
+        QCOMPARE(edit(*m_bullCard, "DBEditLine1KDV"), "mlieko +1 234 kg, tuk +21,4 kg −0,04 %");
+        QCOMPARE(edit(*m_bullCard, "DBEditLine2KDV"), "bielkovina +18,0 kg +0,05 %, spoľ. 85 %");
+        QCOMPARE(edit(*m_bullCard, "DBEditLine1KDD"), "bez hodnoty");
+        QCOMPARE(edit(*m_bullCard, "DBEditLine1KDM"), "bez hodnoty");
+        QCOMPARE(edit(*m_bullCard, "DBEditLine3KDM"), QString());
+    }
+
     void cardsTakeNoInjectedText() {
         const QString injected = "x' OR '1'='1";
         m_cowCard->NacitajKravu(injected);

@@ -296,6 +296,31 @@ private Q_SLOTS:
         QCOMPARE(chart.bottomAxis()->format(), QLocale().dateFormat(QLocale::ShortFormat));
     }
 
+    // A line needs two points: one control shows as its point, with its date labelled once,
+    // the labels of the date axis whole days apart.
+    void chartOfOneControlShowsItsPointAndEachDateOnce() {
+        DBChart chart;
+        chart.setDataset(m_controls.get(), "datum");
+        const int milk = chart.addSeries("Mlieko", "mlieko", Qt::red);
+        const auto daysBetweenLabels = [&] {
+            const QDateTimeAxis* axis = chart.bottomAxis();
+            return double(axis->min().msecsTo(axis->max())) / (24 * 60 * 60 * 1000) /
+                   (axis->tickCount() - 1);
+        };
+        m_controls->setSql({"SELECT * FROM kontroly_test", "WHERE kontrola_id = 1"});
+        m_controls->reopen();
+        QCOMPARE(chart.series(milk)->count(), 1);
+        QVERIFY(chart.series(milk)->pointsVisible());
+        QVERIFY(daysBetweenLabels() >= 1);
+
+        m_controls->setSql({"SELECT * FROM kontroly_test", "ORDER BY kontrola_id"});
+        m_controls->reopen();
+        QVERIFY(chart.series(milk)->count() > 1);
+        QVERIFY(!chart.series(milk)->pointsVisible());
+        QVERIFY(daysBetweenLabels() >= 1);
+        m_controls->close();
+    }
+
     void leftAxisLabelsThinOutWhereTheyWouldCrowd_data() {
         QTest::addColumn<int>("height");
         QTest::addColumn<bool>("everyIncrement");

@@ -68,6 +68,14 @@ int status(const PrivateServer& server) {
         Console::out() << u"Server pre %1 nebeží."_s.arg(server.dataFolder()) << Qt::endl;
         return NotRunning;
     }
+    if (!server.answers()) {
+        Console::out() << u"Server pre %1 beží (proces %2), ale neodpovedá ani po %3 s. Zastavte "
+                          "ho (tarvelin-db --datadir „%1“ stop) a spustite znova."_s.arg(
+                              server.dataFolder(), QString::number(server.runningPid()),
+                              QString::number(PrivateServer::answerTimeLimit().count()))
+                       << Qt::endl;
+        return Failure;
+    }
     Console::out() << u"Server pre %1 beží (proces %2, soket %3)."_s.arg(
                           server.dataFolder(), QString::number(server.runningPid()),
                           server.socketPath())

@@ -26,14 +26,17 @@ DatabaseClient::DatabaseClient(const QString& folder, ConnectionSettings setting
     , m_loadProgram(program(folder, loadPrograms))
     , m_progressParent(progressParent) {}
 
-void DatabaseClient::dump(const QString& fileName, const QString& activity) const {
+void DatabaseClient::dump(const QString& fileName, const QString& activity,
+                          const QStringList& leftOut) const {
     const ClientOptionFile options(m_settings.password);
+    QStringList arguments{options.argument()};
+    arguments << connectionArguments() << u"--single-transaction"_s << u"--add-drop-table"_s
+              << u"--routines"_s;
+    for (const QString& view : leftOut)
+        arguments << u"--ignore-table="_s + m_settings.database + u'.' + view;
     // Without --databases the script holds no CREATE DATABASE or USE, so it restores into
     // whichever database the restore names, that is the configured one.
-    ClientProcess process(m_dumpProgram, QStringList{options.argument()}
-                                             << connectionArguments() << u"--single-transaction"_s
-                                             << u"--add-drop-table"_s << u"--routines"_s
-                                             << m_settings.database);
+    ClientProcess process(m_dumpProgram, arguments << m_settings.database);
     const auto cannotWrite = [&](const QString& reason) {
         return DatabaseError(
             u"Súbor %1 sa nedá zapísať: %2"_s.arg(QDir::toNativeSeparators(fileName), reason));

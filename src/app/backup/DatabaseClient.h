@@ -20,9 +20,11 @@ class DatabaseClient {
 public:
     DatabaseClient(const QString& folder, ConnectionSettings settings, QWidget* progressParent);
 
-    /// Writes the whole database to the file. The file is replaced only when the dump succeeded,
-    /// so a failed dump leaves no file, or the earlier one, behind.
-    void dump(const QString& fileName, const QString& activity) const;
+    /// Writes the whole database, but the views named in leftOut, to the file. The file is
+    /// replaced only when the dump succeeded, so a failed dump leaves no file, or the earlier
+    /// one, behind.
+    void dump(const QString& fileName, const QString& activity,
+              const QStringList& leftOut = {}) const;
     /// Runs the script against the database; stops at the first failing statement.
     void load(const QString& fileName, const QString& activity) const;
 

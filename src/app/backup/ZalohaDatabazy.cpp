@@ -3,6 +3,7 @@
 #include "DatabaseClient.h"
 #include "data/Connection.h"
 #include "data/DatabaseError.h"
+#include "data/SchemaInstaller.h"
 #include "data/VerziaUdajov.h"
 
 #include <QDateTime>
@@ -35,6 +36,15 @@ QString scriptFolder() {
 
 // Safety backups are taken before every restore; the newest few are enough to undo one.
 constexpr qsizetype kept = 5;
+
+// What the user reads about the views a backup left out.
+QString vynechanePohlady(const QStringList& pohlady) {
+    if (pohlady.isEmpty())
+        return {};
+    return u"\n\nZáloha neobsahuje pohľady %1: odkazujú na tabuľky alebo stĺpce, ktoré v "
+           u"databáze chýbajú, a nedajú sa čítať. Všetky údaje záloha obsahuje."_s.arg(
+               pohlady.join(u", "_s));
+}
 
 QString safetyPattern() {
     return u"pred-obnovou-*.sql"_s;
@@ -101,13 +111,26 @@ void ZalohaDatabazy::MenuItemExportDBClick() {
     const QString subor = dialogs.saveFileName(SaveDialogExport);
     if (subor.isEmpty())
         return;
+    QStringList vynechane;
     try {
-        klient().dump(subor, u"Vytvára sa záloha databázy."_s);
+        vynechane = zalohuj(klient(), subor, u"Vytvára sa záloha databázy."_s);
     } catch (const DatabaseError& chyba) {
         dialogs.error(failed(u"Export zlyhal"_s, chyba.message()));
         return;
     }
-    dialogs.information(u"Záloha databázy je vytvorená v súbore %1."_s.arg(nativePath(subor)));
+    dialogs.information(u"Záloha databázy je vytvorená v súbore %1."_s.arg(nativePath(subor)) +
+                        vynechanePohlady(vynechane));
+}
+
+QStringList ZalohaDatabazy::zalohuj(const DatabaseClient& klient, const QString& subor,
+                                    const QString& cinnost) const {
+    // A report or a refresh stopped halfway leaves a working table dropped, and every view over
+    // it failing, which would stop the dump program at the first of them.
+    SchemaInstaller schema(m_connection);
+    schema.restoreWorkingTables();
+    const QStringList neplatne = schema.invalidViews();
+    klient.dump(subor, cinnost, neplatne);
+    return neplatne;
 }
 
 void ZalohaDatabazy::MenuItemImportDBClick() {
@@ -159,7 +182,7 @@ QString ZalohaDatabazy::zalohaPredObnovou(const DatabaseClient& klient) const {
             .filePath(u"pred-obnovou-%1.sql"_s.arg(
                 QDateTime::currentDateTime().toString(u"yyyyMMdd-HHmmss-zzz"_s)));
     try {
-        klient.dump(zaloha, u"Pred obnovou sa zálohujú doterajšie dáta."_s);
+        zalohuj(klient, zaloha, u"Pred obnovou sa zálohujú doterajšie dáta."_s);
     } catch (const DatabaseError& chyba) {
         throw nezalohovane(chyba.message());
     }

@@ -35,6 +35,9 @@ public:
 private:
     void NajdiCestuKlienta();
     DatabaseClient klient() const;
+    /// Dumps the database into the file; returns the views left out, which cannot be read.
+    QStringList zalohuj(const DatabaseClient& klient, const QString& subor,
+                        const QString& cinnost) const;
     QString zalohaPredObnovou(const DatabaseClient& klient) const;
     void obnov(const DatabaseClient& klient, const QString& subor, const QString& zaloha);
     void ponukniNavrat(const DatabaseClient& klient, const QString& chyba, const QString& zaloha);

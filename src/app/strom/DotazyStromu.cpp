@@ -20,7 +20,8 @@ std::unique_ptr<Query> otvorenyDotaz(Connection* spojenie, const QString& sql,
 std::unique_ptr<Query> DotazyStromu::mastale(Connection* spojenie, const QString& podnik) {
     // One grouped statement for the whole enterprise: a statement per herd and per barn, and
     // every animal read at the start, made a large enterprise open many times slower than a
-    // small one. The animals are read when their barn is opened.
+    // small one. The animals are read when their barn is opened. Herds and barns stand in the
+    // order of their codes, as a breeder numbers them.
     return otvorenyDotaz(spojenie, u"SELECT substring(chovatel, 7, 2) AS chov, "
                                    u"substring(chovatel, 9, 1) AS mastal, count(*) AS pocet FROM "
                                    u"kravy_view WHERE substring(chovatel, 1, 6) = '"_s +

@@ -42,7 +42,7 @@ void DotazyUniZostavy::uloz(TDataModuleHlavny& data, const QString& nazov, const
     Command& zapis = *data.ADOCommandUniZostava;
     zapis.setCommandText(u"INSERT INTO sys_zostavy (nazov, popis, sqlvyraz, modifikovana) "
                          u"VALUES (:Nazov, :Popis, :SqlVyraz, now())"_s);
-    zapis.execute({{u"Nazov"_s, nazov}, {u"Popis"_s, popis}, {u"SqlVyraz"_s, prikaz}});
+    zapis.executeStrict({{u"Nazov"_s, nazov}, {u"Popis"_s, popis}, {u"SqlVyraz"_s, prikaz}});
 }
 
 void DotazyUniZostavy::zmaz(TDataModuleHlavny& data, int id) {

@@ -112,12 +112,16 @@ QString PrikazVyberu::premenuj(const QString& prikaz, int stlpec, const QString&
     return novy;
 }
 
-QString PrikazVyberu::zorad(const QString& prikaz, const QString& stlpec, const QString& smer) {
+QString PrikazVyberu::zorad(const QString& prikaz, const QString& stlpec, const QString& smer,
+                            const QString& kluc) {
     QString bezTriedenia = prikaz;
     const qsizetype triedenie = bezTriedenia.indexOf(u" ORDER BY"_s);
     if (triedenie >= 0)
         bezTriedenia.truncate(triedenie);
-    return bezTriedenia.trimmed() + u" ORDER BY "_s + stlpec.trimmed() + smer;
+    const QString podla = stlpec.trimmed();
+    const bool sKlucom = !kluc.isEmpty() && podla.compare(kluc, Qt::CaseInsensitive) != 0;
+    return bezTriedenia.trimmed() + u" ORDER BY "_s + podla + smer +
+           (sKlucom ? u", "_s + kluc : QString());
 }
 
 QString PrikazVyberu::retazec(const QString& text) {

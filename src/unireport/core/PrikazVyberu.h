@@ -18,8 +18,10 @@ public:
                             const QString& novyNazov);
 
     /// Replaces everything from " ORDER BY" on by " ORDER BY " + the column + the direction
-    /// (" ASC", " DESC" or nothing).
-    static QString zorad(const QString& prikaz, const QString& stlpec, const QString& smer);
+    /// (" ASC", " DESC" or nothing), and + ", " + kluc when a key is given that is not the
+    /// column itself: rows of equal value then come in the key's order, the same at every run.
+    static QString zorad(const QString& prikaz, const QString& stlpec, const QString& smer,
+                         const QString& kluc = {});
 
     /// A text as an SQL string literal: in apostrophes, with apostrophes and backslashes inside
     /// doubled, so that it reads back exactly as given.

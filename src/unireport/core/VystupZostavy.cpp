@@ -1,5 +1,6 @@
 #include "VystupZostavy.h"
 
+#include "DesatinyStlpca.h"
 #include "data/DatabaseError.h"
 #include "data/Query.h"
 
@@ -20,6 +21,7 @@ void VystupZostavy::over(const QString& prikaz) {
 void VystupZostavy::otvor(Query& vystup, const QString& prikaz) {
     vystup.close();
     vystup.setSql({prikaz});
+    vystup.setResultFieldFormats(&DesatinyStlpca::vzor);
     over(prikaz);
     vystup.open();
 }

@@ -14,7 +14,8 @@ public:
     /// Throws DatabaseError when the text is empty or does not begin with SELECT.
     static void over(const QString& prikaz);
 
-    /// Closes the query, gives it the statement and opens it. Throws DatabaseError with the
-    /// refusal or the server's text; the query then stays closed.
+    /// Closes the query, gives it the statement and opens it, its numbers shown with the decimals
+    /// their columns ask for (DesatinyStlpca). Throws DatabaseError with the refusal or the
+    /// server's text; the query then stays closed.
     static void otvor(Query& vystup, const QString& prikaz);
 };

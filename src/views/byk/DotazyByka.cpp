@@ -8,8 +8,9 @@ using namespace Qt::Literals::StringLiterals;
 namespace {
 
 // The card's field names over the herd database: a bull's own row in zvierata, his row in byky
-// (line, herdbook number, insemination), the line's name and his sire's line. The card's
-// fields for which the database keeps nothing (Czech line, status, paternity tests) come empty.
+// (line, herdbook number, insemination), the line's name and his sire's line. A bull taken out
+// of service is no longer a live one. The card's fields for which the database keeps nothing
+// (Czech line, status, paternity tests) come empty.
 const QStringList prikazByka = {
     u"SELECT z.zviera_id AS ANIMAL_ID, z.usnecislo AS ANIMALCODE, z.meno AS NAME,"_s,
     u"  b.linia AS LINE, b.register AS REGISTER, li.nazov AS LINE_NAME,"_s,
@@ -17,7 +18,8 @@ const QStringList prikazByka = {
     u"  z.datumnarodenia AS BORNDATE, z.plemeno_id AS RACE_ID, pl.nazov AS FULLNAME,"_s,
     u"  z.farba_id AS COLOR_ID, o.usnecislo AS FATHER, bo.linia AS FATHER_LINE,"_s,
     u"  bo.register AS FATHER_REGISTER, m.usnecislo AS MOTHER, pt.nazov AS `USE`,"_s,
-    u"  z.et AS ET, z.import AS IMPORTED, IF(z.datumumrtia IS NULL, 1, 0) AS LIVE,"_s,
+    u"  z.et AS ET, z.import AS IMPORTED,"_s,
+    u"  IF(z.datumumrtia IS NULL AND b.datumvyradenia IS NULL, 1, 0) AS LIVE,"_s,
     u"  b.inseminacny AS INSEM,"_s,
     u"  z.plemeno1 AS R1, z.krv1 AS R1_RATE, z.plemeno2 AS R2, z.krv2 AS R2_RATE,"_s,
     u"  z.plemeno3 AS R3, z.krv3 AS R3_RATE, z.plemeno4 AS R4, z.krv4 AS R4_RATE,"_s,
@@ -47,6 +49,37 @@ const QStringList prikazRodokmena = {
     u"FROM rodokmen_view"_s,
     u"WHERE usnecislo = :UsneCislo"_s,
 };
+
+// The lines of the boxes of the progeny test under the pedigree. KDV gives the bull's breeding
+// values for production from his latest evaluation; the database keeps no results for KDD and
+// KDM, and a box says so rather than stand empty.
+const QString bezHodnoty = u"'bez hodnoty'"_s;
+
+QString hodnota(const QString& stlpec, int desatiny) {
+    return u"concat(IF(ph.%1 < 0, '−', '+'), format(abs(ph.%1), %2, 'sk_SK'))"_s.arg(stlpec).arg(
+        desatiny);
+}
+
+QStringList prikazKontrolyDedicnosti(const QStringList& riadky) {
+    QStringList prikaz{u"SELECT"_s};
+    for (qsizetype i = 0; i < riadky.size(); ++i)
+        prikaz << u"  %1 AS LINE%2%3"_s.arg(riadky[i]).arg(i + 1).arg(
+            i + 1 < riadky.size() ? u","_s : QString());
+    prikaz << u"FROM zvierata z"_s
+           << u"  LEFT JOIN plemenne_hodnoty ph ON ph.zviera_id = z.zviera_id"_s
+           << u"WHERE z.usnecislo = :UsneCislo"_s;
+    return prikaz;
+}
+
+const QStringList prikazKDV = prikazKontrolyDedicnosti({
+    u"IF(ph.zviera_id IS NULL, "_s + bezHodnoty + u", concat('mlieko ', "_s +
+        hodnota(u"ph_mlieko"_s, 0) + u", ' kg, tuk ', "_s + hodnota(u"ph_tuk_kg"_s, 1) +
+        u", ' kg ', "_s + hodnota(u"ph_tuk_perc"_s, 2) + u", ' %'))"_s,
+    u"IF(ph.zviera_id IS NULL, NULL, concat('bielkovina ', "_s + hodnota(u"ph_bielkovina_kg"_s, 1) +
+        u", ' kg ', "_s + hodnota(u"ph_bielkovina_perc"_s, 2) +
+        u", ' %, spoľ. ', ph.spolahlivost, ' %'))"_s,
+});
+const QStringList prikazBezHodnoty = prikazKontrolyDedicnosti({bezHodnoty, u"NULL"_s, u"NULL"_s});
 
 QList<FieldDef> poliaByka() {
     using F = FieldDef;
@@ -107,7 +140,13 @@ Query* DotazyByka::vytvorRodokmen(TDataModuleHlavny& data, QObject* vlastnik) {
     return dotaz(data, vlastnik, u"ADOQueryRodokmenByka"_s, prikazRodokmena);
 }
 
-void DotazyByka::otvor(Query* byk, Query* rodokmen, const QString& usneCislo) {
-    for (Query* dotaz : {byk, rodokmen})
+Query* DotazyByka::vytvorKontroluDedicnosti(TDataModuleHlavny& data, QObject* vlastnik,
+                                            const QString& skupina) {
+    return dotaz(data, vlastnik, u"ADOQuery"_s + skupina,
+                 skupina == u"KDV"_s ? prikazKDV : prikazBezHodnoty);
+}
+
+void DotazyByka::otvor(const QList<Query*>& dotazy, const QString& usneCislo) {
+    for (Query* dotaz : dotazy)
         dotaz->reopen({{u"UsneCislo"_s, usneCislo}});
 }

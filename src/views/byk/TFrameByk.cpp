@@ -142,7 +142,9 @@ void TFrameByk::vytvorStranuRodokmena() {
 
     auto* riadky = new QHBoxLayout;
     for (const auto& [nazov, pocet] : {std::pair{u"KDV"_s, 2}, {u"KDD"_s, 2}, {u"KDM"_s, 3}}) {
-        auto* skupina = new SkupinaUdajov(nazov, ADOQueryRodokmenByka, 1, TabSheetRodokmen, nazov);
+        Query* riadkySkupiny = DotazyByka::vytvorKontroluDedicnosti(m_data, this, nazov);
+        m_kontrolaDedicnosti.append(riadkySkupiny);
+        auto* skupina = new SkupinaUdajov(nazov, riadkySkupiny, 1, TabSheetRodokmen, nazov);
         skupina->setObjectName(u"GroupBox"_s + nazov);
         for (int riadok = 1; riadok <= pocet; ++riadok)
             for (DBEdit* edit : skupina->pridajPolia({}, {u"LINE%1"_s.arg(riadok)})) {
@@ -162,5 +164,6 @@ void TFrameByk::ukazVyber(const QString& usneCislo) {
 void TFrameByk::NacitajByka(const QString& usneCislo) {
     m_data.ADOTablePlemenneKnihy->open();
     m_data.ADOTableFarby->open();
-    DotazyByka::otvor(ADOQueryByk, ADOQueryRodokmenByka, usneCislo);
+    DotazyByka::otvor(QList<Query*>{ADOQueryByk, ADOQueryRodokmenByka} + m_kontrolaDedicnosti,
+                      usneCislo);
 }

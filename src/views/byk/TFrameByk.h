@@ -33,4 +33,6 @@ public:
 private:
     void vytvorStranuByka();
     void vytvorStranuRodokmena();
+
+    QList<Query*> m_kontrolaDedicnosti;
 };

@@ -2,13 +2,12 @@
 
 #include "SpreadsheetError.h"
 
+#include "data/CheckedSave.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QTemporaryFile>
-#include <cstdio>
 #include <map>
-#include <unistd.h>
 #include <xlsxwriter.h>
 
 using namespace Qt::Literals::StringLiterals;
@@ -25,14 +24,14 @@ QString shown(const QString& fileName) {
     return QDir::toNativeSeparators(fileName);
 }
 
-/// Whether a workbook the library wrote reached the disk whole: a zip archive ends with its
-/// directory's end record, which a full disk cuts off; and it is on the disk, not in a cache.
-bool completeOnDisk(const QString& fileName) {
+/// Whether the library wrote the workbook whole: a zip archive ends with its directory's end
+/// record, which a full disk cuts off without the library noticing.
+bool complete(const QString& fileName) {
     QFile written(fileName);
-    if (!written.open(QIODevice::ReadWrite) || written.size() < 22 ||
+    if (!written.open(QIODevice::ReadOnly) || written.size() < 22 ||
         !written.seek(written.size() - 22))
         return false;
-    return written.read(4) == QByteArrayLiteral("PK\x05\x06") && ::fsync(written.handle()) == 0;
+    return written.read(4) == QByteArrayLiteral("PK\x05\x06");
 }
 
 /// Writes the workbook into a file of the library's own making.
@@ -111,22 +110,14 @@ void XlsxFile::write(const QString& fileName, const QString& sheetName, int rows
                      const Cell& cell) {
     if (rows < 0 || rows > lastRow || columns < 0 || columns > lastColumn)
         throw SpreadsheetError(u"Hárok %1 má priveľa riadkov alebo stĺpcov."_s.arg(sheetName));
-    const QFileInfo target(fileName);
-    QTemporaryFile draft(target.absoluteDir().filePath(u".%1-XXXXXX"_s.arg(target.fileName())));
-    if (!draft.open())
-        throw SpreadsheetError(
-            u"Súbor %1 sa nedá vytvoriť: %2"_s.arg(shown(fileName), draft.errorString()));
-    draft.close();
-    writeWorkbook(draft.fileName(), sheetName, rows, columns, cell);
-    if (!completeOnDisk(draft.fileName()))
+    // The library writes the file by its name, so it writes a draft of the one checked save.
+    CheckedSave::Draft draft(fileName);
+    if (const QString problem = draft.open(); !problem.isEmpty())
+        throw SpreadsheetError(u"Súbor %1 sa nedá zapísať: %2"_s.arg(shown(fileName), problem));
+    writeWorkbook(draft.path(), sheetName, rows, columns, cell);
+    if (!complete(draft.path()))
         throw SpreadsheetError(u"Súbor %1 sa nedá zapísať: súbor nie je celý zapísaný (plný "
                                u"disk?)"_s.arg(shown(fileName)));
-    if (QFile::exists(fileName))
-        QFile::setPermissions(draft.fileName(), QFile::permissions(fileName));
-    // Renaming replaces the target in one step; the draft goes with it.
-    if (std::rename(QFile::encodeName(draft.fileName()).constData(),
-                    QFile::encodeName(fileName).constData()) != 0)
-        throw SpreadsheetError(
-            u"Súbor %1 sa nedá zapísať: dočasný súbor sa nedá premenovať"_s.arg(shown(fileName)));
-    draft.setAutoRemove(false);
+    if (const QString problem = draft.commit(); !problem.isEmpty())
+        throw SpreadsheetError(u"Súbor %1 sa nedá zapísať: %2"_s.arg(shown(fileName), problem));
 }

@@ -13,6 +13,7 @@
 #include <QFileInfo>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QSqlQuery>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -72,6 +73,7 @@ private Q_SLOTS:
     void cleanup();
 
     void backupThenRestoreBringsTheHerdBack();
+    void backupAfterAStoppedReportIsWhole();
     void cancelledDialogsChangeNothing_data();
     void cancelledDialogsChangeNothing();
     void clientFolderIsAskedOnlyWhereNothingHasThePrograms_data();
@@ -215,6 +217,31 @@ void TestZalohaDatabazy::backupThenRestoreBringsTheHerdBack() {
     QVERIFY(m_programEnded);
     QCOMPARE(herdFingerprint(), before);
     QCOMPARE(safetyBackups().size(), 1);
+}
+
+// A report or refresh stopped between dropping its working table and making it anew left every
+// view over the table failing, and the dump program stopped at the first of them. The backup
+// makes the table again; a view that still cannot be read is left out, and named.
+void TestZalohaDatabazy::backupAfterAStoppedReportIsWhole() {
+    m_database->exec(u"DROP TABLE tab180v1"_s);
+    m_database->exec(u"CREATE TABLE docasna (a INT)"_s);
+    m_database->exec(u"CREATE VIEW docasna_view AS SELECT a FROM docasna"_s);
+    m_database->exec(u"DROP TABLE docasna"_s);
+    const auto dropView = qScopeGuard([this] { m_database->exec(u"DROP VIEW docasna_view"_s); });
+    const QString script = path("zaloha.sql");
+
+    ScriptedDialogService dialogs;
+    dialogs.answerFile(script);
+    m_commands->MenuItemExportDBClick();
+    QCOMPARE(messages(dialogs).size(), 1);
+    QCOMPARE(messages(dialogs).last().icon, DialogService::Icon::Information);
+    QVERIFY2(messages(dialogs).last().text.contains(u"neobsahuje pohľady docasna_view:"_s),
+             qPrintable(messages(dialogs).last().text));
+    const QByteArray dump = readFile(script);
+    for (const char* part : {"CREATE TABLE `tab180v1`", "VIEW `tab11por00vsun00`",
+                             "INSERT INTO `zvierata`", "-- Dump completed"})
+        QVERIFY2(dump.contains(part), part);
+    QVERIFY(!dump.contains("docasna_view"));
 }
 
 void TestZalohaDatabazy::cancelledDialogsChangeNothing_data() {
