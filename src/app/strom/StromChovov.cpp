@@ -11,6 +11,7 @@
 #include <QFocusEvent>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QTreeWidget>
 
 using namespace Qt::Literals::StringLiterals;
@@ -138,7 +139,9 @@ void StromChovov::NaplnStrom(const QString& kod) {
 }
 
 void StromChovov::naplnMastal(QTreeWidgetItem* uzol) {
-    if (obrazokUzla(uzol) != Mastal || !uzol->data(0, nenaplnenaRole).toBool())
+    // A barn opened by its selection is filled after the selection's load.
+    if (obrazokUzla(uzol) != Mastal || !uzol->data(0, nenaplnenaRole).toBool() ||
+        uzol == m_vyberany)
         return;
     // Once only, also after an error: what was added stays and is not added twice.
     uzol->setData(0, nenaplnenaRole, false);
@@ -159,6 +162,10 @@ void StromChovov::naplnMastal(QTreeWidgetItem* uzol) {
         }
     } catch (const std::exception& chyba) {
         uzol->addChildren(zvieraUzly);
+        // The server failed before the first animal: the barn is read again when next opened.
+        const auto* databazy = dynamic_cast<const DatabaseError*>(&chyba);
+        if (databazy && databazy->code() != 0 && zvieraUzly.isEmpty())
+            uzol->setData(0, nenaplnenaRole, true);
         DialogService::instance().error(u"Chyba: "_s + QString::fromUtf8(chyba.what()));
         return;
     }
@@ -189,13 +196,22 @@ int StromChovov::pocetZvierat(const QString& kod) const {
 }
 
 void StromChovov::TreeViewZvierataChange(QTreeWidgetItem* uzol, QTreeWidgetItem* predosly) {
-    rozbalJedenUzol(uzol, predosly);
+    {
+        const QScopedValueRollback vyberany(m_vyberany, uzol);
+        rozbalJedenUzol(uzol, predosly);
+    }
     if (!uzol)
         return;
     switch (obrazokUzla(uzol)) {
     case Farma:
+        Q_EMIT vybranyKod(kodUzla(uzol));
+        return;
     case Mastal:
         Q_EMIT vybranyKod(kodUzla(uzol));
+        // With the server gone, the load of the selection has said so and dropped the session:
+        // one outage, one message; the barn is read when it is next opened.
+        if (m_spojenie->isOpen())
+            naplnMastal(uzol);
         return;
     case Krava:
         Q_EMIT vybranaKrava(uzol->text(0));

@@ -76,4 +76,6 @@ private:
     /// Painted once and shared by every node: painting them node by node cost more than the
     /// whole rest of a large enterprise's build.
     std::array<QIcon, 5> m_obrazky;
+    /// The node being selected while its branch opens.
+    QTreeWidgetItem* m_vyberany = nullptr;
 };
