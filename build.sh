@@ -15,7 +15,7 @@ run | test | package) ;;
 esac
 
 packages=(cmake ninja-build g++ pkg-config
-    qt6-base-dev libqt6opengl6-dev qt6-charts-dev libqt6sql6-mysql libmariadb-dev qt6-translations-l10n libgl1-mesa-dev libxlsxwriter-dev
+    qt6-base-dev libqt6opengl6-dev qt6-charts-dev libqt6sql6-mysql libmariadb-dev qt6-translations-l10n qt6-l10n-tools qt6-tools-dev libgl1-mesa-dev libxlsxwriter-dev
     mariadb-server mariadb-client fonts-dejavu-core xdg-utils poppler-utils unzip
     qt6-svg-dev dpkg-dev lintian desktop-file-utils appstream bash-completion)
 missing=()

@@ -9,11 +9,11 @@
 #include "app/art/TarvelinIcons.h"
 #include "app/backup/ZalohaDatabazy.h"
 #include "app/strom/StromChovov.h"
+#include "data/AktualizaciaDat.h"
 #include "data/ConfigError.h"
 #include "data/ConfigFile.h"
 #include "data/PrivateServer.h"
 #include "data/ProgramFiles.h"
-#include "data/ReportReaderAccount.h"
 #include "data/TDataModuleHlavny.h"
 #include "data/TKuhdVybery.h"
 #include "engine/DialogReportFrontEnd.h"
@@ -367,7 +367,10 @@ void TFormHlavny::prepojNavigaciu() {
             [this](const QString& usneCislo) { VybraneUsneCislo = usneCislo; });
     connect(FrameZvierata, &TFrameZvierata::kravaOtvorena, this,
             guarded(this, &TFormHlavny::otvorKravuStada));
-    connect(FrameKrava, &TFrameKrava::bykZvoleny, this, guarded(this, &TFormHlavny::vyberByka));
+    connect(FrameKrava, &TFrameKrava::bykZvoleny, this, guarded([this](const QString& usneCislo) {
+                m_strom->vyberOpusteny();
+                vyberByka(usneCislo);
+            }));
 }
 
 void TFormHlavny::prepojZalohu() {
@@ -430,13 +433,21 @@ void TFormHlavny::FormShow() {
                                             u"Verzia programu: "_s + VerziaProgramu::text(),
                                             u"marec 2012"_s, TextCopyright);
 
+    StatusBarHlavny->setPanelText(1, u"Verzia programu: "_s + VerziaProgramu::text());
+    ukazAktualizaciuDat();
+}
+
+void TFormHlavny::ukazAktualizaciuDat() {
     QString aktualizacia;
     try {
-        aktualizacia = ConfigFile::read(ConfigFile::aplikacia, u"AktualizaciaDat"_s);
+        aktualizacia = ConfigFile::read(ConfigFile::aplikacia, AktualizaciaDat::kluc);
     } catch (const ConfigError&) {
         DialogService::instance().error(u"Chyba pri načítaní konfigurácie."_s);
     }
-    StatusBarHlavny->setPanelText(1, u"Verzia programu: "_s + VerziaProgramu::text());
+    // Without an import on record the data are as recent as their latest test day.
+    if (aktualizacia.isEmpty())
+        aktualizacia =
+            AktualizaciaDat::poslednaKontrola(*m_instances.DataModuleHlavny->ADOConnectionTarvelin);
     StatusBarHlavny->setPanelText(2, u"Aktualizácia: "_s + aktualizacia);
 }
 
@@ -506,6 +517,7 @@ void TFormHlavny::MenuItemStavovyRiadokClick() {
 
 void TFormHlavny::ToolButtonHlavnyInfoClick() {
     ukazLenRamec(FrameInfo);
+    m_strom->vyberOpusteny();
 }
 
 void TFormHlavny::MenuItemOAplikaciiClick() {
@@ -522,7 +534,7 @@ void TFormHlavny::otvorUniverzalnuZostavu() {
     {
         const WaitCursor kurzor;
         // A source created since the start (the refresh rebuilds one) gets its grant now.
-        ReportReaderAccount::create(*data.ADOConnectionTarvelin);
+        data.pripravUcetZostav();
         zostava = std::make_unique<TFormUniverzalnaZostava>(
             data, *m_instances.FormZostava, TextCopyright, m_stavZostav.KodPodniku, this);
     }
@@ -531,8 +543,19 @@ void TFormHlavny::otvorUniverzalnuZostavu() {
 
 void TFormHlavny::ToolButtonZostavaClick() {
     const QVariant id = DBLookupComboBoxZostavy->selectedKey();
-    if (id.isNull())
+    if (id.isNull()) {
+        DialogService::instance().information(
+            m_instances.DataModuleHlavny->ADOQueryUniZostavy->recordCount() == 0
+                ? u"Zatiaľ nie je uložená žiadna zostava. Zostavíte a uložíte ju v ponuke "
+                  u"Zostavy › Univerzálna zostava..."_s
+                : u"Vyberte zostavu v zozname uložených zostáv vľavo od tlačidla „Načítaj "
+                  u"zostavu“ a stlačte ho znova."_s);
         return;
+    }
+    {
+        const WaitCursor kurzor;
+        m_instances.DataModuleHlavny->pripravUcetZostav();
+    }
     TFormZostava& prehliadac = *m_instances.FormZostava;
     prehliadac.IdZostavy = id.toInt();
     prehliadac.TextCopyright = MakerInfo::copyrightLine();
@@ -599,8 +622,10 @@ void TFormHlavny::vyberKravy(const QString& usneCislo) {
 
 void TFormHlavny::otvorKravuStada(const QString& usneCislo) {
     // A culled cow has no node in the tree; her card is shown all the same.
-    if (!m_strom->vyberUzol(usneCislo))
+    if (!m_strom->vyberUzol(usneCislo)) {
+        m_strom->vyberOpusteny();
         vyberKravy(usneCislo);
+    }
 }
 
 void TFormHlavny::vyberByka(const QString& usneCislo) {
@@ -646,6 +671,9 @@ void TFormHlavny::MenuItemKnihaZostavClick() {
     kniha.nastavPriebeh(&priebeh);
     if (const std::optional<PageModel> strany = kniha.tlac())
         ciel->deliver(*strany);
+    else
+        DialogService::instance().information(u"Kniha bonitačných zostáv bola zrušená: nič sa "
+                                              u"nevytlačilo a žiadny súbor sa nezapísal."_s);
 }
 
 DialogoveVstupyZostav TFormHlavny::dialogoveVstupy() const {

@@ -56,6 +56,9 @@ public:
     /// Opens a new universal report builder modally, as "&Univerzálna zostava..." does; the
     /// refresh of its data ends with it.
     void otvorUniverzalnuZostavu();
+    /// Writes the date of the data into the status bar: the day of the last import, else the
+    /// latest test day; an import calls it once it has recorded its day.
+    void ukazAktualizaciuDat();
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -2,6 +2,7 @@
 
 #include "DatabaseError.h"
 #include "NamedPlaceholders.h"
+#include "ServerErrorText.h"
 #include "StatementLogFile.h"
 
 #include <QAtomicInt>
@@ -24,13 +25,13 @@ QString uniqueConnectionName() {
 }
 
 QString errorText(const QSqlError& error) {
-    // The server's own text is what the user needs; the driver's prefix only repeats the kind.
+    // The server's own text goes below the sentence; the driver's prefix only repeats the kind.
     QString text = error.databaseText().trimmed();
     return text.isEmpty() ? error.text().trimmed() : text;
 }
 
 DatabaseError errorOf(const QSqlError& error) {
-    return DatabaseError(errorText(error), error.nativeErrorCode().toInt());
+    return ServerErrorText::error(error.nativeErrorCode().toInt(), errorText(error));
 }
 
 // A session idle this long is checked before a write is sent on it: the server may have ended
@@ -107,10 +108,9 @@ void Connection::open() {
     waited.start();
     if (!db.open()) {
         if (waited.elapsed() >= m_settings.connectTimeout * 1000)
-            throw DatabaseError(
-                u"Databázový server neodpovedal do %1 s (%2)."_s.arg(
-                    QString::number(m_settings.connectTimeout), errorText(db.lastError())),
-                db.lastError().nativeErrorCode().toInt());
+            throw ServerErrorText::timedOut(m_settings.connectTimeout,
+                                            db.lastError().nativeErrorCode().toInt(),
+                                            errorText(db.lastError()));
         throw errorOf(db.lastError());
     }
     try {

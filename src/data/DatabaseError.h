@@ -4,8 +4,9 @@
 #include <stdexcept>
 
 /// A failure of the database or of the data-access layer, carrying the text shown to the user
-/// (the server's own text for errors the server reports) and, for those, the number the server
-/// or its client library gives the error (0 when there is none).
+/// (for errors the server reports, ServerErrorText's sentence with the server's own text below
+/// it) and, for those, the number the server or its client library gives the error (0 when there
+/// is none).
 class DatabaseError : public std::runtime_error {
 public:
     explicit DatabaseError(const QString& message, int code = 0)

@@ -11,6 +11,8 @@ public:
     explicit NumberFormat(const QString& pattern);
 
     QString format(double value, const QLocale& locale = QLocale()) const;
+    /// The decimals the pattern shows at most: a finer difference prints as none.
+    int maxDecimals() const { return m_maxDecimals; }
 
 private:
     QString m_prefix;

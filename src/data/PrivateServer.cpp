@@ -1,5 +1,7 @@
 #include "PrivateServer.h"
 
+#include "CheckedSave.h"
+
 #include "Connection.h"
 #include "DatabaseError.h"
 #include "ServerUsers.h"
@@ -63,6 +65,18 @@ QString logFileName() {
 
 QString usersFileName() {
     return u"tarvelin.users"_s;
+}
+
+/// Written into a data folder when the program makes its server there: a folder without it is
+/// somebody else's.
+QString markerFileName() {
+    return u"tarvelin.datadir"_s;
+}
+
+/// The files the class keeps beside the server's own in its folder.
+bool isOwnFile(const QString& entry) {
+    return entry.startsWith(lockFileName()) || entry.startsWith(logFileName()) ||
+           entry == usersFileName() || entry == markerFileName();
 }
 
 // The servers this process started, by the users' record through which it counts itself, so
@@ -240,6 +254,7 @@ void PrivateServer::setServerProgram(const QString& path) {
 void PrivateServer::start() {
     m_startedServer = false;
     prepareFolder();
+    refuseForeignFolder();
     QLockFile lockFile(m_dataFolder + QLatin1Char('/') + lockFileName());
     lock(lockFile);
     if (!m_users)
@@ -439,6 +454,36 @@ void PrivateServer::prepareFolder() {
     m_dataFolder = QFileInfo(m_dataFolder).canonicalFilePath();
 }
 
+void PrivateServer::refuseForeignFolder() const {
+    const QDir folder(m_dataFolder);
+    if (QFileInfo::exists(folder.filePath(markerFileName())))
+        return;
+    const QStringList entries =
+        folder.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
+    if (std::all_of(entries.cbegin(), entries.cend(), isOwnFile))
+        return;
+    // A folder the program used before it marked its folders: its server's files with the
+    // program's own record of its users, which no other program writes.
+    if (QFileInfo(folder.filePath(u"mysql"_s)).isDir() &&
+        QFileInfo::exists(folder.filePath(usersFileName()))) {
+        writeMarker();
+        return;
+    }
+    throw DatabaseError(
+        u"Priečinok %1 nie je priečinok databázy programu Tarvelin: nie je "
+        u"prázdny a chýba v ňom súbor %2. Databáza sa v ňom nezaloží ani "
+        u"nespustí; zvoľte prázdny alebo nový priečinok."_s.arg(m_dataFolder, markerFileName()));
+}
+
+void PrivateServer::writeMarker() const {
+    if (const QString problem =
+            CheckedSave::writeWhole(QDir(m_dataFolder).filePath(markerFileName()),
+                                    "Priecinok databazy programu Tarvelin.\n");
+        !problem.isEmpty())
+        throw DatabaseError(
+            u"Do priečinka databázy %1 sa nedá zapisovať: %2"_s.arg(m_dataFolder, problem));
+}
+
 void PrivateServer::lock(QLockFile& lockFile) const {
     // Two programs starting on one folder at once must not both install or launch a server;
     // the second waits and then finds the first one's server running.
@@ -473,15 +518,15 @@ void PrivateServer::install(const QString& serverProgram) {
     const auto foreignEntries = [&] {
         QStringList entries =
             folder.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
-        entries.removeIf([](const QString& entry) {
-            return entry.startsWith(lockFileName()) || entry.startsWith(logFileName()) ||
-                   entry == usersFileName();
-        });
+        entries.removeIf(isOwnFile);
         return entries;
     };
     if (!foreignEntries().isEmpty())
         throw DatabaseError(u"Priečinok %1 nie je prázdny a nie je v ňom databáza "
                             u"MariaDB; databáza sa doň nezaloží."_s.arg(m_dataFolder));
+    // Before the server's files, so that a folder an interrupted installation left is still
+    // known for the program's own.
+    writeMarker();
 
     const QString name = u"mariadb-install-db"_s;
     QString installer =

@@ -81,6 +81,10 @@ private:
     QString temporaryFolder() const;
 
     void prepareFolder();
+    /// Throws DatabaseError unless the folder is empty or the program's own, so that a folder
+    /// named by mistake (a system folder, a folder of documents) is never written into.
+    void refuseForeignFolder() const;
+    void writeMarker() const;
     void lock(QLockFile& lockFile) const;
     QString locateServerProgram() const;
     void install(const QString& serverProgram);

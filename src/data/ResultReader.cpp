@@ -4,6 +4,7 @@
 #include "DatabaseError.h"
 #include "NamedPlaceholders.h"
 #include "ResultColumn.h"
+#include "ServerErrorText.h"
 #include "TemporalParts.h"
 
 #include <charconv>
@@ -184,7 +185,8 @@ ResultReader::ResultReader(Connection& connection, const QString& sql,
     MYSQL* handle = connection.nativeHandleFor(sql, parameters);
     m_statement.reset(mysql_stmt_init(handle));
     if (!m_statement)
-        throw DatabaseError(QString::fromUtf8(mysql_error(handle)), int(mysql_errno(handle)));
+        throw ServerErrorText::error(int(mysql_errno(handle)),
+                                     QString::fromUtf8(mysql_error(handle)));
     const QByteArray text = placeholders.positionalSql().toUtf8();
     if (mysql_stmt_prepare(m_statement.get(), text.constData(), (unsigned long)text.size()) != 0)
         fail();
@@ -275,7 +277,7 @@ void ResultReader::fail() const {
     }
     if (text.isEmpty())
         text = u"Čítanie výsledku dotazu zlyhalo bez udania dôvodu (chyba %1)."_s.arg(number);
-    throw DatabaseError(text, number);
+    throw ServerErrorText::error(number, text);
 }
 
 void ResultReader::bindResult() {

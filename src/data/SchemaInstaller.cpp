@@ -198,7 +198,8 @@ std::optional<int> SchemaInstaller::countOrMissing(const QString& sql) const {
 }
 
 DatabaseError SchemaInstaller::missingRight(const DatabaseError& error) const {
-    static const QRegularExpression command(u"^(\\w+) command denied"_s,
+    // The server's words stand below the program's sentence, not at the message's start.
+    static const QRegularExpression command(u"\\b(\\w+) command denied"_s,
                                             QRegularExpression::CaseInsensitiveOption);
     const QRegularExpressionMatch denied = command.match(error.message());
     const QString right = denied.hasMatch() ? denied.captured(1).toUpper() : u"SELECT"_s;
@@ -380,8 +381,8 @@ void SchemaInstaller::install(IfExists ifExists, const StatementProducer& conten
             // While the old database is still in place, a lack of rights for the reading
             // account stops the installation: tried on the new database's sources and taken
             // back, the grants then go to the database under its own name.
-            ReportReaderAccount::create(target);
-            ReportReaderAccount::revoke(target);
+            ReportReaderAccount::create(target, name);
+            ReportReaderAccount::revoke(target, name);
         }
         refuseExisting();
         swapIn(server, staging, files);

@@ -1,5 +1,6 @@
 #include "SlovakLocale.h"
 
+#include "ProgramFiles.h"
 #include "QtButtonTexts.h"
 
 #include <QCoreApplication>
@@ -18,6 +19,12 @@ bool SlovakLocale::install(QCoreApplication& application) {
     }
     QCoreApplication::installTranslator(translator);
     QCoreApplication::installTranslator(new QtButtonTexts(translator, &application));
+    // Installed last, so asked first: it words what Qt's catalogue leaves English.
+    auto* own = new QTranslator(&application);
+    if (own->load(u"tarvelin_sk"_s, ProgramFiles::ofProgram().path(u"translations"_s)))
+        QCoreApplication::installTranslator(own);
+    else
+        delete own;
     return true;
 }
 

@@ -11,8 +11,9 @@ class QCoreApplication;
 class SlovakLocale {
 public:
     /// Makes sk_SK the default locale and installs Qt's Slovak translations from Qt's
-    /// translations folder. Returns false when they are not installed there (the Debian package
-    /// qt6-translations-l10n); Qt's texts then stay English.
+    /// translations folder, then the program's own (tarvelin_sk, among the program's files) for
+    /// the texts Qt's catalogue lacks. Returns false when Qt's are not installed (the Debian
+    /// package qt6-translations-l10n); Qt's texts then stay English.
     static bool install(QCoreApplication& application);
 
     /// A count with its noun in the Slovak plural: one for 1, twoToFour for 2 to 4, many for

@@ -5,10 +5,22 @@
 
 using namespace Qt::Literals::StringLiterals;
 
+namespace {
+
+/// The reading account without its password, which only the database knows: free SQL never runs
+/// under the owner's account, not even before the account is prepared.
+ConnectionSettings citatelBezHesla(ConnectionSettings settings) {
+    settings.user = ReportReaderAccount::userFor(settings.database);
+    settings.password.clear();
+    return settings;
+}
+
+} // namespace
+
 TDataModuleHlavny::TDataModuleHlavny(const ConnectionSettings& settings, QObject* parent)
     : QObject(parent)
     , ADOConnectionTarvelin(new Connection(settings, this))
-    , ADOConnectionUniZostava(new Connection(ReportReaderAccount::settingsFor(settings), this)) {
+    , ADOConnectionUniZostava(new Connection(citatelBezHesla(settings), this)) {
     setObjectName(u"DataModuleHlavny"_s);
     ADOConnectionTarvelin->setObjectName(u"ADOConnectionTarvelin"_s);
     ADOConnectionUniZostava->setObjectName(u"ADOConnectionUniZostava"_s);
@@ -84,6 +96,10 @@ TDataModuleHlavny::TDataModuleHlavny(const ConnectionSettings& settings, QObject
     ADOConnectionTarvelin->open();
     ADOQueryUniZostavy->open();
     ADOQueryParam->open();
+}
+
+void TDataModuleHlavny::pripravUcetZostav() {
+    ADOConnectionUniZostava->setSettings(ReportReaderAccount::create(*ADOConnectionTarvelin));
 }
 
 TDataModuleHlavny::~TDataModuleHlavny() {

@@ -22,8 +22,15 @@ public:
     ~TDataModuleHlavny() override;
 
     Connection* ADOConnectionTarvelin;
-    /// Opened on demand by the first statement of the universal report.
+    /// Opened on demand by the first statement of the universal report, once
+    /// pripravUcetZostav() has given it the account's password; before that no login succeeds.
     Connection* ADOConnectionUniZostava;
+
+    /// Prepares the reading account of the database (a source created since the start gets
+    /// its grant, a changed password is put back) and logs the report's connection in with it.
+    /// Throws DatabaseError.
+    void pripravUcetZostav();
+
     Query* ADOQueryZvierata;
     Query* ADOQueryKrava;
     Query* ADOQueryPom;

@@ -4,13 +4,11 @@
 
 #include <memory>
 
-class ReportSetupDialog;
 class ReportStatusWindow;
 
 /// The front end of the program: the setup dialog through the dialog service, then the
-/// preview, the printer or a file named in a save dialog (the report's title in the documents
-/// folder unless the user names another, an existing file replaced only when the user
-/// confirms); a status window while pages are generated or printed.
+/// preview, the printer or a file named in the report's save dialog (ReportFileDialog); a status
+/// window while pages are generated or printed.
 class DialogReportFrontEnd : public ReportFrontEnd {
 public:
     DialogReportFrontEnd();
@@ -21,12 +19,6 @@ public:
     void showStatus(const ReportSystem& system, const QString& text) override;
     void hideStatus() override;
 
-    /// The report's title as a file name every file system takes.
-    static QString fileNameOf(const QString& title);
-
 private:
-    /// The file the user names for the report; empty when the user cancels.
-    static QString chooseFile(const ReportSetupDialog& setup, const QString& title);
-
     std::unique_ptr<ReportStatusWindow> m_status;
 };

@@ -41,8 +41,15 @@ void PagePrinter::print(const PageModel& model, QPrinter& printer,
     };
     setSheet(order.front());
     QPainter painter;
-    if (!painter.begin(&printer))
+    if (!painter.begin(&printer)) {
+        // Without a printer set up on the computer the print dialog offers none and the name
+        // stays empty.
+        if (printer.printerName().isEmpty())
+            throw ReportError(u"V počítači nie je nastavená žiadna tlačiareň, preto sa zostava "
+                              u"nedá vytlačiť. Uložte ju do súboru PDF (tlačidlo Uložiť… v "
+                              u"náhľade) alebo nastavte tlačiareň v systéme."_s);
         throw ReportError(u"Tlačiareň „%1“ sa nedá použiť."_s.arg(printer.printerName()));
+    }
     PagePainter pagePainter(painter, printer.resolution() / 72.0);
     for (std::size_t i = 0; i < order.size(); ++i) {
         if (i > 0) {

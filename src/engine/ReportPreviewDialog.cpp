@@ -2,14 +2,13 @@
 
 #include "PreviewPageWidget.h"
 #include "PrinterDestination.h"
-#include "engine/model/FileDestination.h"
+#include "ReportFileDialog.h"
+#include "SavedFileDestination.h"
 #include "engine/model/PageModel.h"
 #include "engine/model/ReportSystem.h"
-#include "widgets/DialogService.h"
 #include "widgets/GuardedHandler.h"
 
 #include <QAction>
-#include <QDir>
 #include <QLabel>
 #include <QScrollArea>
 #include <QSpinBox>
@@ -137,17 +136,14 @@ void ReportPreviewDialog::print() {
 }
 
 void ReportPreviewDialog::save() {
-    FileDialogRequest request;
-    request.objectName = u"PreviewSaveDialog"_s;
-    request.title = windowTitle();
-    request.directory = QDir::homePath();
-    request.filter = pdfFilter + u";;"_s + rtfFilter;
-    request.defaultSuffix = u"pdf"_s;
-    const QString fileName = DialogService::instance().saveFileName(request);
+    // As the file destination of the setup dialog: the same folder, name and closing word.
+    const QString fileName =
+        ReportFileDialog::choose(m_pages.title(), pdfFilter + u";;"_s + rtfFilter, u"pdf"_s);
     if (fileName.isEmpty())
         return;
     const bool rtf = fileName.endsWith(QLatin1String(".rtf"), Qt::CaseInsensitive);
-    FileDestination(rtf ? FileDestination::Format::Rtf : FileDestination::Format::Pdf, fileName)
+    SavedFileDestination(rtf ? FileDestination::Format::Rtf : FileDestination::Format::Pdf,
+                         fileName)
         .deliver(m_pages);
 }
 

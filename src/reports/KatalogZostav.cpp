@@ -151,6 +151,10 @@ const QStringList prikazy10A = {
     u"p.kontrolne_obd_od and p.kontrolne_obd_do) order by z.usnecislo, ko.datum; "_s.arg(
         oteleniePredKontrolou)};
 
+// Report 23: the tests of the period with their lactations, read by each of its sections.
+const QStringList prikazy23 = {u"DROP TABLE IF EXISTS tab230v1;"_s,
+                               u"CREATE TABLE tab230v1 AS SELECT * FROM tab23kontroly;"_s};
+
 P podmenu(int uroven, const QString& komponent, const QString& popis) {
     P p;
     p.uroven = uroven;
@@ -368,6 +372,13 @@ std::vector<P> vytvorKatalog() {
                 jednoducha, tabulky2, u"ReportTabulka21"_s, {&T::ADOQueryTabulka21}, prazdny),
         zostava(0, u"SubMenuItemTab22"_s, u"(22) Plemenná skladba jalovíc v KUHD"_s, u"22"_s,
                 jednoducha, tabulky2, u"ReportTabulka22"_s, {&T::ADOQueryTabulka22}, prazdny),
+        sPrikazmi(zostava(0, u"SubMenuItemTab23"_s, u"(23) Zdravie stáda a kŕmenie"_s, u"23"_s,
+                          obdobie, tabulky2, u"ReportTabulka23"_s,
+                          {&T::ADOQueryTabulka23Vemeno, &T::ADOQueryTabulka23Ketoza,
+                           &T::ADOQueryTabulka23Riziko, &T::ADOQueryTabulka23Mocovina,
+                           &T::ADOQueryTabulka23Krivky},
+                          u"(za kontrolné obdobie %1)"_s),
+                  prikazy23),
     };
 
     return k;

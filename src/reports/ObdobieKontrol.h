@@ -4,7 +4,7 @@
 #include <QString>
 #include <optional>
 
-/// The control period of reports 10.A, 10.B and 19: the test days from its first to its last
+/// The control period of reports 10.A, 10.B, 19 and 23: the test days from its first to its last
 /// day, both included.
 struct ObdobieKontrol {
     QDate zaciatok;

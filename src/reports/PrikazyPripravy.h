@@ -11,6 +11,7 @@ class PriebehPripravy;
 class PrikazyPripravy {
 public:
     static void posli(Command& parametre, const QStringList& prikazy, PriebehPripravy* priebeh);
-    /// What a statement makes, for the progress: the table it drops or creates.
-    static QString popis(const QString& prikaz);
+    /// What each statement does, for the progress, in a breeder's words: what its working table
+    /// holds ("6. kontrola prvých laktácií"), and for a drop that the old data go.
+    static QStringList popisy(const QStringList& prikazy);
 };

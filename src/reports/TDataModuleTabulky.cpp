@@ -93,6 +93,17 @@ TDataModuleTabulky::TDataModuleTabulky(Connection* connection, QObject* parent)
         query(u"ADOQueryTabulka21"_s, u"RvDataSetTabulka21"_s, {u"SELECT * FROM tabj35v1"_s});
     ADOQueryTabulka22 = query(u"ADOQueryTabulka22"_s, u"RvDataSetTabulka22"_s,
                               {u"SELECT * FROM tabj52v1"_s, QString()});
+    ADOQueryTabulka23Vemeno = query(u"ADOQueryTabulka23Vemeno"_s, u"RvDataSetTabulka23Vemeno"_s,
+                                    {u"SELECT * FROM tab23vemeno"_s});
+    ADOQueryTabulka23Ketoza = query(u"ADOQueryTabulka23Ketoza"_s, u"RvDataSetTabulka23Ketoza"_s,
+                                    {u"SELECT * FROM tab23ketoza"_s});
+    ADOQueryTabulka23Riziko = query(u"ADOQueryTabulka23Riziko"_s, u"RvDataSetTabulka23Riziko"_s,
+                                    {u"SELECT * FROM tab23riziko"_s});
+    ADOQueryTabulka23Mocovina =
+        query(u"ADOQueryTabulka23Mocovina"_s, u"RvDataSetTabulka23Mocovina"_s,
+              {u"SELECT * FROM tab23mocovina"_s});
+    ADOQueryTabulka23Krivky = query(u"ADOQueryTabulka23Krivky"_s, u"RvDataSetTabulka23Krivky"_s,
+                                    {u"SELECT * FROM tab23krivky"_s});
 
     ADOQueryHlavicka->open();
 }

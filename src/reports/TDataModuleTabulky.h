@@ -70,6 +70,11 @@ public:
     Query* ADOQueryTabulka19;
     Query* ADOQueryTabulka21;
     Query* ADOQueryTabulka22;
+    Query* ADOQueryTabulka23Vemeno;
+    Query* ADOQueryTabulka23Ketoza;
+    Query* ADOQueryTabulka23Riziko;
+    Query* ADOQueryTabulka23Mocovina;
+    Query* ADOQueryTabulka23Krivky;
 
 private:
     Query* query(const QString& name, const QString& publishedAs, const QStringList& sql);

@@ -45,8 +45,10 @@ std::optional<ZadanieZostavy> TlacZostavy::zadanie(const PolozkaKatalogu& polozk
         zadanie.pocetDcer = PocetDcer::zo(m_vstupy.pocetDcer());
         break;
     case PolozkaKatalogu::Priprava::HraniceMlieka: {
-        const auto [dolna, horna] = m_vstupy.hraniceMlieka();
-        zadanie.hraniceMlieka = HraniceMlieka::zo(dolna, horna);
+        const auto hranice = m_vstupy.hraniceMlieka();
+        if (!hranice)
+            return std::nullopt;
+        zadanie.hraniceMlieka = HraniceMlieka::zo(hranice->first, hranice->second);
         break;
     }
     case PolozkaKatalogu::Priprava::Obdobie: {

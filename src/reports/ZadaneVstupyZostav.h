@@ -16,7 +16,7 @@ public:
     void nastavNajlepsieKravy(VolbaNajlepsich volba) { m_najlepsie = std::move(volba); }
 
     std::optional<QString> pocetDcer() override { return m_pocetDcer; }
-    std::pair<QString, QString> hraniceMlieka() override { return m_hranice; }
+    std::optional<std::pair<QString, QString>> hraniceMlieka() override { return m_hranice; }
     std::optional<ObdobieKontrol> obdobie(const ObdobieKontrol& navrh) override {
         return m_obdobie.value_or(navrh);
     }

@@ -6,7 +6,7 @@ std::optional<QString> ZapamataneVstupyZostav::pocetDcer() {
     return *m_pocetDcer;
 }
 
-std::pair<QString, QString> ZapamataneVstupyZostav::hraniceMlieka() {
+std::optional<std::pair<QString, QString>> ZapamataneVstupyZostav::hraniceMlieka() {
     if (!m_hranice)
         m_hranice = m_zdroj.hraniceMlieka();
     return *m_hranice;

@@ -552,8 +552,10 @@ void TFormUniverzalnaZostava::TabSheetVystupShow() {
     ZobrazVystup();
     const QSignalBlocker ticho(ComboBoxTriedenie);
     ComboBoxTriedenie->clear();
+    // Each item shows its column's caption in the output and keeps the column's name, which
+    // the ORDER BY needs.
     for (int riadok = 0; riadok < ListViewVybrate->rowCount(); ++riadok)
-        ComboBoxTriedenie->addItem(ListViewVybrate->nazov(riadok));
+        ComboBoxTriedenie->addItem(ListViewVybrate->nazov(riadok), ListViewVybrate->nazov(riadok));
     ComboBoxTriedenie->setCurrentIndex(-1);
 }
 
@@ -614,7 +616,13 @@ void TFormUniverzalnaZostava::PremenujStlpec(const QString& novyNazov) {
         DialogService::instance().error(chyba.message());
         return;
     }
-    ukazVysledok(spustiVystup(prikaz));
+    const QString chyba = spustiVystup(prikaz);
+    if (chyba.isEmpty() && AktualnyStlpec < ComboBoxTriedenie->count())
+        ComboBoxTriedenie->setItemText(AktualnyStlpec,
+                                       novyNazov.isEmpty()
+                                           ? ComboBoxTriedenie->itemData(AktualnyStlpec).toString()
+                                           : novyNazov);
+    ukazVysledok(chyba);
 }
 
 void TFormUniverzalnaZostava::NastavTriedenie() {
@@ -626,8 +634,9 @@ void TFormUniverzalnaZostava::NastavTriedenie() {
     // prints the same at every run.
     const QString usneCislo = u"usnecislo"_s;
     const QString kluc = ListViewStlpce->najdi(usneCislo) >= 0 ? usneCislo : QString();
-    ukazVysledok(spustiVystup(PrikazVyberu::zorad(
-        m_data.ADOQueryUniZostava->sqlText(), ComboBoxTriedenie->currentText(), pripona, kluc)));
+    ukazVysledok(spustiVystup(PrikazVyberu::zorad(m_data.ADOQueryUniZostava->sqlText(),
+                                                  ComboBoxTriedenie->currentData().toString(),
+                                                  pripona, kluc)));
 }
 
 void TFormUniverzalnaZostava::ukazVysledok(const QString& chyba) {

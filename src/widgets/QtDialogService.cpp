@@ -1,11 +1,18 @@
 #include "QtDialogService.h"
 
+#include "data/SlovakLocale.h"
+
 #include <QApplication>
 #include <QFileDialog>
+#include <QFileSystemModel>
+#include <QHeaderView>
+#include <QIdentityProxyModel>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTreeView>
 
+#include <algorithm>
 #include <array>
 
 using namespace Qt::Literals::StringLiterals;
@@ -49,8 +56,55 @@ bool isPattern(const QString& fileName) {
     return fileName.contains(u'*') || fileName.contains(u'?');
 }
 
+/// The file dialog's list with sizes and dates written as the program writes them: the dialog
+/// takes them from the desktop's language, which may be none ("0 bytes", "10 Dec 2025").
+class ProgramLocaleColumns : public QIdentityProxyModel {
+public:
+    using QIdentityProxyModel::QIdentityProxyModel;
+
+    static constexpr int sizeColumn = 1;
+    static constexpr int modifiedColumn = 3;
+
+    QVariant data(const QModelIndex& index, int role) const override {
+        const auto* files = qobject_cast<const QFileSystemModel*>(sourceModel());
+        if (!files || role != Qt::DisplayRole)
+            return QIdentityProxyModel::data(index, role);
+        const QModelIndex file = mapToSource(index);
+        // A folder has no size of its own; the dialog leaves the field empty.
+        if (index.column() == sizeColumn && !files->isDir(file))
+            return sizeText(files->size(file));
+        if (index.column() == modifiedColumn)
+            return QLocale().toString(files->lastModified(file), QLocale::ShortFormat);
+        return QIdentityProxyModel::data(index, role);
+    }
+
+private:
+    static QString sizeText(qint64 bytes) {
+        if (bytes >= 1000)
+            return QLocale().formattedDataSize(bytes, 1, QLocale::DataSizeTraditionalFormat);
+        return SlovakLocale::count(int(bytes), u"bajt"_s, u"bajty"_s, u"bajtov"_s);
+    }
+};
+
+/// The date column as wide as the longest date and time it shows: the dialog sizes it for the
+/// short dates of no language and cuts the program's in the middle.
+void widenDateColumn(QFileDialog& dialog) {
+    auto* view = dialog.findChild<QTreeView*>(u"treeView"_s);
+    if (!view)
+        return;
+    const QString longest =
+        QLocale().toString(QDateTime(QDate(2000, 12, 28), QTime(23, 59)), QLocale::ShortFormat);
+    const int width = view->fontMetrics().horizontalAdvance(longest + u"MM"_s);
+    QHeaderView* header = view->header();
+    header->resizeSection(
+        ProgramLocaleColumns::modifiedColumn,
+        std::max(width, header->sectionSize(ProgramLocaleColumns::modifiedColumn)));
+}
+
 QString askFileName(const FileDialogRequest& request, QFileDialog::AcceptMode mode) {
     QFileDialog dialog(QApplication::activeWindow(), request.title, request.directory);
+    dialog.setProxyModel(new ProgramLocaleColumns(&dialog));
+    widenDateColumn(dialog);
     dialog.setObjectName(request.objectName);
     dialog.setAcceptMode(mode);
     const bool opening = mode == QFileDialog::AcceptOpen;

@@ -5,6 +5,7 @@
 #include "app/strom/StromChovov.h"
 #include "common/TestDatabase.h"
 #include "common/TestHelpers.h"
+#include "data/AktualizaciaDat.h"
 #include "data/ConfigFile.h"
 #include "data/PrivateServer.h"
 #include "data/SchemaInstaller.h"
@@ -18,6 +19,8 @@
 #include "reports/dialogy/TFormHraniceOdDo.h"
 #include "reports/dialogy/TFormParametreTab10.h"
 #include "reports/dialogy/TFormParametreTab8.h"
+#include "views/krava/TFrameKrava.h"
+#include "views/zvierata/TFrameZvierata.h"
 #include "widgets/ScriptedDialogService.h"
 #include "widgets/StatusPanelBar.h"
 
@@ -26,9 +29,13 @@
 #include <QDialog>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QLabel>
+#include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
+#include <QProgressDialog>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScopeGuard>
 #include <QSettings>
 #include <QSignalSpy>
@@ -151,8 +158,14 @@ private Q_SLOTS:
                      QString(35, QLatin1Char(' ')) + u"and l.krava_id = j.matka_id ; "_s);
         QCOMPARE(findComponent<StatusPanelBar>(okno, u"StatusBarHlavny"_s)->panelText(1),
                  u"Verzia programu: "_s);
+        // With no import on record, the data are dated by their latest test day.
+        QSqlQuery posledna = startup->instancie().DataModuleHlavny->ADOConnectionTarvelin->execute(
+            u"SELECT MAX(datum) FROM kontroly"_s);
+        QVERIFY(posledna.next());
+        const QString den = QLocale().toString(posledna.value(0).toDate(), QLocale::ShortFormat);
+        QVERIFY(!den.isEmpty());
         QCOMPARE(findComponent<StatusPanelBar>(okno, u"StatusBarHlavny"_s)->panelText(2),
-                 u"Aktualizácia: "_s);
+                 u"Aktualizácia: "_s + den);
         QVERIFY(findComponent<TFrameInfo>(okno, u"FrameInfo"_s)->isVisible());
         QVERIFY(!findComponent<QAction>(okno, u"MenuItemPripojitDB"_s)->isEnabled());
         QVERIFY(findComponent<QAction>(okno, u"MenuItemOdpojitDB"_s)->isEnabled());
@@ -164,6 +177,23 @@ private Q_SLOTS:
         QSettings ini(ConfigFile::path(), QSettings::IniFormat);
         QVERIFY(ini.contains(u"Aplikacia/MySQLCesta"_s));
         QCOMPARE(ini.value(u"Aplikacia/MySQLCesta"_s).toString(), QString());
+    }
+
+    // The day an import records is what the status bar shows.
+    void statusBarShowsTheLastImport() {
+        // The import runs in a program that speaks Slovak, as the window does.
+        QLocale::setDefault(QLocale(QLocale::Slovak, QLocale::Slovakia));
+        AktualizaciaDat::zapisImport(QDate(2026, 3, 12));
+        auto startup = started();
+        TFormHlavny* okno = startup->instancie().FormHlavny;
+        okno->show();
+        QCOMPARE(findComponent<StatusPanelBar>(okno, u"StatusBarHlavny"_s)->panelText(2),
+                 u"Aktualizácia: 12. 3. 2026"_s);
+        // An import while the window is open shows its day at once.
+        AktualizaciaDat::zapisImport(QDate(2026, 4, 2));
+        okno->ukazAktualizaciuDat();
+        QCOMPARE(findComponent<StatusPanelBar>(okno, u"StatusBarHlavny"_s)->panelText(2),
+                 u"Aktualizácia: 2. 4. 2026"_s);
     }
 
     void menusAsDesigned() {
@@ -363,8 +393,10 @@ private Q_SLOTS:
                                                << "(6.D) Podľa bielkoviny" << false;
         QTest::newRow("third level") << "SubSubSubMenuItemTab11A"
                                      << " Zostava" << true;
-        QTest::newRow("last") << "SubMenuItemTab22"
-                              << "(22) Plemenná skladba jalovíc v KUHD" << true;
+        QTest::newRow("22") << "SubMenuItemTab22"
+                            << "(22) Plemenná skladba jalovíc v KUHD" << true;
+        QTest::newRow("last") << "SubMenuItemTab23"
+                              << "(23) Zdravie stáda a kŕmenie" << true;
     }
     void bonitationMenuAsDesigned() {
         QFETCH(QString, component);
@@ -381,9 +413,9 @@ private Q_SLOTS:
         QStringList top;
         for (QAction* item : findComponent<QMenu>(okno, u"MenuItemBonitacneZostavy"_s)->actions())
             top << item->text().left(4);
-        QCOMPARE(top, (QStringList{"(1) ", "(2) ", "(4) ", "(5) ", "(6) ", "(7) ", "(8) ", "(9) ",
-                                   "(10)", "(11)", "(12)", "(13)", "(15)", "(16)", "(17)", "(18)",
-                                   "(19)", "(21)", "(22)"}));
+        QCOMPARE(top, (QStringList{"(1) ", "(2) ", "(4) ", "(5) ", "(6) ", "(7) ", "(8) ",
+                                   "(9) ", "(10)", "(11)", "(12)", "(13)", "(15)", "(16)",
+                                   "(17)", "(18)", "(19)", "(21)", "(22)", "(23)"}));
     }
 
     // The reports by sire ask for the number of daughters in an input box preset to 1; a text
@@ -468,7 +500,7 @@ private Q_SLOTS:
         findComponent<QAction>(okno, component)->trigger();
 
         QCOMPARE(priebehPriUzitKrav, u"Aktualizácia dát pre univerzálnu zostavu | Krok 42 z 42: "
-                                     u"Vytvorenie tabuľky UzitKrav"_s);
+                                     u"Užitkovosť kráv pre univerzálnu zostavu"_s);
         QVERIFY(!QApplication::overrideCursor());
         QSqlQuery pocet = spojenie->execute(u"SELECT count(*) FROM UzitKrav"_s);
         QVERIFY(pocet.next());
@@ -514,8 +546,8 @@ private Q_SLOTS:
         findComponent<QMenu>(okno, u"MenuItemBonitacneZostavy"_s)
             ->findChild<QAction*>(u"SubSubSubMenuItemTab11A"_s)
             ->trigger();
-        QCOMPARE(kroky, QStringList{u"Príprava zostavy 11.A | Krok 10 z 40: Vytvorenie tabuľky "
-                                    u"tab185v1"_s});
+        QCOMPARE(kroky, QStringList{u"Príprava zostavy 11.A | Krok 10 z 40: 5. kontrola prvých "
+                                    u"laktácií"_s});
         // The setup dialog comes after the statements, with the progress gone.
         QCOMPARE(dialogs.interactions().size(), 1);
         QCOMPARE(dialogs.interactions()[0].kind, ScriptedDialogService::Kind::Modal);
@@ -539,9 +571,8 @@ private Q_SLOTS:
         QTest::addColumn<QString>("dialog");
         QTest::addColumn<int>("result");
         QTest::addColumn<bool>("printed");
-        // The bounds dialog cannot cancel: the report goes on to its setup dialog.
-        QTest::newRow("7.AA") << "SubSubMenuItem7AA"
-                              << "FormHraniceOdDo" << int(QDialog::Rejected) << true;
+        QTest::newRow("7.AA cancelled") << "SubSubMenuItem7AA"
+                                        << "FormHraniceOdDo" << int(QDialog::Rejected) << false;
         QTest::newRow("7.BB") << "SubSubMenuItem7BB"
                               << "FormHraniceOdDo" << int(QDialog::Accepted) << true;
         QTest::newRow("8 cancelled") << "SubMenuItemTab8"
@@ -608,6 +639,132 @@ private Q_SLOTS:
                      qPrintable(statement[0].toString()));
     }
 
+    // After the right side has moved away from the highlighted node (to a sire of the cow's
+    // pedigree, a culled cow of the herd, the information page), a click on that node shows it
+    // again, as often as the user goes away and back.
+    void clickOnTheHighlightedNodeShowsItAgain_data() {
+        QTest::addColumn<QString>("uzol");
+        QTest::addColumn<QString>("odchod");
+        QTest::addColumn<QString>("ramec");
+        QTest::newRow("sire of a cow") << "krava"
+                                       << "byk"
+                                       << "FrameKrava";
+        QTest::newRow("culled cow from the herd") << "mastal"
+                                                  << "vyradena"
+                                                  << "FrameZvierata";
+        QTest::newRow("information page") << "mastal"
+                                          << "info"
+                                          << "FrameZvierata";
+    }
+    void clickOnTheHighlightedNodeShowsItAgain() {
+        QFETCH(QString, uzol);
+        QFETCH(QString, odchod);
+        QFETCH(QString, ramec);
+        // Reports run before leave the parameter row without an enterprise.
+        m_db->exec(u"UPDATE param SET chovatel = (SELECT concat(substring(chovatel, 1, 6), "
+                   u"'000') FROM kravy_view LIMIT 1)"_s);
+        ScriptedDialogService dialogs;
+        auto startup = started();
+        TFormHlavny* okno = startup->instancie().FormHlavny;
+        okno->show();
+        Connection* spojenie = startup->instancie().DataModuleHlavny->ADOConnectionTarvelin;
+        const auto prve = [&](const QString& sql) {
+            QSqlQuery dotaz = spojenie->execute(sql);
+            return dotaz.next() ? dotaz.value(0).toString() : QString();
+        };
+        auto* strom = findComponent<QTreeWidget>(okno, u"TreeViewZvierata"_s);
+        // A barn node, or the first cow under it.
+        QVERIFY(strom->topLevelItem(0)->childCount() > 0);
+        QTreeWidgetItem* vybrany = strom->topLevelItem(0)->child(0)->child(0);
+        if (uzol == u"krava"_s) {
+            // A barn's animals are read when it is opened.
+            strom->expandItem(vybrany);
+            vybrany = vybrany->child(0);
+        }
+        strom->setCurrentItem(vybrany);
+        QWidget* ukazany = findComponent<QWidget>(okno, ramec);
+        QVERIFY(ukazany->isVisible());
+        const QString hlavicka = findComponent<QLabel>(okno, u"LabelVyber"_s)->text();
+
+        for (int kolo = 0; kolo < 2; ++kolo) {
+            if (odchod == u"byk"_s) {
+                Q_EMIT findComponent<TFrameKrava>(okno, u"FrameKrava"_s)
+                    ->bykZvoleny(prve(u"SELECT o.usnecislo FROM zvierata z JOIN zvierata o ON "
+                                      u"o.zviera_id = z.otec_id LIMIT 1"_s));
+                QVERIFY(findComponent<QWidget>(okno, u"FrameByk"_s)->isVisible());
+            } else if (odchod == u"vyradena"_s) {
+                Q_EMIT findComponent<TFrameZvierata>(okno, u"FrameZvierata"_s)
+                    ->kravaOtvorena(prve(u"SELECT usnecislo FROM vyradene_kravy_view LIMIT 1"_s));
+                QVERIFY(findComponent<QWidget>(okno, u"FrameKrava"_s)->isVisible());
+            } else {
+                findComponent<QAction>(okno, u"ToolButtonHlavnyInfo"_s)->trigger();
+                QVERIFY(findComponent<QWidget>(okno, u"FrameInfo"_s)->isVisible());
+            }
+            QVERIFY(!ukazany->isVisible());
+            QCOMPARE(strom->currentItem(), vybrany);
+            QTest::mouseClick(strom->viewport(), Qt::LeftButton, {},
+                              strom->visualItemRect(vybrany).center());
+            QVERIFY(ukazany->isVisible());
+            QCOMPARE(findComponent<QLabel>(okno, u"LabelVyber"_s)->text(), hlavicka);
+        }
+        QCOMPARE(dialogs.interactions().size(), 0);
+    }
+
+    // "Načítaj zostavu" with no saved report chosen says what to choose, or that there is none
+    // yet.
+    void loadingNoSavedReportSaysWhatToChoose_data() {
+        QTest::addColumn<bool>("ulozena");
+        QTest::addColumn<QString>("sprava");
+        QTest::newRow("none saved") << false << u"Zatiaľ nie je uložená žiadna zostava."_s;
+        QTest::newRow("none chosen") << true << u"Vyberte zostavu v zozname uložených zostáv"_s;
+    }
+    void loadingNoSavedReportSaysWhatToChoose() {
+        QFETCH(bool, ulozena);
+        QFETCH(QString, sprava);
+        m_db->exec(u"DELETE FROM sys_zostavy"_s);
+        if (ulozena)
+            m_db->exec(u"INSERT INTO sys_zostavy (nazov, popis, sqlvyraz, modifikovana) VALUES "
+                       u"('Kravy', '', 'SELECT usnecislo FROM uzkravy', now())"_s);
+        ScriptedDialogService dialogs;
+        auto startup = started();
+        TFormHlavny* okno = startup->instancie().FormHlavny;
+        okno->show();
+        findComponent<QAction>(okno, u"ToolButtonZostava"_s)->trigger();
+        QCOMPARE(dialogs.interactions().size(), 1);
+        QCOMPARE(dialogs.interactions()[0].icon, DialogService::Icon::Information);
+        QVERIFY2(dialogs.interactions()[0].text.startsWith(sprava),
+                 qPrintable(dialogs.interactions()[0].text));
+        m_db->exec(u"DELETE FROM sys_zostavy"_s);
+    }
+
+    // A book stopped with its Zrušiť button says so, and that nothing was written.
+    void cancelledBookSaysSo() {
+        ScriptedDialogService dialogs;
+        auto startup = started();
+        TFormHlavny* okno = startup->instancie().FormHlavny;
+        okno->show();
+        dialogs.answerInput(u"1"_s);
+        for (int i = 0; i < 3; ++i)
+            dialogs.answerModal(QDialog::Accepted);
+        const QString subor = m_dir.filePath(u"kniha.pdf"_s);
+        dialogs.answerModal(QDialog::Accepted, [](QDialog& nastavenia) {
+            nastavenia.findChild<QRadioButton*>(u"RadioButtonFile"_s)->setChecked(true);
+        });
+        dialogs.answerFile(subor);
+        // The user stops the book while its first report is prepared.
+        connect(startup->instancie().DataModuleHlavny->ADOConnectionTarvelin,
+                &Connection::statementSent, okno, [okno] {
+                    if (auto* priebeh = okno->findChild<QProgressDialog*>(u"DialogPriebehuKnihy"_s))
+                        priebeh->cancel();
+                });
+        findComponent<QAction>(okno, u"MenuItemKnihaZostav"_s)->trigger();
+        const ScriptedDialogService::Interaction& posledna = dialogs.interactions().constLast();
+        QCOMPARE(posledna.icon, DialogService::Icon::Information);
+        QCOMPARE(posledna.text, u"Kniha bonitačných zostáv bola zrušená: nič sa nevytlačilo a "
+                                u"žiadny súbor sa nezapísal."_s);
+        QVERIFY(!QFile::exists(subor));
+    }
+
     void cleanupTestCase() {
         QFile::remove(ConfigFile::path());
         m_db.reset();
@@ -615,6 +772,7 @@ private Q_SLOTS:
 
 private:
     std::unique_ptr<TestDatabase> m_db;
+    QTemporaryDir m_dir;
 };
 
 QTEST_MAIN(TestFormHlavny)

@@ -4,8 +4,10 @@
 #include "data/Connection.h"
 #include "data/DatabaseError.h"
 #include "data/ServerCompatibility.h"
+#include "data/ServerErrorText.h"
 #include "data/ServerLock.h"
 
+#include <QDir>
 #include <QElapsedTimer>
 #include <QSignalSpy>
 #include <QSqlQuery>
@@ -70,6 +72,76 @@ private Q_SLOTS:
             // Refused before anything reached the server.
             QVERIFY(row.value(0).isNull());
         }
+    }
+
+    // Every refusal of the server leads with what failed and why in Slovak; the server's own
+    // words and number follow for the administrator.
+    void serverErrorsLeadWithASentence_data() {
+        QTest::addColumn<QString>("sql");
+        QTest::addColumn<bool>("reachable");
+        QTest::addColumn<QString>("sentence");
+        QTest::addColumn<QString>("server");
+        QTest::newRow("syntax") << u"SELEC 1"_s << true
+                                << u"Príkaz nie je správne zapísaný: server mu nerozumie."_s
+                                << u"(chyba 1064): You have an error in your SQL syntax"_s;
+        QTest::newRow("unknown column")
+            << u"SELECT vek FROM param WHERE vek > 3"_s << true
+            << u"Príkaz uvádza stĺpec vek, ktorý v čítanej tabuľke nie je."_s
+            << u"(chyba 1054): Unknown column 'vek'"_s;
+        QTest::newRow("missing table")
+            << u"SELECT * FROM ziadna"_s << true << u"Tabuľka ziadna v databáze nie je."_s
+            << u"(chyba 1146): Table "_s;
+        QTest::newRow("no server") << u"SELECT 1"_s << false
+                                   << u"Server neodpovedá: spojenie s databázovým serverom sa "
+                                      u"nedá nadviazať."_s
+                                   << u"(chyba 2002): "_s;
+    }
+    void serverErrorsLeadWithASentence() {
+        QFETCH(QString, sql);
+        QFETCH(bool, reachable);
+        QFETCH(QString, sentence);
+        QFETCH(QString, server);
+        ConnectionSettings settings = m_db->settings();
+        if (!reachable)
+            settings.socket = QDir::temp().filePath(u"tarvelin-ziadny-server.sock"_s);
+        Connection connection(settings);
+        const QString message = failureOf([&] { connection.execute(sql); });
+        QVERIFY2(message.startsWith(sentence), qPrintable(message));
+        QVERIFY2(message.contains(u"\n\nSpráva servera "_s + server), qPrintable(message));
+    }
+
+    // Names come from the server's text in either of the forms servers write them.
+    void sentenceNamesWhatTheServerSays_data() {
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("server");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("right on a table, newer form")
+            << 1142
+            << u"DROP command denied to user 'chovatel'@'localhost' for table `db`.`kravy`"_s
+            << u"Účet chovatel databázy nemá právo DROP na tabuľku kravy."_s;
+        QTest::newRow("right of the server")
+            << 1227
+            << u"Access denied; you need (at least one of) the RELOAD privilege(s) for "
+               u"this operation"_s
+            << u"Účet databázy nemá právo RELOAD, ktoré táto činnosť potrebuje."_s;
+        QTest::newRow("login") << 1045
+                               << u"Access denied for user 'chovatel'@'localhost' (using "
+                                  u"password: YES)"_s
+                               << u"Server odmietol prihlásenie účtu chovatel: meno alebo heslo "
+                                  u"nie je správne."_s;
+        QTest::newRow("number without a sentence of its own")
+            << 1235 << u"This version of MariaDB doesn't yet support 'x'"_s
+            << u"Databázový server príkaz odmietol."_s;
+        QTest::newRow("no number") << 0 << u"Pole chýba."_s << u"Pole chýba."_s;
+    }
+    void sentenceNamesWhatTheServerSays() {
+        QFETCH(int, code);
+        QFETCH(QString, server);
+        QFETCH(QString, message);
+        const QString full = ServerErrorText::message(code, server);
+        QVERIFY2(full.startsWith(message), qPrintable(full));
+        QCOMPARE(full.endsWith(server), true);
+        QCOMPARE(ServerErrorText::error(code, server).code(), code);
     }
 
     void sessionUsesTheProgramsSqlMode() {

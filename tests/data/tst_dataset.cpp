@@ -376,7 +376,9 @@ private Q_SLOTS:
             broken.open();
             QFAIL("a broken statement should fail");
         } catch (const DatabaseError& error) {
-            QVERIFY2(error.message().startsWith(u"You have an error in your SQL syntax"_s),
+            // The user's sentence first, the server's own words below it.
+            QVERIFY2(error.message().startsWith(u"Príkaz nie je správne zapísaný"_s) &&
+                         error.message().contains(u"You have an error in your SQL syntax"_s),
                      qPrintable(error.message()));
         }
 

@@ -151,44 +151,50 @@ private Q_SLOTS:
 
     void refusesSetupsThatCannotWork_data() {
         QTest::addColumn<QString>("dataFolder");
-        QTest::addColumn<QString>("existingFile");
+        QTest::addColumn<QStringList>("existingFiles");
         QTest::addColumn<QString>("serverProgram");
         QTest::addColumn<QString>("message");
+        QTest::addColumn<bool>("leftAsItWas");
 
-        QTest::newRow("server not installed") << "fresh"
-                                              << ""
-                                              << "/nonexistent/mariadbd"
-                                              << "Nainštalujte balík mariadb-server";
-        QTest::newRow("folder cannot be created") << "blocked/data"
-                                                  << "blocked"
-                                                  << ""
-                                                  << "sa nedá vytvoriť";
-        QTest::newRow("folder holds other files") << "documents"
-                                                  << "documents/dojivo.xlsx"
-                                                  << ""
-                                                  << "nie je prázdny";
-        QTest::newRow("server fails to start") << "broken"
-                                               << "broken/mysql/.keep"
-                                               << ""
-                                               << "Can't open and lock privilege tables";
+        QTest::newRow("server not installed") << "fresh" << QStringList() << "/nonexistent/mariadbd"
+                                              << "Nainštalujte balík mariadb-server" << false;
+        QTest::newRow("folder cannot be created") << "blocked/data" << QStringList{"blocked"} << ""
+                                                  << "sa nedá vytvoriť" << false;
+        QTest::newRow("folder holds other files")
+            << "documents" << QStringList{"documents/dojivo.xlsx"} << ""
+            << "nie je priečinok databázy programu Tarvelin" << true;
+        // A system folder with the configuration of the system's own database server.
+        QTest::newRow("folder of another server")
+            << "etc" << QStringList{"etc/mysql/my.cnf", "etc/hosts"} << ""
+            << "nie je priečinok databázy programu Tarvelin" << true;
+        QTest::newRow("server fails to start")
+            << "broken" << QStringList{"broken/tarvelin.datadir", "broken/mysql/.keep"} << ""
+            << "Can't open and lock privilege tables" << false;
     }
 
     void refusesSetupsThatCannotWork() {
         QFETCH(QString, dataFolder);
-        QFETCH(QString, existingFile);
+        QFETCH(QStringList, existingFiles);
         QFETCH(QString, serverProgram);
         QFETCH(QString, message);
-        if (!existingFile.isEmpty())
-            writeFile(m_root.filePath(existingFile), "nechať tak");
+        QFETCH(bool, leftAsItWas);
+        for (const QString& existing : existingFiles)
+            writeFile(m_root.filePath(existing), "nechať tak");
+        const QDir::Filters all = QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden;
+        const QStringList before = QDir(m_root.filePath(dataFolder)).entryList(all);
 
         PrivateServer server(m_root.filePath(dataFolder));
         if (!serverProgram.isEmpty())
             server.setServerProgram(serverProgram);
         const QString failure = failureOf([&] { server.start(); });
         QVERIFY2(failure.contains(message), qPrintable(failure));
+        if (leftAsItWas) {
+            QVERIFY2(failure.contains(m_root.filePath(dataFolder)), qPrintable(failure));
+            QCOMPARE(QDir(m_root.filePath(dataFolder)).entryList(all), before);
+        }
         QVERIFY(!server.isRunning());
-        if (!existingFile.isEmpty()) {
-            QFile file(m_root.filePath(existingFile));
+        for (const QString& existing : existingFiles) {
+            QFile file(m_root.filePath(existing));
             QVERIFY(file.open(QIODevice::ReadOnly));
             QCOMPARE(file.readAll(), QByteArray("nechať tak"));
         }

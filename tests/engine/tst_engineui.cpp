@@ -1,8 +1,11 @@
 #include "EngineFixtures.h"
 #include "engine/DialogReportFrontEnd.h"
+#include "engine/PagePrinter.h"
 #include "engine/ReportPreviewDialog.h"
 #include "engine/model/FixedWidthMeasurer.h"
+#include "engine/model/PageModel.h"
 #include "engine/model/ReportConnections.h"
+#include "engine/model/ReportError.h"
 #include "engine/model/ReportProject.h"
 #include "engine/model/ReportSystem.h"
 #include "widgets/ScriptedDialogService.h"
@@ -10,6 +13,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QFile>
+#include <QPrinter>
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QStandardPaths>
@@ -31,6 +35,8 @@ private Q_SLOTS:
     void fileDestinationAsksForTheFile();
     void previewShowsThePagesAndNavigates_data();
     void previewShowsThePagesAndNavigates();
+    void previewSavesAsTheFileDestinationDoes();
+    void printingWithoutAPrinterSaysSo();
 
 private:
     QTemporaryDir m_dir;
@@ -173,6 +179,51 @@ void tst_engineui::previewShowsThePagesAndNavigates() {
     m_project->executeReport(u"Zoznam"_s);
     QCOMPARE(m_dialogs->interactions().size(), 2);
     QCOMPARE(m_dialogs->interactions().at(1).objectName, u"ReportPreviewDialog"_s);
+}
+
+// "Uložiť…" of the preview offers what the setup dialog's file destination offers: the
+// documents folder, the report's title as the name, and a closing word where the file is.
+void tst_engineui::previewSavesAsTheFileDestinationDoes() {
+    const QString file = m_dir.filePath(u"z náhľadu.pdf"_s);
+    m_dialogs->answerModal(QDialog::Accepted);
+    m_dialogs->answerModal(QDialog::Accepted, [](QDialog& dialog) {
+        dialog.findChild<QAction*>(u"ActionSave"_s)->trigger();
+    });
+    m_dialogs->answerFile(file);
+    m_project->executeReport(u"Zoznam"_s);
+
+    const auto& shown = m_dialogs->interactions();
+    QCOMPARE(shown.size(), 4);
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString folder = QFileInfo(documents).isDir() ? documents : QDir::homePath();
+    QCOMPARE(shown[2].kind, ScriptedDialogService::Kind::SaveFile);
+    QCOMPARE(shown[2].objectName, u"ReportFileDialog"_s);
+    QCOMPARE(shown[2].title, u"Uložiť zostavu do súboru"_s);
+    QCOMPARE(shown[2].text, QDir(folder).filePath(u"Zoznam položiek.pdf"_s));
+    QCOMPARE(shown[3].icon, DialogService::Icon::Information);
+    QVERIFY2(shown[3].text.contains(u"Zoznam položiek"_s) &&
+                 shown[3].text.endsWith(QDir::toNativeSeparators(file)),
+             qPrintable(shown[3].text));
+    QFile written(file);
+    QVERIFY(written.open(QIODevice::ReadOnly));
+    QVERIFY(written.readAll().startsWith("%PDF"));
+}
+
+// A computer without a printer leaves the print dialog's printer without a name; the user is
+// told that, not that a printer of no name cannot be used.
+void tst_engineui::printingWithoutAPrinterSaysSo() {
+    QPrinter printer(QPrinter::HighResolution);
+    if (!printer.printerName().isEmpty())
+        QSKIP("this computer has a printer");
+    PageModel pages;
+    pages.pages().push_back(ReportPage{QSizeF(595, 842), {}});
+    try {
+        PagePrinter::print(pages, printer);
+        QFAIL("printed without a printer");
+    } catch (const ReportError& error) {
+        QVERIFY2(error.message().startsWith(u"V počítači nie je nastavená žiadna tlačiareň"_s),
+                 qPrintable(error.message()));
+    }
 }
 
 QTEST_MAIN(tst_engineui)

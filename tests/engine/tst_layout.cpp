@@ -1,4 +1,5 @@
 #include "EngineFixtures.h"
+#include "engine/model/ChartComponent.h"
 #include "engine/model/FixedWidthMeasurer.h"
 #include "engine/model/FontMetricsMeasurer.h"
 #include "engine/model/ProjectDefinition.h"
@@ -19,6 +20,10 @@ private Q_SLOTS:
     void pagesMatchGolden_data();
     void pagesMatchGolden();
     void emptyDataPrintsColumnHeadersOnly();
+    void chartDrawsItsValuesInsideItsBox_data();
+    void chartDrawsItsValuesInsideItsBox();
+    void chartAxisStepsPrintDistinctValues_data();
+    void chartAxisStepsPrintDistinctValues();
     void bandHigherThanPageFails();
     void realFontsKeepTextsInTheirBoxes();
 
@@ -50,6 +55,12 @@ void tst_layout::pagesMatchGolden_data() {
     // Group B would not fit below A and moves whole to page 2; group totals restart per group.
     QTest::newRow("groups kept together") << u"Skupiny"_s << 3;
     QTest::newRow("group on a new page") << u"NovaStrana"_s << 3;
+    // The column headers do not stay behind when the group they head moves on whole.
+    QTest::newRow("column headers with a kept group") << u"StlpceSkupiny"_s << 3;
+    // Bars and a line over every row; every third name fits under the axis.
+    QTest::newRow("chart of all rows") << u"Graf"_s << 1;
+    // Each group's footer charts that group's rows alone.
+    QTest::newRow("chart of each group") << u"GrafSkupin"_s << 3;
 }
 
 void tst_layout::pagesMatchGolden() {
@@ -94,6 +105,108 @@ void tst_layout::emptyDataPrintsColumnHeadersOnly() {
     QCOMPARE(components, QStringList({"Titul=Zoznam položiek", "StlpecMeno=Meno",
                                       "StlpecHodnota=Hodnota", "StlpceCiara=", "PocetNaStrane=0",
                                       "SucetDoteraz=0,0", "CisloStrany=Strana 1 z 1"}));
+}
+
+void tst_layout::chartDrawsItsValuesInsideItsBox_data() {
+    QTest::addColumn<QString>("report");
+    QTest::addColumn<QVariantList>("values");
+    QTest::addColumn<int>("bars");
+    QTest::addColumn<int>("lines");
+    QTest::addColumn<bool>("noData");
+
+    const QVariant none;
+    QTest::newRow("all values") << u"Graf"_s << QVariantList{1.0, 2.0, 3.0} << 3 << 1 << false;
+    // A missing value leaves its bar out and breaks the line; a point alone is a marker.
+    QTest::newRow("gaps") << u"Graf"_s << QVariantList{1.0, none, 3.0, 4.0, none, 6.0} << 4 << 1
+                          << false;
+    QTest::newRow("a text is no value")
+        << u"Graf"_s << QVariantList{u"n/a"_s, 2.0, 3.0} << 2 << 1 << false;
+    QTest::newRow("nothing to draw") << u"Graf"_s << QVariantList{none, none} << 0 << 0 << true;
+    QTest::newRow("no rows") << u"Graf"_s << QVariantList{} << 0 << 0 << true;
+    // Values past a fixed axis stop at its end; below zero bars hang from the zero line.
+    QTest::newRow("beyond the fixed axis")
+        << u"GrafSkupin"_s << QVariantList{20.0, -3.0, 4.0} << 0 << 1 << false;
+    QTest::newRow("negative values") << u"Graf"_s << QVariantList{-2.0, 5.0} << 2 << 1 << false;
+}
+
+void tst_layout::chartDrawsItsValuesInsideItsBox() {
+    QFETCH(QString, report);
+    QFETCH(QVariantList, values);
+    QFETCH(int, bars);
+    QFETCH(int, lines);
+    QFETCH(bool, noData);
+    QList<QVariantList> rows;
+    for (qsizetype i = 0; i < values.size(); ++i)
+        rows.append({u"A"_s, u"P%1"_s.arg(i + 1), values[i]});
+    MemoryDataSet data(EngineFixtures::items()->fields(), rows, true);
+    const PageModel model = layOut(report, data);
+
+    int barCount = 0;
+    int lineCount = 0;
+    bool saysNoData = false;
+    for (const PagePrimitive& chart : model.pages().front().primitives) {
+        if (chart.kind != PagePrimitive::Kind::Chart)
+            continue;
+        const QRectF box = chart.rect.adjusted(-0.01, -0.01, 0.01, 0.01);
+        for (const PagePrimitive& part : chart.parts) {
+            QVERIFY2(part.kind != PagePrimitive::Kind::Chart, "a chart within a chart");
+            QVERIFY2(part.component == chart.component, qPrintable(part.component));
+            QList<QPointF> corners = part.points;
+            if (part.kind != PagePrimitive::Kind::Polyline)
+                corners << part.rect.topLeft() << part.rect.bottomRight();
+            for (const QPointF& point : corners)
+                QVERIFY2(
+                    box.contains(point),
+                    qPrintable(u"%1 %2,%3"_s.arg(int(part.kind)).arg(point.x()).arg(point.y())));
+            barCount +=
+                part.kind == PagePrimitive::Kind::Box && part.fill == QColor(0x30, 0x70, 0xb0);
+            lineCount += part.kind == PagePrimitive::Kind::Polyline;
+            saysNoData = saysNoData || part.text == u"Žiadne údaje"_s;
+        }
+    }
+    // The legend shows a sample of the bars of Graf.
+    QCOMPARE(barCount, bars + (report == u"Graf"_s ? 1 : 0));
+    QCOMPARE(lineCount, lines);
+    QCOMPARE(saysNoData, noData);
+}
+
+void tst_layout::chartAxisStepsPrintDistinctValues_data() {
+    QTest::addColumn<QString>("format");
+    QTest::addColumn<QVariantList>("values");
+    QTest::addColumn<QStringList>("steps");
+
+    const QVariant none;
+    QTest::newRow("no values, whole numbers")
+        << u"0"_s << QVariantList{none, none} << QStringList{u"0"_s, u"1"_s};
+    QTest::newRow("small values, whole numbers")
+        << u"0"_s << QVariantList{0.4, 1.2} << QStringList{u"0"_s, u"1"_s, u"2"_s};
+    QTest::newRow("small values, one decimal")
+        << u"0.0"_s << QVariantList{0.01, 0.03} << QStringList{u"0,0"_s, u"0,1"_s};
+    QTest::newRow("no format") << QString() << QVariantList{0.01, 0.03}
+                               << QStringList{u"0,00"_s, u"0,01"_s, u"0,02"_s, u"0,03"_s};
+}
+
+// An axis that follows the values steps no finer than the chart's format prints, so that no
+// two steps read the same number, also when there is nothing to draw.
+void tst_layout::chartAxisStepsPrintDistinctValues() {
+    QFETCH(QString, format);
+    QFETCH(QVariantList, values);
+    QFETCH(QStringList, steps);
+    auto* chart = static_cast<ChartComponent*>(m_project->findComponent(u"Hodnoty"_s));
+    const QString original = chart->format();
+    const auto restore = qScopeGuard([&] { chart->setFormat(original); });
+    chart->setFormat(format);
+    QList<QVariantList> rows;
+    for (qsizetype i = 0; i < values.size(); ++i)
+        rows.append({u"A"_s, u"P%1"_s.arg(i + 1), values[i]});
+    MemoryDataSet data(EngineFixtures::items()->fields(), rows, true);
+    const PageModel model = layOut(u"Graf"_s, data);
+
+    QStringList printed;
+    for (const PagePrimitive& part : model.pages().front().primitives.front().parts)
+        if (part.kind == PagePrimitive::Kind::Text && part.alignment == Qt::AlignRight)
+            printed << part.text;
+    QCOMPARE(printed, steps);
 }
 
 void tst_layout::bandHigherThanPageFails() {

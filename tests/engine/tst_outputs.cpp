@@ -1,7 +1,9 @@
 #include "EngineFixtures.h"
 #include "common/TinyFilesystem.h"
 #include "engine/model/FileDestination.h"
+#include "engine/model/FontMetricsMeasurer.h"
 #include "engine/model/PageModelDestination.h"
+#include "engine/model/PagePainter.h"
 #include "engine/model/PdfExporter.h"
 #include "engine/model/ReportConnections.h"
 #include "engine/model/ReportError.h"
@@ -9,6 +11,8 @@
 #include "engine/model/ReportSystem.h"
 #include "engine/model/RtfExporter.h"
 
+#include <QImage>
+#include <QPainter>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -28,6 +32,8 @@ private Q_SLOTS:
     void rtfOpensInAWordProcessorWithTheSamePages();
     void failedWriteLeavesThePreviousFile_data();
     void failedWriteLeavesThePreviousFile();
+    void chartIsDrawnInThePdfAndPicturedInTheRtf();
+    void textsWiderOnPaperThanMeasuredKeepTheirLetters();
 
 private:
     QString run(const QString& program, const QStringList& arguments);
@@ -201,6 +207,72 @@ void tst_outputs::rtfOpensInAWordProcessorWithTheSamePages() {
     QCOMPARE(pages.size(), 3);
     for (int i = 0; i < 3; ++i)
         QVERIFY2(pages[i].contains(u"Strana %1 z 3"_s.arg(i + 1)), qPrintable(pages[i]));
+}
+
+// A chart reaches the PDF as lines and texts, which stay sharp at any zoom, and the RTF as one
+// picture of the same drawing at the chart's place.
+void tst_outputs::chartIsDrawnInThePdfAndPicturedInTheRtf() {
+    ReportSystem system;
+    const auto pages = std::make_shared<PageModelDestination>();
+    system.setDestination(pages);
+    const auto items = EngineFixtures::items();
+    ReportConnections connections;
+    connections.publish(u"DataSetPolozky"_s, items.get());
+    ReportProject project(system, connections, EngineFixtures::path(u"fixtures/small.rav"_s));
+    project.executeReport(u"Graf"_s);
+    const PageModel& chart = pages->runs().front();
+
+    if (!QStandardPaths::findExecutable(u"pdfimages"_s).isEmpty()) {
+        const QString pdf = output(u"graf.pdf"_s);
+        PdfExporter::write(chart, pdf);
+        const QString text = run(u"pdftotext"_s, {u"-layout"_s, pdf, u"-"_s});
+        for (const QString& label : {u"Hodnoty položiek"_s, u"Položka 4"_s, u"Trend"_s})
+            QVERIFY2(text.contains(label), qPrintable(text));
+        // The list of images has its two lines of headings and no image.
+        QCOMPARE(run(u"pdfimages"_s, {u"-list"_s, pdf}).trimmed().split(QLatin1Char('\n')).size(),
+                 2);
+    }
+
+    const QString rtf = QString::fromLatin1(RtfExporter::toRtf(chart));
+    QCOMPARE(rtf.count(u"\\pngblip"_s), 1);
+    // The chart's box, 10 pt from the sheet's corner, 180 by 130 pt, in twips.
+    QVERIFY(rtf.contains(u"\\shpleft200\\shptop200\\shpright3800\\shpbottom2800"_s));
+    const QRegularExpression picture(u"\\\\pichgoal\\d+\\s+([0-9a-f\\s]+)\\}"_s);
+    const QRegularExpressionMatch match = picture.match(rtf);
+    QVERIFY(match.hasMatch());
+    const QImage image = QImage::fromData(
+        QByteArray::fromHex(match.captured(1).remove(QRegularExpression(u"\\s"_s)).toLatin1()),
+        "PNG");
+    QCOMPARE(image.size(), QSize(500, 362));
+    // The bars are in it, where the chart drew them: the last bar's middle.
+    const QColor bar(0x30, 0x70, 0xb0);
+    bool found = false;
+    for (const PagePrimitive& part : chart.pages().front().primitives.front().parts)
+        if (part.kind == PagePrimitive::Kind::Box && part.fill == bar && part.rect.width() > 10)
+            found = image.pixelColor(
+                        ((part.rect.center() - QPointF(10, 10)) * 200 / 72).toPoint()) == bar;
+    QVERIFY(found);
+}
+
+// The layout measures at 96 dpi, where glyphs come out narrower than at a printer's or the PDF's
+// resolution: a text just fitting its box on screen is a little wider on paper.
+void tst_outputs::textsWiderOnPaperThanMeasuredKeepTheirLetters() {
+    PagePrimitive text;
+    text.text = u"ketóza (T/B nad 1,5)"_s;
+    text.font.size = 7;
+    text.rect = QRectF(10, 10, FontMetricsMeasurer(96).width(text.text, text.font), 12);
+    constexpr double scale = 600 / 72.0;
+    QImage image(int((text.rect.right() + 30) * scale), int(30 * scale), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    {
+        QPainter painter(&image);
+        PagePainter(painter, scale).paint(std::vector<PagePrimitive>{text});
+    }
+    int inkBeyond = 0;
+    for (int x = int(std::ceil(text.rect.right() * scale)) + 1; x < image.width(); ++x)
+        for (int y = 0; y < image.height(); ++y)
+            inkBeyond += qGray(image.pixel(x, y)) < 128;
+    QVERIFY(inkBeyond > 0);
 }
 
 QTEST_MAIN(tst_outputs)

@@ -111,6 +111,27 @@ void tst_projectfile::faultsNameTheLine_data() {
     QTest::newRow("sort of no order")
         << u"<dataView name=\"W\" connection=\"C\"\n sort=\"meno hore\"/>\n"_s << 5
         << u"„sort“ má neplatnú hodnotu „meno hore“"_s;
+    const QString chartBand = band + u"<band name=\"B\" kind=\"reportHeader\">\n"_s;
+    const QString chart =
+        u"<chart name=\"C\" width=\"100\" height=\"50\" dataView=\"V\" category=\"k\""_s;
+    QTest::newRow("chart without a series") << chartBand + chart + ">\n</chart>\n</band>\n" + end
+                                            << 6 << u"graf „C“ nemá žiadny rad hodnôt"_s;
+    QTest::newRow("chart without a size")
+        << chartBand + "<chart name=\"C\" width=\"100\" dataView=\"V\" category=\"k\"/>\n" +
+               "</band>\n" + end
+        << 6 << u"graf „C“ potrebuje šírku aj výšku"_s;
+    QTest::newRow("series of an unknown style")
+        << chartBand + chart + ">\n<series field=\"h\" style=\"pie\"/>\n</chart>\n</band>\n" + end
+        << 7 << u"„style“ má neplatnú hodnotu „pie“"_s;
+    QTest::newRow("chart's axis upside down")
+        << chartBand + chart + "\n minimum=\"10\" maximum=\"5\">\n</chart>\n</band>\n" + end << 7
+        << u"„maximum“ má neplatnú hodnotu „5“"_s;
+    QTest::newRow("chart of an unknown data view")
+        << chartBand +
+               "<chart name=\"C\" width=\"100\" height=\"50\" dataView=\"X\" "
+               "category=\"k\">\n<series field=\"h\"/>\n</chart>\n</band>\n" +
+               end
+        << 6 << u"dátový pohľad „X“ neexistuje"_s;
     QTest::newRow("malformed XML")
         << band + "<band name=\"B\" kind=\"data\" dataView=\"V\">\n</region>\n"
         << 6 << u"Opening and ending tag mismatch"_s;
@@ -168,4 +189,3 @@ void tst_projectfile::missingOrSpecialFileNamesIt() {
 
 QTEST_MAIN(tst_projectfile)
 #include "tst_projectfile.moc"
-

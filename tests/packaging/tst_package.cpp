@@ -134,6 +134,7 @@ private Q_SLOTS:
                                u"usr/bin/tarvelin-report"_s,
                                u"usr/share/tarvelin/TarvelinInfo.html"_s,
                                u"usr/share/tarvelin/tarvelin.ini"_s,
+                               u"usr/share/tarvelin/translations/tarvelin_sk.qm"_s,
                                u"usr/share/applications/%1.desktop"_s.arg(desktopId()),
                                u"usr/share/metainfo/%1.metainfo.xml"_s.arg(desktopId()),
                                u"usr/share/icons/hicolor/scalable/apps/tarvelin.svg"_s,

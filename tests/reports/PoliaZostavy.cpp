@@ -1,13 +1,11 @@
 #include "PoliaZostavy.h"
 
-#include "engine/model/DataTextComponent.h"
+#include "engine/model/ComponentReads.h"
 #include "engine/model/DataViewDefinition.h"
 #include "engine/model/PageDefinition.h"
 #include "engine/model/ProjectDefinition.h"
 #include "engine/model/RegionDefinition.h"
 #include "engine/model/ReportDefinition.h"
-#include "engine/model/TextComponent.h"
-#include "engine/model/TextTemplate.h"
 
 QMap<QString, QSet<QString>> PoliaZostavy::citane(const ProjectDefinition& project,
                                                   const ReportDefinition& report) {
@@ -27,19 +25,9 @@ QMap<QString, QSet<QString>> PoliaZostavy::citane(const ProjectDefinition& proje
                     read(region->masterOf(*band)->dataView(), band->groupField());
             }
         }
-        for (const ReportComponent* component : page->components()) {
-            if (component->kind() == ReportComponent::Kind::Text) {
-                const QString& text = static_cast<const TextComponent*>(component)->text();
-                for (const QString& name : TextTemplate::placeholders(text))
-                    if (name.contains(QLatin1Char('.')))
-                        read(name.section(QLatin1Char('.'), 0, 0),
-                             name.section(QLatin1Char('.'), 1));
-            } else if (component->kind() == ReportComponent::Kind::DataText ||
-                       component->kind() == ReportComponent::Kind::Total) {
-                const auto* data = static_cast<const DataTextComponent*>(component);
-                read(data->dataView(), data->field());
-            }
-        }
+        for (const ReportComponent* component : page->components())
+            for (const ViewField& field : ComponentReads::of(*component))
+                read(field.view, field.field);
     }
     return fields;
 }

@@ -72,6 +72,15 @@ private Q_SLOTS:
                                              u"RvDataSetTabulka10K"_s};
         QTest::newRow("9.C") << "Tabulky2.rav"
                              << "ReportTabulka9C" << QStringList{hlavicka, u"RvDataSetTabulka9c"_s};
+        // 23 reads a relation per section.
+        QTest::newRow("23") << "Tabulky2.rav"
+                            << "ReportTabulka23"
+                            << QStringList{hlavicka,
+                                           u"RvDataSetTabulka23Vemeno"_s,
+                                           u"RvDataSetTabulka23Ketoza"_s,
+                                           u"RvDataSetTabulka23Riziko"_s,
+                                           u"RvDataSetTabulka23Mocovina"_s,
+                                           u"RvDataSetTabulka23Krivky"_s};
         QTest::newRow("contents of the book")
             << "Tabulky.rav"
             << "ReportObsahKnihy" << QStringList{hlavicka, u"RvDataSetObsahKnihy"_s};

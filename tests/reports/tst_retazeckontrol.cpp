@@ -241,7 +241,7 @@ private Q_SLOTS:
         }
         QCOMPARE(prikazy.size(), 42);
         QCOMPARE(priebeh.kroky.size(), 42);
-        QCOMPARE(priebeh.kroky.last(), u"42/42 Vytvorenie tabuľky UzitKrav"_s);
+        QCOMPARE(priebeh.kroky.last(), u"42/42 Užitkovosť kráv pre univerzálnu zostavu"_s);
         // Every lactation in milk counts here, not only the first.
         QVERIFY(prikazy[1].endsWith(u"and k.krava_id = pl.krava_id ; "_s));
         QVERIFY(!prikazy[1].contains(u"pl.poradie = 1"_s));

@@ -94,12 +94,12 @@ private Q_SLOTS:
             << QStringList{"9.D", "--code", "208123", "--pdf", pdf, "--bounds", "5000"} << 2
             << "dve hodnoty";
         QTest::newRow("period backwards")
-            << QStringList{"9.D", "--code",   "208123",     "--pdf",
-                           pdf,   "--period", "2026-06-30", "1.1.2026"}
+            << QStringList{"10.A", "--code",   "208123",     "--pdf",
+                           pdf,    "--period", "2026-06-30", "1.1.2026"}
             << 2 << "skôr";
         QTest::newRow("period of no date")
-            << QStringList{"9.D", "--code",   "208123",     "--pdf",
-                           pdf,   "--period", "2026-02-30", "2026-03-01"}
+            << QStringList{"10.A", "--code",   "208123",     "--pdf",
+                           pdf,    "--period", "2026-02-30", "2026-03-01"}
             << 2 << "Neplatný dátum 2026-02-30";
         QTest::newRow("code of no enterprise")
             << QStringList{"9.D", "--code", "999999", "--pdf", pdf} << 2 << "s kódom 999999";
@@ -140,16 +140,16 @@ private Q_SLOTS:
             << QStringList{"9.D", "--code", "208123", "--pdf", pdf, "--bounds=5"} << 2
             << "dve hodnoty";
         QTest::newRow("bounds reversed")
-            << QStringList{"9.D", "--code", "208123", "--pdf", pdf, "--bounds", "6000", "5000"} << 2
-            << "vyššia";
+            << QStringList{"7.AA", "--code", "208123", "--pdf", pdf, "--bounds", "6000", "5000"}
+            << 2 << "vyššia";
         QTest::newRow("bounds negative")
-            << QStringList{"9.D", "--code", "208123", "--pdf", pdf, "--bounds", "-5", "5000"} << 2
+            << QStringList{"7.AA", "--code", "208123", "--pdf", pdf, "--bounds", "-5", "5000"} << 2
             << "nezáporné";
         QTest::newRow("bounds of no number")
-            << QStringList{"9.D", "--code", "208123", "--pdf", pdf, "--bounds", "0", "veľa"} << 2
+            << QStringList{"7.AA", "--code", "208123", "--pdf", pdf, "--bounds", "0", "veľa"} << 2
             << "Neplatná hranica mlieka veľa";
         QTest::newRow("bounds infinite")
-            << QStringList{"9.D", "--code", "208123", "--pdf", pdf, "--bounds", "0", "inf"} << 2
+            << QStringList{"7.AA", "--code", "208123", "--pdf", pdf, "--bounds", "0", "inf"} << 2
             << "Neplatná hranica mlieka inf";
         QTest::newRow("code of full-width digits")
             << QStringList{"9.D", "--code", "２０８１２３", "--pdf", pdf} << 2 << "Neplatný kód";
@@ -166,6 +166,40 @@ private Q_SLOTS:
         const Result result = run(arguments);
         QCOMPARE(result.exitCode, exitCode);
         QVERIFY2(result.err.contains(message), qPrintable(result.err));
+    }
+
+    // An option that answers a dialog the report does not show is refused, not ignored; the
+    // book takes them all.
+    void inapplicableOptions_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("period for 9.D")
+            << QStringList{"9.D", "--period", "2026-01-01", "2026-06-30"}
+            << "Voľba --period k zostave 9.D nepatrí: patrí k zostavám 10.A, 10.B, 19";
+        QTest::newRow("bounds for 2") << QStringList{"2", "--bounds", "7000", "9000"}
+                                      << "Voľba --bounds k zostave 2 nepatrí: patrí k zostavám "
+                                         "7.AA, 7.BB a k --all.";
+        QTest::newRow("daughters for 8")
+            << QStringList{"8", "--daughters", "3"} << "Voľba --daughters k zostave 8 nepatrí";
+        QTest::newRow("group for 7.AA")
+            << QStringList{"7.AA", "--group", "5"}
+            << "Voľba --group k zostave 7.AA nepatrí: patrí k zostave 8 a k --all.";
+        QTest::newRow("order for 1.A")
+            << QStringList{"1.A", "--order", "2"} << "Voľba --order k zostave 1.A nepatrí";
+        QTest::newRow("group for a saved report")
+            << QStringList{"--saved", "Najlepšie", "--group", "5"}
+            << "Voľba --group k uloženej zostave nepatrí.";
+    }
+    void inapplicableOptions() {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, message);
+        QStringList vsetky = arguments;
+        if (!arguments.contains(u"--saved"_s))
+            vsetky << u"--code"_s << u"208123"_s;
+        const Result result = run(vsetky << u"--pdf"_s << m_dir.filePath(u"nepatri.pdf"_s));
+        QCOMPARE(result.exitCode, 2);
+        QVERIFY2(result.err.contains(message), qPrintable(result.err));
+        QVERIFY(!QFile::exists(m_dir.filePath(u"nepatri.pdf"_s)));
     }
 
     void listNamesEveryReport() {

@@ -1,5 +1,6 @@
 #include "UniZostavaFixture.h"
 #include "common/TestHelpers.h"
+#include "common/TinyFilesystem.h"
 #include "data/Connection.h"
 #include "data/TDataModuleHlavny.h"
 #include "unireport/core/DotazyUniZostavy.h"
@@ -143,6 +144,33 @@ private Q_SLOTS:
             QVERIFY2(harok.contains(u">"_s + bunka + u"<"_s), qPrintable(bunka + u"\n"_s + harok));
         QVERIFY(vystupProgramu(u"unzip"_s, {u"-p"_s, xlsx, u"xl/workbook.xml"_s})
                     .contains(u"name=\"Kravy\""_s));
+    }
+
+    // A workbook that does not fit on the disk is named in a Slovak sentence, without the
+    // library's own lines, and the file that stood there stays.
+    void workbookOnAFullDisk() {
+        TinyFilesystem disk(512 * 1024);
+        if (!disk.isValid())
+            QSKIP(qPrintable(disk.problem()));
+        const QString xlsx = disk.filePath(u"kravy.xlsx"_s);
+        {
+            QFile predosly(xlsx);
+            QVERIFY(predosly.open(QIODevice::WriteOnly));
+            predosly.write("predošlý");
+        }
+        disk.leaveFree(2'000);
+        const TestDatabase::ToolRun vysledok =
+            spusti({u"--saved"_s, u"Kravy"_s, u"--xlsx"_s, xlsx});
+        QCOMPARE(vysledok.exitCode, 1);
+        QVERIFY2(vysledok.err.contains(u"Súbor %1 sa nedá zapísať: "_s.arg(xlsx)),
+                 qPrintable(vysledok.err));
+        QVERIFY2(vysledok.err.contains(u"na disku nie je miesto"_s) ||
+                     vysledok.err.contains(u"nie je celý zapísaný"_s),
+                 qPrintable(vysledok.err));
+        QVERIFY2(!vysledok.err.contains(u"[ERROR]"_s), qPrintable(vysledok.err));
+        QFile predosly(xlsx);
+        QVERIFY(predosly.open(QIODevice::ReadOnly));
+        QCOMPARE(predosly.readAll(), QByteArray("predošlý"));
     }
 
     // A workbook is saved as every other file of the program: where something else than a file

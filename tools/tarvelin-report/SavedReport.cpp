@@ -61,7 +61,8 @@ int SavedReport::run(const ConnectionSettings& settings, const QString& name, Ou
                               name, QString::number(found.size()), zostava.Modifikovana)
                        << Qt::endl;
 
-    Connection reader(ReportReaderAccount::settingsFor(settings));
+    // A changed password of the account is put back before the statement runs under it.
+    Connection reader(ReportReaderAccount::create(owner));
     Query vystup(&reader);
     vystup.setObjectName(u"ADOQueryUniZostava"_s);
     VystupZostavy::otvor(vystup, zostava.SqlVyraz);

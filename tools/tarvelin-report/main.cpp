@@ -190,8 +190,8 @@ int listReports(const QCommandLineParser& parser, const Options& options) {
 int printSaved(const QCommandLineParser& parser, const Options& options) {
     if (!parser.positionalArguments().isEmpty())
         throw UsageProblem(u"Zadajte buď zostavu katalógu, alebo voľbu --saved."_s);
-    for (const QCommandLineOption* option :
-         {&options.code, &options.daughters, &options.period, &options.bounds})
+    for (const QCommandLineOption* option : {&options.code, &options.daughters, &options.period,
+                                             &options.bounds, &options.group, &options.order})
         if (parser.isSet(*option))
             throw UsageProblem(
                 u"Voľba --%1 k uloženej zostave nepatrí."_s.arg(option->names().constFirst()));
@@ -213,6 +213,34 @@ int printSaved(const QCommandLineParser& parser, const Options& options) {
     return onDatabase(parser, options, [&](const ConnectionSettings& settings) {
         return SavedReport::run(settings, name, chosen->second, file);
     });
+}
+
+/// The options that answer a report's dialog, by the dialog they answer.
+QList<std::pair<const QCommandLineOption*, PolozkaKatalogu::Priprava>>
+dialogOptions(const Options& options) {
+    using P = PolozkaKatalogu::Priprava;
+    return {{&options.daughters, P::PocetDcer},
+            {&options.bounds, P::HraniceMlieka},
+            {&options.period, P::Obdobie},
+            {&options.group, P::NajlepsieKravy},
+            {&options.order, P::NajlepsieKravy}};
+}
+
+/// An option answers a dialog the chosen report does not show: it would be silently ignored,
+/// and the user would take the report for one made with it.
+void refuseInapplicable(const QCommandLineParser& parser, const Options& options,
+                        const PolozkaKatalogu& polozka) {
+    for (const auto& [option, priprava] : dialogOptions(options)) {
+        if (!parser.isSet(*option) || polozka.priprava == priprava)
+            continue;
+        QStringList zostavy;
+        for (const PolozkaKatalogu& ina : KatalogZostav::polozky())
+            if (ina.jeZostava() && ina.priprava == priprava)
+                zostavy << ina.kod;
+        throw UsageProblem(u"Voľba --%1 k zostave %2 nepatrí: patrí k %3 %4 a k --all."_s.arg(
+            option->names().constFirst(), polozka.kod,
+            zostavy.size() == 1 ? u"zostave"_s : u"zostavám"_s, zostavy.join(u", "_s)));
+    }
 }
 
 /// The inputs the report dialogs would ask for, as the command line gives them, checked by the
@@ -287,6 +315,8 @@ int printReport(const QCommandLineParser& parser, const Options& options) {
     const PolozkaKatalogu* polozka = book ? nullptr : KatalogZostav::najdi(arguments.constFirst());
     if (!book && !polozka)
         throw UsageProblem(u"Zostava %1 v katalógu nie je (zoznam: --list)."_s.arg(arguments[0]));
+    if (polozka)
+        refuseInapplicable(parser, options, *polozka);
     if (!parser.isSet(options.code))
         throw UsageProblem(u"Chýba voľba --code (podnik, chov alebo maštaľ)."_s);
     const QString code = parser.value(options.code);

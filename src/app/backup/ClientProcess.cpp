@@ -2,6 +2,7 @@
 
 #include "data/CheckedSave.h"
 #include "data/DatabaseError.h"
+#include "data/ServerErrorText.h"
 
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -9,6 +10,7 @@
 #include <QGuiApplication>
 #include <QProcess>
 #include <QProgressDialog>
+#include <QRegularExpression>
 #include <QTimer>
 
 #include <csignal>
@@ -25,6 +27,16 @@ QString progressText(const QString& activity, qint64 milliseconds) {
     return u"%1\n\nUplynulo: %2:%3"_s.arg(activity)
         .arg(seconds / 60)
         .arg(seconds % 60, 2, 10, QLatin1Char('0'));
+}
+
+/// The server's error number in what a client program wrote ("ERROR 1064 (42000) at line 3",
+/// "Got error: 1045: ...", "... (1356)"); 0 when it names none.
+int serverErrorCode(const QString& output) {
+    static const QRegularExpression number(u"(?:ERROR |error: )(\\d{4})\\b|\\((\\d{4})\\)\\s*$"_s,
+                                           QRegularExpression::CaseInsensitiveOption |
+                                               QRegularExpression::MultilineOption);
+    const QRegularExpressionMatch match = number.match(output);
+    return match.hasMatch() ? (match.captured(1) + match.captured(2)).toInt() : 0;
 }
 
 } // namespace
@@ -121,8 +133,9 @@ void ClientProcess::run(const QString& activity, QWidget* parent) {
         throw DatabaseError(u"Program %1 skončil neočakávane."_s.arg(name));
     if (process.exitCode() != 0) {
         const QString reason = QString::fromLocal8Bit(errorOutput).trimmed();
-        throw DatabaseError(
-            reason.isEmpty() ? u"Program %1 skončil s kódom %2."_s.arg(name).arg(process.exitCode())
-                             : reason);
+        if (reason.isEmpty())
+            throw DatabaseError(
+                u"Program %1 skončil s kódom %2."_s.arg(name).arg(process.exitCode()));
+        throw ServerErrorText::error(serverErrorCode(reason), reason);
     }
 }

@@ -138,6 +138,11 @@ void ZalohaDatabazy::MenuItemImportDBClick() {
     const QString subor = DialogService::instance().openFileName(OpenDialogImport);
     if (subor.isEmpty())
         return;
+    // A file chosen by mistake must not replace the herd.
+    if (!DialogService::instance().confirm(
+            u"Naozaj obnoviť databázu zo súboru %1? Súčasné údaje sa nahradia; pred obnovou sa "
+            u"uložia do zálohy."_s.arg(nativePath(subor))))
+        return;
     try {
         const DatabaseClient klient = this->klient();
         const QString zaloha = zalohaPredObnovou(klient);

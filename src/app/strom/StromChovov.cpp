@@ -70,6 +70,10 @@ StromChovov::StromChovov(QTreeWidget* strom, QLineEdit* hladaj, QPushButton* hla
             guarded(this, &StromChovov::TreeViewZvierataChange));
     // However a barn is opened: a click on its sign, the keyboard, or selecting it.
     connect(m_strom, &QTreeWidget::itemExpanded, this, guarded(this, &StromChovov::naplnMastal));
+    connect(m_strom, &QTreeWidget::itemClicked, this,
+            guarded(this, &StromChovov::TreeViewZvierataClick));
+    connect(m_strom, &QTreeWidget::itemActivated, this,
+            guarded(this, &StromChovov::TreeViewZvierataClick));
     // The completion runs when the box loses the focus, as the user leaves it; editingFinished
     // would also come after Enter has run the search and emptied the box.
     m_hladaj->installEventFilter(this);
@@ -200,8 +204,17 @@ void StromChovov::TreeViewZvierataChange(QTreeWidgetItem* uzol, QTreeWidgetItem*
         const QScopedValueRollback vyberany(m_vyberany, uzol);
         rozbalJedenUzol(uzol, predosly);
     }
-    if (!uzol)
-        return;
+    if (uzol)
+        ukazUzol(uzol);
+}
+
+void StromChovov::TreeViewZvierataClick(QTreeWidgetItem* uzol) {
+    if (m_vyberOpusteny && uzol && uzol == m_strom->currentItem())
+        ukazUzol(uzol);
+}
+
+void StromChovov::ukazUzol(QTreeWidgetItem* uzol) {
+    m_vyberOpusteny = false;
     switch (obrazokUzla(uzol)) {
     case Farma:
         Q_EMIT vybranyKod(kodUzla(uzol));
@@ -262,6 +275,7 @@ void StromChovov::BitBtnHladajClick() {
         DotazyStromu::zvieraMimoStromu(m_spojenie, asciiVelkymi(text));
     if (zviera.druh != DotazyStromu::Druh::Ziadne) {
         m_hladaj->clear();
+        vyberOpusteny();
         if (zviera.druh == DotazyStromu::Druh::Byk)
             Q_EMIT vybranyByk(zviera.usneCislo);
         else

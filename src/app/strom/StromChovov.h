@@ -35,6 +35,9 @@ public:
     QTreeWidgetItem* najdiUzol(const QString& text);
     /// The animals under an enterprise, herd or barn code, as the build counted them.
     int pocetZvierat(const QString& kod) const;
+    /// The right side has moved away from the highlighted node (to a sire of a cow's pedigree,
+    /// a culled cow, the information page): a click on that node shows it again.
+    void vyberOpusteny() { m_vyberOpusteny = true; }
 
     /// The first node in display order whose text is this one, among the nodes the tree holds.
     static QTreeWidgetItem* NajdiUzol(QTreeWidget* strom, const QString& text);
@@ -63,6 +66,11 @@ protected:
 
 private:
     void TreeViewZvierataChange(QTreeWidgetItem* uzol, QTreeWidgetItem* predosly);
+    /// A click or Enter on a node; only the highlighted node left by the right side needs it,
+    /// as any other node comes through the change of the selection.
+    void TreeViewZvierataClick(QTreeWidgetItem* uzol);
+    /// Reports what the node stands for.
+    void ukazUzol(QTreeWidgetItem* uzol);
     QTreeWidgetItem* pridajUzol(QTreeWidgetItem* rodic, const QString& text, Obrazok obrazok);
     /// Fills a barn with its animals the first time it is opened.
     void naplnMastal(QTreeWidgetItem* uzol);
@@ -73,6 +81,7 @@ private:
     QTreeWidget* m_strom;
     QLineEdit* m_hladaj;
     Connection* m_spojenie;
+    bool m_vyberOpusteny = false;
     /// Painted once and shared by every node: painting them node by node cost more than the
     /// whole rest of a large enterprise's build.
     std::array<QIcon, 5> m_obrazky;

@@ -1,6 +1,8 @@
 #include "BandRenderer.h"
 
 #include "BandDefinition.h"
+#include "ChartComponent.h"
+#include "ChartLayouter.h"
 #include "LayoutContext.h"
 #include "ShapeComponent.h"
 #include "TextComponent.h"
@@ -46,6 +48,10 @@ void BandRenderer::render(const BandDefinition& band, double y, int pageNumber,
             break;
         case ReportComponent::Kind::Total:
             p.text = m_context.totalText(static_cast<const TotalComponent&>(*component));
+            break;
+        case ReportComponent::Kind::Chart:
+            p = ChartLayouter(m_context).layOut(static_cast<const ChartComponent&>(*component),
+                                                p.rect);
             break;
         }
         if (p.kind == PagePrimitive::Kind::Text) {

@@ -39,6 +39,18 @@ int LayoutContext::row(const QString& view) const {
     return std::max(set.currentRow(), 0);
 }
 
+std::pair<int, int> LayoutContext::chartRows(const QString& view) const {
+    const auto it = m_groupRows.find(view);
+    return it != m_groupRows.end() ? *it : std::pair<int, int>(0, dataSet(view).rowCount());
+}
+
+void LayoutContext::setGroupRows(const QString& view, int first, int last) {
+    if (first < 0)
+        m_groupRows.remove(view);
+    else
+        m_groupRows.insert(view, {first, last + 1});
+}
+
 QString LayoutContext::text(const TextComponent& component, int pageNumber) const {
     return TextTemplate::expand(component.text(), [&](const QString& name) {
         if (name == QLatin1String(TextComponent::pageNumber))

@@ -34,6 +34,12 @@ public:
     /// set's current row; -1 for an empty set.
     int row(const QString& view) const;
     void setRow(const QString& view, int row) { m_rows.insert(view, row); }
+    /// The rows a chart of the view draws: those of the group whose band is being printed (set
+    /// with setGroupRows), else all of them. Half-open: [first, second).
+    std::pair<int, int> chartRows(const QString& view) const;
+    /// The rows first to last of the view's group whose header or footer prints now; -1 for
+    /// first to end the group.
+    void setGroupRows(const QString& view, int first, int last);
 
     /// The component's text with its placeholders filled in; the page count stays a marker
     /// (pageCountMarker) until the run knows it.
@@ -53,5 +59,6 @@ private:
     QHash<QString, QString> m_parameters;
     QDate m_date;
     QHash<QString, int> m_rows;
+    QHash<QString, std::pair<int, int>> m_groupRows;
     TotalsTracker m_totals;
 };

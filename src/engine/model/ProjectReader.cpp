@@ -1,5 +1,6 @@
 #include "ProjectReader.h"
 
+#include "ChartComponent.h"
 #include "DataTextComponent.h"
 #include "ProjectDefinition.h"
 #include "ReportError.h"
@@ -32,6 +33,8 @@ std::unique_ptr<ReportComponent> newComponent(const QString& element, const QStr
         return std::make_unique<ShapeComponent>(ReportComponent::Kind::Line, name);
     if (element == QLatin1String("box"))
         return std::make_unique<ShapeComponent>(ReportComponent::Kind::Box, name);
+    if (element == QLatin1String("chart"))
+        return std::make_unique<ChartComponent>(name);
     return nullptr;
 }
 } // namespace
@@ -238,6 +241,11 @@ void ProjectReader::readComponent(BandDefinition& band) {
     case ReportComponent::Kind::Box:
         expectAttributes({"name", "left", "top", "width", "height", "pen", "fill"});
         break;
+    case ReportComponent::Kind::Chart:
+        expectAttributes({"name", "left", "top", "width", "height", "font", "size", "style",
+                          "dataView", "category", "title", "valueTitle", "minimum", "maximum",
+                          "format"});
+        break;
     }
     ReportComponent& component = band.addComponent(std::move(created));
     component.setName(uniqueName());
@@ -250,14 +258,12 @@ void ProjectReader::readComponent(BandDefinition& band) {
         component.kind() == ReportComponent::Kind::Box) {
         auto& shape = static_cast<ShapeComponent&>(component);
         shape.setPenWidth(number("pen", shape.penWidth()));
-        const QString fill = text("fill");
-        if (!fill.isEmpty()) {
-            const QColor color = QColor::fromString(fill);
-            if (!color.isValid())
-                failValue("fill");
-            shape.setFill(color);
-        }
+        shape.setFill(color("fill"));
         noChildren();
+        return;
+    }
+    if (component.kind() == ReportComponent::Kind::Chart) {
+        readChart(static_cast<ChartComponent&>(component));
         return;
     }
     readTextual(static_cast<TextualComponent&>(component));
@@ -305,15 +311,67 @@ void ProjectReader::readComponent(BandDefinition& band) {
     noChildren();
 }
 
-void ProjectReader::readTextual(TextualComponent& component) {
-    FontSpec font;
+void ProjectReader::readChart(ChartComponent& chart) {
+    const qint64 line = m_xml.lineNumber();
+    if (chart.width() <= 0 || chart.height() <= 0)
+        fail(u"graf %1 potrebuje šírku aj výšku"_s.arg(quoted(chart.name())));
+    chart.setFont(font(chart.font()));
+    chart.setDataView(text("dataView", true));
+    referView(chart.dataView());
+    chart.setCategoryField(text("category", true));
+    chart.setTitle(text("title"));
+    chart.setValueTitle(text("valueTitle"));
+    chart.setFormat(text("format"));
+    auto bound = [this](const char* name) -> std::optional<double> {
+        if (!m_xml.attributes().hasAttribute(QLatin1String(name)))
+            return std::nullopt;
+        return number(name, 0, -1e12);
+    };
+    chart.setMinimum(bound("minimum"));
+    chart.setMaximum(bound("maximum"));
+    if (chart.minimum() && chart.maximum() && *chart.maximum() <= *chart.minimum())
+        failValue("maximum");
+    while (nextChild()) {
+        if (m_xml.name() != QLatin1String("series"))
+            failElement();
+        expectAttributes({"field", "style", "title", "color"});
+        ChartComponent::Series series;
+        series.field = text("field", true);
+        const QString style = text("style");
+        if (!style.isEmpty() && !ChartComponent::parseStyle(style, series.style))
+            failValue("style");
+        series.title = text("title");
+        series.color = color("color");
+        chart.addSeries(series);
+        noChildren();
+    }
+    if (chart.series().isEmpty())
+        failAt(line, u"graf %1 nemá žiadny rad hodnôt <series>"_s.arg(quoted(chart.name())));
+}
+
+FontSpec ProjectReader::font(const FontSpec& defaults) {
+    FontSpec font = defaults;
     const QString family = text("font");
     if (!family.isEmpty())
         font.family = family;
     font.size = number("size", font.size, 1);
     if (!font.setStyleText(text("style")))
         failValue("style");
-    component.setFont(font);
+    return font;
+}
+
+QColor ProjectReader::color(const char* name) {
+    const QString value = text(name);
+    if (value.isEmpty())
+        return {};
+    const QColor color = QColor::fromString(value);
+    if (!color.isValid())
+        failValue(name);
+    return color;
+}
+
+void ProjectReader::readTextual(TextualComponent& component) {
+    component.setFont(font(FontSpec()));
     const QString align = text("align");
     if (align == QLatin1String("right"))
         component.setAlignment(Qt::AlignRight);

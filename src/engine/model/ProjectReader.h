@@ -1,5 +1,8 @@
 #pragma once
 
+#include "FontSpec.h"
+
+#include <QColor>
 #include <QSet>
 #include <QString>
 #include <QXmlStreamReader>
@@ -7,6 +10,7 @@
 #include <vector>
 
 class BandDefinition;
+class ChartComponent;
 class PageDefinition;
 class ProjectDefinition;
 class QIODevice;
@@ -45,6 +49,11 @@ private:
     void readBand(RegionDefinition& region);
     void readComponent(BandDefinition& band);
     void readTextual(TextualComponent& component);
+    void readChart(ChartComponent& chart);
+    /// The attributes font, size and style over the defaults.
+    FontSpec font(const FontSpec& defaults);
+    /// Invalid when the attribute is missing.
+    QColor color(const char* name);
     void checkText(const QString& text);
     void checkMasters(const RegionDefinition& region, const std::vector<qint64>& bandLines);
     void checkParameterReferences(const ReportDefinition& report);

@@ -1,5 +1,6 @@
 #include "ProjectWriter.h"
 
+#include "ChartComponent.h"
 #include "ProjectDefinition.h"
 #include "ReportError.h"
 #include "ShapeComponent.h"
@@ -160,12 +161,12 @@ void ProjectWriter::writeBand(const BandDefinition& band) {
 }
 
 void ProjectWriter::writeComponent(const ReportComponent& component) {
+    if (component.kind() == ReportComponent::Kind::Chart) {
+        writeChart(static_cast<const ChartComponent&>(component));
+        return;
+    }
     m_xml.writeEmptyElement(ReportComponent::kindName(component.kind()));
-    writeText("name", component.name());
-    writeNumber("left", component.left());
-    writeNumber("top", component.top());
-    writeNumber("width", component.width());
-    writeNumber("height", component.height());
+    writeBox(component);
 
     if (component.kind() == ReportComponent::Kind::Line ||
         component.kind() == ReportComponent::Kind::Box) {
@@ -176,10 +177,7 @@ void ProjectWriter::writeComponent(const ReportComponent& component) {
         return;
     }
     const auto& textual = static_cast<const TextualComponent&>(component);
-    if (textual.font().family != defaultFont.family)
-        writeText("font", textual.font().family);
-    writeNumber("size", textual.font().size, defaultFont.size);
-    writeText("style", textual.font().styleText());
+    writeFont(textual.font(), defaultFont);
     writeText("align", alignmentName(textual.alignment()));
     if (component.kind() == ReportComponent::Kind::Text) {
         writeText("text", static_cast<const TextComponent&>(component).text());
@@ -194,6 +192,47 @@ void ProjectWriter::writeComponent(const ReportComponent& component) {
         writeText("function", functionName(total.function()));
         writeText("reset", resetName(total.reset()));
     }
+}
+
+void ProjectWriter::writeChart(const ChartComponent& chart) {
+    m_xml.writeStartElement(ReportComponent::kindName(chart.kind()));
+    writeBox(chart);
+    writeFont(chart.font(), ChartComponent({}).font());
+    writeText("dataView", chart.dataView());
+    writeText("category", chart.categoryField());
+    writeText("title", chart.title());
+    writeText("valueTitle", chart.valueTitle());
+    // A bound of 0 is a bound, not a default to leave out.
+    for (const auto& [name, bound] :
+         {std::pair{"minimum", chart.minimum()}, std::pair{"maximum", chart.maximum()}})
+        if (bound)
+            m_xml.writeAttribute(QLatin1String(name), QString::number(*bound, 'g', 10));
+    writeText("format", chart.format());
+    for (const ChartComponent::Series& series : chart.series()) {
+        m_xml.writeEmptyElement(u"series"_s);
+        writeText("field", series.field);
+        if (series.style != ChartComponent::Series().style)
+            writeText("style", ChartComponent::styleName(series.style));
+        writeText("title", series.title);
+        if (series.color.isValid())
+            writeText("color", series.color.name());
+    }
+    m_xml.writeEndElement();
+}
+
+void ProjectWriter::writeBox(const ReportComponent& component) {
+    writeText("name", component.name());
+    writeNumber("left", component.left());
+    writeNumber("top", component.top());
+    writeNumber("width", component.width());
+    writeNumber("height", component.height());
+}
+
+void ProjectWriter::writeFont(const FontSpec& font, const FontSpec& defaults) {
+    if (font.family != defaults.family)
+        writeText("font", font.family);
+    writeNumber("size", font.size, defaults.size);
+    writeText("style", font.styleText());
 }
 
 void ProjectWriter::writeText(const char* name, const QString& value) {

@@ -4,6 +4,8 @@
 #include <QXmlStreamWriter>
 
 class BandDefinition;
+class ChartComponent;
+struct FontSpec;
 class ProjectDefinition;
 class QIODevice;
 class ReportComponent;
@@ -24,6 +26,10 @@ private:
     void writeReport(const ReportDefinition& report);
     void writeBand(const BandDefinition& band);
     void writeComponent(const ReportComponent& component);
+    void writeChart(const ChartComponent& chart);
+    /// Name and place, which every component has.
+    void writeBox(const ReportComponent& component);
+    void writeFont(const FontSpec& font, const FontSpec& defaults);
     void writeText(const char* name, const QString& value);
     void writeNumber(const char* name, double value, double defaultValue = 0);
 

@@ -20,6 +20,23 @@ void collectGroupTotals(const BandDefinition& band, std::vector<const TotalCompo
             totals.push_back(total);
     }
 }
+
+/// While a group's header or footer prints, a chart in it draws the rows of that group.
+class GroupRows {
+public:
+    GroupRows(LayoutContext& context, const QString& view, int first, int last)
+        : m_context(context)
+        , m_view(view) {
+        m_context.setGroupRows(view, first, last);
+    }
+    ~GroupRows() { m_context.setGroupRows(m_view, -1, -1); }
+    GroupRows(const GroupRows&) = delete;
+    GroupRows& operator=(const GroupRows&) = delete;
+
+private:
+    LayoutContext& m_context;
+    const QString& m_view;
+};
 } // namespace
 
 RegionLayouter::RegionLayouter(LayoutContext& context, const RegionDefinition& region,
@@ -101,36 +118,40 @@ void RegionLayouter::runFlow(const Flow& flow) {
     const int rows = set.rowCount();
     const double rowHeight = m_renderer.height(*flow.data);
 
-    // Column headers never stand alone at the foot of a page.
-    makeRoom(bandsHeight(flow.columnHeaders) + (rows > 0 ? rowHeight : 0));
+    // Column headers never stand alone at the foot of a page: they keep the first row with the
+    // headers of its groups, or the whole first group where it is kept together.
+    makeRoom(bandsHeight(flow.columnHeaders) + (rows > 0 ? firstBlock(flow) : 0));
     for (const BandDefinition* band : flow.columnHeaders)
         print(*band);
     m_activeFlow = &flow;
 
     const std::size_t groups = flow.groups.size();
+    std::vector<int> starts(groups, 0); ///< the first row of each level's open group
+    auto placeFooters = [&](std::size_t level, int last) {
+        m_context.setRow(view, last);
+        for (std::size_t l = groups; l-- > level;)
+            if (flow.groups[l].footer) {
+                const GroupRows group(m_context, view, starts[l], last);
+                place(*flow.groups[l].footer);
+            }
+    };
     for (int row = 0; row < rows; ++row) {
         const std::size_t level = row == 0 ? 0 : changedLevel(flow, row);
-        if (row > 0) {
-            m_context.setRow(view, row - 1);
-            for (std::size_t l = groups; l-- > level;)
-                if (flow.groups[l].footer)
-                    place(*flow.groups[l].footer);
-        }
+        if (row > 0)
+            placeFooters(level, row - 1);
         m_context.setRow(view, row);
-        if (level < groups)
+        if (level < groups) {
+            std::fill(starts.begin() + std::ptrdiff_t(level), starts.end(), row);
             startGroups(flow, level, row);
+        }
         makeRoom(rowHeight);
         // Counted before the row prints so that a running total in the row includes it, and
         // after the room is made so that a page total never counts a row of the next page.
         m_context.totals().feed(view, set, row);
         print(*flow.data);
     }
-    if (rows > 0) {
-        m_context.setRow(view, rows - 1);
-        for (std::size_t l = groups; l-- > 0;)
-            if (flow.groups[l].footer)
-                place(*flow.groups[l].footer);
-    }
+    if (rows > 0)
+        placeFooters(0, rows - 1);
     m_activeFlow = nullptr;
     for (const BandDefinition* band : flow.summaries)
         place(*band);
@@ -153,13 +174,14 @@ void RegionLayouter::startGroups(const Flow& flow, std::size_t level, int row) {
             startPage();
         } else if (group.header->keepTogether()) {
             const double whole = groupHeight(flow, l, row);
-            if (whole > bottom() - m_y && whole <= pageCapacity()) {
+            if (whole > bottom() - m_y && whole <= pageCapacity(m_activeFlow)) {
                 finishPage();
                 startPage();
             }
         }
         makeRoom(block);
         block -= m_renderer.height(*group.header);
+        const GroupRows rowsOfGroup(m_context, flow.data->dataView(), row, groupLast(flow, l, row));
         print(*group.header);
     }
 }
@@ -172,6 +194,29 @@ std::size_t RegionLayouter::changedLevel(const Flow& flow, int row) const {
             return l;
     }
     return flow.groups.size();
+}
+
+double RegionLayouter::firstBlock(const Flow& flow) const {
+    double headers = 0;
+    for (std::size_t l = 0; l < flow.groups.size(); ++l) {
+        const BandDefinition* header = flow.groups[l].header;
+        if (header && header->keepTogether()) {
+            const double whole = headers + groupHeight(flow, l, 0);
+            if (whole <= pageCapacity(&flow))
+                return whole;
+        }
+        if (header)
+            headers += m_renderer.height(*header);
+    }
+    return headers + m_renderer.height(*flow.data);
+}
+
+int RegionLayouter::groupLast(const Flow& flow, std::size_t level, int row) const {
+    const int rows = m_context.dataSet(flow.data->dataView()).rowCount();
+    int last = row;
+    while (last + 1 < rows && changedLevel(flow, last + 1) > level)
+        ++last;
+    return last;
 }
 
 double RegionLayouter::groupHeight(const Flow& flow, std::size_t level, int row) const {
@@ -252,9 +297,9 @@ double RegionLayouter::bottom() const {
     return m_area.height() - bandsHeight(m_pageFooters);
 }
 
-double RegionLayouter::pageCapacity() const {
+double RegionLayouter::pageCapacity(const Flow* flow) const {
     double used = bandsHeight(m_pageHeaders);
-    if (m_activeFlow)
-        used += bandsHeight(m_activeFlow->columnHeaders);
+    if (flow)
+        used += bandsHeight(flow->columnHeaders);
     return bottom() - used;
 }

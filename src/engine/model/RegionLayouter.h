@@ -48,6 +48,11 @@ private:
     void startGroups(const Flow& flow, std::size_t level, int row);
     /// The first group level whose field changes from the previous row; groups.size() if none.
     std::size_t changedLevel(const Flow& flow, int row) const;
+    /// What the column headers keep with them on their page: the first row with the headers of
+    /// its groups, or the whole first group where it is kept together and fits on a page.
+    double firstBlock(const Flow& flow) const;
+    /// The last row of the group of that level that starts at row.
+    int groupLast(const Flow& flow, std::size_t level, int row) const;
     double groupHeight(const Flow& flow, std::size_t level, int row) const;
     double bandsHeight(const std::vector<const BandDefinition*>& bands) const;
 
@@ -57,7 +62,8 @@ private:
     void place(const BandDefinition& band);
     void print(const BandDefinition& band);
     double bottom() const;
-    double pageCapacity() const;
+    /// The height a page offers below its page headers and the flow's column headers.
+    double pageCapacity(const Flow* flow) const;
 
     LayoutContext& m_context;
     const RegionDefinition& m_region;

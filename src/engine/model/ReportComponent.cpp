@@ -14,6 +14,8 @@ QString ReportComponent::kindName(Kind kind) {
         return u"line"_s;
     case Kind::Box:
         return u"box"_s;
+    case Kind::Chart:
+        return u"chart"_s;
     }
     return {};
 }

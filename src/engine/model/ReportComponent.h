@@ -8,7 +8,7 @@ class BandDefinition;
 /// band's top and the region's left edge. A height of 0 means "one line of the font".
 class ReportComponent {
 public:
-    enum class Kind { Text, DataText, Total, Line, Box };
+    enum class Kind { Text, DataText, Total, Line, Box, Chart };
 
     virtual ~ReportComponent() = default;
     ReportComponent(const ReportComponent&) = delete;

@@ -1,12 +1,11 @@
 #include "ReportLayouter.h"
 
+#include "ComponentReads.h"
 #include "ProjectDefinition.h"
 #include "RegionLayouter.h"
 #include "ReportDataSet.h"
 #include "ReportError.h"
 #include "ReportTitle.h"
-#include "TextComponent.h"
-#include "TextTemplate.h"
 #include "TotalComponent.h"
 
 #include <algorithm>
@@ -99,20 +98,12 @@ void ReportLayouter::checkFields() const {
                     check(band->name(), master->dataView(), band->groupField());
             }
         }
-        for (const ReportComponent* component : page->components()) {
-            if (component->kind() == ReportComponent::Kind::Text) {
-                for (const QString& name : TextTemplate::placeholders(
-                         static_cast<const TextComponent*>(component)->text())) {
-                    const qsizetype dot = name.indexOf(QLatin1Char('.'));
-                    if (dot >= 0)
-                        check(component->name(), name.left(dot), name.mid(dot + 1));
-                }
-            } else if (component->kind() != ReportComponent::Kind::Line &&
-                       component->kind() != ReportComponent::Kind::Box) {
-                const auto* data = static_cast<const DataTextComponent*>(component);
-                if (!data->field().isEmpty())
-                    check(component->name(), data->dataView(), data->field());
+        for (const ReportComponent* component : page->components())
+            for (const ViewField& read : ComponentReads::of(*component)) {
+                if (read.field.isEmpty())
+                    requireSet(read.view);
+                else
+                    check(component->name(), read.view, read.field);
             }
-        }
     }
 }

@@ -1,5 +1,6 @@
 #include "ReportProject.h"
 
+#include "ComponentReads.h"
 #include "DataSetSession.h"
 #include "ProjectDefinition.h"
 #include "ProjectReader.h"
@@ -11,8 +12,6 @@
 #include "ReportSystem.h"
 #include "ReportTitle.h"
 #include "SortedDataSet.h"
-#include "TextComponent.h"
-#include "TextTemplate.h"
 
 #include <QScopeGuard>
 #include <algorithm>
@@ -112,17 +111,9 @@ DataViewSets ReportProject::dataSetsOf(const ReportDefinition& report) const {
             for (const auto& band : region->bands())
                 if (band->kind() == BandDefinition::Kind::Data)
                     use(band->dataView());
-        for (const ReportComponent* component : page->components()) {
-            if (component->kind() == ReportComponent::Kind::Text) {
-                for (const QString& placeholder : TextTemplate::placeholders(
-                         static_cast<const TextComponent*>(component)->text()))
-                    if (placeholder.contains(QLatin1Char('.')))
-                        use(placeholder.section(QLatin1Char('.'), 0, 0));
-            } else if (component->kind() == ReportComponent::Kind::DataText ||
-                       component->kind() == ReportComponent::Kind::Total) {
-                use(static_cast<const DataTextComponent*>(component)->dataView());
-            }
-        }
+        for (const ReportComponent* component : page->components())
+            for (const ViewField& read : ComponentReads::of(*component))
+                use(read.view);
     }
     return sets;
 }

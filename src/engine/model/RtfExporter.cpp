@@ -1,9 +1,13 @@
 #include "RtfExporter.h"
 
 #include "PageModel.h"
+#include "PagePainter.h"
 #include "ReportError.h"
 #include "data/CheckedSave.h"
 
+#include <QBuffer>
+#include <QImage>
+#include <QPainter>
 #include <QSaveFile>
 #include <cmath>
 
@@ -49,8 +53,21 @@ QString RtfExporter::document() {
     for (std::size_t i = 0; i < pages.size(); ++i) {
         int order = 0;
         QString shapes;
-        for (const PagePrimitive& p : pages[i].primitives)
-            shapes += p.kind == PagePrimitive::Kind::Text ? textBox(p, ++order) : shape(p, ++order);
+        for (const PagePrimitive& p : pages[i].primitives) {
+            switch (p.kind) {
+            case PagePrimitive::Kind::Text:
+                shapes += textBox(p, ++order);
+                break;
+            case PagePrimitive::Kind::Line:
+            case PagePrimitive::Kind::Box:
+                shapes += shape(p, ++order);
+                break;
+            case PagePrimitive::Kind::Polyline:
+            case PagePrimitive::Kind::Chart:
+                shapes += picture(p, ++order);
+                break;
+            }
+        }
         // A sheet's shapes hang on a tiny paragraph; the page break in it starts the next sheet.
         body += u"\\pard\\plain\\fs2 %1%2\\par\n"_s.arg(shapes, i + 1 < pages.size() ? u"\\page"_s
                                                                                      : QString());
@@ -130,6 +147,46 @@ QString RtfExporter::shape(const PagePrimitive& shape, int order) {
     return u"{\\shp{\\*\\shpinst%1\\shpfblwtxt1\\shpz%2%3}}"_s.arg(placement(shape.rect))
         .arg(order)
         .arg(properties);
+}
+
+// Word processors lay out drawing shapes and text boxes each their own way; a chart of many
+// small parts keeps its look only as one picture, drawn by the same painter as the PDF.
+QString RtfExporter::picture(const PagePrimitive& drawing, int order) {
+    const bool chart = drawing.kind == PagePrimitive::Kind::Chart;
+    const QRectF area = chart ? drawing.rect : QPolygonF(drawing.points).boundingRect();
+    constexpr double dpi = 200;
+    const double scale = dpi / 72;
+    QImage image(std::max(1, int(std::ceil(area.width() * scale))),
+                 std::max(1, int(std::ceil(area.height() * scale))), QImage::Format_RGB32);
+    image.setDotsPerMeterX(int(std::lround(dpi / 0.0254)));
+    image.setDotsPerMeterY(int(std::lround(dpi / 0.0254)));
+    image.fill(Qt::white);
+    {
+        QPainter painter(&image);
+        PagePainter(painter, scale)
+            .paint(chart ? drawing.parts : std::vector<PagePrimitive>{drawing},
+                   -area.topLeft() * scale);
+    }
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    QString hex;
+    const QByteArray digits = png.toHex();
+    // Short lines: some readers choke on a picture written as one line of many kilobytes.
+    for (qsizetype i = 0; i < digits.size(); i += 128)
+        hex += QString::fromLatin1(digits.mid(i, 128)) + QLatin1Char('\n');
+    QString properties = property("shapeType", 75);
+    properties += property("fLine", 0);
+    return u"{\\shp{\\*\\shpinst%1\\shpfblwtxt0\\shpz%2%3{\\sp{\\sn pib}{\\sv {\\pict"
+           u"\\pngblip\\picw%4\\pich%5\\picwgoal%6\\pichgoal%7\n%8}}}}}"_s.arg(placement(area))
+               .arg(order)
+               .arg(properties)
+               .arg(image.width())
+               .arg(image.height())
+               .arg(twips(area.width()))
+               .arg(twips(area.height()))
+               .arg(hex);
 }
 
 int RtfExporter::fontIndex(const QString& family) {

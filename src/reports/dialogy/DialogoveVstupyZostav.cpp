@@ -19,8 +19,9 @@ std::optional<QString> DialogoveVstupyZostav::pocetDcer() {
                                                u"1"_s);
 }
 
-std::pair<QString, QString> DialogoveVstupyZostav::hraniceMlieka() {
-    DialogService::instance().showModal(m_hranice);
+std::optional<std::pair<QString, QString>> DialogoveVstupyZostav::hraniceMlieka() {
+    if (DialogService::instance().showModal(m_hranice) != QDialog::Accepted)
+        return std::nullopt;
     return m_hranice.hranice();
 }
 

@@ -16,8 +16,8 @@ public:
 
     /// The input box "Počet dcér", preset to "1".
     std::optional<QString> pocetDcer() override;
-    /// The bounds dialog, whose result does not matter: it always gives its bounds.
-    std::pair<QString, QString> hraniceMlieka() override;
+    /// The bounds dialog; nothing when it was left with Zrušiť or Escape.
+    std::optional<std::pair<QString, QString>> hraniceMlieka() override;
     std::optional<ObdobieKontrol> obdobie(const ObdobieKontrol& navrh) override;
     std::optional<VolbaNajlepsich> najlepsieKravy() override;
 

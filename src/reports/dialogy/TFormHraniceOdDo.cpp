@@ -4,7 +4,9 @@
 #include "reports/HraniceMlieka.h"
 #include "widgets/DialogService.h"
 
+#include <QCloseEvent>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -43,6 +45,14 @@ TFormHraniceOdDo::TFormHraniceOdDo(QWidget* parent)
     ButtonOK->setObjectName(u"ButtonOK"_s);
     ButtonOK->setDefault(true);
     connect(ButtonOK, &QPushButton::clicked, this, &TFormHraniceOdDo::accept);
+    ButtonZrusit = new QPushButton(u"Zrušiť"_s, this);
+    ButtonZrusit->setObjectName(u"ButtonZrusit"_s);
+    connect(ButtonZrusit, &QPushButton::clicked, this, &TFormHraniceOdDo::reject);
+    auto* tlacidla = new QHBoxLayout;
+    tlacidla->addStretch();
+    tlacidla->addWidget(ButtonOK);
+    tlacidla->addWidget(ButtonZrusit);
+    tlacidla->addStretch();
 
     auto* rozlozenie = new QGridLayout(this);
     rozlozenie->setContentsMargins(24, 16, 24, 16);
@@ -51,7 +61,7 @@ TFormHraniceOdDo::TFormHraniceOdDo(QWidget* parent)
     rozlozenie->addWidget(EditHraniceOd7AA, 1, 1);
     rozlozenie->addWidget(Label2, 2, 0);
     rozlozenie->addWidget(EditHraniceDo7AA, 2, 1);
-    rozlozenie->addWidget(ButtonOK, 3, 0, 1, 2, Qt::AlignHCenter);
+    rozlozenie->addLayout(tlacidla, 3, 0, 1, 2);
     rozlozenie->setColumnStretch(1, 1);
     rozlozenie->setRowStretch(4, 1);
 }
@@ -64,9 +74,13 @@ void TFormHraniceOdDo::accept() {
     FormClose();
 }
 
-// The close box and Esc take the bounds as the button does.
-void TFormHraniceOdDo::reject() {
+// The close box takes the bounds as the button does; Escape and Zrušiť come to reject().
+void TFormHraniceOdDo::closeEvent(QCloseEvent* event) {
+    if (!isVisible())
+        return;
     FormClose();
+    if (isVisible())
+        event->ignore();
 }
 
 void TFormHraniceOdDo::FormClose() {

@@ -8,9 +8,9 @@ class QLineEdit;
 class QPushButton;
 
 /// The dialog of reports 7.AA and 7.BB that asks for the lower and upper bound of milk. Made
-/// once at the program's start, so the bounds typed stay for the next report. It has no way to
-/// cancel: the button and the window's close box both take the bounds, and bounds the reports
-/// would refuse are named in an error box while the dialog stays open.
+/// once at the program's start, so the bounds typed stay for the next report. The button OK and
+/// the window's close box take the bounds, and bounds the reports would refuse are named in an
+/// error box while the dialog stays open; Zrušiť and Escape leave it without a report.
 class TFormHraniceOdDo : public QDialog {
     Q_OBJECT
 public:
@@ -20,7 +20,9 @@ public:
     std::pair<QString, QString> hranice() const;
 
     void accept() override;
-    void reject() override;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     /// Closes the dialog when the bounds are sound; what the form's close handler did.
@@ -32,4 +34,5 @@ private:
     QLabel* Label2;
     QLineEdit* EditHraniceDo7AA;
     QPushButton* ButtonOK;
+    QPushButton* ButtonZrusit;
 };

@@ -6,7 +6,7 @@
 class QDateEdit;
 class QLabel;
 
-/// The dialog of reports 10.A, 10.B and 19 that asks for the control period. Made once at the
+/// The dialog of reports 10.A, 10.B, 19 and 23 that asks for the control period. Made once at the
 /// program's start; each showing starts from the period the reports propose.
 class TFormParametreTab10 : public DialogParametrov {
     Q_OBJECT

@@ -111,9 +111,12 @@ QString jednaHodnota(Zapis zapis, const QString& hodnota) {
 QString DruhStlpca::text(const FieldDef& pole) {
     switch (pole.kind) {
     case FieldKind::Text:
+    case FieldKind::FixedText:
         return u"Znakový"_s;
     case FieldKind::SmallInt:
     case FieldKind::Integer:
+    case FieldKind::AutoIncrement:
+    case FieldKind::LargeInt:
         return u"Celočíselný"_s;
     case FieldKind::Float:
     case FieldKind::Decimal:
@@ -122,12 +125,10 @@ QString DruhStlpca::text(const FieldDef& pole) {
     case FieldKind::Time:
     case FieldKind::DateTime:
         return u"Dátumový"_s;
-    case FieldKind::FixedText:
-    case FieldKind::AutoIncrement:
-    case FieldKind::LargeInt:
     case FieldKind::Other:
         break;
     }
+    // Only what the program does not interpret (bits, binary data) is unknown to the user too.
     return u"Neznámy"_s;
 }
 

@@ -8,7 +8,8 @@ struct FieldDef;
 /// for it into a condition.
 class DruhStlpca {
 public:
-    /// The "Dátový typ" text: "Znakový", "Celočíselný", "Reálny", "Dátumový" or "Neznámy".
+    /// The "Dátový typ" text: "Znakový", "Celočíselný", "Reálny", "Dátumový", or "Neznámy" for
+    /// what the program does not interpret (bits, binary data).
     static QString text(const FieldDef& pole);
     /// The "Veľkosť" number: the bytes one value takes (a text its characters and one more).
     static int velkost(const FieldDef& pole);

@@ -7,7 +7,11 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <cerrno>
+#include <cstdio>
+#include <fcntl.h>
 #include <map>
+#include <unistd.h>
 #include <xlsxwriter.h>
 
 using namespace Qt::Literals::StringLiterals;
@@ -34,18 +38,101 @@ bool complete(const QString& fileName) {
     return written.read(4) == QByteArrayLiteral("PK\x05\x06");
 }
 
-/// Writes the workbook into a file of the library's own making.
-void writeWorkbook(const QString& fileName, const QString& sheetName, int rows, int columns,
-                   const XlsxFile::Cell& cell) {
+/// What the system said of a file it could not write, in the user's words.
+QString systemReason(int error) {
+    switch (error) {
+    case ENOSPC:
+        return u"na disku nie je miesto"_s;
+    case EDQUOT:
+        return u"prekročená kvóta miesta na disku"_s;
+    case EACCES:
+    case EPERM:
+        return u"chýba právo zapisovať do priečinka"_s;
+    case EROFS:
+        return u"disk je len na čítanie"_s;
+    case EFBIG:
+        return u"súbor by bol väčší, ako systém dovolí"_s;
+    case EIO:
+        return u"chyba pri zápise na disk"_s;
+    default:
+        return {};
+    }
+}
+
+/// Why the library could not write the workbook, in the user's words; error is the system's
+/// error number right after the failure.
+QString workbookReason(lxw_error failure, int error) {
+    switch (failure) {
+    case LXW_ERROR_MEMORY_MALLOC_FAILED:
+        return u"nedostatok pamäte"_s;
+    case LXW_ERROR_SHEETNAME_LENGTH_EXCEEDED:
+    case LXW_ERROR_INVALID_SHEETNAME_CHARACTER:
+    case LXW_ERROR_SHEETNAME_START_END_APOSTROPHE:
+    case LXW_ERROR_SHEETNAME_ALREADY_USED:
+        return u"názov hárka nie je platný"_s;
+    case LXW_ERROR_MAX_STRING_LENGTH_EXCEEDED:
+        return u"text bunky je dlhší ako 32 767 znakov, koľko bunka zošita unesie"_s;
+    case LXW_ERROR_CREATING_XLSX_FILE:
+    case LXW_ERROR_CREATING_TMPFILE:
+    case LXW_ERROR_READING_TMPFILE:
+    case LXW_ERROR_ZIP_FILE_OPERATION:
+    case LXW_ERROR_ZIP_PARAMETER_ERROR:
+    case LXW_ERROR_ZIP_BAD_ZIP_FILE:
+    case LXW_ERROR_ZIP_INTERNAL_ERROR:
+    case LXW_ERROR_ZIP_FILE_ADD:
+    case LXW_ERROR_ZIP_CLOSE: {
+        const QString reason = systemReason(error);
+        return reason.isEmpty() ? u"zápis súboru zlyhal"_s : reason;
+    }
+    default:
+        return u"knižnica zošitov odmietla údaje (chyba %1)"_s.arg(int(failure));
+    }
+}
+
+/// The library reports its failures on the standard error output too, in English and with its
+/// own source files named; the program says what failed itself, so those lines are dropped
+/// while the library works.
+class LibraryOutputDropped {
+public:
+    LibraryOutputDropped() {
+        std::fflush(stderr);
+        m_saved = ::dup(STDERR_FILENO);
+        const int sink = ::open("/dev/null", O_WRONLY | O_CLOEXEC);
+        if (m_saved >= 0 && sink >= 0)
+            ::dup2(sink, STDERR_FILENO);
+        if (sink >= 0)
+            ::close(sink);
+    }
+    ~LibraryOutputDropped() {
+        std::fflush(stderr);
+        if (m_saved >= 0) {
+            ::dup2(m_saved, STDERR_FILENO);
+            ::close(m_saved);
+        }
+    }
+    LibraryOutputDropped(const LibraryOutputDropped&) = delete;
+    LibraryOutputDropped& operator=(const LibraryOutputDropped&) = delete;
+
+private:
+    int m_saved = -1;
+};
+
+/// Writes the workbook into a file of the library's own making; messages name shownName, the
+/// file the user asked for.
+void writeWorkbook(const QString& shownName, const QString& fileName, const QString& sheetName,
+                   int rows, int columns, const XlsxFile::Cell& cell) {
+    const LibraryOutputDropped quiet;
     // Rows go out as they are written, so a long list needs no memory of its own; the library's
     // scratch files go to the target's disk, not to a temporary folder that may be small.
     QByteArray scratch = QFile::encodeName(QFileInfo(fileName).absolutePath());
     lxw_workbook_options options{};
     options.constant_memory = LXW_TRUE;
     options.tmpdir = scratch.data();
+    errno = 0;
     lxw_workbook* xlsx = workbook_new_opt(QFile::encodeName(fileName).constData(), &options);
     if (!xlsx)
-        throw SpreadsheetError(u"Súbor %1 sa nedá vytvoriť."_s.arg(shown(fileName)));
+        throw SpreadsheetError(u"Súbor %1 sa nedá vytvoriť: %2."_s.arg(
+            shown(shownName), workbookReason(LXW_ERROR_CREATING_XLSX_FILE, errno)));
     lxw_worksheet* sheet = workbook_add_worksheet(xlsx, sheetName.toUtf8().constData());
     lxw_error error = sheet ? LXW_NO_ERROR : LXW_ERROR_PARAMETER_VALIDATION;
     // One format of the workbook for each number format its cells use.
@@ -96,12 +183,14 @@ void writeWorkbook(const QString& fileName, const QString& sheetName, int rows, 
     for (auto width = dateWidths.cbegin(); error == LXW_NO_ERROR && width != dateWidths.cend();
          ++width)
         error = worksheet_set_column(sheet, width->first, width->first, width->second, nullptr);
+    errno = 0;
     const lxw_error closing = workbook_close(xlsx);
+    const int systemError = errno;
     if (error == LXW_NO_ERROR)
         error = closing;
     if (error != LXW_NO_ERROR)
-        throw SpreadsheetError(u"Súbor %1 sa nedá zapísať: %2"_s.arg(
-            shown(fileName), QString::fromUtf8(lxw_strerror(error))));
+        throw SpreadsheetError(u"Súbor %1 sa nedá zapísať: %2."_s.arg(
+            shown(shownName), workbookReason(error, systemError)));
 }
 
 } // namespace
@@ -114,7 +203,7 @@ void XlsxFile::write(const QString& fileName, const QString& sheetName, int rows
     CheckedSave::Draft draft(fileName);
     if (const QString problem = draft.open(); !problem.isEmpty())
         throw SpreadsheetError(u"Súbor %1 sa nedá zapísať: %2"_s.arg(shown(fileName), problem));
-    writeWorkbook(draft.path(), sheetName, rows, columns, cell);
+    writeWorkbook(fileName, draft.path(), sheetName, rows, columns, cell);
     if (!complete(draft.path()))
         throw SpreadsheetError(u"Súbor %1 sa nedá zapísať: súbor nie je celý zapísaný (plný "
                                u"disk?)"_s.arg(shown(fileName)));

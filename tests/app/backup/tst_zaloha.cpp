@@ -52,10 +52,13 @@ QStringList dialogsShown(const ScriptedDialogService& dialogs) {
     return names;
 }
 
+const QString restoreQuestion = u"Naozaj obnoviť databázu zo súboru"_s;
+
 QList<ScriptedDialogService::Interaction> messages(const ScriptedDialogService& dialogs) {
     QList<ScriptedDialogService::Interaction> shown;
     for (const auto& interaction : dialogs.interactions()) {
-        if (interaction.kind == Kind::Message)
+        // The question before a restore has a test of its own.
+        if (interaction.kind == Kind::Message && !interaction.text.startsWith(restoreQuestion))
             shown << interaction;
     }
     return shown;
@@ -84,6 +87,7 @@ private Q_SLOTS:
     void failedRestoreOffersTheSafetyBackup_data();
     void failedRestoreOffersTheSafetyBackup();
     void noRestoreWithoutSafetyBackup();
+    void restoreIsAskedFirst();
     void cancelledRestoreOffersTheSafetyBackup();
     void safetyBackupsKeepTheNewestFive();
     void fullDiskKeepsTheEarlierBackup();
@@ -211,6 +215,7 @@ void TestZalohaDatabazy::backupThenRestoreBringsTheHerdBack() {
     QVERIFY(herdFingerprint() != before);
 
     dialogs.answerFile(script);
+    dialogs.answerButton(DialogService::Yes);
     m_commands->MenuItemImportDBClick();
     QCOMPARE(messages(dialogs).size(), 2);
     QCOMPARE(messages(dialogs).last().icon, DialogService::Icon::Information);
@@ -412,6 +417,7 @@ void TestZalohaDatabazy::failedRestoreOffersTheSafetyBackup() {
 
     ScriptedDialogService dialogs;
     dialogs.answerFile(script);
+    dialogs.answerButton(DialogService::Yes);
     dialogs.answerButton(restoreSafetyBackup ? DialogService::Yes : DialogService::No);
     m_commands->MenuItemImportDBClick();
 
@@ -433,6 +439,7 @@ void TestZalohaDatabazy::failedRestoreOffersTheSafetyBackup() {
         QVERIFY(herdFingerprint() != before);
         // The safety backup stays for a later restore.
         dialogs.answerFile(safetyBackup);
+        dialogs.answerButton(DialogService::Yes);
         m_commands->MenuItemImportDBClick();
         QVERIFY(m_programEnded);
         QCOMPARE(herdFingerprint(), before);
@@ -448,6 +455,7 @@ void TestZalohaDatabazy::noRestoreWithoutSafetyBackup() {
 
     ScriptedDialogService dialogs;
     dialogs.answerFile(script);
+    dialogs.answerButton(DialogService::Yes);
     m_commands->MenuItemImportDBClick();
 
     QCOMPARE(messages(dialogs).size(), 1);
@@ -455,6 +463,31 @@ void TestZalohaDatabazy::noRestoreWithoutSafetyBackup() {
     QCOMPARE(shown.icon, DialogService::Icon::Error);
     QVERIFY2(shown.text.startsWith(u"Import zlyhal"_s), qPrintable(shown.text));
     QCOMPARE(herdFingerprint(), before);
+    QVERIFY(!m_programEnded);
+}
+
+// A file chosen by mistake replaces nothing: the restore asks first, and Nie leaves all as it was.
+void TestZalohaDatabazy::restoreIsAskedFirst() {
+    const QStringList before = herdFingerprint();
+    const QString script = path("vymaz.sql");
+    writeFile(script, "DELETE FROM kontroly;\n");
+    m_connection->open();
+
+    ScriptedDialogService dialogs;
+    dialogs.answerFile(script);
+    dialogs.answerButton(DialogService::No);
+    m_commands->MenuItemImportDBClick();
+
+    const auto& shown = dialogs.interactions();
+    QCOMPARE(shown.size(), 2);
+    QCOMPARE(shown.last().icon, DialogService::Icon::Question);
+    QCOMPARE(shown.last().text,
+             restoreQuestion +
+                 u" %1? Súčasné údaje sa nahradia; pred obnovou sa uložia do zálohy."_s.arg(
+                     QDir::toNativeSeparators(script)));
+    QCOMPARE(herdFingerprint(), before);
+    QVERIFY(safetyBackups().isEmpty());
+    QVERIFY(m_connection->isOpen());
     QVERIFY(!m_programEnded);
 }
 
@@ -485,6 +518,7 @@ void TestZalohaDatabazy::cancelledRestoreOffersTheSafetyBackup() {
     ScriptedDialogService dialogs;
     dialogs.answerFile(script);
     dialogs.answerButton(DialogService::Yes);
+    dialogs.answerButton(DialogService::Yes);
     QElapsedTimer took;
     took.start();
     m_commands->MenuItemImportDBClick();
@@ -514,6 +548,7 @@ void TestZalohaDatabazy::safetyBackupsKeepTheNewestFive() {
 
     ScriptedDialogService dialogs;
     dialogs.answerFile(script);
+    dialogs.answerButton(DialogService::Yes);
     m_commands->MenuItemImportDBClick();
     QVERIFY(m_programEnded);
 
@@ -572,6 +607,7 @@ void TestZalohaDatabazy::restoreHasLaktelaRebuilt() {
 
     ScriptedDialogService dialogs;
     dialogs.answerFile(path("zmena.sql"));
+    dialogs.answerButton(DialogService::Yes);
     dialogs.answerButton(DialogService::No);
     m_commands->MenuItemImportDBClick();
     QCOMPARE(m_programEnded, completes);

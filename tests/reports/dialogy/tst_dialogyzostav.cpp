@@ -53,7 +53,7 @@ private Q_SLOTS:
         m_sluzba.reset();
     }
 
-    // The bounds dialog has no way to cancel: its close box takes the bounds as its button does.
+    // The bounds dialog's close box takes the bounds as its button does.
     void hranicePredvoleneAZapamatane_data() {
         QTest::addColumn<QString>("zavri");
         QTest::newRow("button") << "ButtonOK";
@@ -63,7 +63,7 @@ private Q_SLOTS:
         QFETCH(QString, zavri);
         const auto zatvor = [zavri](QDialog& dialog) {
             if (zavri.isEmpty())
-                dialog.reject();
+                dialog.close();
             else
                 stlac(dialog, qPrintable(zavri));
         };
@@ -82,6 +82,32 @@ private Q_SLOTS:
         m_sluzba->answerModalWith(zatvor);
         QCOMPARE(m_vstupy->hraniceMlieka(), std::pair(u"6 500,5"_s, u"12000"_s));
         QCOMPARE(m_sluzba->interactions().size(), 3);
+    }
+
+    // Zrušiť and Escape leave the dialog without bounds, so that no report runs; the bounds
+    // typed stay for the next time.
+    void hraniceZrusene_data() {
+        QTest::addColumn<bool>("escape");
+        QTest::newRow("Zrušiť") << false;
+        QTest::newRow("Escape") << true;
+    }
+    void hraniceZrusene() {
+        QFETCH(bool, escape);
+        m_sluzba->answerModalWith([&](QDialog& dialog) {
+            prvok<QLineEdit>(dialog, "EditHraniceOd7AA")->setText(u"8000"_s);
+            if (escape)
+                QTest::keyClick(&dialog, Qt::Key_Escape);
+            else
+                stlac(dialog, "ButtonZrusit");
+            QVERIFY(!dialog.isVisible());
+            QCOMPARE(dialog.result(), int(QDialog::Rejected));
+        });
+        QCOMPARE(m_vstupy->hraniceMlieka(), std::nullopt);
+        m_sluzba->answerModalWith([](QDialog& dialog) {
+            QCOMPARE(prvok<QLineEdit>(dialog, "EditHraniceOd7AA")->text(), u"8000"_s);
+            stlac(dialog, "ButtonOK");
+        });
+        QCOMPARE(m_vstupy->hraniceMlieka(), std::pair(u"8000"_s, HraniceMlieka::predvolenaHorna));
     }
 
     void hraniceNespravneOstanuOtvorene_data() {
@@ -107,7 +133,7 @@ private Q_SLOTS:
             prvok<QLineEdit>(dialog, "EditHraniceDo7AA")->setText(po);
             stlac(dialog, "ButtonOK");
             QVERIFY(dialog.isVisible());
-            dialog.reject();
+            dialog.close();
             QVERIFY(dialog.isVisible());
             prvok<QLineEdit>(dialog, "EditHraniceOd7AA")->setText(u"7000"_s);
             prvok<QLineEdit>(dialog, "EditHraniceDo7AA")->setText(u"9000"_s);
