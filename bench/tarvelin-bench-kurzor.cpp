@@ -8,8 +8,6 @@
 // --datadir keeps the server's data folder, and the demo database in it, for the next run.
 #include "DemoDatabase.h"
 #include "data/DatabaseError.h"
-#include "data/PrivateServer.h"
-#include "data/SchemaInstaller.h"
 #include "data/TDataModuleHlavny.h"
 #include "widgets/DBGrid.h"
 
@@ -22,7 +20,6 @@
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QStandardPaths>
-#include <QTemporaryDir>
 #include <cstdio>
 #include <fcntl.h>
 #include <malloc.h>
@@ -188,19 +185,8 @@ void measureGrid(Dataset& dataset) {
                 dataset.recordCount(), firstPaint * 1000, scrolling * 1000);
 }
 
-ConnectionSettings demoDatabase(const ConnectionSettings& server, int cows) {
-    ConnectionSettings settings = server;
-    settings.database = u"tarvelin_kurzor_%1"_s.arg(cows);
-    Connection connection(settings);
-    if (SchemaInstaller(connection).databaseExists())
-        return settings;
-    std::printf("installing a demo database of %d cows...\n", cows);
-    std::fflush(stdout);
-    return installDemoDatabase(server, settings.database, cows);
-}
-
 int measure(const ConnectionSettings& server, int cows) {
-    const ConnectionSettings settings = demoDatabase(server, cows);
+    const ConnectionSettings settings = keptDemoDatabase(server, cows);
     TDataModuleHlavny data(settings);
     Query* kontroly = data.ADOQueryKontrolyMlieka;
     const QString podnik = data.ADOQueryParam->text(u"chovatel"_s).left(6);
@@ -237,45 +223,22 @@ int measure(const ConnectionSettings& server, int cows) {
     return 0;
 }
 
-int run(const QString& dataFolder, int cows) {
-    PrivateServer server(dataFolder);
-    server.start();
-    int result = 1;
-    try {
-        result = measure(server.connectionSettings(), cows);
-    } catch (const DatabaseError&) {
-        server.stop();
-        throw;
-    }
-    server.stop();
-    return result;
-}
-
 } // namespace
 
 int main(int argc, char* argv[]) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     QCommandLineParser parser;
-    parser.addHelpOption();
     const QCommandLineOption cowsOption(u"cows"_s, u"Size of the demo herd."_s, u"N"_s, u"10000"_s);
-    const QCommandLineOption folderOption(u"datadir"_s,
-                                          u"Server data folder kept for the next run."_s, u"DIR"_s);
-    parser.addOptions({cowsOption, folderOption});
-    parser.process(application);
-    bool valid = false;
-    const int cows = parser.value(cowsOption).toInt(&valid);
-    if (!valid || cows < 1 || !parser.positionalArguments().isEmpty()) {
-        std::fprintf(stderr, "Použitie: tarvelin-bench-kurzor [--cows N] [--datadir PRIEČINOK]\n");
-        return 2;
-    }
-    QTemporaryDir temporary;
-    const QString folder =
-        parser.isSet(folderOption) ? parser.value(folderOption) : temporary.filePath(u"db"_s);
-    try {
-        return run(folder, cows);
-    } catch (const DatabaseError& error) {
-        std::fprintf(stderr, "%s\n", qPrintable(error.message()));
-        return 1;
-    }
+    parser.addOption(cowsOption);
+    const char* usage = "Použitie: tarvelin-bench-kurzor [--cows N] [--datadir PRIEČINOK]";
+    return runOnBenchmarkServer(parser, usage, [&](const ConnectionSettings& server) {
+        bool valid = false;
+        const int cows = parser.value(cowsOption).toInt(&valid);
+        if (!valid || cows < 1) {
+            std::fprintf(stderr, "%s\n", usage);
+            return 2;
+        }
+        return measure(server, cows);
+    });
 }

@@ -8,7 +8,6 @@
 #include "VerziaProgramu.h"
 #include "app/art/TarvelinIcons.h"
 #include "app/backup/ZalohaDatabazy.h"
-#include "app/strom/DotazyStromu.h"
 #include "app/strom/StromChovov.h"
 #include "app/vymena/VymenaDat.h"
 #include "data/AktualizaciaDat.h"
@@ -447,7 +446,16 @@ void TFormHlavny::showEvent(QShowEvent* event) {
 
 void TFormHlavny::FormShow() {
     TDataModuleHlavny& data = *m_instances.DataModuleHlavny;
-    DotazyHlavnehoOkna::prebudujLaktela(*m_instances.DataModuleTabulky->ADOCommandParametre);
+    {
+        // After a load the rebuild takes seconds at a large enterprise, before the window can
+        // paint itself: a small window says why the program waits.
+        std::unique_ptr<DialogPriebehuPripravy> priebeh;
+        DotazyHlavnehoOkna::obnovLaktela(
+            *m_instances.DataModuleTabulky->ADOCommandParametre, *data.ADOConnectionTarvelin, [&] {
+                priebeh = std::make_unique<DialogPriebehuPripravy>(u"Tarvelin HD"_s, this);
+                priebeh->pred(1, 1, u"dáta sa zmenili, zostavujú sa laktácie kráv"_s);
+            });
+    }
 
     data.ADOQueryUniZostavy->open();
     nastavStavPripojenia(data.ADOConnectionTarvelin->isOpen());
@@ -637,9 +645,10 @@ void TFormHlavny::vyberKodu(const QString& kod) {
     }
     LabelVyber->setText(u"Výber pre "_s + druh + u": "_s + kod + u' ' + nazov);
     FrameZvierata->show();
-    StatusBarHlavny->setPanelText(
-        0, u"Počet zvierat: "_s + QString::number(DotazyStromu::pocetZvierat(
-                                      m_instances.DataModuleHlavny->ADOConnectionTarvelin, kod)));
+    // The tree counted them when it was built; reading them all again only to count them took
+    // as long as loading the frame at an enterprise of 100,000 cows.
+    StatusBarHlavny->setPanelText(0, u"Počet zvierat: "_s +
+                                         QString::number(m_strom->pocetZvierat(kod)));
 }
 
 void TFormHlavny::vyberKravy(const QString& usneCislo) {

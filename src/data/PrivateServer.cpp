@@ -168,6 +168,16 @@ QStringList rootUserOption() {
     return ::geteuid() == 0 ? QStringList{u"--user=root"_s} : QStringList{};
 }
 
+QStringList temporaryFolderOption(const QString& folder) {
+    // Large sorts and joins spill to files there. In the shared /tmp they were deleted under a
+    // running report, and the server failed the statement among its rows; a folder beside the
+    // data is the server's own. Where none can be made, the server keeps its default.
+    if (!QDir().mkpath(folder))
+        return {};
+    QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    return {u"--tmpdir="_s + folder};
+}
+
 // What the server or its installer wrote, cut to what says why it failed: the lines that name an
 // error, or else the last ones. Their advice that follows an error, and paths in it, can be long
 // enough to push the cause itself out of the last lines.
@@ -434,6 +444,10 @@ QString PrivateServer::logFilePath() const {
     return m_dataFolder + QLatin1Char('/') + logFileName();
 }
 
+QString PrivateServer::temporaryFolder() const {
+    return QDir::cleanPath(m_dataFolder) + u"-tmp"_s;
+}
+
 void PrivateServer::prepareFolder() {
     if (!QDir().mkpath(m_dataFolder) || !QFileInfo(m_dataFolder).isDir())
         throw DatabaseError(u"Priečinok databázy %1 sa nedá vytvoriť."_s.arg(m_dataFolder));
@@ -613,7 +627,7 @@ void PrivateServer::launch(const QString& serverProgram) {
                     // A crash of the system may cost the last second of work, never the
                     // database; loading a herd gets much faster.
                     u"--innodb-flush-log-at-trx-commit=2"_s} +
-        rootUserOption());
+        temporaryFolderOption(temporaryFolder()) + rootUserOption());
     process.setWorkingDirectory(m_dataFolder);
     // The server outlives this process, so it must not hold on to its terminal or pipes.
     process.setStandardInputFile(QProcess::nullDevice());

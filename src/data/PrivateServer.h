@@ -77,6 +77,8 @@ private:
     QString plannedSocketPath() const;
     QString pidFilePath() const;
     QString logFilePath() const;
+    /// Where the server puts the files of large sorts and joins: a folder beside the data one.
+    QString temporaryFolder() const;
 
     void prepareFolder();
     /// Throws DatabaseError unless the folder is empty or the program's own, so that a folder

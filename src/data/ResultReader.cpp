@@ -266,8 +266,18 @@ bool ResultReader::isUnsigned64(int column) const {
 ResultReader::~ResultReader() = default;
 
 void ResultReader::fail() const {
-    throw ServerErrorText::error(int(mysql_stmt_errno(m_statement.get())),
-                                 QString::fromUtf8(mysql_stmt_error(m_statement.get())));
+    MYSQL_STMT* statement = m_statement.get();
+    // An error the server sends among the rows (a subquery of one row that gives two, a
+    // temporary table it cannot drop) is left on the connection, not on the statement.
+    QString text = QString::fromUtf8(mysql_stmt_error(statement));
+    int number = int(mysql_stmt_errno(statement));
+    if (text.isEmpty()) {
+        text = QString::fromUtf8(mysql_error(statement->mysql));
+        number = int(mysql_errno(statement->mysql));
+    }
+    if (text.isEmpty())
+        text = u"Čítanie výsledku dotazu zlyhalo bez udania dôvodu (chyba %1)."_s.arg(number);
+    throw ServerErrorText::error(number, text);
 }
 
 void ResultReader::bindResult() {

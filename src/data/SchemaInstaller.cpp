@@ -7,6 +7,7 @@
 #include "ServerCompatibility.h"
 #include "ServerLock.h"
 #include "StrictWrites.h"
+#include "VerziaUdajov.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -469,6 +470,9 @@ QStringList SchemaInstaller::upgrade() {
         }
     }
     runScripts(m_connection, missing);
+    // A script may change a view that working tables are made from.
+    if (!missing.isEmpty())
+        VerziaUdajov::zvys(m_connection);
     // Sources added by the scripts, or created by the program since the last start, get their
     // grant; an older database gets the account.
     ReportReaderAccount::create(m_connection);
@@ -500,6 +504,9 @@ qint64 SchemaInstaller::loadInto(Connection& connection, const StatementProducer
                 connection.executeDirect(begin);
             }
         });
+        // With the last rows, so that working tables made from the old data are not taken for
+        // current after a load.
+        VerziaUdajov::zvys(connection);
         connection.executeDirect(commit);
     } catch (...) {
         try {

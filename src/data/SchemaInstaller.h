@@ -72,11 +72,13 @@ public:
     void install(IfExists ifExists, const StatementProducer& contents = {});
 
     /// Runs the scripts of the sql folder that the existing database has not had yet, in name
-    /// order, prepares the reading account again, and returns the scripts' names. A database from
+    /// order, raises the version of the herd's data when it ran any (VerziaUdajov), prepares the
+    /// reading account again, and returns the scripts' names. A database from
     /// before the scripts were recorded counts as having had those of the first release.
     QStringList upgrade();
 
-    /// Runs every statement the producer emits, committed in batches. Returns their number.
+    /// Runs every statement the producer emits, committed in batches, and raises the version of
+    /// the herd's data with the last batch (VerziaUdajov). Returns their number.
     qint64 load(const StatementProducer& producer);
 
     /// The table whose presence marks a finished installation.

@@ -9,6 +9,7 @@
 #include "data/DatabaseError.h"
 #include "data/SchemaInstaller.h"
 #include "data/ServerLock.h"
+#include "data/VerziaUdajov.h"
 
 #include <QDate>
 
@@ -71,6 +72,8 @@ SuhrnImportu ImportVymeny::importuj(const QString& cesta, const Priebeh& priebeh
     SuhrnImportu suhrn;
     try {
         suhrn = zapis.zapis([&](const QString& krok) { hlasenie(krok, 0, 0); });
+        // With the data in the same transaction: the next start rebuilds laktela from them.
+        VerziaUdajov::zvys(connection);
         hlasenie(u"Uloženie"_s, 0, 0);
         connection.commit();
     } catch (...) {

@@ -16,6 +16,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QScopeGuard>
 #include <QSettings>
 #include <QSqlQuery>
 #include <QTest>
@@ -36,14 +38,64 @@ private:
         return q.next() ? q.value(0).toString() : QString();
     }
     QTreeWidgetItem* node(const QString& text) {
-        return StromChovov::NajdiUzol(findComponent<QTreeWidget>(m_okno, u"TreeViewZvierata"_s),
-                                      text);
+        return findComponent<StromChovov>(m_okno, u"StromChovov"_s)->najdiUzol(text);
+    }
+    QTreeWidget* tree() { return findComponent<QTreeWidget>(m_okno, u"TreeViewZvierata"_s); }
+    /// The tree built anew, every barn unopened.
+    void rebuild() { findComponent<StromChovov>(m_okno, u"StromChovov"_s)->NaplnStrom(m_podnik); }
+    QList<QTreeWidgetItem*> barns() {
+        QList<QTreeWidgetItem*> found;
+        for (QTreeWidgetItemIterator it(tree()); *it; ++it)
+            if (StromChovov::obrazokUzla(*it) == StromChovov::Mastal)
+                found << *it;
+        return found;
+    }
+    /// The nodes under a node, one line each: its text and image, indented by depth.
+    static QStringList dump(const QTreeWidgetItem* uzol, int depth = 0) {
+        QStringList lines{QString(depth, u' ') + uzol->text(0) + u' ' +
+                          QString::number(StromChovov::obrazokUzla(uzol))};
+        for (int i = 0; i < uzol->childCount(); ++i)
+            lines << dump(uzol->child(i), depth + 1);
+        return lines;
+    }
+    /// What the build of every herd, barn and animal at once, one statement per herd and per
+    /// barn, makes of the enterprise, with herds and barns in code order.
+    QStringList dumpFromTheStatements() {
+        Connection* spojenie = m_spustenie->instancie().DataModuleHlavny->ADOConnectionTarvelin;
+        QStringList lines{u"Podnik: "_s + m_podnik + u" 1"_s};
+        QSqlQuery chovy = spojenie->execute(
+            u"SELECT DISTINCT substring(chovatel, 7, 2) AS chov FROM kravy_view WHERE "
+            u"substring(chovatel, 1, 6) = :Podnik ORDER BY chov"_s,
+            {{u"Podnik"_s, m_podnik}});
+        while (chovy.next()) {
+            const QString chov = m_podnik + chovy.value(0).toString();
+            lines << u" Chov: "_s + chov + u" 1"_s;
+            QSqlQuery mastale = spojenie->execute(
+                u"SELECT DISTINCT substring(chovatel, 9, 1) AS mastal FROM kravy_view WHERE "
+                u"substring(chovatel, 1, 8) = :Chov ORDER BY mastal"_s,
+                {{u"Chov"_s, chov}});
+            while (mastale.next()) {
+                const QString mastal = chov + mastale.value(0).toString();
+                lines << u"  "_s + mastal + u" 4"_s;
+                QSqlQuery zvierata =
+                    spojenie->execute(u"SELECT krava_id, usnecislo, pohlavie, meno, chovatel FROM "
+                                      u"kravy_view WHERE chovatel = :Mastal"_s,
+                                      {{u"Mastal"_s, mastal}});
+                while (zvierata.next())
+                    lines << u"   "_s + zvierata.value(1).toString() +
+                                 (zvierata.value(2).toInt() == 1 ? u" 3"_s : u" 2"_s);
+            }
+        }
+        return lines;
     }
 
 private Q_SLOTS:
     void initTestCase() {
         m_db = std::make_unique<TestDatabase>(u"stromchovov"_s);
         m_db->loadDemo(80, 5);
+        // A male animal among the cows in recording, which the tree shows with its own image.
+        m_db->exec(u"UPDATE zvierata SET pohlavie = '1' WHERE zviera_id = (SELECT id FROM "
+                   u"(SELECT max(krava_id) AS id FROM kravy_view) posledna)"_s);
         QFile::remove(ConfigFile::path());
         QSettings ini(ConfigFile::path(), QSettings::IniFormat);
         ini.setValue(u"Databaza/Socket"_s, m_db->settings().socket);
@@ -86,6 +138,129 @@ private Q_SLOTS:
         QStringList zoradene = chovy;
         zoradene.sort();
         QCOMPARE(chovy, zoradene);
+    }
+
+    void everyBarnOpenedShowsWhatTheStatementsGive() {
+        rebuild();
+        for (QTreeWidgetItem* mastal : barns()) {
+            // Unread, yet it offers to be opened.
+            QCOMPARE(mastal->childCount(), 0);
+            QCOMPARE(mastal->childIndicatorPolicy(), QTreeWidgetItem::ShowIndicator);
+            tree()->expandItem(mastal);
+        }
+        const QStringList expected = dumpFromTheStatements();
+        QVERIFY(expected.filter(QRegularExpression(u" 3$"_s)).size() == 1);
+        QCOMPARE(dump(tree()->topLevelItem(0)), expected);
+        // Closed and opened again, nothing is read twice.
+        for (QTreeWidgetItem* mastal : barns()) {
+            tree()->collapseItem(mastal);
+            tree()->expandItem(mastal);
+        }
+        QCOMPARE(dump(tree()->topLevelItem(0)), expected);
+    }
+
+    void barnIsReadWhenFirstOpened_data() {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("selected") << u"select"_s;
+        QTest::newRow("its sign clicked") << u"sign"_s;
+        QTest::newRow("keyboard") << u"keyboard"_s;
+    }
+    void barnIsReadWhenFirstOpened() {
+        QFETCH(QString, how);
+        rebuild();
+        QTreeWidget* strom = tree();
+        QTreeWidgetItem* chov = strom->topLevelItem(0)->child(0);
+        QTreeWidgetItem* mastal = chov->child(0);
+        const QString pocet = scalar(u"SELECT count(*) FROM kravy_view WHERE chovatel = '"_s +
+                                     mastal->text(0) + u"'"_s);
+        strom->setFocus();
+        strom->setCurrentItem(chov);
+        if (how == u"select"_s) {
+            strom->setCurrentItem(mastal);
+        } else if (how == u"sign"_s) {
+            const QRect riadok = strom->visualItemRect(mastal);
+            QTest::mouseClick(
+                strom->viewport(), Qt::LeftButton, {},
+                QPoint(riadok.left() - strom->indentation() / 2, riadok.center().y()));
+            QCOMPARE(strom->currentItem(), chov);
+        } else {
+            QTest::keyClick(strom, Qt::Key_Down);
+            QCOMPARE(strom->currentItem(), mastal);
+        }
+        QVERIFY(mastal->isExpanded());
+        QCOMPARE(QString::number(mastal->childCount()), pocet);
+        // There and back again: the barn keeps its animals once.
+        strom->setCurrentItem(strom->topLevelItem(0));
+        strom->setCurrentItem(mastal);
+        QCOMPARE(QString::number(mastal->childCount()), pocet);
+        QCOMPARE(findComponent<StatusPanelBar>(m_okno, u"StatusBarHlavny"_s)->panelText(0),
+                 u"Počet zvierat: "_s + pocet);
+    }
+
+    void animalWhoseSexIsNoNumberEndsHerBarn() {
+        QTreeWidgetItem* mastal = barns().first();
+        const QString kod = mastal->text(0);
+        QSqlQuery poradie =
+            m_spustenie->instancie().DataModuleHlavny->ADOConnectionTarvelin->execute(
+                u"SELECT krava_id, usnecislo, pohlavie, meno, chovatel FROM kravy_view WHERE "
+                u"chovatel = '"_s +
+                kod + u"'"_s);
+        QStringList usneCisla;
+        while (poradie.next())
+            usneCisla << poradie.value(1).toString();
+        QVERIFY(usneCisla.size() > 1);
+        const QString pohlavie = scalar(u"SELECT pohlavie FROM zvierata WHERE usnecislo = '"_s +
+                                        usneCisla.last() + u"'"_s);
+        // Our schema refuses such a value; a database filled by another program may hold one.
+        m_db->exec(u"ALTER TABLE zvierata DROP CONSTRAINT ck_zvierata_pohlavie"_s);
+        m_db->exec(u"UPDATE zvierata SET pohlavie = 'X' WHERE usnecislo = '"_s + usneCisla.last() +
+                   u"'"_s);
+        const auto obnov = qScopeGuard([&] {
+            m_db->exec(u"UPDATE zvierata SET pohlavie = '"_s + pohlavie +
+                       u"' WHERE usnecislo = '"_s + usneCisla.last() + u"'"_s);
+            m_db->exec(u"ALTER TABLE zvierata ADD CONSTRAINT ck_zvierata_pohlavie CHECK (pohlavie "
+                       u"IN ('1', '2'))"_s);
+            rebuild();
+        });
+        rebuild();
+        mastal = barns().first();
+        ScriptedDialogService dialogs;
+        tree()->setCurrentItem(mastal);
+        QCOMPARE(dialogs.interactions().size(), 1);
+        QCOMPARE(dialogs.interactions()[0].icon, DialogService::Icon::Error);
+        QCOMPARE(dialogs.interactions()[0].text,
+                 u"Chyba: Pohlavie zvieraťa "_s + usneCisla.last() + u" nie je číslo."_s);
+        // Those read before her stay; opening the barn again neither repeats nor doubles them.
+        QCOMPARE(mastal->childCount(), usneCisla.size() - 1);
+        tree()->setCurrentItem(tree()->topLevelItem(0));
+        tree()->setCurrentItem(mastal);
+        QCOMPARE(dialogs.interactions().size(), 1);
+        QCOMPARE(mastal->childCount(), usneCisla.size() - 1);
+    }
+
+    void cowOpenedFromTheHerdFrameIsSelectedInTheTree() {
+        rebuild();
+        tree()->setCurrentItem(tree()->topLevelItem(0));
+        auto* stado = findComponent<TFrameZvierata>(m_okno, u"FrameZvierata"_s);
+        stado->PageControlZvierata->setCurrentWidget(stado->TabSheetZvierata);
+        DBGrid* mriezka = stado->DBGridZvierata;
+        // The last cow of the list, in a barn not opened yet.
+        int riadok = mriezka->model()->rowCount() - 1;
+        while (riadok > 0 &&
+               scalar(u"SELECT pohlavie FROM zvierata WHERE usnecislo = '"_s +
+                      mriezka->model()->index(riadok, 1).data().toString() + u"'"_s) == u"1"_s)
+            --riadok;
+        QVERIFY(riadok > 0);
+        const QString krava = mriezka->model()->index(riadok, 1).data().toString();
+        mriezka->scrollTo(mriezka->model()->index(riadok, 1));
+        const QRect bunka = mriezka->visualRect(mriezka->model()->index(riadok, 1));
+        QTest::mouseClick(mriezka->viewport(), Qt::LeftButton, {}, bunka.center());
+        QTest::mouseDClick(mriezka->viewport(), Qt::LeftButton, {}, bunka.center());
+
+        QCOMPARE(tree()->currentItem()->text(0), krava);
+        QCOMPARE(StromChovov::obrazokUzla(tree()->currentItem()->parent()),
+                 int(StromChovov::Mastal));
+        QVERIFY(findComponent<TFrameKrava>(m_okno, u"FrameKrava"_s)->isVisible());
     }
 
     void selectionNamesAndWritesTheCode_data() {
@@ -150,22 +325,30 @@ private Q_SLOTS:
     }
 
     void enterSearchesEmptiesTheBoxAndShowsTheNode() {
-        // The last cow of the tree, below the fold while her barn is collapsed.
-        QTreeWidget* strom = findComponent<QTreeWidget>(m_okno, u"TreeViewZvierata"_s);
+        // A cow of the tree's last barn, not opened yet and below the fold once it is.
+        rebuild();
+        QTreeWidget* strom = tree();
         strom->setCurrentItem(strom->topLevelItem(0));
-        QTreeWidgetItem* posledny = strom->topLevelItem(0);
-        while (posledny->childCount() > 0)
-            posledny = posledny->child(posledny->childCount() - 1);
+        QTreeWidgetItem* mastal = barns().last();
+        QCOMPARE(mastal->childCount(), 0);
+        const QString krava = scalar(u"SELECT usnecislo FROM kravy_view WHERE chovatel = '"_s +
+                                     mastal->text(0) + u"' ORDER BY usnecislo DESC"_s);
+        QVERIFY(!krava.isEmpty());
         ScriptedDialogService dialogs;
         QLineEdit* hladaj = findComponent<QLineEdit>(m_okno, u"EditHladaj"_s);
         hladaj->setFocus();
         hladaj->clear();
-        QTest::keyClicks(hladaj, posledny->text(0).mid(2));
+        QTest::keyClicks(hladaj, krava.mid(2));
         QTest::keyClick(hladaj, Qt::Key_Return);
 
-        QCOMPARE(strom->currentItem(), posledny);
+        QTreeWidgetItem* najdeny = strom->currentItem();
+        QCOMPARE(najdeny->text(0), krava);
+        QCOMPARE(najdeny->parent(), mastal);
         QCOMPARE(hladaj->text(), QString());
-        QVERIFY(strom->viewport()->rect().contains(strom->visualItemRect(posledny)));
+        QVERIFY(strom->viewport()->rect().contains(strom->visualItemRect(najdeny)));
+        // Only her barn was read.
+        for (QTreeWidgetItem* ina : barns())
+            QCOMPARE(ina->childCount() > 0, ina == mastal);
     }
 
     void animalsOutsideTheTreeAreFoundInTheDatabase_data() {

@@ -3,6 +3,7 @@
 #include "data/DatabaseError.h"
 #include "data/PrivateServer.h"
 #include "data/SchemaInstaller.h"
+#include "data/VerziaUdajov.h"
 #include "demo/DemoHerd.h"
 
 #include <QCoreApplication>
@@ -62,6 +63,8 @@ void TestDatabase::loadDemo(int cows, quint32 seed) {
 
 void TestDatabase::exec(const QString& sql) {
     m_connection.executeDirect(sql);
+    // A fixture writes the herd's data as any other writer does.
+    VerziaUdajov::zvys(m_connection);
 }
 
 TestDatabase::ToolRun TestDatabase::runTool(const QString& program,
@@ -87,5 +90,6 @@ void TestDatabase::loadFixture(const QString& path) {
         throw DatabaseError(u"Fixture %1: %2"_s.arg(path, fixture.errorString()));
     for (const SchemaInstaller::ScriptStatement& statement :
          SchemaInstaller::statementsOf(QString::fromUtf8(fixture.readAll())))
-        exec(statement.text);
+        m_connection.executeDirect(statement.text);
+    VerziaUdajov::zvys(m_connection);
 }

@@ -26,10 +26,11 @@ public:
     ConnectionSettings settings() const { return m_connection.settings(); }
     /// Fills the database with the demo herd of this size and seed.
     void loadDemo(int cows, quint32 seed = 1);
-    /// Runs one statement of a hand-written fixture.
+    /// Runs one statement of a hand-written fixture, and raises the version of the herd's data
+    /// (VerziaUdajov) as every writer does.
     void exec(const QString& sql);
     /// Runs the statements of a hand-written fixture file, each ended by a semicolon at the end
-    /// of a line; lines starting with "--" are comments.
+    /// of a line; lines starting with "--" are comments. Then raises the version of the data.
     void loadFixture(const QString& path);
 
     /// What a command-line tool did: its exit code (-1 when it ran out of time) and its output.

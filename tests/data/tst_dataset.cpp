@@ -1,4 +1,5 @@
 #include "common/TestDatabase.h"
+#include "common/TestHelpers.h"
 #include "data/DatabaseError.h"
 #include "data/Query.h"
 #include "data/StatementLogFile.h"
@@ -511,6 +512,21 @@ private Q_SLOTS:
         query.setParameter(u"od"_s, 2);
         query.open();
         QCOMPARE(query.recordCount(), 3);
+        Query next(m_connection.get());
+        next.setSql({u"SELECT COUNT(*) FROM druhy"_s});
+        next.open();
+        QCOMPARE(next.value(0, 0), QVariant(qlonglong(4)));
+    }
+
+    void failureAmidTheRowsSaysWhy() {
+        // The server has sent rows already when the statement fails; its text reaches the user,
+        // and the connection serves the next statement.
+        Query query(m_connection.get());
+        query.setSql({u"SELECT seq, IF(seq = 3000, (SELECT 1 UNION SELECT 2), seq) AS hodnota "
+                      u"FROM seq_1_to_5000"_s});
+        const QString failure = failureOf([&] { query.open(); });
+        QVERIFY2(failure.contains(u"more than 1 row"_s), qPrintable(failure));
+        QVERIFY(!query.isOpen());
         Query next(m_connection.get());
         next.setSql({u"SELECT COUNT(*) FROM druhy"_s});
         next.open();

@@ -64,6 +64,9 @@ private Q_SLOTS:
         QVERIFY(QFile::encodeName(first.socketPath()).size() < 100);
         QCOMPARE(serverValue(first, u"SELECT @@lower_case_table_names"_s).toInt(), 1);
         QCOMPARE(serverValue(first, u"SELECT @@skip_networking"_s).toInt(), 1);
+        // Its spill files stay out of the shared /tmp.
+        QCOMPARE(serverValue(first, u"SELECT @@tmpdir"_s).toString(),
+                 QDir::cleanPath(folder()) + u"-tmp"_s);
         // Root logs in as root of the system through the socket; everyone else needs the
         // program's password, which must therefore be set.
         QCOMPARE(serverValue(first, u"SELECT COUNT(*) FROM mysql.user WHERE "

@@ -4,6 +4,7 @@
 #include "data/Connection.h"
 #include "data/DatabaseError.h"
 #include "data/SchemaInstaller.h"
+#include "data/VerziaUdajov.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -204,9 +205,11 @@ void ZalohaDatabazy::obnov(const DatabaseClient& klient, const QString& subor,
     try {
         klient.load(subor, u"Beží obnova databázy."_s);
     } catch (const DatabaseError& chyba) {
+        oznacZmenuUdajov();
         ponukniNavrat(klient, chyba.message(), zaloha);
         return;
     }
+    oznacZmenuUdajov();
     DialogService::instance().information(
         u"Obnova databázy skončila. Stlač OK - program skončí.\n\nDáta spred obnovy sú uložené v "
         u"súbore\n%1\n(priečinok uchováva posledných %2 takých záloh)."_s.arg(nativePath(zaloha))
@@ -228,10 +231,25 @@ void ZalohaDatabazy::ponukniNavrat(const DatabaseClient& klient, const QString& 
     try {
         klient.load(zaloha, u"Obnovujú sa doterajšie dáta."_s);
     } catch (const DatabaseError& navrat) {
+        oznacZmenuUdajov();
         dialogs.error(
             failed(u"Import zlyhal"_s, navrat.message()) +
             u"\n\nDoterajšie dáta ostávajú uložené v súbore\n%1"_s.arg(nativePath(zaloha)));
         return;
     }
+    oznacZmenuUdajov();
     dialogs.information(u"Doterajšie dáta sú obnovené zo súboru %1."_s.arg(nativePath(zaloha)));
+}
+
+void ZalohaDatabazy::oznacZmenuUdajov() {
+    // A script, even one that stopped half way, may have written any table, and one from
+    // elsewhere need not carry the working tables that go with its data.
+    try {
+        VerziaUdajov::zvys(m_connection);
+    } catch (const DatabaseError& chyba) {
+        DialogService::instance().error(
+            u"Po obnove sa nepodarilo zapísať, že sa dáta zmenili: laktácie na karte kravy "
+            u"môžu ostať tie spred obnovy, kým sa dáta znova nezmenia.\n\n"_s +
+            chyba.message());
+    }
 }

@@ -41,6 +41,9 @@ private:
     QString zalohaPredObnovou(const DatabaseClient& klient) const;
     void obnov(const DatabaseClient& klient, const QString& subor, const QString& zaloha);
     void ponukniNavrat(const DatabaseClient& klient, const QString& chyba, const QString& zaloha);
+    /// Raises the version of the herd's data after a script ran, so that the next start
+    /// rebuilds the working tables made from them.
+    void oznacZmenuUdajov();
 
     QString& CestaMySQL;
     Connection& m_connection;

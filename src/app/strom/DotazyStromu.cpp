@@ -17,17 +17,16 @@ std::unique_ptr<Query> otvorenyDotaz(Connection* spojenie, const QString& sql,
 
 } // namespace
 
-std::unique_ptr<Query> DotazyStromu::chovy(Connection* spojenie, const QString& podnik) {
-    // Herds and barns stand in the order of their codes, as a breeder numbers them.
-    return otvorenyDotaz(spojenie, u"SELECT DISTINCT substring(chovatel, 7, 2) AS chov FROM "
+std::unique_ptr<Query> DotazyStromu::mastale(Connection* spojenie, const QString& podnik) {
+    // One grouped statement for the whole enterprise: a statement per herd and per barn, and
+    // every animal read at the start, made a large enterprise open many times slower than a
+    // small one. The animals are read when their barn is opened. Herds and barns stand in the
+    // order of their codes, as a breeder numbers them.
+    return otvorenyDotaz(spojenie, u"SELECT substring(chovatel, 7, 2) AS chov, "
+                                   u"substring(chovatel, 9, 1) AS mastal, count(*) AS pocet FROM "
                                    u"kravy_view WHERE substring(chovatel, 1, 6) = '"_s +
-                                       KodChovatela::overeny(podnik) + u"' ORDER BY chov"_s);
-}
-
-std::unique_ptr<Query> DotazyStromu::mastale(Connection* spojenie, const QString& chov) {
-    return otvorenyDotaz(spojenie, u"SELECT DISTINCT substring(chovatel, 9, 1) AS mastal FROM "
-                                   u"kravy_view WHERE substring(chovatel, 1, 8) = '"_s +
-                                       KodChovatela::overeny(chov) + u"' ORDER BY mastal"_s);
+                                       KodChovatela::overeny(podnik) +
+                                       u"' GROUP BY chov, mastal ORDER BY chov, mastal"_s);
 }
 
 std::unique_ptr<Query> DotazyStromu::zvierata(Connection* spojenie, const QString& mastal) {
@@ -36,13 +35,11 @@ std::unique_ptr<Query> DotazyStromu::zvierata(Connection* spojenie, const QStrin
                                        KodChovatela::overeny(mastal) + u'\'');
 }
 
-int DotazyStromu::pocetZvierat(Connection* spojenie, const QString& kod) {
-    return otvorenyDotaz(spojenie,
-                         u"SELECT krava_id, usnecislo, pohlavie, meno, chovatel FROM kravy_view "
-                         u"WHERE substring(chovatel, 1, :pDlzka) = '"_s +
-                             KodChovatela::overeny(kod) + u'\'',
-                         {{u"pDlzka"_s, int(kod.size())}})
-        ->recordCount();
+QString DotazyStromu::mastalZvierata(Connection* spojenie, const QString& usneCislo) {
+    const auto zviera =
+        otvorenyDotaz(spojenie, u"SELECT chovatel FROM kravy_view WHERE usnecislo = :UsneCislo"_s,
+                      {{u"UsneCislo"_s, usneCislo}});
+    return zviera->eof() ? QString() : zviera->text(u"chovatel"_s);
 }
 
 DotazyStromu::ZvieraMimoStromu DotazyStromu::zvieraMimoStromu(Connection* spojenie,

@@ -11,6 +11,7 @@
 #include <QFocusEvent>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QTreeWidget>
 
 using namespace Qt::Literals::StringLiterals;
@@ -18,6 +19,33 @@ using namespace Qt::Literals::StringLiterals;
 namespace {
 
 constexpr int obrazokRole = Qt::UserRole;
+/// A barn's number of animals, as the build counted them.
+constexpr int pocetRole = Qt::UserRole + 1;
+/// Set on a barn whose animals were not read yet.
+constexpr int nenaplnenaRole = Qt::UserRole + 2;
+
+struct MastalSPoctom {
+    QString kod;
+    int pocet;
+};
+
+struct ChovSMastalami {
+    QString kod;
+    QList<MastalSPoctom> mastale;
+};
+
+/// The rows of the grouped statement gathered by herd, in the statement's order.
+QList<ChovSMastalami> chovyPodniku(Query& mastale, const QString& podnik) {
+    QList<ChovSMastalami> chovy;
+    for (; !mastale.eof(); mastale.next()) {
+        const QString chov = podnik + mastale.text(u"CHOV"_s);
+        if (chovy.isEmpty() || chovy.last().kod != chov)
+            chovy.append({chov, {}});
+        chovy.last().mastale.append(
+            {chov + mastale.text(u"mastal"_s), mastale.value(u"pocet"_s).toInt()});
+    }
+    return chovy;
+}
 
 /// Upper case for ASCII letters only, as the search compares ear numbers and node texts.
 QString asciiVelkymi(const QString& text) {
@@ -40,6 +68,8 @@ StromChovov::StromChovov(QTreeWidget* strom, QLineEdit* hladaj, QPushButton* hla
         m_obrazky[std::size_t(obrazok)] = TarvelinIcons::tree(obrazok);
     connect(m_strom, &QTreeWidget::currentItemChanged, this,
             guarded(this, &StromChovov::TreeViewZvierataChange));
+    // However a barn is opened: a click on its sign, the keyboard, or selecting it.
+    connect(m_strom, &QTreeWidget::itemExpanded, this, guarded(this, &StromChovov::naplnMastal));
     connect(m_strom, &QTreeWidget::itemClicked, this,
             guarded(this, &StromChovov::TreeViewZvierataClick));
     connect(m_strom, &QTreeWidget::itemActivated, this,
@@ -87,55 +117,93 @@ void StromChovov::NaplnStrom(const QString& kod) {
         const QSignalBlocker ticho(m_strom);
         m_strom->clear();
     }
-    m_pocetZvierat = 0;
+    int pocetZvierat = 0;
     try {
         QTreeWidgetItem* koren = pridajUzol(nullptr, u"Podnik: "_s + kod, Farma);
-        const auto chovy = DotazyStromu::chovy(m_spojenie, kod);
-        const int pocetChovov = chovy->recordCount();
-        Q_EMIT priebehBudovania(0, pocetChovov);
-        for (int hotovo = 1; !chovy->eof(); chovy->next(), ++hotovo) {
+        const QList<ChovSMastalami> chovy =
+            chovyPodniku(*DotazyStromu::mastale(m_spojenie, kod), kod);
+        Q_EMIT priebehBudovania(0, int(chovy.size()));
+        for (qsizetype hotovo = 0; hotovo < chovy.size(); ++hotovo) {
             QApplication::processEvents();
-            naplnChov(koren, kod, chovy->text(u"CHOV"_s));
-            Q_EMIT priebehBudovania(hotovo, pocetChovov);
+            const ChovSMastalami& chov = chovy[hotovo];
+            QTreeWidgetItem* uzolChovu = pridajUzol(koren, u"Chov: "_s + chov.kod, Farma);
+            for (const MastalSPoctom& mastal : chov.mastale) {
+                QTreeWidgetItem* uzolMastale = pridajUzol(uzolChovu, mastal.kod, Mastal);
+                uzolMastale->setData(0, pocetRole, mastal.pocet);
+                uzolMastale->setData(0, nenaplnenaRole, true);
+                uzolMastale->setChildIndicatorPolicy(QTreeWidgetItem::ShowIndicator);
+                pocetZvierat += mastal.pocet;
+            }
+            Q_EMIT priebehBudovania(int(hotovo + 1), int(chovy.size()));
         }
     } catch (const std::exception& chyba) {
         DialogService::instance().error(u"Chyba: "_s + QString::fromUtf8(chyba.what()));
     }
-    Q_EMIT budovanieSkoncene(m_pocetZvierat);
+    Q_EMIT budovanieSkoncene(pocetZvierat);
 }
 
-void StromChovov::naplnChov(QTreeWidgetItem* koren, const QString& kod, const QString& chov) {
-    QTreeWidgetItem* uzolChovu = pridajUzol(koren, u"Chov: "_s + kod + chov, Farma);
-    const auto mastale = DotazyStromu::mastale(m_spojenie, kod + chov);
-    for (; !mastale->eof(); mastale->next()) {
-        const QString kodMastale = kod + chov + mastale->text(u"mastal"_s);
-        QTreeWidgetItem* uzolMastale = pridajUzol(uzolChovu, kodMastale, Mastal);
-        const auto zvierata = DotazyStromu::zvierata(m_spojenie, kodMastale);
-        // Children are handed to the barn in one go: one by one, the tree view's bookkeeping
-        // grows with the number of siblings and a 10,000-cow enterprise builds several times
-        // slower. Animals read before an error still reach the tree.
-        QList<QTreeWidgetItem*> zvieraUzly;
-        try {
-            for (; !zvierata->eof(); zvierata->next()) {
-                bool jeCislo = false;
-                const int pohlavie = zvierata->text(u"pohlavie"_s).toInt(&jeCislo);
-                if (!jeCislo)
-                    throw DatabaseError(u"Pohlavie zvieraťa %1 nie je číslo."_s.arg(
-                        zvierata->text(u"usnecislo"_s)));
-                zvieraUzly.append(
-                    novyUzol(zvierata->text(u"usnecislo"_s), pohlavie == 1 ? Byk : Krava));
-                ++m_pocetZvierat;
-            }
-        } catch (...) {
-            uzolMastale->addChildren(zvieraUzly);
-            throw;
+void StromChovov::naplnMastal(QTreeWidgetItem* uzol) {
+    // A barn opened by its selection is filled after the selection's load.
+    if (obrazokUzla(uzol) != Mastal || !uzol->data(0, nenaplnenaRole).toBool() ||
+        uzol == m_vyberany)
+        return;
+    // Once only, also after an error: what was added stays and is not added twice.
+    uzol->setData(0, nenaplnenaRole, false);
+    // Children are handed to the barn in one go: one by one, the tree view's bookkeeping grows
+    // with the number of siblings and a barn of thousands fills several times slower. Animals
+    // read before an error still reach the tree.
+    QList<QTreeWidgetItem*> zvieraUzly;
+    try {
+        for (const auto zvierata = DotazyStromu::zvierata(m_spojenie, uzol->text(0));
+             !zvierata->eof(); zvierata->next()) {
+            bool jeCislo = false;
+            const int pohlavie = zvierata->text(u"pohlavie"_s).toInt(&jeCislo);
+            if (!jeCislo)
+                throw DatabaseError(
+                    u"Pohlavie zvieraťa %1 nie je číslo."_s.arg(zvierata->text(u"usnecislo"_s)));
+            zvieraUzly.append(
+                novyUzol(zvierata->text(u"usnecislo"_s), pohlavie == 1 ? Byk : Krava));
         }
-        uzolMastale->addChildren(zvieraUzly);
+    } catch (const std::exception& chyba) {
+        uzol->addChildren(zvieraUzly);
+        // The server failed before the first animal: the barn is read again when next opened.
+        const auto* databazy = dynamic_cast<const DatabaseError*>(&chyba);
+        if (databazy && databazy->code() != 0 && zvieraUzly.isEmpty())
+            uzol->setData(0, nenaplnenaRole, true);
+        DialogService::instance().error(u"Chyba: "_s + QString::fromUtf8(chyba.what()));
+        return;
     }
+    uzol->addChildren(zvieraUzly);
+    // Its animals left the herd since the build.
+    if (zvieraUzly.isEmpty())
+        uzol->setChildIndicatorPolicy(QTreeWidgetItem::DontShowIndicatorWhenChildless);
+}
+
+QList<QTreeWidgetItem*> StromChovov::uzlyMastali() const {
+    // Barns are the grandchildren of the root; walking only down to them skips the animals.
+    QList<QTreeWidgetItem*> mastale;
+    for (int k = 0; k < m_strom->topLevelItemCount(); ++k) {
+        const QTreeWidgetItem* koren = m_strom->topLevelItem(k);
+        for (int c = 0; c < koren->childCount(); ++c)
+            for (int m = 0; m < koren->child(c)->childCount(); ++m)
+                mastale << koren->child(c)->child(m);
+    }
+    return mastale;
+}
+
+int StromChovov::pocetZvierat(const QString& kod) const {
+    int pocet = 0;
+    for (const QTreeWidgetItem* mastal : uzlyMastali())
+        if (mastal->text(0).startsWith(kod))
+            pocet += mastal->data(0, pocetRole).toInt();
+    return pocet;
 }
 
 void StromChovov::TreeViewZvierataChange(QTreeWidgetItem* uzol, QTreeWidgetItem* predosly) {
-    rozbalJedenUzol(uzol, predosly);
+    {
+        const QScopedValueRollback vyberany(m_vyberany, uzol);
+        rozbalJedenUzol(uzol, predosly);
+    }
     if (uzol)
         ukazUzol(uzol);
 }
@@ -149,8 +217,14 @@ void StromChovov::ukazUzol(QTreeWidgetItem* uzol) {
     m_vyberOpusteny = false;
     switch (obrazokUzla(uzol)) {
     case Farma:
+        Q_EMIT vybranyKod(kodUzla(uzol));
+        return;
     case Mastal:
         Q_EMIT vybranyKod(kodUzla(uzol));
+        // With the server gone, the load of the selection has said so and dropped the session:
+        // one outage, one message; the barn is read when it is next opened.
+        if (m_spojenie->isOpen())
+            naplnMastal(uzol);
         return;
     case Krava:
         Q_EMIT vybranaKrava(uzol->text(0));
@@ -189,7 +263,7 @@ void StromChovov::BitBtnHladajClick() {
     EditHladajExit();
     const QString text = m_hladaj->text();
     Q_EMIT hladaneUsneCislo(text);
-    if (QTreeWidgetItem* uzol = NajdiUzol(m_strom, text)) {
+    if (QTreeWidgetItem* uzol = najdiUzol(text)) {
         m_strom->setFocus();
         m_strom->setCurrentItem(uzol);
         m_strom->scrollToItem(uzol);
@@ -212,10 +286,26 @@ void StromChovov::BitBtnHladajClick() {
 }
 
 bool StromChovov::vyberUzol(const QString& text) {
-    QTreeWidgetItem* uzol = NajdiUzol(m_strom, text);
+    QTreeWidgetItem* uzol = najdiUzol(text);
     if (uzol)
         m_strom->setCurrentItem(uzol);
     return uzol;
+}
+
+QTreeWidgetItem* StromChovov::najdiUzol(const QString& text) {
+    if (QTreeWidgetItem* uzol = NajdiUzol(m_strom, text))
+        return uzol;
+    const QString mastal = DotazyStromu::mastalZvierata(m_spojenie, asciiVelkymi(text));
+    if (mastal.isEmpty())
+        return nullptr;
+    // Only a barn not filled yet can be missing the animal; texts of filled ones were searched.
+    for (QTreeWidgetItem* uzol : uzlyMastali()) {
+        if (uzol->text(0) == mastal && uzol->data(0, nenaplnenaRole).toBool()) {
+            naplnMastal(uzol);
+            return NajdiUzol(m_strom, text);
+        }
+    }
+    return nullptr;
 }
 
 QTreeWidgetItem* StromChovov::NajdiUzol(QTreeWidget* strom, const QString& text) {

@@ -10,10 +10,11 @@ class QPushButton;
 class QTreeWidget;
 class QTreeWidgetItem;
 
-/// The herd tree beside the frames: one enterprise with its herds, barns and animals, read
-/// when the main window is shown, with the ear-number search under it. It is a navigator: it
-/// reports by signals what was selected and how its build goes, and the window decides what
-/// to show for it.
+/// The herd tree beside the frames: one enterprise with its herds, barns and animals, with the
+/// ear-number search under it. The herds and barns, with the number of animals in each barn, are
+/// read when the main window is shown; a barn's animals when the barn is first opened, or when
+/// the search or a selection elsewhere looks for one of them. It is a navigator: it reports by
+/// signals what was selected and how its build goes, and the window decides what to show for it.
 class StromChovov : public QObject {
     Q_OBJECT
 public:
@@ -29,10 +30,16 @@ public:
     void MenuItemZmenitOkresClick();
     /// Selects the node with this text, as a click on it would; false when there is none.
     bool vyberUzol(const QString& text);
+    /// The node with this text, as NajdiUzol finds it once every barn holds its animals: an
+    /// animal of a barn not opened yet is looked up in the database and its barn filled.
+    QTreeWidgetItem* najdiUzol(const QString& text);
+    /// The animals under an enterprise, herd or barn code, as the build counted them.
+    int pocetZvierat(const QString& kod) const;
     /// The right side has moved away from the highlighted node (to a sire of a cow's pedigree,
     /// a culled cow, the information page): a click on that node shows it again.
     void vyberOpusteny() { m_vyberOpusteny = true; }
 
+    /// The first node in display order whose text is this one, among the nodes the tree holds.
     static QTreeWidgetItem* NajdiUzol(QTreeWidget* strom, const QString& text);
     /// The code of an enterprise, herd or barn node: the text after its first blank.
     static QString kodUzla(const QTreeWidgetItem* uzol);
@@ -65,16 +72,19 @@ private:
     /// Reports what the node stands for.
     void ukazUzol(QTreeWidgetItem* uzol);
     QTreeWidgetItem* pridajUzol(QTreeWidgetItem* rodic, const QString& text, Obrazok obrazok);
-    void naplnChov(QTreeWidgetItem* koren, const QString& kod, const QString& chov);
+    /// Fills a barn with its animals the first time it is opened.
+    void naplnMastal(QTreeWidgetItem* uzol);
+    QList<QTreeWidgetItem*> uzlyMastali() const;
     QTreeWidgetItem* novyUzol(const QString& text, Obrazok obrazok) const;
     static void rozbalJedenUzol(QTreeWidgetItem* vybrany, QTreeWidgetItem* predosly);
 
     QTreeWidget* m_strom;
     QLineEdit* m_hladaj;
     Connection* m_spojenie;
-    int m_pocetZvierat = 0;
     bool m_vyberOpusteny = false;
     /// Painted once and shared by every node: painting them node by node cost more than the
     /// whole rest of a large enterprise's build.
     std::array<QIcon, 5> m_obrazky;
+    /// The node being selected while its branch opens.
+    QTreeWidgetItem* m_vyberany = nullptr;
 };

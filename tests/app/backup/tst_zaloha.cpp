@@ -1,7 +1,10 @@
+#include "app/DotazyHlavnehoOkna.h"
 #include "app/backup/ZalohaDatabazy.h"
+#include "common/RozdielLaktela.h"
 #include "common/TestDatabase.h"
 #include "common/TestHelpers.h"
 #include "common/TinyFilesystem.h"
+#include "data/Command.h"
 #include "data/Connection.h"
 #include "widgets/ScriptedDialogService.h"
 
@@ -88,6 +91,8 @@ private Q_SLOTS:
     void cancelledRestoreOffersTheSafetyBackup();
     void safetyBackupsKeepTheNewestFive();
     void fullDiskKeepsTheEarlierBackup();
+    void restoreHasLaktelaRebuilt_data();
+    void restoreHasLaktelaRebuilt();
 
 private:
     // The command object as the main window holds it, on a connection with these settings.
@@ -580,6 +585,40 @@ void TestZalohaDatabazy::fullDiskKeepsTheEarlierBackup() {
              qPrintable(shown.text));
     QCOMPARE(readFile(script), QByteArray("-- predošlá záloha\n"));
     QCOMPARE(QDir(disk.path()).entryList(QDir::Files | QDir::Hidden).size(), 2);
+}
+
+void TestZalohaDatabazy::restoreHasLaktelaRebuilt_data() {
+    QTest::addColumn<QByteArray>("script");
+    QTest::addColumn<bool>("completes");
+    // Scripts from elsewhere: they write a lactation and bring no laktela along.
+    const QByteArray change = "UPDATE laktacie SET mlieko_celk = 12345 WHERE laktacia_id = (SELECT "
+                              "id FROM (SELECT min(laktacia_id) AS id FROM laktacie) prva);\n";
+    QTest::newRow("complete") << change << true;
+    QTest::newRow("stopped half way") << change + "TOTO NIE JE SQL;\n" << false;
+}
+
+void TestZalohaDatabazy::restoreHasLaktelaRebuilt() {
+    QFETCH(QByteArray, script);
+    QFETCH(bool, completes);
+    Command prikaz(m_connection.get());
+    DotazyHlavnehoOkna::obnovLaktela(prikaz, *m_connection);
+    QVERIFY(!DotazyHlavnehoOkna::obnovLaktela(prikaz, *m_connection));
+    writeFile(path("zmena.sql"), script);
+
+    ScriptedDialogService dialogs;
+    dialogs.answerFile(path("zmena.sql"));
+    dialogs.answerButton(DialogService::Yes);
+    dialogs.answerButton(DialogService::No);
+    m_commands->MenuItemImportDBClick();
+    QCOMPARE(m_programEnded, completes);
+
+    QVERIFY(DotazyHlavnehoOkna::obnovLaktela(prikaz, *m_connection));
+    QCOMPARE(rozdielLaktela(*m_connection), 0);
+    QSqlQuery laktacia = m_connection->execute(
+        u"SELECT mlieko_celk FROM laktela WHERE laktacia_id = (SELECT min(laktacia_id) FROM "
+        u"laktacie)"_s);
+    QVERIFY(laktacia.next());
+    QCOMPARE(laktacia.value(0).toInt(), 12345);
 }
 
 QTEST_MAIN(TestZalohaDatabazy)
