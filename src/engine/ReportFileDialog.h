@@ -10,7 +10,4 @@ public:
     /// The file the user names for the report; empty when the user cancels. filter lists the
     /// formats offered, suffix is the one of the proposed name.
     static QString choose(const QString& title, const QString& filter, const QString& suffix);
-
-    /// The report's title as a file name every file system takes.
-    static QString fileNameOf(const QString& title);
 };
