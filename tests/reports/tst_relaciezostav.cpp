@@ -1,7 +1,7 @@
 #include "PoliaZostavy.h"
 #include "common/TestDatabase.h"
 #include "data/Connection.h"
-#include "demo/TestIntervalMethod.h"
+#include "laktacie/TestIntervalMethod.h"
 #include "engine/model/ProjectDefinition.h"
 #include "engine/model/ProjectReader.h"
 #include "reports/KatalogZostav.h"
