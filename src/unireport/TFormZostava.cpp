@@ -3,6 +3,7 @@
 #include "core/DotazyUniZostavy.h"
 #include "core/TlacUniZostavy.h"
 #include "core/VystupZostavy.h"
+#include "data/CancelledByUser.h"
 #include "data/DatabaseError.h"
 #include "data/TDataModuleHlavny.h"
 #include "views/spreadsheet/ExportujDoExcelu.h"
@@ -15,6 +16,7 @@
 #include "widgets/StatusPanelBar.h"
 
 #include <QAction>
+#include <QLocale>
 #include <QShowEvent>
 #include <QToolBar>
 #include <QVBoxLayout>
@@ -90,6 +92,9 @@ void TFormZostava::showEvent(QShowEvent* event) {
 
 void TFormZostava::FormShow() {
     m_zostava = {};
+    // Nothing to export or print until the rows are read.
+    ToolButtonExcel->setEnabled(false);
+    ToolButtonTlacit->setEnabled(false);
     try {
         m_zostava = DotazyUniZostavy::nacitaj(m_data, IdZostavy);
 
@@ -98,11 +103,23 @@ void TFormZostava::FormShow() {
         StatusBarZostava->setPanelText(2, u"Popis: "_s + m_zostava.Popis);
         StatusBarZostava->setPanelText(3, u"Vytvorená: "_s + m_zostava.Modifikovana);
 
-        VystupZostavy::otvor(*m_data.ADOQueryUniZostava, m_zostava.SqlVyraz);
+        const auto pokracovat = [this](std::size_t limit) {
+            if (!DialogService::instance().confirm(
+                    u"Zostava „%1“ má viac ako %2 riadkov. Načítať aj ďalšie? Veľa riadkov "
+                    u"zaberie veľa pamäte a čítanie môže trvať dlho."_s.arg(
+                        m_zostava.Nazov, QLocale().toString(qulonglong(limit)))))
+                throw CancelledByUser();
+        };
+        VystupZostavy::otvor(*m_data.ADOQueryUniZostava, m_zostava, *m_data.ADOConnectionTarvelin,
+                             KodVyberu.isEmpty() ? KodPodniku : KodVyberu, pokracovat);
         StatusBarZostava->setPanelText(
             0, u"Záznamov: "_s + QString::number(m_data.ADOQueryUniZostava->recordCount()));
+        ToolButtonExcel->setEnabled(true);
+        ToolButtonTlacit->setEnabled(true);
     } catch (const DatabaseError& error) {
         DialogService::instance().error(u"Chyba: "_s + error.message());
+    } catch (const CancelledByUser&) {
+        StatusBarZostava->setPanelText(0, u"Záznamov: nenačítané"_s);
     }
 }
 
