@@ -52,6 +52,7 @@ constexpr auto answerWait = 10s;
 constexpr auto shutdownTimeLimit = 30s;
 constexpr auto terminateTimeLimit = 15s;
 constexpr auto killTimeLimit = 5s;
+constexpr auto closingSessionWait = 2s;
 constexpr qsizetype logTailLines = 15;
 constexpr qint64 maxLogSize = 1024 * 1024;
 
@@ -342,13 +343,18 @@ bool PrivateServer::stopUnlessInUse() {
         return true;
     }
     // Clients that do not count themselves among the users, such as the client programs of a
-    // backup, still show as connections.
+    // backup, still show as connections. A session this process has just closed lingers in the
+    // list until the server's thread notices the closed socket, so only connections that stay
+    // for a moment count.
     {
         Connection connection(adminSettings(server->socket));
-        QSqlQuery others =
-            connection.execute(u"SELECT COUNT(*) FROM information_schema.PROCESSLIST "
-                               u"WHERE ID <> CONNECTION_ID() AND COMMAND <> 'Daemon'"_s);
-        if (others.next() && others.value(0).toInt() > 0) {
+        const auto nobodyElse = [&connection] {
+            QSqlQuery others =
+                connection.execute(u"SELECT COUNT(*) FROM information_schema.PROCESSLIST "
+                                   u"WHERE ID <> CONNECTION_ID() AND COMMAND <> 'Daemon'"_s);
+            return others.next() && others.value(0).toInt() == 0;
+        };
+        if (!waitUntil(nobodyElse, closingSessionWait)) {
             own.leave();
             return false;
         }
