@@ -51,8 +51,9 @@ TFormZostava::TFormZostava(TDataModuleHlavny& data, ReportProject& RvProjectZost
     DBGridZostava->setSelectionBehavior(QAbstractItemView::SelectItems);
     DBGridZostava->setDataset(m_data.ADOQueryUniZostava);
 
-    // The last panel holds a date and a time, which 100 pixels cut off.
-    StatusBarZostava = new StatusPanelBar({100, 200, 350, 200}, this);
+    // The last panel holds a date and a time, which 100 pixels cut off, and the first the word
+    // for rows not read.
+    StatusBarZostava = new StatusPanelBar({140, 200, 310, 200}, this);
     StatusBarZostava->setObjectName(u"StatusBarZostava"_s);
     StatusBarZostava->setPanelText(0, u"Záznamov:"_s);
     StatusBarZostava->setPanelText(1, u"Názov:"_s);
@@ -103,12 +104,18 @@ void TFormZostava::FormShow() {
         StatusBarZostava->setPanelText(2, u"Popis: "_s + m_zostava.Popis);
         StatusBarZostava->setPanelText(3, u"Vytvorená: "_s + m_zostava.Modifikovana);
 
-        const auto pokracovat = [this](std::size_t limit) {
+        // A read sent again on a new session (the server gave up waiting while the question
+        // was open) does not ask twice.
+        bool povolene = false;
+        const auto pokracovat = [this, &povolene](std::size_t limit) {
+            if (povolene)
+                return;
             if (!DialogService::instance().confirm(
                     u"Zostava „%1“ má viac ako %2 riadkov. Načítať aj ďalšie? Veľa riadkov "
                     u"zaberie veľa pamäte a čítanie môže trvať dlho."_s.arg(
                         m_zostava.Nazov, QLocale().toString(qulonglong(limit)))))
                 throw CancelledByUser();
+            povolene = true;
         };
         VystupZostavy::otvor(*m_data.ADOQueryUniZostava, m_zostava, *m_data.ADOConnectionTarvelin,
                              KodVyberu.isEmpty() ? KodPodniku : KodVyberu, pokracovat);
