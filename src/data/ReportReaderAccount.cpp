@@ -4,6 +4,7 @@
 #include "Connection.h"
 #include "DatabaseError.h"
 #include "DatabaseLocation.h"
+#include "ServerLock.h"
 
 #include <QCryptographicHash>
 #include <QRandomGenerator>
@@ -170,6 +171,10 @@ QString ReportReaderAccount::lockSecret(Connection& owner) {
             throw;
     }
     return password;
+}
+
+QString ReportReaderAccount::lockName(Connection& owner, const QString& purpose) {
+    return ServerLock::nameFor(purpose, owner.settings().database, lockSecret(owner));
 }
 
 ConnectionSettings ReportReaderAccount::create(Connection& owner, const QString& database) {

@@ -43,6 +43,9 @@ public:
     /// a statement of the account, which cannot read it, cannot take or block them: the account's
     /// password, read once a session. Empty where the database has no account yet.
     static QString lockSecret(Connection& owner);
+    /// The name of a lock of the program's (ServerLock) for that purpose on the owner's database,
+    /// carrying the database's secret.
+    static QString lockName(Connection& owner, const QString& purpose);
 
     /// Creates the account of `database` (the connection's own when empty) where it is missing,
     /// makes its password where the database has none, puts back its password and limits, and

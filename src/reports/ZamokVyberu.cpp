@@ -34,8 +34,7 @@ ZamokVyberu::ZamokVyberu(Connection& spojenie, const QString& praca) {
 }
 
 QString ZamokVyberu::nazov(Connection& spojenie) {
-    return ServerLock::nameFor(u"tarvelin-vyber"_s, spojenie.settings().database,
-                               ReportReaderAccount::lockSecret(spojenie));
+    return ReportReaderAccount::lockName(spojenie, u"tarvelin-vyber"_s);
 }
 
 void ZamokVyberu::nastavCakanie(CakanieNaVyber* cakanie) {
