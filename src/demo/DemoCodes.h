@@ -2,6 +2,7 @@
 
 #include "Breed.h"
 
+#include <QString>
 #include <QtGlobal>
 #include <array>
 #include <string_view>
@@ -36,6 +37,10 @@ enum class Vyradenie : quint8 {
 inline constexpr int kVyradenieCount = 10;
 inline constexpr int dovodId(Vyradenie reason) {
     return int(reason) + 1;
+}
+/// The code the culling reason is known by; "00" for a cow still in the herd.
+inline QString dovodKod(Vyradenie reason) {
+    return QStringLiteral("%1").arg(int(reason), 2, 10, QLatin1Char('0'));
 }
 
 struct Linia {

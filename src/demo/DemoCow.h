@@ -1,7 +1,8 @@
 #pragma once
 
 #include "DemoCodes.h"
-#include "RecordedLactation.h"
+
+#include "laktacie/SuhrnKravy.h"
 
 #include <cmath>
 
@@ -25,9 +26,9 @@ struct DemoCow {
     int firstLactation = 0; ///< her lactations are contiguous once the simulation has ended
     int lactationCount = 0;
 
-    CowSummary summary;
-    int lastTest = 0;
-    bool dry = false; ///< dried off at the horizon, waiting for her next calving
+    SuhrnKravy summary;
+    int performanceClass = 0; ///< 1 to 4 (I to IV), 0 without a class
+    bool dry = false;         ///< dried off at the horizon, waiting for her next calving
     bool bullDam = false;
     bool healthy = true;
 };

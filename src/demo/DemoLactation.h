@@ -1,8 +1,9 @@
 #pragma once
 
 #include "DemoCodes.h"
-#include "RecordedLactation.h"
 #include "WoodCurve.h"
+
+#include "laktacie/Laktacia.h"
 
 #include <cmath>
 
@@ -21,7 +22,6 @@ struct DemoLactation {
     WoodCurve curve;
     double weight = 0;
 
-    RecordedLactation recorded;
-    int lastTest = 0;
+    Laktacia recorded;
     double cellLogMean = NAN;
 };

@@ -27,10 +27,6 @@ constexpr quint64 kWriterStream = quint64(9) << 40;
 // The herd book was kept on computers for ten years before the recorded ones.
 constexpr int kRegisterYears = 14;
 
-QString reasonCode(Vyradenie reason) {
-    return u"%1"_s.arg(int(reason), 2, 10, QLatin1Char('0'));
-}
-
 QString group(char stage) {
     return u"0"_s + QLatin1Char(stage);
 }
@@ -167,7 +163,7 @@ int DemoSqlWriter::lastChanged(const DemoAnimal& animal, int registered) const {
     switch (animal.role) {
     case DemoAnimal::Role::Cow: {
         const DemoCow& cow = m_records.cows[size_t(animal.record)];
-        return std::max({registered, cow.entry, cow.lastTest, cow.culled});
+        return std::max({registered, cow.entry, cow.summary.poslednaKontrola, cow.culled});
     }
     case DemoAnimal::Role::Heifer: {
         const DemoHeifer& heifer = m_records.heifers[size_t(animal.record)];
@@ -221,7 +217,7 @@ void DemoSqlWriter::writeCows() {
     for (const int index : animalsOf(DemoAnimal::Role::Cow)) {
         const DemoAnimal& animal = m_records.animals[size_t(index)];
         const DemoCow& cow = m_records.cows[size_t(animal.record)];
-        const CowSummary& summary = cow.summary;
+        const SuhrnKravy& summary = cow.summary;
         const DemoLactation& latest =
             m_records.lactations[size_t(cow.firstLactation + cow.lactationCount - 1)];
         batch.row()
@@ -230,7 +226,7 @@ void DemoSqlWriter::writeCows() {
             .integer(AnimalCodes::herdBook(animal.blood) != DemoCodes::PlemennyRegister ? 1 : 0)
             .date(cow.entry)
             .date(cow.culled)
-            .date(cow.lastTest);
+            .date(summary.poslednaKontrola);
         // Feeding group: fresh, high yielding, late lactation, dry.
         if (cow.culled != 0)
             batch.null();
@@ -241,32 +237,26 @@ void DemoSqlWriter::writeCows() {
             batch.text(group(days < 60 ? '1' : days < 200 ? '2' : '3'));
         }
         batch.text(cow.bullDam ? "1" : "0").text(cow.healthy ? "A" : "B");
-        batch.text(classes[size_t(summary.performanceClass)])
-            .integer(summary.currentLactation >= 0
-                         ? std::optional<long long>(
-                               m_records.lactations[size_t(summary.currentLactation)].parity)
-                         : std::nullopt);
-        if (summary.maximalLactation >= 0) {
-            const DemoLactation& best = m_records.lactations[size_t(summary.maximalLactation)];
-            batch.integer(best.parity)
-                .integer(summary.closedCount)
-                .integer(summary.fullStandardCount)
-                .number(best.recorded.standard.milk, 1)
-                .number(best.recorded.standard.fat, 2)
-                .number(best.recorded.standard.protein, 2)
-                .number(best.recorded.standard.lactose, 2);
-        } else {
-            batch.null().integer(summary.closedCount).integer(summary.fullStandardCount);
-            batch.null().null().null().null();
-        }
-        const LactationYield& average = summary.average;
-        batch.number(average.milk, 1)
-            .number(average.fat, 2)
-            .number(100 * average.fat / average.milk, 2)
-            .number(average.protein, 2)
-            .number(100 * average.protein / average.milk, 2)
-            .number(average.lactose, 2)
-            .number(100 * average.lactose / average.milk, 2);
+        const auto order = [](int parity) {
+            return parity != 0 ? std::optional<long long>(parity) : std::nullopt;
+        };
+        batch.text(classes[size_t(cow.performanceClass)])
+            .integer(order(summary.porPrebLaktacie))
+            .integer(order(summary.porMaxLaktacie))
+            .integer(summary.pocetLaktacii)
+            .integer(summary.pocetNormLaktacii)
+            .number(summary.maximum.mlieko, 1)
+            .number(summary.maximum.tuk, 2)
+            .number(summary.maximum.bielkovina, 2)
+            .number(summary.maximum.laktoza, 2);
+        const Vynos& average = summary.priemer;
+        batch.number(average.mlieko, 1)
+            .number(average.tuk, 2)
+            .number(100 * average.tuk / average.mlieko, 2)
+            .number(average.bielkovina, 2)
+            .number(100 * average.bielkovina / average.mlieko, 2)
+            .number(average.laktoza, 2)
+            .number(100 * average.laktoza / average.mlieko, 2);
     }
     batch.finish();
 }
@@ -325,7 +315,7 @@ void DemoSqlWriter::writeBreedingValues() {
                                            random.uniformInt(0, 8));
         } else if (animal.role == DemoAnimal::Role::Cow) {
             const DemoCow& cow = m_records.cows[size_t(animal.record)];
-            reliability = 30 + 5 * std::min(cow.summary.closedCount, 5) + random.uniformInt(0, 5);
+            reliability = 30 + 5 * std::min(cow.summary.pocetLaktacii, 5) + random.uniformInt(0, 5);
         } else {
             continue;
         }
@@ -382,39 +372,39 @@ void DemoSqlWriter::writeLactations() {
         const DemoCow& cow = m_records.cows[size_t(m_records.animals[size_t(index)].record)];
         for (int i = cow.firstLactation; i < cow.firstLactation + cow.lactationCount; ++i) {
             const DemoLactation& l = m_records.lactations[size_t(i)];
-            const RecordedLactation& r = l.recorded;
+            const Laktacia& r = l.recorded;
             const QString barn = EnterprisePlan::barnCode(l.herd, l.barn);
-            SqlInsertBatch& batch = r.closed ? closed : running;
+            SqlInsertBatch& batch = r.prebiehajuca ? running : closed;
             batch.row()
-                .integer(r.closed ? ++closedId : ++runningId)
+                .integer(r.prebiehajuca ? ++runningId : ++closedId)
                 .integer(cowId)
                 .integer(l.parity)
                 .date(l.calving)
                 .text(barn)
                 .text(QString::number(l.calvingEase));
             // A current lactation carries its end once the cow is dried off.
-            batch.text(r.end != 0 ? reasonCode(l.ending) : QString())
-                .date(r.end)
-                .date(r.standardEnded ? l.calving + r.standardDays : 0)
+            batch.text(r.zmena)
+                .date(r.ukoncenie)
+                .date(r.koniecNormovanej)
                 .integer(l.previousCalving != 0
                              ? std::optional<long long>(l.calving - l.previousCalving)
                              : std::nullopt)
                 .number(l.weight, 0)
-                .integer(r.days)
-                .integer(r.standardDays)
-                .number(r.total.milk, 1)
-                .number(r.standard.milk, 1)
-                .number(r.total.fat, 2)
-                .number(r.standard.fat, 2)
-                .number(r.total.protein, 2)
-                .number(r.standard.protein, 2)
-                .number(r.total.lactose, 2)
-                .number(r.standard.lactose, 2)
-                .number(r.persistency, 1)
+                .integer(r.dni)
+                .integer(r.dniNorm)
+                .number(r.celkovy.mlieko, 1)
+                .number(r.normovany.mlieko, 1)
+                .number(r.celkovy.tuk, 2)
+                .number(r.normovany.tuk, 2)
+                .number(r.celkovy.bielkovina, 2)
+                .number(r.normovany.bielkovina, 2)
+                .number(r.celkovy.laktoza, 2)
+                .number(r.normovany.laktoza, 2)
+                .number(r.perzistencia, 1)
                 .number(r.index, 1)
                 .text(QString(QLatin1Char(EnterprisePlan::housing(l.herd))))
                 .text("A")
-                .integer(r.maximal ? 1 : 0);
+                .integer(r.maximalna ? 1 : 0);
 
             m_testDays.generate(i, testDays);
             for (const DemoTestDay& t : testDays)

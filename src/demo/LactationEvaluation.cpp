@@ -5,6 +5,8 @@
 #include "HerdRecords.h"
 #include "TestDayGenerator.h"
 
+#include "laktacie/Rovesnice.h"
+
 #include <algorithm>
 #include <cmath>
 #include <vector>
@@ -16,63 +18,70 @@ LactationEvaluation::LactationEvaluation(HerdRecords& records, const TestDayGene
     , m_horizon(horizon) {}
 
 void LactationEvaluation::run() {
-    for (size_t i = 0; i < m_records.lactations.size(); ++i)
-        evaluate(int(i));
-    summarise();
+    for (DemoCow& cow : m_records.cows)
+        evaluate(cow);
+    compareWithHerdMates();
     chooseBullDams();
 }
 
-void LactationEvaluation::evaluate(int index) {
-    DemoLactation& lactation = m_records.lactations[size_t(index)];
-    m_testDays.generate(index, m_tests);
-    // What recording knows at the horizon: a lactation whose end is still to come milks on.
-    const bool ended = lactation.end <= m_horizon;
-    RecordedLactation& recorded = lactation.recorded;
-    recorded.cow = lactation.cow;
-    recorded.parity = lactation.parity;
-    recorded.calving = lactation.calving;
-    recorded.end = ended ? lactation.end : 0;
-    recorded.herd = lactation.herd;
-    recorded.endedByCulling = ended && lactation.ending != DemoCodes::Vyradenie::VStade;
+void LactationEvaluation::evaluate(DemoCow& cow) {
+    ZaznamyKravy records;
+    records.vyradenie = cow.culled;
+    records.dovodVyradenia = DemoCodes::dovodKod(cow.reason);
+    m_cowTests.clear();
+    std::vector<double> cellLogMeans;
+    for (int i = cow.firstLactation; i < cow.firstLactation + cow.lactationCount; ++i) {
+        const DemoLactation& lactation = m_records.lactations[size_t(i)];
+        // What recording knows at the horizon: a lactation whose end is still to come milks on,
+        // and one that culling ends is ended by the culling itself.
+        Otelenie calving;
+        calving.datum = lactation.calving;
+        calving.poradie = lactation.parity;
+        if (lactation.end <= m_horizon && lactation.ending == DemoCodes::Vyradenie::VStade)
+            calving.zasusenie = lactation.end;
+        records.otelenia.push_back(calving);
 
-    m_yields.clear();
-    double lnCells = 0;
-    for (const DemoTestDay& test : m_tests) {
-        m_yields.push_back({test.day, test.dayMilk, test.dayMilk * test.dayFat / 100,
-                            test.dayMilk * test.protein / 100, test.dayMilk * test.lactose / 100});
-        lnCells += std::log(test.cells);
+        m_testDays.generate(i, m_tests);
+        double lnCells = 0;
+        for (const DemoTestDay& test : m_tests) {
+            m_cowTests.push_back(
+                {test.date, test.dayMilk, test.dayFat, test.protein, test.lactose});
+            lnCells += std::log(test.cells);
+        }
+        cellLogMeans.push_back(m_tests.empty() ? NAN : lnCells / double(m_tests.size()));
     }
-    LactationDerivation::evaluate(recorded, m_yields);
-    lactation.lastTest = m_tests.empty() ? 0 : m_tests.back().date;
-    if (!m_tests.empty())
-        lactation.cellLogMean = lnCells / double(m_tests.size());
+    records.kontroly = m_cowTests;
+
+    const std::vector<Laktacia> lactations = m_derivation.laktacie(records);
+    for (size_t i = 0; i < lactations.size(); ++i) {
+        DemoLactation& lactation = m_records.lactations[size_t(cow.firstLactation) + i];
+        lactation.recorded = lactations[i];
+        lactation.cellLogMean = cellLogMeans[i];
+    }
+    cow.summary = VypocetLaktacii::suhrn(lactations);
+    if (lactations.empty())
+        return;
+    const DemoLactation& latest =
+        m_records.lactations[size_t(cow.firstLactation + cow.lactationCount - 1)];
+    cow.dry = latest.recorded.prebiehajuca && latest.recorded.ukoncenie != 0;
+    cow.healthy = !(latest.cellLogMean > std::log(200.0));
 }
 
-void LactationEvaluation::summarise() {
-    std::vector<RecordedLactation> recorded;
-    recorded.reserve(m_records.lactations.size());
-    for (const DemoLactation& lactation : m_records.lactations)
-        recorded.push_back(lactation.recorded);
-    std::vector<bool> culled;
-    culled.reserve(m_records.cows.size());
-    for (const DemoCow& cow : m_records.cows)
-        culled.push_back(cow.culled != 0);
-
-    const std::vector<CowSummary> summaries = LactationDerivation::summarise(recorded, culled);
-    for (size_t i = 0; i < recorded.size(); ++i)
-        m_records.lactations[i].recorded = recorded[i];
-    for (size_t c = 0; c < m_records.cows.size(); ++c) {
-        DemoCow& cow = m_records.cows[c];
-        cow.summary = summaries[c];
-        if (cow.lactationCount == 0)
-            continue;
-        for (int i = cow.firstLactation; i < cow.firstLactation + cow.lactationCount; ++i)
-            cow.lastTest = std::max(cow.lastTest, m_records.lactations[size_t(i)].lastTest);
-        const DemoLactation& latest =
-            m_records.lactations[size_t(cow.firstLactation + cow.lactationCount - 1)];
-        cow.dry = cow.summary.currentLactation >= 0 && latest.recorded.end != 0;
-        cow.healthy = !(latest.cellLogMean > std::log(200.0));
+void LactationEvaluation::compareWithHerdMates() {
+    std::vector<Laktacia> lactations;
+    std::vector<Rovesnice::Miesto> places;
+    lactations.reserve(m_records.lactations.size());
+    places.reserve(m_records.lactations.size());
+    for (const DemoLactation& lactation : m_records.lactations) {
+        lactations.push_back(lactation.recorded);
+        places.push_back(
+            {lactation.cow, lactation.herd, m_records.cows[size_t(lactation.cow)].culled == 0});
     }
+    const std::vector<int> classes = Rovesnice::porovnaj(lactations, places, m_records.cows.size());
+    for (size_t i = 0; i < lactations.size(); ++i)
+        m_records.lactations[i].recorded.index = lactations[i].index;
+    for (size_t c = 0; c < m_records.cows.size(); ++c)
+        m_records.cows[c].performanceClass = classes[c];
 }
 
 void LactationEvaluation::chooseBullDams() {
@@ -85,17 +94,20 @@ void LactationEvaluation::chooseBullDams() {
         if (cow.culled != 0)
             continue;
         ++inHerd[size_t(cow.herd)];
-        const CowSummary& summary = cow.summary;
-        if (summary.closedCount < 2 || summary.maximalLactation < 0 || !cow.healthy)
+        const SuhrnKravy& summary = cow.summary;
+        if (summary.pocetLaktacii < 2 || summary.porMaxLaktacie == 0 || !cow.healthy)
             continue;
         const DemoAnimal& animal = m_records.animals[size_t(cow.animal)];
         const DemoLactation& latest =
             m_records.lactations[size_t(cow.firstLactation + cow.lactationCount - 1)];
-        const RecordedLactation& best =
-            m_records.lactations[size_t(summary.maximalLactation)].recorded;
+        const auto first = m_records.lactations.begin() + cow.firstLactation;
+        const Laktacia& best =
+            std::find_if(first, first + cow.lactationCount, [](const DemoLactation& l) {
+                return l.recorded.maximalna;
+            })->recorded;
         const BreedProfile profile = BreedProfile::blend(animal.blood);
         const double contents =
-            100 * (summary.average.fat + summary.average.protein) / summary.average.milk;
+            100 * (summary.priemer.tuk + summary.priemer.bielkovina) / summary.priemer.mlieko;
         if (best.index >= 100 && contents >= profile.fatPercent + profile.proteinPercent - 0.3 &&
             latest.calving - latest.previousCalving <= 400)
             candidates[size_t(cow.herd)].emplace_back(best.index / 100 + 10 * animal.merit.milk,

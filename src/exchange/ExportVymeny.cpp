@@ -160,6 +160,29 @@ std::vector<std::pair<int, int>> ExportVymeny::davky(bool lenVyber) {
     return vysledok;
 }
 
+void ExportVymeny::clenovia(ZapisJson& zapis, Davky davky, const QString& sql,
+                            const std::function<void(const QSqlQuery&)>& clen,
+                            const std::function<void(int od, int po)>& predDavkou) {
+    const std::vector<std::pair<int, int>> zoznam = davky == Davky::Naraz
+                                                        ? std::vector<std::pair<int, int>>{{0, 0}}
+                                                        : this->davky(davky == Davky::Vyber);
+    qint64 hotovo = 0;
+    for (const auto& [od, po] : zoznam) {
+        if (predDavkou)
+            predDavkou(od, po);
+        QSqlQuery q = davky == Davky::Naraz
+                          ? m_connection.execute(sql)
+                          : m_connection.execute(sql, {{u"Od"_s, od}, {u"Po"_s, po}});
+        while (q.next()) {
+            clen(q);
+            zapis.priebezne();
+        }
+        ++hotovo;
+        if (m_priebeh && davky != Davky::Naraz)
+            m_priebeh(m_zbierka, hotovo, qint64(zoznam.size()));
+    }
+}
+
 ExportVymeny::Vysledok ExportVymeny::exportuj(const QString& kod, const QString& cesta,
                                               const PriebehVymeny& priebeh) {
     static const QRegularExpression tvar(u"^([0-9]{6}|[0-9]{8}|[0-9]{9})$"_s);
@@ -186,6 +209,7 @@ ExportVymeny::Vysledok ExportVymeny::exportuj(const QString& kod, const QString&
     j.StartObject();
     const auto zbierka = [&](Zbierka z, const QString& popis, auto telo) {
         krok(popis);
+        m_zbierka = popis;
         kluc(j, KodyVymeny::popis(z).nazov);
         j.StartObject();
         kluc(j, "member");
@@ -266,36 +290,33 @@ void ExportVymeny::lokality(ZapisJson& zapis, const QString& kod) {
 
 void ExportVymeny::zvierata(ZapisJson& zapis) {
     Json& j = zapis.json();
-    const auto zoznam = davky(false);
-    qint64 hotovo = 0;
-    for (const auto& [od, po] : zoznam) {
-        QSqlQuery q = m_connection.execute(
-            u"SELECT z.usnecislo, z.pohlavie, z.datumnarodenia, z.meno, pl.kod, f.kod, f.nazov, "
-            u"pk.kod, pt.kod, z.chov_narodenia, z.vlastne, z.import, z.et, z.chovatel, "
-            u"o.usnecislo, m.usnecislo, z.vlozene, z.zmenene, z.datumumrtia, v.plne, "
-            u"k.krava_id, k.plemenna, k.datumzaradenia, k.skupina, k.mb, k.zdravotna_trieda, "
-            u"k.trieda_uzitkovosti, dv.kod, "
-            u"b.byk_id, b.linia, b.register, b.hb_cislo, b.inseminacny, b.datumvyradenia, "
-            u"j.jalovica_id, j.stav, j.datum_inseminacie, bi.usnecislo, j.hmotnost, "
-            u"j.datum_vazenia, ch.chov, "
-            u"z.plemeno1, z.krv1, z.plemeno2, z.krv2, z.plemeno3, z.krv3, z.plemeno4, z.krv4, "
-            u"z.plemeno5, z.krv5 "
-            u"FROM vyvoz_zvierata v JOIN zvierata z ON z.zviera_id = v.zviera_id "
-            u"LEFT JOIN plemena pl ON pl.plemeno_id = z.plemeno_id "
-            u"LEFT JOIN farby f ON f.farba_id = z.farba_id "
-            u"LEFT JOIN plemenne_knihy pk ON pk.plemenna_kniha_id = z.plemenna_kniha_id "
-            u"LEFT JOIN plemenne_typy pt ON pt.plemenny_typ_id = z.plemenny_typ_id "
-            u"LEFT JOIN zvierata o ON o.zviera_id = z.otec_id "
-            u"LEFT JOIN zvierata m ON m.zviera_id = z.matka_id "
-            u"LEFT JOIN kravy k ON k.krava_id = z.zviera_id "
-            u"LEFT JOIN dovody_vyradenia dv ON dv.dovod_vyradenia_id = k.dovod_vyradenia_id "
-            u"LEFT JOIN byky b ON b.byk_id = z.zviera_id "
-            u"LEFT JOIN jalovice j ON j.jalovica_id = z.zviera_id "
-            u"LEFT JOIN zvierata bi ON bi.zviera_id = j.byk_inseminacie_id "
-            u"LEFT JOIN chovy ch ON ch.chov = z.chov_narodenia "
-            u"WHERE v.zviera_id BETWEEN :Od AND :Po ORDER BY z.zviera_id"_s,
-            {{u"Od"_s, od}, {u"Po"_s, po}});
-        while (q.next()) {
+    clenovia(
+        zapis, Davky::Vsetky,
+        u"SELECT z.usnecislo, z.pohlavie, z.datumnarodenia, z.meno, pl.kod, f.kod, f.nazov, "
+        u"pk.kod, pt.kod, z.chov_narodenia, z.vlastne, z.import, z.et, z.chovatel, "
+        u"o.usnecislo, m.usnecislo, z.vlozene, z.zmenene, z.datumumrtia, v.plne, "
+        u"k.krava_id, k.plemenna, k.datumzaradenia, k.skupina, k.mb, k.zdravotna_trieda, "
+        u"k.trieda_uzitkovosti, dv.kod, "
+        u"b.byk_id, b.linia, b.register, b.hb_cislo, b.inseminacny, b.datumvyradenia, "
+        u"j.jalovica_id, j.stav, j.datum_inseminacie, bi.usnecislo, j.hmotnost, "
+        u"j.datum_vazenia, ch.chov, "
+        u"z.plemeno1, z.krv1, z.plemeno2, z.krv2, z.plemeno3, z.krv3, z.plemeno4, z.krv4, "
+        u"z.plemeno5, z.krv5 "
+        u"FROM vyvoz_zvierata v JOIN zvierata z ON z.zviera_id = v.zviera_id "
+        u"LEFT JOIN plemena pl ON pl.plemeno_id = z.plemeno_id "
+        u"LEFT JOIN farby f ON f.farba_id = z.farba_id "
+        u"LEFT JOIN plemenne_knihy pk ON pk.plemenna_kniha_id = z.plemenna_kniha_id "
+        u"LEFT JOIN plemenne_typy pt ON pt.plemenny_typ_id = z.plemenny_typ_id "
+        u"LEFT JOIN zvierata o ON o.zviera_id = z.otec_id "
+        u"LEFT JOIN zvierata m ON m.zviera_id = z.matka_id "
+        u"LEFT JOIN kravy k ON k.krava_id = z.zviera_id "
+        u"LEFT JOIN dovody_vyradenia dv ON dv.dovod_vyradenia_id = k.dovod_vyradenia_id "
+        u"LEFT JOIN byky b ON b.byk_id = z.zviera_id "
+        u"LEFT JOIN jalovice j ON j.jalovica_id = z.zviera_id "
+        u"LEFT JOIN zvierata bi ON bi.zviera_id = j.byk_inseminacie_id "
+        u"LEFT JOIN chovy ch ON ch.chov = z.chov_narodenia "
+        u"WHERE v.zviera_id BETWEEN :Od AND :Po ORDER BY z.zviera_id"_s,
+        [&](const QSqlQuery& q) {
             const QString usneCislo = q.value(0).toString();
             const bool plne = q.value(19).toInt() == 1;
             const bool krava = plne && !q.value(20).isNull();
@@ -417,89 +438,83 @@ void ExportVymeny::zvierata(ZapisJson& zapis) {
             j.EndObject();
             j.EndObject();
             ++m_vysledok.zvierat;
-            zapis.priebezne();
-        }
-        hotovo += 1;
-        if (m_priebeh)
-            m_priebeh(u"Zvieratá"_s, hotovo, qint64(zoznam.size()));
-    }
+        });
 }
 
 void ExportVymeny::narodenia(ZapisJson& zapis) {
     Json& j = zapis.json();
-    QSqlQuery q = m_connection.execute(
-        u"SELECT z.usnecislo, z.datumnarodenia, z.chov_narodenia FROM vyvoz_zvierata v JOIN "
-        u"zvierata z ON z.zviera_id = v.zviera_id JOIN chovy c ON c.chov = z.chov_narodenia "
-        u"WHERE z.vlastne = 1 AND z.datumnarodenia IS NOT NULL ORDER BY z.zviera_id"_s);
-    while (q.next()) {
-        zdroj(j, Zbierka::Narodenia);
-        zviera(j, q.value(0));
-        datumAk(j, "eventDateTime", q.value(1));
-        lokalita(j, q.value(2));
-        kluc(j, "registrationReason");
-        text(j, "Born");
-        j.EndObject();
-        zapis.priebezne();
-    }
+    clenovia(zapis, Davky::Naraz,
+             u"SELECT z.usnecislo, z.datumnarodenia, z.chov_narodenia FROM vyvoz_zvierata v JOIN "
+             u"zvierata z ON z.zviera_id = v.zviera_id JOIN chovy c ON c.chov = z.chov_narodenia "
+             u"WHERE z.vlastne = 1 AND z.datumnarodenia IS NOT NULL ORDER BY z.zviera_id"_s,
+             [&](const QSqlQuery& q) {
+                 zdroj(j, Zbierka::Narodenia);
+                 zviera(j, q.value(0));
+                 datumAk(j, "eventDateTime", q.value(1));
+                 lokalita(j, q.value(2));
+                 kluc(j, "registrationReason");
+                 text(j, "Born");
+                 j.EndObject();
+             });
 }
 
 void ExportVymeny::prichody(ZapisJson& zapis) {
     Json& j = zapis.json();
-    QSqlQuery q = m_connection.execute(
+    clenovia(
+        zapis, Davky::Naraz,
         u"SELECT z.usnecislo, k.datumzaradenia, z.chovatel, z.import FROM vyvoz_zvierata v JOIN "
         u"zvierata z ON z.zviera_id = v.zviera_id JOIN kravy k ON k.krava_id = z.zviera_id WHERE "
-        u"v.plne = 1 AND z.vlastne = 0 AND k.datumzaradenia IS NOT NULL ORDER BY z.zviera_id"_s);
-    while (q.next()) {
-        zdroj(j, Zbierka::Prichody);
-        zviera(j, q.value(0));
-        datumAk(j, "eventDateTime", q.value(1));
-        lokalita(j, q.value(2));
-        kluc(j, "arrivalReason");
-        text(j, q.value(3).toInt() == 1 ? "Imported" : "Purchase");
-        j.EndObject();
-        zapis.priebezne();
-    }
+        u"v.plne = 1 AND z.vlastne = 0 AND k.datumzaradenia IS NOT NULL ORDER BY z.zviera_id"_s,
+        [&](const QSqlQuery& q) {
+            zdroj(j, Zbierka::Prichody);
+            zviera(j, q.value(0));
+            datumAk(j, "eventDateTime", q.value(1));
+            lokalita(j, q.value(2));
+            kluc(j, "arrivalReason");
+            text(j, q.value(3).toInt() == 1 ? "Imported" : "Purchase");
+            j.EndObject();
+        });
 }
 
 void ExportVymeny::vyradenia(ZapisJson& zapis, bool uhyny) {
     Json& j = zapis.json();
     // Cows culled from the selection; of the other animals, those known to be dead.
-    QSqlQuery q = m_connection.execute(
+    clenovia(
+        zapis, Davky::Naraz,
         u"SELECT z.usnecislo, COALESCE(k.datumvyradenia, z.datumumrtia), z.chovatel, dv.kod "
         u"FROM vyvoz_zvierata v JOIN zvierata z ON z.zviera_id = v.zviera_id LEFT JOIN kravy k "
         u"ON k.krava_id = z.zviera_id LEFT JOIN dovody_vyradenia dv ON dv.dovod_vyradenia_id = "
         u"k.dovod_vyradenia_id WHERE "_s +
-        (uhyny ? u"(v.plne = 1 AND dv.kod = '07' AND k.datumvyradenia IS NOT NULL) OR "
-                 u"(k.krava_id IS NULL AND z.datumumrtia IS NOT NULL)"_s
-               : u"v.plne = 1 AND dv.kod NOT IN ('00', '07') AND k.datumvyradenia IS NOT "
-                 u"NULL"_s) +
-        u" ORDER BY z.zviera_id"_s);
-    while (q.next()) {
-        const QString kod = q.value(3).toString();
-        zdroj(j, uhyny ? Zbierka::Uhyny : Zbierka::Odchody);
-        zviera(j, q.value(0));
-        datumAk(j, "eventDateTime", q.value(1));
-        if (!q.value(3).isNull())
-            lokalita(j, q.value(2));
-        if (uhyny) {
-            kluc(j, "deathMethod");
-            text(j, "Perished");
-        } else {
-            kluc(j, "departureKind");
-            text(j, KodyVymeny::druhOdchodu(kod));
-            kluc(j, "departureReason");
-            text(j, KodyVymeny::dovodOdchodu(kod));
-        }
-        if (!q.value(3).isNull()) {
-            kluc(j, KodyVymeny::kRozsirenie);
-            j.StartObject();
-            kluc(j, "dovodVyradenia");
-            text(j, kod);
+            (uhyny ? u"(v.plne = 1 AND dv.kod = '07' AND k.datumvyradenia IS NOT NULL) OR "
+                     u"(k.krava_id IS NULL AND z.datumumrtia IS NOT NULL)"_s
+                   : u"v.plne = 1 AND dv.kod NOT IN ('00', '07') AND k.datumvyradenia IS NOT "
+                     u"NULL"_s) +
+            u" ORDER BY z.zviera_id"_s,
+        [&](const QSqlQuery& q) {
+            const QString kod = q.value(3).toString();
+            zdroj(j, uhyny ? Zbierka::Uhyny : Zbierka::Odchody);
+            zviera(j, q.value(0));
+            datumAk(j, "eventDateTime", q.value(1));
+            if (!q.value(3).isNull())
+                lokalita(j, q.value(2));
+            if (uhyny) {
+                kluc(j, "deathMethod");
+                text(j, "Perished");
+            } else {
+                kluc(j, "departureKind");
+                text(j, KodyVymeny::druhOdchodu(kod));
+                kluc(j, "departureReason");
+                text(j, KodyVymeny::dovodOdchodu(kod));
+            }
+            if (!q.value(3).isNull()) {
+                kluc(j, KodyVymeny::kRozsirenie);
+                j.StartObject();
+                kluc(j, "dovodVyradenia");
+                text(j, kod);
+                j.EndObject();
+            }
             j.EndObject();
-        }
-        j.EndObject();
-        zapis.priebezne();
-    }
+        });
 }
 
 namespace {
@@ -532,20 +547,23 @@ QString idLaktacie(const QSqlQuery& q, const char* druh) {
 
 void ExportVymeny::otelenia(ZapisJson& zapis) {
     Json& j = zapis.json();
-    for (const auto& [od, po] : davky(true)) {
-        // Calves born on the day to the cow, as far as the file has them.
+    std::multimap<std::pair<int, qint64>, std::pair<QString, QString>> potomstvo;
+    // Calves born on the day to the cow, as far as the file has them.
+    const auto teliataDavky = [&](int od, int po) {
+        potomstvo.clear();
         QSqlQuery teliata = m_connection.execute(
             u"SELECT c.matka_id, c.datumnarodenia, c.usnecislo, c.pohlavie FROM vyvoz_zvierata v "
             u"JOIN zvierata c ON c.zviera_id = v.zviera_id WHERE c.matka_id BETWEEN :Od AND :Po "
             u"ORDER BY c.zviera_id"_s,
             {{u"Od"_s, od}, {u"Po"_s, po}});
-        std::multimap<std::pair<int, qint64>, std::pair<QString, QString>> potomstvo;
         while (teliata.next())
             potomstvo.emplace(
                 std::pair{teliata.value(0).toInt(), teliata.value(1).toDate().toJulianDay()},
                 std::pair{teliata.value(2).toString(), teliata.value(3).toString()});
-        QSqlQuery q = m_connection.execute(kLaktacie, {{u"Od"_s, od}, {u"Po"_s, po}});
-        while (q.next()) {
+    };
+    clenovia(
+        zapis, Davky::Vyber, kLaktacie,
+        [&](const QSqlQuery& q) {
             zdroj(j, Zbierka::Otelenia);
             zviera(j, q.value(0));
             datumAk(j, "eventDateTime", q.value(1));
@@ -580,207 +598,187 @@ void ExportVymeny::otelenia(ZapisJson& zapis) {
                 j.EndObject();
             }
             j.EndObject();
-            zapis.priebezne();
-        }
-    }
+        },
+        teliataDavky);
 }
 
 void ExportVymeny::zasusenia(ZapisJson& zapis) {
     Json& j = zapis.json();
-    for (const auto& [od, po] : davky(true)) {
-        QSqlQuery q = m_connection.execute(kLaktacie, {{u"Od"_s, od}, {u"Po"_s, po}});
-        while (q.next()) {
-            // Dried off: a current lactation with its end, or a closed one that ended with "00".
-            if (q.value(6).isNull() ||
-                (q.value(22).toInt() == 0 && q.value(5).toString() != u"00"_s))
-                continue;
-            zdroj(j, Zbierka::Zasusenia);
-            zviera(j, q.value(0));
-            datumAk(j, "eventDateTime", q.value(6));
-            kluc(j, "observedStatus");
-            text(j, "Dry");
-            j.EndObject();
-            zapis.priebezne();
-        }
-    }
+    clenovia(zapis, Davky::Vyber, kLaktacie, [&](const QSqlQuery& q) {
+        // Dried off: a current lactation with its end, or a closed one that ended with "00".
+        if (q.value(6).isNull() || (q.value(22).toInt() == 0 && q.value(5).toString() != u"00"_s))
+            return;
+        zdroj(j, Zbierka::Zasusenia);
+        zviera(j, q.value(0));
+        datumAk(j, "eventDateTime", q.value(6));
+        kluc(j, "observedStatus");
+        text(j, "Dry");
+        j.EndObject();
+    });
 }
 
 void ExportVymeny::laktacie(ZapisJson& zapis) {
     Json& j = zapis.json();
-    for (const auto& [od, po] : davky(true)) {
-        QSqlQuery q = m_connection.execute(kLaktacie, {{u"Od"_s, od}, {u"Po"_s, po}});
-        while (q.next()) {
-            for (const bool normovana : {false, true}) {
-                zdroj(j, Zbierka::Laktacie);
-                kluc(j, "id");
-                text(j, idLaktacie(q, normovana ? "305Days" : "Normal"));
-                zviera(j, q.value(0));
-                datumAk(j, "beginDate", q.value(1));
-                datumAk(j, "endDate", q.value(normovana ? 7 : 6));
-                celeAk(j, "parity", q.value(2));
-                celeAk(j, "lactationLength", q.value(normovana ? 9 : 8));
-                const char* mnozstva[] = {"milkAmount", "fatAmount", "proteinAmount",
-                                          "lactosisAmount"};
-                for (int k = 0; k < 4; ++k) {
-                    const QVariant hodnota = q.value((normovana ? 14 : 10) + k);
-                    if (hodnota.isNull())
-                        continue;
-                    kluc(j, mnozstva[k]);
-                    j.StartObject();
-                    kluc(j, "unitCode");
-                    text(j, "KGM");
-                    kluc(j, "value");
-                    j.Double(hodnota.toDouble());
-                    j.EndObject();
-                }
-                kluc(j, "lactationType");
-                text(j, normovana ? "305Days" : "Normal");
-                if (const char* protokol = KodyVymeny::protokol(q.value(21).toString())) {
-                    kluc(j, "milkRecordingMethod");
-                    j.StartObject();
-                    kluc(j, "milkRecordingProtocol");
-                    text(j, protokol);
-                    j.EndObject();
-                }
-                if (!normovana && (!q.value(18).isNull() || !q.value(19).isNull())) {
-                    kluc(j, KodyVymeny::kRozsirenie);
-                    j.StartObject();
-                    cisloAk(j, "indexPerzistencie", q.value(18));
-                    cisloAk(j, "indexLaktacie", q.value(19));
-                    j.EndObject();
-                }
-                j.EndObject();
-            }
-            ++m_vysledok.laktacii;
-            zapis.priebezne();
-        }
-    }
-}
-
-void ExportVymeny::kontroly(ZapisJson& zapis) {
-    Json& j = zapis.json();
-    const auto zoznam = davky(true);
-    qint64 hotovo = 0;
-    for (const auto& [od, po] : zoznam) {
-        QSqlQuery q = m_connection.execute(
-            u"SELECT z.usnecislo, k.datum, k.chovatel, k.mlieko, k.tuk_perc, k.bielkovina_perc, "
-            u"k.laktoza_perc, k.bun_elementy, k.mocovina, k.typ, k.denna_doba, "
-            u"k.interval_kontroly, k.skupina, k.prepocet, k.mlieko_prepocitane, "
-            u"k.tuk_prepocitane FROM vyvoz_zvierata v JOIN kontroly k ON k.krava_id = "
-            u"v.zviera_id JOIN zvierata z ON z.zviera_id = k.krava_id WHERE v.plne = 1 AND "
-            u"v.zviera_id BETWEEN :Od AND :Po ORDER BY k.kontrola_id"_s,
-            {{u"Od"_s, od}, {u"Po"_s, po}});
-        while (q.next()) {
-            const QVariant dennyNadoj = q.value(14).isNull() ? q.value(3) : q.value(14);
-            const QVariant dennyTuk = q.value(15).isNull() ? q.value(4) : q.value(15);
-            zdroj(j, Zbierka::Kontroly);
+    clenovia(zapis, Davky::Vyber, kLaktacie, [&](const QSqlQuery& q) {
+        for (const bool normovana : {false, true}) {
+            zdroj(j, Zbierka::Laktacie);
+            kluc(j, "id");
+            text(j, idLaktacie(q, normovana ? "305Days" : "Normal"));
             zviera(j, q.value(0));
-            datumAk(j, "eventDateTime", q.value(1));
-            lokalita(j, q.value(2));
-            if (!dennyNadoj.isNull()) {
-                kluc(j, "milkWeight24Hours");
+            datumAk(j, "beginDate", q.value(1));
+            datumAk(j, "endDate", q.value(normovana ? 7 : 6));
+            celeAk(j, "parity", q.value(2));
+            celeAk(j, "lactationLength", q.value(normovana ? 9 : 8));
+            const char* mnozstva[] = {"milkAmount", "fatAmount", "proteinAmount", "lactosisAmount"};
+            for (int k = 0; k < 4; ++k) {
+                const QVariant hodnota = q.value((normovana ? 14 : 10) + k);
+                if (hodnota.isNull())
+                    continue;
+                kluc(j, mnozstva[k]);
                 j.StartObject();
                 kluc(j, "unitCode");
                 text(j, "KGM");
                 kluc(j, "value");
-                j.Double(dennyNadoj.toDouble());
+                j.Double(hodnota.toDouble());
                 j.EndObject();
             }
-            kluc(j, "milkCharacteristics");
-            j.StartArray();
-            const std::tuple<const char*, QVariant, double> vlastnosti[] = {
-                {"FAT", dennyTuk, 1},
-                {"PROTEIN", q.value(5), 1},
-                {"LAC", q.value(6), 1},
-                {"SCC", q.value(7), 1},
-                {"UREA", q.value(8), KodyVymeny::kMocovinaNaLiter}};
-            for (const auto& [znak, hodnota, nasobok] : vlastnosti) {
-                if (hodnota.isNull())
-                    continue;
+            kluc(j, "lactationType");
+            text(j, normovana ? "305Days" : "Normal");
+            if (const char* protokol = KodyVymeny::protokol(q.value(21).toString())) {
+                kluc(j, "milkRecordingMethod");
                 j.StartObject();
-                kluc(j, "characteristic");
-                text(j, znak);
-                kluc(j, "value");
-                text(j, cisloTextom(hodnota.toDouble() * nasobok));
-                j.EndObject();
-            }
-            j.EndArray();
-            kluc(j, "milkRecordingMethod");
-            j.StartObject();
-            if (const char* protokol = KodyVymeny::protokol(q.value(9).toString())) {
                 kluc(j, "milkRecordingProtocol");
                 text(j, protokol);
+                j.EndObject();
             }
-            kluc(j, "milkRecordingScheme");
-            text(j, q.value(13).toInt() == 1 ? "OneMilkingAtTestday" : "AllMilkingsAtTestday");
-            if (const char* cas = KodyVymeny::casVzorky(q.value(10).toString())) {
-                kluc(j, "milkSamplingMoment");
-                text(j, cas);
-            }
-            if (!q.value(11).isNull() && q.value(11).toInt() > 0) {
-                kluc(j, "recordingInterval");
-                j.Int(q.value(11).toInt() * 7);
-            }
-            j.EndObject();
-            // What was weighed, where the day's figures above are estimates from it.
-            const bool inyNadoj = !q.value(3).isNull() && q.value(3) != dennyNadoj;
-            const bool inyTuk = !q.value(4).isNull() && q.value(4) != dennyTuk;
-            if (!q.value(12).isNull() || inyNadoj || inyTuk) {
+            if (!normovana && (!q.value(18).isNull() || !q.value(19).isNull())) {
                 kluc(j, KodyVymeny::kRozsirenie);
                 j.StartObject();
-                textAk(j, "skupina", q.value(12));
-                if (inyNadoj)
-                    cisloAk(j, "mlieko", q.value(3));
-                if (inyTuk)
-                    cisloAk(j, "tukPerc", q.value(4));
+                cisloAk(j, "indexPerzistencie", q.value(18));
+                cisloAk(j, "indexLaktacie", q.value(19));
                 j.EndObject();
             }
             j.EndObject();
-            ++m_vysledok.kontrol;
-            zapis.priebezne();
         }
-        ++hotovo;
-        if (m_priebeh)
-            m_priebeh(u"Kontroly úžitkovosti"_s, hotovo, qint64(zoznam.size()));
-    }
+        ++m_vysledok.laktacii;
+    });
+}
+
+void ExportVymeny::kontroly(ZapisJson& zapis) {
+    Json& j = zapis.json();
+    clenovia(zapis, Davky::Vyber,
+             u"SELECT z.usnecislo, k.datum, k.chovatel, k.mlieko, k.tuk_perc, k.bielkovina_perc, "
+             u"k.laktoza_perc, k.bun_elementy, k.mocovina, k.typ, k.denna_doba, "
+             u"k.interval_kontroly, k.skupina, k.prepocet, k.mlieko_prepocitane, "
+             u"k.tuk_prepocitane FROM vyvoz_zvierata v JOIN kontroly k ON k.krava_id = "
+             u"v.zviera_id JOIN zvierata z ON z.zviera_id = k.krava_id WHERE v.plne = 1 AND "
+             u"v.zviera_id BETWEEN :Od AND :Po ORDER BY k.kontrola_id"_s,
+             [&](const QSqlQuery& q) {
+                 const QVariant dennyNadoj = q.value(14).isNull() ? q.value(3) : q.value(14);
+                 const QVariant dennyTuk = q.value(15).isNull() ? q.value(4) : q.value(15);
+                 zdroj(j, Zbierka::Kontroly);
+                 zviera(j, q.value(0));
+                 datumAk(j, "eventDateTime", q.value(1));
+                 lokalita(j, q.value(2));
+                 if (!dennyNadoj.isNull()) {
+                     kluc(j, "milkWeight24Hours");
+                     j.StartObject();
+                     kluc(j, "unitCode");
+                     text(j, "KGM");
+                     kluc(j, "value");
+                     j.Double(dennyNadoj.toDouble());
+                     j.EndObject();
+                 }
+                 kluc(j, "milkCharacteristics");
+                 j.StartArray();
+                 const std::tuple<const char*, QVariant, double> vlastnosti[] = {
+                     {"FAT", dennyTuk, 1},
+                     {"PROTEIN", q.value(5), 1},
+                     {"LAC", q.value(6), 1},
+                     {"SCC", q.value(7), 1},
+                     {"UREA", q.value(8), KodyVymeny::kMocovinaNaLiter}};
+                 for (const auto& [znak, hodnota, nasobok] : vlastnosti) {
+                     if (hodnota.isNull())
+                         continue;
+                     j.StartObject();
+                     kluc(j, "characteristic");
+                     text(j, znak);
+                     kluc(j, "value");
+                     text(j, cisloTextom(hodnota.toDouble() * nasobok));
+                     j.EndObject();
+                 }
+                 j.EndArray();
+                 kluc(j, "milkRecordingMethod");
+                 j.StartObject();
+                 if (const char* protokol = KodyVymeny::protokol(q.value(9).toString())) {
+                     kluc(j, "milkRecordingProtocol");
+                     text(j, protokol);
+                 }
+                 kluc(j, "milkRecordingScheme");
+                 text(j, q.value(13).toInt() == 1 ? "OneMilkingAtTestday" : "AllMilkingsAtTestday");
+                 if (const char* cas = KodyVymeny::casVzorky(q.value(10).toString())) {
+                     kluc(j, "milkSamplingMoment");
+                     text(j, cas);
+                 }
+                 if (!q.value(11).isNull() && q.value(11).toInt() > 0) {
+                     kluc(j, "recordingInterval");
+                     j.Int(q.value(11).toInt() * 7);
+                 }
+                 j.EndObject();
+                 // What was weighed, where the day's figures above are estimates from it.
+                 const bool inyNadoj = !q.value(3).isNull() && q.value(3) != dennyNadoj;
+                 const bool inyTuk = !q.value(4).isNull() && q.value(4) != dennyTuk;
+                 if (!q.value(12).isNull() || inyNadoj || inyTuk) {
+                     kluc(j, KodyVymeny::kRozsirenie);
+                     j.StartObject();
+                     textAk(j, "skupina", q.value(12));
+                     if (inyNadoj)
+                         cisloAk(j, "mlieko", q.value(3));
+                     if (inyTuk)
+                         cisloAk(j, "tukPerc", q.value(4));
+                     j.EndObject();
+                 }
+                 j.EndObject();
+                 ++m_vysledok.kontrol;
+             });
 }
 
 void ExportVymeny::hodnoty(ZapisJson& zapis) {
     Json& j = zapis.json();
-    QSqlQuery q = m_connection.execute(
-        u"SELECT z.usnecislo, h.datum_hodnotenia, h.ph_mlieko, h.ph_tuk_kg, h.ph_tuk_perc, "
-        u"h.ph_bielkovina_kg, h.ph_bielkovina_perc, h.ph_somaticke_bunky, h.index_celkovy, "
-        u"h.spolahlivost FROM vyvoz_zvierata v JOIN plemenne_hodnoty h ON h.zviera_id = "
-        u"v.zviera_id JOIN zvierata z ON z.zviera_id = h.zviera_id ORDER BY z.zviera_id"_s);
-    while (q.next()) {
-        zdroj(j, Zbierka::PlemenneHodnoty);
-        kluc(j, "id");
-        text(j, q.value(0).toString() + u":ph"_s);
-        zviera(j, q.value(0));
-        kluc(j, "version");
-        text(j, q.value(1).toDate().toString(Qt::ISODate));
-        kluc(j, "breedingValues");
-        j.StartArray();
-        int k = 0;
-        for (const char* znak : KodyVymeny::kZnakyHodnot) {
-            const QVariant hodnota = q.value(2 + k);
-            const bool index = ++k == int(KodyVymeny::kZnakyHodnot.size());
-            if (hodnota.isNull())
-                continue;
-            j.StartObject();
-            identifikator(j, "traitLabel", KodyVymeny::kPlemennaHodnota, QString::fromLatin1(znak));
-            kluc(j, "calculationType");
-            text(j, "BreedingValue");
-            kluc(j, "value");
-            j.Double(hodnota.toDouble());
-            if (index && !q.value(9).isNull()) {
-                kluc(j, "reliability");
-                j.Int(q.value(9).toInt());
-            }
-            j.EndObject();
-        }
-        j.EndArray();
-        j.EndObject();
-        zapis.priebezne();
-    }
+    clenovia(zapis, Davky::Naraz,
+             u"SELECT z.usnecislo, h.datum_hodnotenia, h.ph_mlieko, h.ph_tuk_kg, h.ph_tuk_perc, "
+             u"h.ph_bielkovina_kg, h.ph_bielkovina_perc, h.ph_somaticke_bunky, h.index_celkovy, "
+             u"h.spolahlivost FROM vyvoz_zvierata v JOIN plemenne_hodnoty h ON h.zviera_id = "
+             u"v.zviera_id JOIN zvierata z ON z.zviera_id = h.zviera_id ORDER BY z.zviera_id"_s,
+             [&](const QSqlQuery& q) {
+                 zdroj(j, Zbierka::PlemenneHodnoty);
+                 kluc(j, "id");
+                 text(j, q.value(0).toString() + u":ph"_s);
+                 zviera(j, q.value(0));
+                 kluc(j, "version");
+                 text(j, q.value(1).toDate().toString(Qt::ISODate));
+                 kluc(j, "breedingValues");
+                 j.StartArray();
+                 int k = 0;
+                 for (const char* znak : KodyVymeny::kZnakyHodnot) {
+                     const QVariant hodnota = q.value(2 + k);
+                     const bool index = ++k == int(KodyVymeny::kZnakyHodnot.size());
+                     if (hodnota.isNull())
+                         continue;
+                     j.StartObject();
+                     identifikator(j, "traitLabel", KodyVymeny::kPlemennaHodnota,
+                                   QString::fromLatin1(znak));
+                     kluc(j, "calculationType");
+                     text(j, "BreedingValue");
+                     kluc(j, "value");
+                     j.Double(hodnota.toDouble());
+                     if (index && !q.value(9).isNull()) {
+                         kluc(j, "reliability");
+                         j.Int(q.value(9).toInt());
+                     }
+                     j.EndObject();
+                 }
+                 j.EndArray();
+                 j.EndObject();
+             });
 }

@@ -3,9 +3,11 @@
 #include "PriebehVymeny.h"
 
 #include <QString>
+#include <functional>
 #include <vector>
 
 class Connection;
+class QSqlQuery;
 class ZapisJson;
 
 /// Writes the animals of a selection (an enterprise, herd or barn by its 6, 8 or 9 digit code)
@@ -29,8 +31,20 @@ public:
     Vysledok exportuj(const QString& kod, const QString& cesta, const PriebehVymeny& priebeh = {});
 
 private:
+    /// Which animals a collection's statement runs over.
+    enum class Davky {
+        Vsetky, ///< every animal of the file, a batch of ids at a time (:Od, :Po)
+        Vyber,  ///< the selection's own animals, whose records go whole, likewise
+        Naraz,  ///< once, without batches
+    };
+
     void vyberZvierat(const QString& kod);
     std::vector<std::pair<int, int>> davky(bool lenVyber);
+    /// Writes the members of the collection being written: `clen` writes those of each row of
+    /// `sql`, and `predDavkou` reads what a batch needs besides. Reports the batches done.
+    void clenovia(ZapisJson& zapis, Davky davky, const QString& sql,
+                  const std::function<void(const QSqlQuery&)>& clen,
+                  const std::function<void(int od, int po)>& predDavkou = {});
     void lokality(ZapisJson& zapis, const QString& kod);
     void zvierata(ZapisJson& zapis);
     void narodenia(ZapisJson& zapis);
@@ -44,5 +58,6 @@ private:
 
     Connection& m_connection;
     PriebehVymeny m_priebeh;
+    QString m_zbierka; ///< what the progress names: the collection being written
     Vysledok m_vysledok;
 };

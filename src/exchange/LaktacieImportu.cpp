@@ -1,5 +1,7 @@
 #include "LaktacieImportu.h"
 
+#include "PrijateUdaje.h"
+
 #include "data/BulkInsert.h"
 #include "data/Connection.h"
 #include "laktacie/VypocetLaktacii.h"
@@ -107,37 +109,59 @@ LaktacieImportu::LaktacieImportu(Connection& connection)
 
 LaktacieImportu::~LaktacieImportu() = default;
 
+const QStringList& LaktacieImportu::stlpceLaktacie() {
+    static const QStringList stlpce{u"datumotelenia"_s,
+                                    u"poradie"_s,
+                                    u"chovatel"_s,
+                                    u"priebeh_porod"_s,
+                                    u"zmena"_s,
+                                    u"ukoncenie"_s,
+                                    u"ukoncenie_norm_lakt"_s,
+                                    u"medziobdobie"_s,
+                                    u"hmotnost_kravy"_s,
+                                    u"pocet_dni"_s,
+                                    u"pocet_dni_norm"_s,
+                                    u"mlieko_celk"_s,
+                                    u"mlieko_norm"_s,
+                                    u"tuk_celk"_s,
+                                    u"tuk_norm"_s,
+                                    u"bielkovina_celk"_s,
+                                    u"bielkovina_norm"_s,
+                                    u"laktoza_celk"_s,
+                                    u"laktoza_norm"_s,
+                                    u"index_perzistencie"_s,
+                                    u"index_laktacie"_s,
+                                    u"ustajnenie"_s,
+                                    u"sposob_ku"_s,
+                                    u"maximalna"_s};
+    return stlpce;
+}
+
 void LaktacieImportu::vytvorTabulky(Connection& connection) {
-    const QString koniec = u" DEFAULT CHARSET=utf8mb4 COLLATE=utf8mb4_unicode_ci"_s;
-    for (const QString& tabulka :
-         {u"vymena_rozsahy"_s, u"vymena_laktacie_vysledok"_s, u"vymena_kravy_vysledok"_s})
-        connection.executeDirect(u"DROP TEMPORARY TABLE IF EXISTS "_s + tabulka);
-    connection.executeDirect(u"CREATE TEMPORARY TABLE vymena_rozsahy (krava_id INT NOT NULL, od "
-                             u"DATE NOT NULL, po DATE NULL, poradie SMALLINT NOT NULL, KEY "
-                             u"(krava_id, od))"_s +
-                             koniec);
-    connection.executeDirect(
-        u"CREATE TEMPORARY TABLE vymena_laktacie_vysledok (krava_id INT NOT NULL, datumotelenia "
-        u"DATE NOT NULL, prebiehajuca SMALLINT NOT NULL, poradie SMALLINT NOT NULL, chovatel "
-        u"VARCHAR(9) NULL, priebeh_porod CHAR(1) NULL, zmena CHAR(2) NULL, ukoncenie DATE NULL, "
-        u"ukoncenie_norm_lakt DATE NULL, medziobdobie SMALLINT NULL, hmotnost_kravy DOUBLE NULL, "
-        u"pocet_dni SMALLINT NULL, pocet_dni_norm SMALLINT NULL, mlieko_celk DOUBLE NULL, "
-        u"mlieko_norm DOUBLE NULL, tuk_celk DOUBLE NULL, tuk_norm DOUBLE NULL, bielkovina_celk "
-        u"DOUBLE NULL, bielkovina_norm DOUBLE NULL, laktoza_celk DOUBLE NULL, laktoza_norm DOUBLE "
-        u"NULL, index_perzistencie DOUBLE NULL, index_laktacie DOUBLE NULL, ustajnenie CHAR(1) "
-        u"NULL, sposob_ku CHAR(1) NULL, maximalna SMALLINT NOT NULL, KEY (krava_id, "
-        u"datumotelenia))"_s +
-        koniec);
-    connection.executeDirect(
-        u"CREATE TEMPORARY TABLE vymena_kravy_vysledok (krava_id INT NOT NULL, por_preb_laktacie "
-        u"SMALLINT NULL, por_max_laktacie SMALLINT NULL, pocet_laktacii SMALLINT NOT NULL, "
-        u"pocet_norm_laktacii SMALLINT NOT NULL, mlieko_max DOUBLE NULL, tuk_max DOUBLE NULL, "
-        u"bielkovina_max DOUBLE NULL, laktoza_max DOUBLE NULL, mlieko_priem DOUBLE NULL, "
-        u"tuk_priem_kg DOUBLE NULL, tuk_priem_perc DOUBLE NULL, bielkovina_priem_kg DOUBLE NULL, "
-        u"bielkovina_priem_perc DOUBLE NULL, laktoza_priem_kg DOUBLE NULL, laktoza_priem_perc "
-        u"DOUBLE NULL, datumposkontroly DATE NULL, prve_otelenie DATE NULL, PRIMARY KEY "
-        u"(krava_id))"_s +
-        koniec);
+    PrijateUdaje::vytvorTabulku(
+        connection, u"vymena_rozsahy"_s,
+        u"krava_id INT NOT NULL, od DATE NOT NULL, po DATE NULL, poradie SMALLINT NOT NULL, KEY "
+        u"(krava_id, od)"_s);
+    PrijateUdaje::vytvorTabulku(
+        connection, u"vymena_laktacie_vysledok"_s,
+        u"krava_id INT NOT NULL, datumotelenia DATE NOT NULL, prebiehajuca SMALLINT NOT NULL, "
+        u"poradie SMALLINT NOT NULL, chovatel VARCHAR(9) NULL, priebeh_porod CHAR(1) NULL, zmena "
+        u"CHAR(2) NULL, ukoncenie DATE NULL, ukoncenie_norm_lakt DATE NULL, medziobdobie SMALLINT "
+        u"NULL, hmotnost_kravy DOUBLE NULL, pocet_dni SMALLINT NULL, pocet_dni_norm SMALLINT NULL, "
+        u"mlieko_celk DOUBLE NULL, mlieko_norm DOUBLE NULL, tuk_celk DOUBLE NULL, tuk_norm DOUBLE "
+        u"NULL, bielkovina_celk DOUBLE NULL, bielkovina_norm DOUBLE NULL, laktoza_celk DOUBLE "
+        u"NULL, laktoza_norm DOUBLE NULL, index_perzistencie DOUBLE NULL, index_laktacie DOUBLE "
+        u"NULL, ustajnenie CHAR(1) NULL, sposob_ku CHAR(1) NULL, maximalna SMALLINT NOT NULL, KEY "
+        u"(krava_id, datumotelenia)"_s);
+    PrijateUdaje::vytvorTabulku(
+        connection, u"vymena_kravy_vysledok"_s,
+        u"krava_id INT NOT NULL, por_preb_laktacie SMALLINT NULL, por_max_laktacie SMALLINT NULL, "
+        u"pocet_laktacii SMALLINT NOT NULL, pocet_norm_laktacii SMALLINT NOT NULL, mlieko_max "
+        u"DOUBLE NULL, tuk_max DOUBLE NULL, bielkovina_max DOUBLE NULL, laktoza_max DOUBLE NULL, "
+        u"mlieko_priem DOUBLE NULL, tuk_priem_kg DOUBLE NULL, tuk_priem_perc DOUBLE NULL, "
+        u"bielkovina_priem_kg DOUBLE NULL, bielkovina_priem_perc DOUBLE NULL, laktoza_priem_kg "
+        u"DOUBLE NULL, laktoza_priem_perc DOUBLE NULL, datumposkontroly DATE NULL, prve_otelenie "
+        u"DATE NULL, PRIMARY KEY (krava_id)"_s);
 }
 
 std::vector<std::pair<QString, QString>> LaktacieImportu::davky() const {
@@ -169,7 +193,9 @@ std::map<int, KravaImportu> LaktacieImportu::nacitaj(const QString& od, const QS
                 riadok(q, kravy[id->second]);
     };
 
-    citaj(u"SELECT k.krava_id, k.datumvyradenia, d.kod, z.chovatel, a.usnecislo FROM "
+    // In the order written: the statistics of tables the import has just filled would have the
+    // server read every cow for each batch.
+    citaj(u"SELECT STRAIGHT_JOIN k.krava_id, k.datumvyradenia, d.kod, z.chovatel, a.usnecislo FROM "
           u"vymena_kravy a JOIN kravy k ON k.krava_id = a.krava_id JOIN dovody_vyradenia d ON "
           u"d.dovod_vyradenia_id = k.dovod_vyradenia_id JOIN zvierata z ON z.zviera_id = "
           u"k.krava_id WHERE a.usnecislo BETWEEN :Od AND :Po"_s,
@@ -392,33 +418,9 @@ bool potrebujeKontroly(const KravaImportu& krava, ZaznamyKravy& zaznamy) {
 } // namespace
 
 void LaktacieImportu::vypocitaj(const Priebeh& priebeh) {
-    BulkInsert laktacie(m_connection, u"vymena_laktacie_vysledok"_s,
-                        {u"krava_id"_s,
-                         u"datumotelenia"_s,
-                         u"prebiehajuca"_s,
-                         u"poradie"_s,
-                         u"chovatel"_s,
-                         u"priebeh_porod"_s,
-                         u"zmena"_s,
-                         u"ukoncenie"_s,
-                         u"ukoncenie_norm_lakt"_s,
-                         u"medziobdobie"_s,
-                         u"hmotnost_kravy"_s,
-                         u"pocet_dni"_s,
-                         u"pocet_dni_norm"_s,
-                         u"mlieko_celk"_s,
-                         u"mlieko_norm"_s,
-                         u"tuk_celk"_s,
-                         u"tuk_norm"_s,
-                         u"bielkovina_celk"_s,
-                         u"bielkovina_norm"_s,
-                         u"laktoza_celk"_s,
-                         u"laktoza_norm"_s,
-                         u"index_perzistencie"_s,
-                         u"index_laktacie"_s,
-                         u"ustajnenie"_s,
-                         u"sposob_ku"_s,
-                         u"maximalna"_s});
+    QStringList stlpce{u"krava_id"_s, u"prebiehajuca"_s};
+    stlpce << stlpceLaktacie();
+    BulkInsert laktacie(m_connection, u"vymena_laktacie_vysledok"_s, stlpce);
     BulkInsert suhrny(m_connection, u"vymena_kravy_vysledok"_s,
                       {u"krava_id"_s, u"por_preb_laktacie"_s, u"por_max_laktacie"_s,
                        u"pocet_laktacii"_s, u"pocet_norm_laktacii"_s, u"mlieko_max"_s, u"tuk_max"_s,
@@ -490,8 +492,8 @@ void LaktacieImportu::vypocitaj(const Priebeh& priebeh) {
                                                                  : o.ulozenyIndex;
                 laktacie.row()
                     .integer(id)
-                    .date(l.datumOtelenia)
                     .integer(l.prebiehajuca ? 1 : 0)
+                    .date(l.datumOtelenia)
                     .integer(l.poradie);
                 textAleboNull(laktacie, chovatel);
                 textAleboNull(laktacie, o.priebeh);

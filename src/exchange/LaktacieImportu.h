@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <functional>
 #include <map>
 #include <vector>
@@ -23,6 +24,10 @@ public:
 
     explicit LaktacieImportu(Connection& connection);
     ~LaktacieImportu();
+
+    /// The columns of vymena_laktacie_vysledok that the herd's lactation tables have too, in the
+    /// order of its rows after the cow and whether the lactation is current.
+    static const QStringList& stlpceLaktacie();
 
     /// Creates the temporary tables the steps write; before the transaction.
     static void vytvorTabulky(Connection& connection);

@@ -415,30 +415,7 @@ void ZapisImportu::kontroly() {
 
 void ZapisImportu::laktacie() {
     LaktacieImportu(m_connection).vypocitaj();
-    const QStringList stlpce{u"poradie"_s,
-                             u"datumotelenia"_s,
-                             u"chovatel"_s,
-                             u"priebeh_porod"_s,
-                             u"zmena"_s,
-                             u"ukoncenie"_s,
-                             u"ukoncenie_norm_lakt"_s,
-                             u"medziobdobie"_s,
-                             u"hmotnost_kravy"_s,
-                             u"pocet_dni"_s,
-                             u"pocet_dni_norm"_s,
-                             u"mlieko_celk"_s,
-                             u"mlieko_norm"_s,
-                             u"tuk_celk"_s,
-                             u"tuk_norm"_s,
-                             u"bielkovina_celk"_s,
-                             u"bielkovina_norm"_s,
-                             u"laktoza_celk"_s,
-                             u"laktoza_norm"_s,
-                             u"index_perzistencie"_s,
-                             u"index_laktacie"_s,
-                             u"ustajnenie"_s,
-                             u"sposob_ku"_s,
-                             u"maximalna"_s};
+    const QStringList& stlpce = LaktacieImportu::stlpceLaktacie();
     QStringList nastavenie;
     for (const QString& s : stlpce)
         nastavenie << u"l.%1 = v.%1"_s.arg(s);

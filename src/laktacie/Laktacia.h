@@ -23,6 +23,8 @@ struct Laktacia {
     Vynos celkovy;
     Vynos normovany;
     double perzistencia = NAN;
+    /// Standardised milk over its herd-mates' average × 100 (Rovesnice); NAN without herd-mates.
+    double index = NAN;
     int poslednaKontrola = 0; ///< 0 without test days
     bool maximalna = false;
     /// Whether its yields come from the test days (as opposed to stated by the source).

@@ -66,11 +66,10 @@ std::vector<VypocetLaktacii::Priebeh> VypocetLaktacii::priebehy(const ZaznamyKra
     return vysledok;
 }
 
-Vynos VypocetLaktacii::vynos(int odDna, int doDna) const {
-    return {TestIntervalMethod::integrate(m_mlieko, odDna, doDna),
-            TestIntervalMethod::integrate(m_tuk, odDna, doDna),
-            TestIntervalMethod::integrate(m_bielkovina, odDna, doDna),
-            TestIntervalMethod::integrate(m_laktoza, odDna, doDna)};
+Vynos VypocetLaktacii::vynosDo(int den) const {
+    return {TestIntervalMethod::yieldTo(m_mlieko, den), TestIntervalMethod::yieldTo(m_tuk, den),
+            TestIntervalMethod::yieldTo(m_bielkovina, den),
+            TestIntervalMethod::yieldTo(m_laktoza, den)};
 }
 
 std::vector<Laktacia> VypocetLaktacii::laktacie(const ZaznamyKravy& zaznamy) {
@@ -121,8 +120,8 @@ std::vector<Laktacia> VypocetLaktacii::laktacie(const ZaznamyKravy& zaznamy) {
             l.celkovy = ziadny;
             l.normovany = ziadny;
         } else {
-            l.celkovy = vedeny(vynos(0, l.dni));
-            l.normovany = vedeny(vynos(0, l.dniNorm));
+            l.celkovy = vedeny(vynosDo(l.dni));
+            l.normovany = vedeny(vynosDo(l.dniNorm));
             if (l.dni >= kDniPerzistencie) {
                 const double zaciatok = TestIntervalMethod::integrate(m_mlieko, 0, 100);
                 if (zaciatok > 0)

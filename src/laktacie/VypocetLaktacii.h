@@ -2,9 +2,8 @@
 
 #include "Laktacia.h"
 #include "SuhrnKravy.h"
+#include "TestIntervalMethod.h"
 #include "ZaznamyKravy.h"
-
-#include "demo/TestIntervalMethod.h"
 
 #include <span>
 #include <vector>
@@ -39,7 +38,8 @@ public:
     std::vector<Laktacia> laktacie(const ZaznamyKravy& zaznamy);
 
     /// What her record keeps of them: counts, the best and the average standardised yield of the
-    /// closed lactations, her current lactation, her last test day.
+    /// closed lactations, her current lactation, her last test day. The average is that of the
+    /// yields as kept, so that it follows from the lactations a reader of the database sees.
     static SuhrnKravy suhrn(std::span<const Laktacia> laktacie);
 
     /// A lactation that reaches this many days is a standardised one.
@@ -49,7 +49,8 @@ public:
     static double zaokruhli(double hodnota, int desatinne);
 
 private:
-    Vynos vynos(int odDna, int doDna) const;
+    /// To its day `den` by the test interval method, the last test on or before it carried to it.
+    Vynos vynosDo(int den) const;
 
     std::vector<TestIntervalMethod::Point> m_mlieko, m_tuk, m_bielkovina, m_laktoza;
 };

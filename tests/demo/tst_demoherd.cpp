@@ -1,6 +1,5 @@
 #include "demo/DemoHerd.h"
-#include "demo/LactationDerivation.h"
-#include "demo/TestIntervalMethod.h"
+#include "laktacie/TestIntervalMethod.h"
 
 #include <QCryptographicHash>
 #include <QDate>
@@ -234,67 +233,6 @@ private Q_SLOTS:
         for (qsizetype i = 0; i < days.size(); ++i)
             points.push_back({days[i], values[i]});
         QCOMPARE(TestIntervalMethod::yieldTo(points, day), yield);
-    }
-
-    // What recording derives from a small herd written by hand: cow 0 calved three times and is
-    // dry now, cow 1 was culled, cow 2 milks in her first lactation, cow 3 calved alone in her
-    // herd and year. Cows 0 and 1 calved their second lactation in the same herd and year; only
-    // cow 0 stays in the herd, so she alone is her herd-mates for her class.
-    void derivation() {
-        const int year2024 = int(QDate(2024, 3, 1).toJulianDay());
-        const int year2025 = int(QDate(2025, 3, 1).toJulianDay());
-        const auto lactation = [](int cow, int parity, int calving, int end, int herd,
-                                  double fatAndProtein) {
-            RecordedLactation l;
-            l.cow = cow;
-            l.parity = parity;
-            l.calving = calving;
-            l.end = end;
-            l.herd = herd;
-            l.days = end != 0 ? end - calving : 120;
-            l.standardDays = std::min(l.days, 305);
-            l.standardEnded = end != 0 || l.days >= 305;
-            l.standard = {8000, fatAndProtein / 2, fatAndProtein / 2, 400};
-            return l;
-        };
-        std::vector<RecordedLactation> herd = {
-            lactation(0, 2, year2025, year2025 + 330, 0, 700),
-            lactation(0, 1, year2024, year2024 + 320, 0, 600),
-            lactation(0, 3, year2025 + 400, year2025 + 400 + 300, 0, 650),
-            lactation(1, 1, year2024 + 10, year2024 + 200, 0, 300),
-            lactation(1, 2, year2025 + 20, year2025 + 100, 0, 200),
-            lactation(2, 1, year2025 + 200, 0, 1, 0),
-            lactation(3, 1, year2024, year2024 + 310, 2, 550),
-            lactation(3, 2, year2025, 0, 2, 0),
-        };
-        herd[3].endedByCulling = false;
-        herd[4].endedByCulling = true;
-        herd[5].standard = {0, 0, 0, 0};
-        herd[7].standard = {0, 0, 0, 0};
-        const std::vector<CowSummary> cows =
-            LactationDerivation::summarise(herd, {false, true, false, false});
-
-        QList<bool> closed;
-        for (const RecordedLactation& l : herd)
-            closed << l.closed;
-        QCOMPARE(closed, (QList<bool>{true, true, false, true, true, false, true, false}));
-        QCOMPARE(cows[0].currentLactation, 2);
-        QCOMPARE(cows[1].currentLactation, -1);
-        QCOMPARE(cows[2].currentLactation, 5);
-        QCOMPARE(cows[0].closedCount, 2);
-        QCOMPARE(cows[0].lastClosedLactation, 0);
-        QCOMPARE(cows[2].closedCount, 0);
-        QCOMPARE(cows[2].performanceClass, 0);
-        // Cow 0's last closed lactation, her second, over her herd-mates': 100 %, class III (the
-        // culled cow's short one beside it would make it 155 %, class I); cow 3 alone in her
-        // group likewise.
-        QCOMPARE(cows[0].performanceClass, 3);
-        QCOMPARE(cows[3].performanceClass, 3);
-        QCOMPARE(LactationDerivation::performanceClass(115), 1);
-        QCOMPARE(LactationDerivation::performanceClass(114.99), 2);
-        QCOMPARE(LactationDerivation::performanceClass(95), 3);
-        QCOMPARE(LactationDerivation::performanceClass(94.99), 4);
-        QCOMPARE(herd[1].index, 100.0);
     }
 };
 

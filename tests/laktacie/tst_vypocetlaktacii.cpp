@@ -1,3 +1,4 @@
+#include "laktacie/Rovesnice.h"
 #include "laktacie/VypocetLaktacii.h"
 
 #include <QDate>
@@ -137,6 +138,13 @@ private Q_SLOTS:
         QCOMPARE(d.normovany.mlieko, 50 * 30 + 200 * 25 + 55 * 20.0);
         // 70.2127… kept to a tenth.
         QCOMPARE(d.perzistencia, 70.2);
+
+        // A test after day 305 does not reach back into it: the last test before carries on.
+        Krava preskocena;
+        preskocena.otelenie(0, 400);
+        preskocena.kontrola(100, 30);
+        preskocena.kontrola(350, 10);
+        QCOMPARE(preskocena.laktacie().front().normovany.mlieko, 305 * 30.0);
     }
 
     void uvedeneVynosyMajuPrednost() {
@@ -209,6 +217,59 @@ private Q_SLOTS:
         QVERIFY(!laktacie[3].prebiehajuca);
         QCOMPARE(laktacie[3].zmena, u"00"_s);
         QCOMPARE(VypocetLaktacii::suhrn(laktacie).pocetLaktacii, 4);
+    }
+
+    // A small herd written by hand: cow 0 calved three times and is dry now, cow 1 was culled,
+    // cow 2 milks in her first lactation, cow 3 calved alone in her herd and year. Cows 0 and 1
+    // calved their second lactation in the same herd and year; only cow 0 stays in the herd, so
+    // she alone is her herd-mates for her class.
+    void rovesnice() {
+        const int rok2024 = int(QDate(2024, 3, 1).toJulianDay());
+        const int rok2025 = int(QDate(2025, 3, 1).toJulianDay());
+        const auto laktacia = [](int poradie, int otelenie, int ukoncenie, QString zmena,
+                                 bool prebiehajuca, double mlieko, double tukABielkovina) {
+            Laktacia l;
+            l.poradie = poradie;
+            l.datumOtelenia = otelenie;
+            l.ukoncenie = ukoncenie;
+            l.zmena = zmena;
+            l.prebiehajuca = prebiehajuca;
+            l.dni = ukoncenie != 0 ? ukoncenie - otelenie : 120;
+            l.koniecNormovanej = ukoncenie != 0 ? otelenie + std::min(l.dni, 305) : 0;
+            l.normovany = {mlieko, tukABielkovina / 2, tukABielkovina / 2, 400};
+            return l;
+        };
+        std::vector<Laktacia> stado = {
+            laktacia(2, rok2025, rok2025 + 330, u"00"_s, false, 8000, 700),
+            laktacia(1, rok2024, rok2024 + 320, u"00"_s, false, 8000, 600),
+            laktacia(3, rok2025 + 400, rok2025 + 700, u"00"_s, true, 8000, 650),
+            laktacia(1, rok2024 + 10, rok2024 + 200, u"00"_s, false, 6000, 300),
+            laktacia(2, rok2025 + 20, rok2025 + 100, u"05"_s, false, 2000, 200),
+            laktacia(1, rok2025 + 200, 0, QString(), true, 0, 0),
+            laktacia(1, rok2024, rok2024 + 310, u"00"_s, false, 7000, 550),
+            laktacia(2, rok2025, 0, QString(), true, 0, 0),
+        };
+        const std::vector<Rovesnice::Miesto> miesta = {
+            {0, 0, true},  {0, 0, true}, {0, 0, true}, {1, 0, false},
+            {1, 0, false}, {2, 1, true}, {3, 2, true}, {3, 2, true},
+        };
+        const std::vector<int> triedy = Rovesnice::porovnaj(stado, miesta, 4);
+
+        // Cow 0's last closed lactation, her second, over her herd-mates': 100 %, class III (the
+        // culled cow's short one beside it would make it 155 %, class I); cow 3 alone in her
+        // group likewise. The culled cow is classed against those in the herd; a cow with no
+        // closed lactation has no class.
+        QCOMPARE(triedy, (std::vector<int>{3, 4, 0, 3}));
+        // Herd-mates of the index leave out lactations culling cut short: the first lactations
+        // of 2024 in herd 0 average 7,000 kg, the second ones of 2025 8,000 kg, the culled cow's
+        // short one not among them. A lactation still in milk has no index yet.
+        QCOMPARE(stado[1].index, 100 * 8000 / 7000.0);
+        QCOMPARE(stado[4].index, 25.0);
+        QVERIFY(std::isnan(stado[5].index));
+        QCOMPARE(Rovesnice::trieda(115), 1);
+        QCOMPARE(Rovesnice::trieda(114.99), 2);
+        QCOMPARE(Rovesnice::trieda(95), 3);
+        QCOMPARE(Rovesnice::trieda(94.99), 4);
     }
 };
 
