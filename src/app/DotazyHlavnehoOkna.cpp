@@ -1,6 +1,7 @@
 #include "DotazyHlavnehoOkna.h"
 
 #include "data/Command.h"
+#include "data/ReportReaderAccount.h"
 #include "data/ServerLock.h"
 #include "data/VerziaUdajov.h"
 
@@ -70,8 +71,8 @@ bool DotazyHlavnehoOkna::obnovLaktela(Command& parametre, Connection& spojenie,
     if (predPrestavbou)
         predPrestavbou();
     // A second program would drop the table under the first one's build, or fail to create it.
-    ServerLock zamok(spojenie,
-                     ServerLock::nameFor(u"tarvelin-laktela"_s, spojenie.settings().database), 120s,
+    // The name is one the reading account's free SQL cannot take to hold every start up.
+    ServerLock zamok(spojenie, ReportReaderAccount::lockName(spojenie, u"tarvelin-laktela"_s), 120s,
                      u"Pracovnú tabuľku laktácií (laktela) už dlhšie zostavuje iný program na tej "
                      u"istej databáze."_s);
     // The other one may have built it while this one waited.

@@ -574,6 +574,8 @@ void TFormHlavny::otvorUniverzalnuZostavu() {
         const WaitCursor kurzor;
         // A source created since the start (the refresh rebuilds one) gets its grant now.
         data.pripravUcetZostav();
+        // The builder opens the saved definitions in the viewer, for the tree's selection.
+        m_instances.FormZostava->KodVyberu = m_stavZostav.KodVyberu;
         zostava = std::make_unique<TFormUniverzalnaZostava>(
             data, *m_instances.FormZostava, TextCopyright, m_stavZostav.KodPodniku, this);
     }
@@ -599,6 +601,7 @@ void TFormHlavny::ToolButtonZostavaClick() {
     prehliadac.IdZostavy = id.toInt();
     prehliadac.TextCopyright = MakerInfo::copyrightLine();
     prehliadac.KodPodniku = m_stavZostav.KodPodniku;
+    prehliadac.KodVyberu = m_stavZostav.KodVyberu;
     DialogService::instance().showModal(prehliadac);
 }
 

@@ -118,6 +118,7 @@ void Connection::open() {
         if (!names.exec(u"SET NAMES utf8mb4"_s))
             throw errorOf(names.lastError());
         applySqlMode(db);
+        m_sessionId = mysql_thread_id(handle());
     } catch (const DatabaseError&) {
         db.close();
         throw;
@@ -134,11 +135,31 @@ void Connection::applySqlMode(QSqlDatabase& db) {
 }
 
 void Connection::close() {
+    m_sessionValues.clear();
     QSqlDatabase db = database();
     if (!db.isOpen())
         return;
     db.close();
     Q_EMIT closed();
+}
+
+QVariant Connection::sessionValue(const QString& sql) {
+    open();
+    const auto known = m_sessionValues.constFind(sql);
+    if (known != m_sessionValues.cend())
+        return *known;
+    QVariant value;
+    send(sql, [&] {
+        QSqlQuery query(database());
+        query.setForwardOnly(true);
+        if (!query.exec(sql))
+            throw errorOf(query.lastError());
+        value = query.next() ? query.value(0) : QVariant();
+    });
+    // No row yet may be one soon (a table the program is filling): it is asked again.
+    if (!value.isNull())
+        m_sessionValues.insert(sql, value);
+    return value;
 }
 
 bool Connection::isOpen() const {

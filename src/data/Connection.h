@@ -3,6 +3,7 @@
 #include "ConnectionSettings.h"
 
 #include <QElapsedTimer>
+#include <QHash>
 #include <QObject>
 #include <QSqlDatabase>
 #include <QVariant>
@@ -69,6 +70,18 @@ public:
 
     QSqlDatabase database() const;
 
+    /// The server's number of the open session, or of the last one when it has ended (0 before
+    /// any): another session names it to stop the statement it runs (KILL QUERY), which may go
+    /// on on the server after this side has given it up.
+    unsigned long sessionId() const { return m_sessionId; }
+
+    /// The first value of a statement that reads the database's own settings, read once a
+    /// session and kept until the session ends; like the session's character set it is no
+    /// statement of the program's work and stays out of the log. Null, and read again the next
+    /// time, while there is no row or the value is NULL.
+    /// Throws DatabaseError when the statement fails.
+    QVariant sessionValue(const QString& sql);
+
     /// One explicit transaction, sent as statements so that the log shows where it begins and
     /// ends.
     void beginTransaction();
@@ -107,6 +120,8 @@ private:
 
     ConnectionSettings m_settings;
     QString m_name;
+    QHash<QString, QVariant> m_sessionValues;
+    unsigned long m_sessionId = 0;
     int m_strictWrites = 0;
     int m_sessionHolds = 0;
     /// The session was lost while held; cleared when the last hold goes.

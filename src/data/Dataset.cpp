@@ -84,6 +84,11 @@ void Dataset::setResultFieldFormats(std::function<QString(const FieldDef& field)
     m_formatOf = std::move(formatOf);
 }
 
+void Dataset::setRowLimit(std::size_t limit, RowLimit beyond) {
+    m_rowLimit = limit;
+    m_beyondLimit = std::move(beyond);
+}
+
 void Dataset::readResult() {
     const QString sql = selectText();
     m_connection->send(sql, [&] { readResult(sql); });
@@ -136,7 +141,12 @@ void Dataset::readResult(const QString& sql) {
         }
         columnOfField.push_back(columnOfSource[source]);
     }
-    const std::size_t rows = reader.readInto(targets);
+    std::function<void()> beyond;
+    if (m_beyondLimit)
+        beyond = [this] {
+            m_beyondLimit(m_rowLimit);
+        };
+    const std::size_t rows = reader.readInto(targets, m_rowLimit, beyond);
     m_fields = std::move(fields);
     m_columns = std::move(columns);
     m_columnOfField = std::move(columnOfField);

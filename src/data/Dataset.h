@@ -31,6 +31,13 @@ public:
     /// could declare. An empty format leaves the value's own digits.
     void setResultFieldFormats(std::function<QString(const FieldDef& field)> formatOf);
 
+    /// Hears a result that grows past `limit` rows, as the row after them arrives and before it
+    /// is kept: it throws to stop the reading, which leaves the dataset closed, or returns to go
+    /// on without a limit. Rows come from the server one by one, so a result that is refused
+    /// never took more memory than the limit's rows. None by default.
+    using RowLimit = std::function<void(std::size_t limit)>;
+    void setRowLimit(std::size_t limit, RowLimit beyond);
+
     /// Reads the whole result. Opening an open dataset does nothing. Throws DatabaseError when
     /// the statement fails or the result lacks a declared field.
     void open();
@@ -84,6 +91,8 @@ private:
     Connection* m_connection;
     QList<FieldDef> m_declared;
     std::function<QString(const FieldDef& field)> m_formatOf;
+    std::size_t m_rowLimit = 0;
+    RowLimit m_beyondLimit;
     QList<FieldDef> m_fields;
     std::vector<std::unique_ptr<ResultColumn>> m_columns;
     std::vector<std::size_t> m_columnOfField;

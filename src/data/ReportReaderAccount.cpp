@@ -4,6 +4,7 @@
 #include "Connection.h"
 #include "DatabaseError.h"
 #include "DatabaseLocation.h"
+#include "ServerLock.h"
 
 #include <QCryptographicHash>
 #include <QRandomGenerator>
@@ -27,6 +28,7 @@ const QString secretTable = u"sys_ucet_zostav"_s;
 // The server's numbers of the errors a revoke gives where there is nothing to take back.
 constexpr int noSuchGrant = 1141;
 constexpr int noSuchTableGrant = 1147;
+constexpr int noSuchTable = 1146;
 
 QString quoted(QString text) {
     return u'\'' + text.replace(u'\\', u"\\\\"_s).replace(u'\'', u"''"_s) + u'\'';
@@ -156,6 +158,23 @@ ConnectionSettings ReportReaderAccount::settingsFor(Connection& owner) {
     settings.user = userFor(settings.database);
     settings.password = storedPassword(owner);
     return settings;
+}
+
+QString ReportReaderAccount::lockSecret(Connection& owner) {
+    QString password;
+    try {
+        password =
+            owner.sessionValue(u"SELECT heslo FROM "_s + secretTable + u" LIMIT 1"_s).toString();
+    } catch (const DatabaseError& error) {
+        // A database of an older program has no table of the password until its upgrade.
+        if (error.code() != noSuchTable)
+            throw;
+    }
+    return password;
+}
+
+QString ReportReaderAccount::lockName(Connection& owner, const QString& purpose) {
+    return ServerLock::nameFor(purpose, owner.settings().database, lockSecret(owner));
 }
 
 ConnectionSettings ReportReaderAccount::create(Connection& owner, const QString& database) {

@@ -39,6 +39,14 @@ public:
     /// database. Throws DatabaseError when the database has none yet.
     static ConnectionSettings settingsFor(Connection& owner);
 
+    /// The secret of the owner's database that the names of its locks carry (ServerLock), so that
+    /// a statement of the account, which cannot read it, cannot take or block them: the account's
+    /// password, read once a session. Empty where the database has no account yet.
+    static QString lockSecret(Connection& owner);
+    /// The name of a lock of the program's (ServerLock) for that purpose on the owner's database,
+    /// carrying the database's secret.
+    static QString lockName(Connection& owner, const QString& purpose);
+
     /// Creates the account of `database` (the connection's own when empty) where it is missing,
     /// makes its password where the database has none, puts back its password and limits, and
     /// grants it SELECT on every source that exists in the connection's database; the account

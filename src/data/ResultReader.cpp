@@ -295,7 +295,8 @@ void ResultReader::fetchWhole(std::size_t column) {
         fail();
 }
 
-std::size_t ResultReader::readInto(const std::vector<ResultColumn*>& columns) {
+std::size_t ResultReader::readInto(const std::vector<ResultColumn*>& columns, std::size_t limit,
+                                   const std::function<void()>& beyondLimit) {
     if (m_cells.empty())
         return 0;
     std::size_t row = 0;
@@ -308,6 +309,8 @@ std::size_t ResultReader::readInto(const std::vector<ResultColumn*>& columns) {
             fail();
         if (row >= std::size_t(INT_MAX))
             throw DatabaseError(u"Výsledok dotazu má priveľa riadkov."_s);
+        if (beyondLimit && row == limit)
+            beyondLimit();
         bool grown = false;
         for (std::size_t c = 0; c < m_cells.size(); ++c) {
             ResultColumn* column = columns[c];

@@ -4,6 +4,7 @@
 #include "FieldDef.h"
 
 #include <QList>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -35,7 +36,10 @@ public:
 
     /// Appends every row to the columns, one for each result column, nullptr for a column not
     /// kept. Returns the number of rows. Throws DatabaseError when the server fails meanwhile.
-    std::size_t readInto(const std::vector<ResultColumn*>& columns);
+    /// With beyondLimit, it is called once a row arrives after `limit` rows, before that row is
+    /// kept; what it throws stops the reading.
+    std::size_t readInto(const std::vector<ResultColumn*>& columns, std::size_t limit = 0,
+                         const std::function<void()>& beyondLimit = {});
 
     /// The receiving end of one result column's bind.
     struct Cell;

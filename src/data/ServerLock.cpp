@@ -69,12 +69,14 @@ void ServerLock::release() {
     }
 }
 
-QString ServerLock::nameFor(const QString& purpose, const QString& database) {
+QString ServerLock::nameFor(const QString& purpose, const QString& database,
+                            const QString& secret) {
     const QString name = purpose + u':' + database.toLower();
-    if (name.size() <= maxNameLength)
+    if (secret.isEmpty() && name.size() <= maxNameLength)
         return name;
+    const QString hashed =
+        secret.isEmpty() ? database.toLower() : database.toLower() + u'\n' + secret;
     return purpose.left(maxNameLength - 41) + u':' +
            QString::fromLatin1(
-               QCryptographicHash::hash(database.toLower().toUtf8(), QCryptographicHash::Sha1)
-                   .toHex());
+               QCryptographicHash::hash(hashed.toUtf8(), QCryptographicHash::Sha1).toHex());
 }

@@ -37,8 +37,11 @@ public:
 
     /// A lock name of the purpose for one database: the same database always gives the same
     /// name, whatever the case it is spelled in, and two databases never share one. Servers take
-    /// names of at most 64 characters.
-    static QString nameFor(const QString& purpose, const QString& database);
+    /// names of at most 64 characters. With a secret of the database the name is a hash of both,
+    /// which nobody who does not know the secret can name, so no other account can take the
+    /// lock and block the program.
+    static QString nameFor(const QString& purpose, const QString& database,
+                           const QString& secret = {});
 
 private:
     /// 1 when taken, 0 when another session held it for `wait` seconds.

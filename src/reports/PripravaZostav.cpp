@@ -4,6 +4,7 @@
 #include "StavZostav.h"
 #include "TDataModuleTabulky.h"
 #include "ZamokVyberu.h"
+#include "data/Command.h"
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -19,10 +20,17 @@ void PripravaZostav::PripravParametre() {
     // Another program could write its own selection between the update and the header read.
     ZamokVyberu zamok(*m_dataModule.connection(),
                       m_praca.isEmpty() ? u"Výber %1"_s.arg(m_stav.KodVyberu) : m_praca);
-    parametre->setCommandText(u"UPDATE param SET    chovatel = rpad('"_s +
-                              KodChovatela::overeny(m_stav.KodVyberu) + u"', 9, '0'), "_s +
-                              u"   pocet_dcer = "_s + QString::number(m_stav.ZadanyPocetDcer));
-    parametre->executeStrict();
+    zapisVyber(*parametre, m_stav.KodVyberu, m_stav.ZadanyPocetDcer);
     m_dataModule.ADOQueryHlavicka->close();
     m_dataModule.ADOQueryHlavicka->open();
+}
+
+void PripravaZostav::zapisVyber(Command& parametre, const QString& kodVyberu,
+                                std::optional<int> pocetDcer) {
+    QString prikaz = u"UPDATE param SET    chovatel = rpad('"_s + KodChovatela::overeny(kodVyberu) +
+                     u"', 9, '0')"_s;
+    if (pocetDcer)
+        prikaz += u",    pocet_dcer = "_s + QString::number(*pocetDcer);
+    parametre.setCommandText(prikaz);
+    parametre.executeStrict();
 }

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 
+class Command;
 class TDataModuleTabulky;
 struct StavZostav;
 
@@ -16,6 +18,12 @@ public:
     /// Stores the selection (or the enterprise, before any) and the number of daughters, then
     /// re-reads the report header.
     void PripravParametre();
+
+    /// Writes the selection (a checked code of an enterprise, herd or barn) into the parameter
+    /// row through the command, and the number of daughters when one is given; the caller holds
+    /// the selection's lock (ZamokVyberu) until the last read that depends on it.
+    static void zapisVyber(Command& parametre, const QString& kodVyberu,
+                           std::optional<int> pocetDcer = std::nullopt);
 
 private:
     TDataModuleTabulky& m_dataModule;

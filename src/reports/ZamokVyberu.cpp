@@ -2,6 +2,7 @@
 
 #include "CakanieNaVyber.h"
 #include "data/Connection.h"
+#include "data/ReportReaderAccount.h"
 
 #include <QScopeGuard>
 
@@ -25,12 +26,15 @@ ZamokVyberu::ZamokVyberu(Connection& spojenie, const QString& praca) {
         waiting = [ako, praca](std::chrono::milliseconds cakane) {
             return ako->cakaj(praca, cakane);
         };
-    m_zamok.emplace(spojenie,
-                    ServerLock::nameFor(u"tarvelin-vyber"_s, spojenie.settings().database), cakanie,
+    m_zamok.emplace(spojenie, nazov(spojenie), cakanie,
                     u"Výber v databáze %1 práve používa iná zostava alebo iný používateľ programu "
                     "a neuvoľnil ho ani po %2 s. Skúste to znova o chvíľu."_s.arg(
                         spojenie.settings().database, QString::number(cakanie.count())),
                     waiting);
+}
+
+QString ZamokVyberu::nazov(Connection& spojenie) {
+    return ReportReaderAccount::lockName(spojenie, u"tarvelin-vyber"_s);
 }
 
 void ZamokVyberu::nastavCakanie(CakanieNaVyber* cakanie) {

@@ -29,6 +29,10 @@ public:
 
     static constexpr std::chrono::seconds cakanie{60};
 
+    /// The lock's name for the connection's database: it carries the database's secret, so the
+    /// reading account's free SQL cannot take it and stop every report.
+    static QString nazov(Connection& spojenie);
+
 private:
     std::optional<ServerLock> m_zamok;
 };

@@ -3,6 +3,7 @@
 #include "core/DotazyUniZostavy.h"
 #include "core/TlacUniZostavy.h"
 #include "core/VystupZostavy.h"
+#include "data/CancelledByUser.h"
 #include "data/DatabaseError.h"
 #include "data/TDataModuleHlavny.h"
 #include "views/spreadsheet/ExportujDoExcelu.h"
@@ -15,6 +16,7 @@
 #include "widgets/StatusPanelBar.h"
 
 #include <QAction>
+#include <QLocale>
 #include <QShowEvent>
 #include <QToolBar>
 #include <QVBoxLayout>
@@ -49,8 +51,9 @@ TFormZostava::TFormZostava(TDataModuleHlavny& data, ReportProject& RvProjectZost
     DBGridZostava->setSelectionBehavior(QAbstractItemView::SelectItems);
     DBGridZostava->setDataset(m_data.ADOQueryUniZostava);
 
-    // The last panel holds a date and a time, which 100 pixels cut off.
-    StatusBarZostava = new StatusPanelBar({100, 200, 350, 200}, this);
+    // The last panel holds a date and a time, which 100 pixels cut off, and the first the word
+    // for rows not read.
+    StatusBarZostava = new StatusPanelBar({140, 200, 310, 200}, this);
     StatusBarZostava->setObjectName(u"StatusBarZostava"_s);
     StatusBarZostava->setPanelText(0, u"Záznamov:"_s);
     StatusBarZostava->setPanelText(1, u"Názov:"_s);
@@ -90,6 +93,9 @@ void TFormZostava::showEvent(QShowEvent* event) {
 
 void TFormZostava::FormShow() {
     m_zostava = {};
+    // Nothing to export or print until the rows are read.
+    ToolButtonExcel->setEnabled(false);
+    ToolButtonTlacit->setEnabled(false);
     try {
         m_zostava = DotazyUniZostavy::nacitaj(m_data, IdZostavy);
 
@@ -98,11 +104,29 @@ void TFormZostava::FormShow() {
         StatusBarZostava->setPanelText(2, u"Popis: "_s + m_zostava.Popis);
         StatusBarZostava->setPanelText(3, u"Vytvorená: "_s + m_zostava.Modifikovana);
 
-        VystupZostavy::otvor(*m_data.ADOQueryUniZostava, m_zostava.SqlVyraz);
+        // A read sent again on a new session (the server gave up waiting while the question
+        // was open) does not ask twice.
+        bool povolene = false;
+        const auto pokracovat = [this, &povolene](std::size_t limit) {
+            if (povolene)
+                return;
+            if (!DialogService::instance().confirm(
+                    u"Zostava „%1“ má viac ako %2 riadkov. Načítať aj ďalšie? Veľa riadkov "
+                    u"zaberie veľa pamäte a čítanie môže trvať dlho."_s.arg(
+                        m_zostava.Nazov, QLocale().toString(qulonglong(limit)))))
+                throw CancelledByUser();
+            povolene = true;
+        };
+        VystupZostavy::otvor(*m_data.ADOQueryUniZostava, m_zostava, *m_data.ADOConnectionTarvelin,
+                             KodVyberu.isEmpty() ? KodPodniku : KodVyberu, pokracovat);
         StatusBarZostava->setPanelText(
             0, u"Záznamov: "_s + QString::number(m_data.ADOQueryUniZostava->recordCount()));
+        ToolButtonExcel->setEnabled(true);
+        ToolButtonTlacit->setEnabled(true);
     } catch (const DatabaseError& error) {
         DialogService::instance().error(u"Chyba: "_s + error.message());
+    } catch (const CancelledByUser&) {
+        StatusBarZostava->setPanelText(0, u"Záznamov: nenačítané"_s);
     }
 }
 

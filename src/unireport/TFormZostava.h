@@ -27,6 +27,9 @@ public:
     int IdZostavy = 0;
     QString TextCopyright;
     QString KodPodniku;
+    /// The enterprise, herd or barn chosen in the tree, whose rows the definition shows; the
+    /// enterprise when empty.
+    QString KodVyberu;
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -11,6 +11,8 @@
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
+#include <memory>
+#include <vector>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -69,19 +71,32 @@ void TestDatabase::exec(const QString& sql) {
 
 TestDatabase::ToolRun TestDatabase::runTool(const QString& program,
                                             const QStringList& arguments) const {
+    return runToolsAtOnce(program, {arguments}).constFirst();
+}
+
+QList<TestDatabase::ToolRun> TestDatabase::runToolsAtOnce(const QString& program,
+                                                          const QList<QStringList>& runs) const {
     const ConnectionSettings login = settings();
-    QProcess process;
-    process.start(QCoreApplication::applicationDirPath() + QLatin1Char('/') + program,
-                  arguments + QStringList{u"--socket"_s, login.socket, u"--user"_s, login.user,
-                                          u"--password"_s, login.password, u"--database"_s,
-                                          login.database});
-    if (!process.waitForFinished(120'000)) {
-        process.kill();
-        process.waitForFinished();
-        return {-1, u"timeout"_s, {}};
+    std::vector<std::unique_ptr<QProcess>> processes;
+    for (const QStringList& arguments : runs) {
+        processes.push_back(std::make_unique<QProcess>());
+        processes.back()->start(QCoreApplication::applicationDirPath() + QLatin1Char('/') + program,
+                                arguments + QStringList{u"--socket"_s, login.socket, u"--user"_s,
+                                                        login.user, u"--password"_s, login.password,
+                                                        u"--database"_s, login.database});
     }
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardError()),
-            QString::fromUtf8(process.readAllStandardOutput())};
+    QList<ToolRun> results;
+    for (const auto& process : processes) {
+        if (!process->waitForFinished(120'000)) {
+            process->kill();
+            process->waitForFinished();
+            results.append({-1, u"timeout"_s, {}});
+            continue;
+        }
+        results.append({process->exitCode(), QString::fromUtf8(process->readAllStandardError()),
+                        QString::fromUtf8(process->readAllStandardOutput())});
+    }
+    return results;
 }
 
 void TestDatabase::loadFixture(const QString& path) {

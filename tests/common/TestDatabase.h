@@ -42,6 +42,9 @@ public:
     /// Runs a tool of the build, found beside the test binary, on this database with root's
     /// login; it gets two minutes.
     ToolRun runTool(const QString& program, const QStringList& arguments) const;
+    /// Runs the tool once for each list of arguments, all at the same time, as several users
+    /// would; the results in the order of the lists.
+    QList<ToolRun> runToolsAtOnce(const QString& program, const QList<QStringList>& runs) const;
 
 private:
     Connection m_connection;

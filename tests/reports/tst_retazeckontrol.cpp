@@ -1,13 +1,13 @@
 #include "common/TestDatabase.h"
 #include "data/DatabaseError.h"
 #include "data/SchemaInstaller.h"
-#include "data/ServerLock.h"
 #include "reports/AktualizaciaUniverzalnejZostavy.h"
 #include "reports/PriebehPripravy.h"
 #include "reports/PrikazyPripravy.h"
 #include "reports/RetazecKontrol.h"
 #include "reports/StavZostav.h"
 #include "reports/TDataModuleTabulky.h"
+#include "reports/ZamokVyberu.h"
 
 #include <QDir>
 #include <QFile>
@@ -325,10 +325,8 @@ private Q_SLOTS:
             if (krok != 42)
                 return;
             Connection iny(m_db->settings());
-            QSqlQuery volny =
-                iny.execute(u"SELECT IS_FREE_LOCK(:Nazov)"_s,
-                            {{u"Nazov"_s, ServerLock::nameFor(u"tarvelin-vyber"_s,
-                                                              m_db->settings().database)}});
+            QSqlQuery volny = iny.execute(u"SELECT IS_FREE_LOCK(:Nazov)"_s,
+                                          {{u"Nazov"_s, ZamokVyberu::nazov(iny)}});
             volnyPriUzitKrav = volny.next() && volny.value(0).toInt() == 1;
         };
         aktualizuj(&priebeh);

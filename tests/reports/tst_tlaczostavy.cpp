@@ -1,7 +1,6 @@
 #include "common/TestDatabase.h"
 #include "data/ConfigFile.h"
 #include "data/DatabaseError.h"
-#include "data/ServerLock.h"
 #include "engine/model/FontMetricsMeasurer.h"
 #include "engine/model/PageBook.h"
 #include "engine/model/PageModel.h"
@@ -24,6 +23,7 @@
 #include "reports/TlacZostavy.h"
 #include "reports/UlozeneObdobie.h"
 #include "reports/ZadaneVstupyZostav.h"
+#include "reports/ZamokVyberu.h"
 
 #include <QFile>
 #include <QScopeGuard>
@@ -146,9 +146,8 @@ public:
         : m_settings(std::move(settings)) {}
     void deliver(const PageModel&) override {
         Connection other(m_settings);
-        QSqlQuery free = other.execute(
-            u"SELECT IS_FREE_LOCK(:Nazov)"_s,
-            {{u"Nazov"_s, ServerLock::nameFor(u"tarvelin-vyber"_s, m_settings.database)}});
+        QSqlQuery free = other.execute(u"SELECT IS_FREE_LOCK(:Nazov)"_s,
+                                       {{u"Nazov"_s, ZamokVyberu::nazov(other)}});
         freeAtDelivery = free.next() && free.value(0).toInt() == 1;
     }
     std::optional<bool> freeAtDelivery;

@@ -211,6 +211,70 @@ private Q_SLOTS:
                  QStringList());
     }
 
+    // Several offices print the same definition for their own herds at once: each gets the rows
+    // of its own selection, as it does when it runs alone.
+    void selectionsPrintedAtOnceKeepTheirOwnRows() {
+        m_db->exec(u"INSERT IGNORE INTO podniky (podnik, nazov) VALUES ('208123', 'Agro')"_s);
+        m_db->exec(u"INSERT IGNORE INTO chovy (chov, podnik, nazov) VALUES "
+                   u"('20812301', '208123', 'Dvor'), ('20812302', '208123', 'Lúka')"_s);
+        m_db->exec(
+            u"INSERT IGNORE INTO mastale (mastal, chov, nazov) VALUES "
+            u"('208123011', '20812301', 'Kravín A'), ('208123021', '20812302', 'Kravín B')"_s);
+        // Each row reads the parameter row a moment after the one before, as a long report's
+        // reads go on after it has begun.
+        m_db->exec(u"CREATE OR REPLACE VIEW uzbyky AS SELECT v.usnecislo, (SELECT p.chovatel FROM "
+                   u"param p WHERE SLEEP(0.1) = 0 AND v.usnecislo IS NOT NULL) AS vyber "
+                   u"FROM uz_vzorka v"_s);
+        UniZostavaFixture::ulozZostavu(*m_db, u"Výber"_s, QString(),
+                                       u"SELECT usnecislo, vyber FROM uzbyky ORDER BY usnecislo"_s);
+        const QStringList kody = {u"208123"_s, u"20812301"_s, u"20812302"_s, u"208123011"_s,
+                                  u"208123021"_s};
+        const auto beh = [&](const QString& kod, const QString& kedy) {
+            return QStringList{u"--saved"_s, u"Výber"_s,  u"--code"_s,
+                               kod,          u"--xlsx"_s, subor(kedy + kod + u".xlsx"_s)};
+        };
+        const auto harok = [&](const QString& kod, const QString& kedy) {
+            return vystupProgramu(u"unzip"_s, {u"-p"_s, subor(kedy + kod + u".xlsx"_s),
+                                               u"xl/worksheets/sheet1.xml"_s});
+        };
+
+        QList<QStringList> spolu;
+        for (const QString& kod : kody) {
+            const TestDatabase::ToolRun sam = spusti(beh(kod, u"sam-"_s));
+            QVERIFY2(sam.exitCode == 0, qPrintable(sam.err));
+            QCOMPARE(harok(kod, u"sam-"_s).count(u">"_s + kod.leftJustified(9, u'0') + u"<"_s), 4);
+            spolu << beh(kod, u"spolu-"_s);
+        }
+        const QList<TestDatabase::ToolRun> behy = m_db->runToolsAtOnce(u"tarvelin-report"_s, spolu);
+        for (qsizetype i = 0; i < kody.size(); ++i) {
+            QVERIFY2(behy[i].exitCode == 0, qPrintable(behy[i].err));
+            QCOMPARE(harok(kody[i], u"spolu-"_s), harok(kody[i], u"sam-"_s));
+        }
+    }
+
+    // A result the runner could not hold is refused before it takes the memory, and the server
+    // stops making it.
+    void resultOverAMillionRowsIsRefused() {
+        UniZostavaFixture::ulozZostavu(
+            *m_db, u"Milión"_s, QString(),
+            u"SELECT a.pocet FROM uzkravy a, uzkravy b, uzkravy c, uzkravy d, uzkravy e, "
+            u"uzkravy f, uzkravy g, uzkravy h, uzkravy i, uzkravy j"_s);
+        const QString xlsx = subor(u"milion.xlsx"_s);
+        const TestDatabase::ToolRun vysledok =
+            spusti({u"--saved"_s, u"Milión"_s, u"--xlsx"_s, xlsx});
+        QCOMPARE(vysledok.exitCode, 1);
+        QVERIFY2(vysledok.err.contains(u"Zostava „Milión“ má viac ako 1"_s) &&
+                     vysledok.err.contains(u"000 riadkov"_s),
+                 qPrintable(vysledok.err));
+        QVERIFY(!QFile::exists(xlsx));
+        Connection spojenie(m_db->settings());
+        QSqlQuery bezi =
+            spojenie.execute(u"SELECT count(*) FROM information_schema.PROCESSLIST WHERE INFO LIKE "
+                             u"'SELECT a.pocet FROM uzkravy a%'"_s);
+        QVERIFY(bezi.next());
+        QCOMPARE(bezi.value(0).toInt(), 0);
+    }
+
     void listsTheSavedDefinitions() {
         const TestDatabase::ToolRun vysledok = spusti({u"--list"_s});
         QCOMPARE(vysledok.exitCode, 0);
@@ -229,8 +293,15 @@ private Q_SLOTS:
         QTest::newRow("no output") << QStringList{"--saved", "Kravy"} << 2 << "práve jeden výstup";
         QTest::newRow("two outputs") << QStringList{"--saved", "Kravy", "--pdf", pdf, "--xlsx", pdf}
                                      << 2 << "práve jeden výstup";
-        QTest::newRow("a code") << QStringList{"--saved", "Kravy", "--code", "208123", "--pdf", pdf}
-                                << 2 << "--code";
+        QTest::newRow("a code of five digits")
+            << QStringList{"--saved", "Kravy", "--code", "20812", "--pdf", pdf} << 2
+            << "Neplatný kód 20812";
+        QTest::newRow("a code the database does not know")
+            << QStringList{"--saved", "Kravy", "--code", "999999", "--pdf", pdf} << 2
+            << "s kódom 999999 v databáze nie je";
+        QTest::newRow("a number of daughters")
+            << QStringList{"--saved", "Kravy", "--daughters", "2", "--pdf", pdf} << 2
+            << "--daughters";
         QTest::newRow("a report of the catalogue too")
             << QStringList{"9.D", "--saved", "Kravy", "--pdf", pdf} << 2 << "buď zostavu";
         QTest::newRow("workbook of the catalogue")

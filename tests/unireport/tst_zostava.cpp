@@ -4,8 +4,12 @@
 #include "app/TFormHlavny.h"
 #include "common/TestHelpers.h"
 #include "data/ConfigFile.h"
+#include "data/Connection.h"
+#include "data/DatabaseError.h"
 #include "data/DisplayFormat.h"
 #include "data/FieldDef.h"
+#include "data/Query.h"
+#include "data/ReportReaderAccount.h"
 #include "data/TDataModuleHlavny.h"
 #include "engine/model/FixedWidthMeasurer.h"
 #include "engine/model/PageDefinition.h"
@@ -16,8 +20,11 @@
 #include "engine/model/ReportProject.h"
 #include "engine/model/ReportSystem.h"
 #include "reports/DatasetReportDataSet.h"
+#include "reports/ZamokVyberu.h"
 #include "unireport/TFormUniverzalnaZostava.h"
 #include "unireport/TFormZostava.h"
+#include "unireport/core/UlozenaZostava.h"
+#include "unireport/core/VystupZostavy.h"
 #include "views/spreadsheet/RecordingSpreadsheetApplication.h"
 #include "widgets/DBGrid.h"
 #include "widgets/DBLookupComboBox.h"
@@ -26,6 +33,7 @@
 
 #include <QAction>
 #include <QDateTime>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QSettings>
 #include <QSqlQuery>
@@ -244,6 +252,106 @@ private Q_SLOTS:
         SpreadsheetApplication::install(predtym);
         QVERIFY2(volania.join(u'\n').contains(u"[0.00]"_s), qPrintable(volania.join(u'\n')));
         QVERIFY(volania.join(u'\n').contains(u"[0]"_s));
+    }
+
+    // The rows are the selection's the viewer was opened for, written into the parameter row
+    // before they are read, whatever another report wrote there last.
+    void rowsAreThoseOfTheSelectionOpened_data() {
+        QTest::addColumn<QString>("vyber");
+        QTest::addColumn<QString>("riadok");
+        QTest::newRow("a herd") << u"20812301"_s << u"208123010"_s;
+        QTest::newRow("a barn of another herd") << u"208123021"_s << u"208123021"_s;
+        QTest::newRow("none: the enterprise") << QString() << u"208123000"_s;
+        QTest::newRow("the herd again") << u"20812301"_s << u"208123010"_s;
+    }
+    void rowsAreThoseOfTheSelectionOpened() {
+        QFETCH(QString, vyber);
+        QFETCH(QString, riadok);
+        m_db->exec(u"CREATE OR REPLACE VIEW uzbyky AS SELECT v.usnecislo, p.chovatel AS vyber "
+                   u"FROM uz_vzorka v JOIN param p"_s);
+        m_db->exec(u"UPDATE param SET chovatel = '999999999'"_s);
+        ScriptedDialogService dialogy;
+        m_prehliadac->KodVyberu = vyber;
+        otvor(UniZostavaFixture::ulozZostavu(*m_db, u"Výber"_s, QString(),
+                                             u"SELECT DISTINCT vyber FROM uzbyky"_s));
+        m_prehliadac->KodVyberu.clear();
+        QCOMPARE(dialogy.interactions().size(), 0);
+        QCOMPARE(m_data->ADOQueryUniZostava->recordCount(), 1);
+        m_data->ADOQueryUniZostava->first();
+        QCOMPARE(m_data->ADOQueryUniZostava->text(u"vyber"_s), riadok);
+    }
+
+    // More rows than a million are read only when the user says so; a "no" leaves nothing held
+    // and nothing to print.
+    void overAMillionRowsAsksFirst_data() {
+        QTest::addColumn<bool>("citat");
+        QTest::addColumn<QString>("zaznamov");
+        QTest::newRow("no") << false << u"Záznamov: nenačítané"_s;
+        QTest::newRow("yes") << true << u"Záznamov: 1048576"_s;
+    }
+    void overAMillionRowsAsksFirst() {
+        QFETCH(bool, citat);
+        QFETCH(QString, zaznamov);
+        ScriptedDialogService dialogy;
+        dialogy.answerButton(citat ? DialogService::Yes : DialogService::No);
+        otvor(UniZostavaFixture::ulozZostavu(
+            *m_db, u"Milión"_s, QString(),
+            u"SELECT a.pocet FROM uzkravy a, uzkravy b, uzkravy c, uzkravy d, uzkravy e, "
+            u"uzkravy f, uzkravy g, uzkravy h, uzkravy i, uzkravy j"_s));
+        QCOMPARE(dialogy.interactions().size(), 1);
+        QCOMPARE(dialogy.interactions()[0].icon, DialogService::Icon::Question);
+        QVERIFY2(dialogy.interactions()[0].text.startsWith(u"Zostava „Milión“ má viac ako 1"_s),
+                 qPrintable(dialogy.interactions()[0].text));
+        QCOMPARE(panel(0), zaznamov);
+        QCOMPARE(m_data->ADOQueryUniZostava->isOpen(), citat);
+        QCOMPARE(findComponent<QAction>(m_prehliadac.get(), u"ToolButtonTlacit"_s)->isEnabled(),
+                 citat);
+        m_data->ADOQueryUniZostava->close();
+    }
+
+    // The reading account's free SQL may take any lock it can name; the selection's it cannot,
+    // so a statement holding the name older programs used blocks no report.
+    void readingAccountCannotHoldTheSelectionLock() {
+        Connection vlastnik(m_db->settings());
+        Connection citatel(ReportReaderAccount::settingsFor(vlastnik));
+        QSqlQuery drzany =
+            citatel.execute(u"SELECT GET_LOCK(:Nazov, 0)"_s,
+                            {{u"Nazov"_s, u"tarvelin-vyber:"_s + m_db->settings().database}});
+        QVERIFY(drzany.next());
+        QCOMPARE(drzany.value(0).toInt(), 1);
+        QElapsedTimer cas;
+        cas.start();
+        ZamokVyberu zamok(vlastnik, u"Zostava"_s);
+        QVERIFY(cas.elapsed() < 5'000);
+        QVERIFY(!ZamokVyberu::nazov(vlastnik).contains(m_db->settings().database));
+    }
+
+    // The program gives up waiting for a statement of the reading account; the server, left
+    // alone, would go on with it. The owner stops it.
+    void statementGivenUpIsStoppedOnTheServer() {
+        Connection vlastnik(m_db->settings());
+        ConnectionSettings netrpezlivy = ReportReaderAccount::settingsFor(vlastnik);
+        netrpezlivy.readTimeout = 1;
+        Connection citatel(netrpezlivy);
+        Query vystup(&citatel);
+        UlozenaZostava zostava;
+        zostava.Nazov = u"Krížom"_s;
+        // Billions of rows to count: the server keeps at it long after the program gave up.
+        QString krizom = u"SELECT count(*) AS pocet FROM uzkravy a0"_s;
+        for (int i = 1; i < 16; ++i)
+            krizom += u", uzkravy a"_s + QString::number(i);
+        zostava.SqlVyraz = krizom;
+        QVERIFY_THROWS_EXCEPTION(
+            DatabaseError,
+            VystupZostavy::otvor(vystup, zostava, vlastnik, u"208123"_s, [](std::size_t) {}));
+        const auto bezi = [&] {
+            QSqlQuery pocet = vlastnik.execute(
+                u"SELECT count(*) FROM information_schema.PROCESSLIST WHERE INFO LIKE "
+                u"'SELECT count(*) AS pocet FROM uzkravy a0%'"_s);
+            return pocet.next() ? pocet.value(0).toInt() : -1;
+        };
+        // The server notices the kill at its next check, within moments.
+        QTRY_COMPARE_WITH_TIMEOUT(bezi(), 0, 5'000);
     }
 
     void mainWindowOpensTheChosenDefinitionAndTheBuilder() {

@@ -5,6 +5,7 @@
 #include "CountingDestination.h"
 #include "cli/Console.h"
 #include "data/Connection.h"
+#include "data/DatabaseError.h"
 #include "data/Query.h"
 #include "data/ReportReaderAccount.h"
 #include "engine/model/ReportConnections.h"
@@ -18,6 +19,7 @@
 #include "unireport/core/VystupZostavy.h"
 #include "unireport/core/ZositZostavy.h"
 
+#include <QLocale>
 #include <QStringList>
 
 using namespace Qt::Literals::StringLiterals;
@@ -46,8 +48,8 @@ void SavedReport::list(Connection& connection) {
                        << zostava.Modifikovana << u")"_s << Qt::endl;
 }
 
-int SavedReport::run(const ConnectionSettings& settings, const QString& name, Output output,
-                     const QString& file) {
+int SavedReport::run(const ConnectionSettings& settings, const QString& name, const QString& code,
+                     Output output, const QString& file) {
     Connection owner(settings);
     const QList<UlozenaZostava> found = DotazyUniZostavy::podlaNazvu(owner, name);
     if (found.isEmpty()) {
@@ -65,7 +67,14 @@ int SavedReport::run(const ConnectionSettings& settings, const QString& name, Ou
     Connection reader(ReportReaderAccount::create(owner));
     Query vystup(&reader);
     vystup.setObjectName(u"ADOQueryUniZostava"_s);
-    VystupZostavy::otvor(vystup, zostava.SqlVyraz);
+    const QString enterprise = enterpriseCode(owner);
+    VystupZostavy::otvor(
+        vystup, zostava, owner, code.isEmpty() ? enterprise : code, [&](std::size_t limit) {
+            throw DatabaseError(
+                u"Zostava „%1“ má viac ako %2 riadkov, čo je viac, než sa dá naraz vytlačiť. "
+                u"Zúžte jej podmienku alebo výber (--code)."_s.arg(
+                    zostava.Nazov, QLocale().toString(qulonglong(limit))));
+        });
 
     if (output == Output::Xlsx) {
         ZositZostavy::zapis(vystup, zostava.Nazov, file);
@@ -83,7 +92,7 @@ int SavedReport::run(const ConnectionSettings& settings, const QString& name, Ou
     const auto destination = std::make_shared<CountingDestination>(
         output == Output::Pdf ? FileDestination::Format::Pdf : FileDestination::Format::Rtf, file);
     system.setDestination(destination);
-    TlacUniZostavy(project).tlac(zostava, enterpriseCode(owner), MakerInfo::copyrightLine(),
+    TlacUniZostavy(project).tlac(zostava, enterprise, MakerInfo::copyrightLine(),
                                  TlacUniZostavy::sirkyPodlaPoli(vystup.fields()));
     if (!destination->pages()) {
         Console::err() << u"Projekt %1 neobsahuje zostavu %2."_s.arg(project.fileName(),

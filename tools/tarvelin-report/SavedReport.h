@@ -17,8 +17,10 @@ public:
     /// Prints the saved definitions, name, description and time of saving, one a line.
     static void list(Connection& connection);
 
-    /// Runs the definition of this name (the last saved of several) into the file. Returns the
-    /// process exit code; failures of the database, the project or the file throw.
-    static int run(const ConnectionSettings& settings, const QString& name, Output output,
-                   const QString& file);
+    /// Runs the definition of this name (the last saved of several) for the enterprise, herd or
+    /// barn of the code (the enterprise of the parameter row when empty) into the file. Returns
+    /// the process exit code; failures of the database, the project or the file throw, and so
+    /// does a result of more rows than VystupZostavy::najviacRiadkov.
+    static int run(const ConnectionSettings& settings, const QString& name, const QString& code,
+                   Output output, const QString& file);
 };

@@ -172,6 +172,26 @@ int onDatabase(const QCommandLineParser& parser, const Options& options,
     return work(settings);
 }
 
+/// The code of --code, refused before any server is reached when it cannot be one.
+QString checkedCode(const QCommandLineParser& parser, const Options& options) {
+    const QString code = parser.value(options.code);
+    if (!KodChovatela::jePlatny(code) || !QList<qsizetype>{6, 8, 9}.contains(code.size()))
+        throw UsageProblem(u"Neplatný kód %1: čaká sa 6, 8 alebo 9 znakov, číslic 0 až 9 "
+                           u"alebo písmen bez diakritiky."_s.arg(code));
+    return code;
+}
+
+// A mistyped code would give a report of nobody, headed with empty names.
+void requireKnownCode(Connection& connection, const QString& code) {
+    QSqlQuery known = connection.execute(
+        u"SELECT (SELECT count(*) FROM podniky WHERE podnik = :Podnik) + (SELECT "
+        u"count(*) FROM chovy WHERE chov = :Chov) + (SELECT count(*) FROM mastale "
+        u"WHERE mastal = :Mastal)"_s,
+        {{u"Podnik"_s, code}, {u"Chov"_s, code}, {u"Mastal"_s, code}});
+    if (!known.next() || known.value(0).toInt() == 0)
+        throw UsageProblem(u"Podnik, chov ani maštaľ s kódom %1 v databáze nie je."_s.arg(code));
+}
+
 int listReports(const QCommandLineParser& parser, const Options& options) {
     for (const PolozkaKatalogu& polozka : KatalogZostav::polozky()) {
         if (!polozka.jeZostava())
@@ -190,8 +210,8 @@ int listReports(const QCommandLineParser& parser, const Options& options) {
 int printSaved(const QCommandLineParser& parser, const Options& options) {
     if (!parser.positionalArguments().isEmpty())
         throw UsageProblem(u"Zadajte buď zostavu katalógu, alebo voľbu --saved."_s);
-    for (const QCommandLineOption* option : {&options.code, &options.daughters, &options.period,
-                                             &options.bounds, &options.group, &options.order})
+    for (const QCommandLineOption* option :
+         {&options.daughters, &options.period, &options.bounds, &options.group, &options.order})
         if (parser.isSet(*option))
             throw UsageProblem(
                 u"Voľba --%1 k uloženej zostave nepatrí."_s.arg(option->names().constFirst()));
@@ -210,8 +230,13 @@ int printSaved(const QCommandLineParser& parser, const Options& options) {
     const QString file = QFileInfo(parser.value(*chosen->first)).absoluteFilePath();
     options.connection.check(parser);
     const QString name = parser.value(options.saved);
+    const QString code = parser.isSet(options.code) ? checkedCode(parser, options) : QString();
     return onDatabase(parser, options, [&](const ConnectionSettings& settings) {
-        return SavedReport::run(settings, name, chosen->second, file);
+        if (!code.isEmpty()) {
+            Connection connection(settings);
+            requireKnownCode(connection, code);
+        }
+        return SavedReport::run(settings, name, code, chosen->second, file);
     });
 }
 
@@ -285,17 +310,6 @@ Inputs readInputs(const QCommandLineParser& parser, const Options& options, cons
     return inputs;
 }
 
-// A mistyped code would give a report of nobody, headed with empty names.
-void requireKnownCode(Connection& connection, const QString& code) {
-    QSqlQuery known = connection.execute(
-        u"SELECT (SELECT count(*) FROM podniky WHERE podnik = :Podnik) + (SELECT "
-        u"count(*) FROM chovy WHERE chov = :Chov) + (SELECT count(*) FROM mastale "
-        u"WHERE mastal = :Mastal)"_s,
-        {{u"Podnik"_s, code}, {u"Chov"_s, code}, {u"Mastal"_s, code}});
-    if (!known.next() || known.value(0).toInt() == 0)
-        throw UsageProblem(u"Podnik, chov ani maštaľ s kódom %1 v databáze nie je."_s.arg(code));
-}
-
 /// Prints the whole book of available reports into the file; returns the number of pages.
 int printBook(TDataModuleTabulky& tabulky, Inputs& inputs, FileDestination::Format format,
               const QString& file) {
@@ -319,10 +333,7 @@ int printReport(const QCommandLineParser& parser, const Options& options) {
         refuseInapplicable(parser, options, *polozka);
     if (!parser.isSet(options.code))
         throw UsageProblem(u"Chýba voľba --code (podnik, chov alebo maštaľ)."_s);
-    const QString code = parser.value(options.code);
-    if (!KodChovatela::jePlatny(code) || !QList<qsizetype>{6, 8, 9}.contains(code.size()))
-        throw UsageProblem(u"Neplatný kód %1: čaká sa 6, 8 alebo 9 znakov, číslic 0 až 9 "
-                           u"alebo písmen bez diakritiky."_s.arg(code));
+    const QString code = checkedCode(parser, options);
     if (parser.isSet(options.xlsx))
         throw UsageProblem(u"Voľba --xlsx patrí k uloženej zostave (--saved)."_s);
     if (parser.isSet(options.pdf) == parser.isSet(options.rtf))

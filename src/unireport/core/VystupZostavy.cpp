@@ -1,12 +1,33 @@
 #include "VystupZostavy.h"
 
 #include "DesatinyStlpca.h"
+#include "UlozenaZostava.h"
+#include "data/Command.h"
+#include "data/Connection.h"
 #include "data/DatabaseError.h"
 #include "data/Query.h"
+#include "reports/PripravaZostav.h"
+#include "reports/ZamokVyberu.h"
 
 #include <QRegularExpression>
+#include <QScopeGuard>
 
 using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+/// Ends the statement the reading account's session runs, if any.
+void zastav(Connection& vlastnik, unsigned long relacia) {
+    try {
+        vlastnik.executeDirect(u"KILL QUERY "_s + QString::number(relacia));
+    } catch (const DatabaseError&) {
+        // An owner without the right to end another account's statements on an external server
+        // leaves it to the account's own time limit there; a session already gone has nothing
+        // left to end.
+    }
+}
+
+} // namespace
 
 void VystupZostavy::over(const QString& prikaz) {
     if (prikaz.trimmed().isEmpty())
@@ -24,4 +45,32 @@ void VystupZostavy::otvor(Query& vystup, const QString& prikaz) {
     vystup.setResultFieldFormats(&DesatinyStlpca::vzor);
     over(prikaz);
     vystup.open();
+}
+
+void VystupZostavy::otvor(Query& vystup, const UlozenaZostava& zostava, Connection& vlastnik,
+                          const QString& kodVyberu, const Dataset::RowLimit& nadLimitom,
+                          std::size_t limit) {
+    Connection& citatel = *vystup.connection();
+    ZamokVyberu zamok(vlastnik, u"Zostava „%1“"_s.arg(zostava.Nazov));
+    Command parametre(&vlastnik);
+    PripravaZostav::zapisVyber(parametre, kodVyberu);
+
+    vystup.setRowLimit(limit, [&](std::size_t riadkov) {
+        try {
+            nadLimitom(riadkov);
+        } catch (...) {
+            // Before the rest of the result is skipped, which would otherwise be read to its end.
+            zastav(vlastnik, citatel.sessionId());
+            throw;
+        }
+    });
+    const auto bezLimitu = qScopeGuard([&vystup] { vystup.setRowLimit(0, {}); });
+    try {
+        otvor(vystup, zostava.SqlVyraz);
+    } catch (const DatabaseError&) {
+        // A session the program left while waiting leaves its statement running on the server.
+        if (!citatel.isOpen())
+            zastav(vlastnik, citatel.sessionId());
+        throw;
+    }
 }
