@@ -7,6 +7,7 @@
 
 #include "data/Connection.h"
 #include "data/DatabaseError.h"
+#include "data/ReportReaderAccount.h"
 #include "data/SchemaInstaller.h"
 #include "data/ServerLock.h"
 #include "data/VerziaUdajov.h"
@@ -52,8 +53,8 @@ SuhrnImportu ImportVymeny::importuj(const QString& cesta, const Priebeh& priebeh
     SchemaInstaller(connection).requireUsable();
     const QString databaza = m_settings.database;
     // Two imports into one database would each see the other's records half written.
-    ServerLock zamok(connection, ServerLock::nameFor(u"tarvelin-import"_s, databaza), 0s,
-                     u"Do databázy %1 práve importuje iný program."_s.arg(databaza));
+    ServerLock zamok(connection, ReportReaderAccount::lockName(connection, u"tarvelin-import"_s),
+                     0s, u"Do databázy %1 práve importuje iný program."_s.arg(databaza));
 
     hlasenie(kCitanie, 0, 0);
     PrijateUdaje prijate(connection);

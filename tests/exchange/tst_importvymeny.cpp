@@ -1,4 +1,7 @@
 #include "common/TestDatabase.h"
+#include "data/DatabaseError.h"
+#include "data/ReportReaderAccount.h"
+#include "data/ServerLock.h"
 #include "exchange/ChybaVymeny.h"
 #include "exchange/ImportVymeny.h"
 
@@ -336,6 +339,34 @@ private Q_SLOTS:
         } catch (const ZrusenaVymena&) {
         }
         QCOMPARE(databaseState(*m_connection), before);
+    }
+
+    // Another import holds the lock under the program's own name; a session that only guesses
+    // the name, as a statement of the reading account could, keeps nobody out.
+    void secondImportIsKeptOut_data() {
+        QTest::addColumn<bool>("programsName");
+        QTest::newRow("another import") << true;
+        QTest::newRow("a guessed name") << false;
+    }
+
+    void secondImportIsKeptOut() {
+        QFETCH(bool, programsName);
+        startEmpty();
+        Connection druhy(m_db->settings());
+        const QString nazov =
+            programsName ? ReportReaderAccount::lockName(druhy, u"tarvelin-import"_s)
+                         : ServerLock::nameFor(u"tarvelin-import"_s, m_db->settings().database);
+        ServerLock zamok(druhy, nazov, std::chrono::seconds(0), u"obsadené"_s);
+        const QStringList before = databaseState(*m_connection);
+        try {
+            importuj(fixture(u"stado.json"_s));
+            QVERIFY(!programsName);
+        } catch (const DatabaseError& error) {
+            QVERIFY2(programsName, qPrintable(error.message()));
+            QVERIFY2(error.message().contains(u"práve importuje iný program"_s),
+                     qPrintable(error.message()));
+            QCOMPARE(databaseState(*m_connection), before);
+        }
     }
 
     void cleanupTestCase() {
