@@ -3,6 +3,7 @@
 #include "CitanieVymeny.h"
 #include "KontrolaPrijatych.h"
 #include "PrijateUdaje.h"
+#include "SubezneCitanie.h"
 #include "ZapisImportu.h"
 
 #include "data/Connection.h"
@@ -58,7 +59,7 @@ SuhrnImportu ImportVymeny::importuj(const QString& cesta, const Priebeh& priebeh
 
     hlasenie(kCitanie, 0, 0);
     PrijateUdaje prijate(connection);
-    CitanieVymeny(prijate, dnes()).citaj(cesta, priebehCitania(priebeh));
+    SubezneCitanie(prijate, dnes()).citaj(cesta, priebehCitania(priebeh));
     prijate.dokonci();
     hlasenie(u"Kontrola súboru voči databáze"_s, 0, 0);
     KontrolaPrijatych::skontroluj(connection);
