@@ -58,6 +58,19 @@ void celeAk(Json& j, const char* nazov, const QVariant& hodnota) {
     j.Int(hodnota.toInt());
 }
 
+/// An amount in kilograms, as ADE measures it; left out when the value is NULL.
+void kilogramyAk(Json& j, const char* nazov, const QVariant& hodnota) {
+    if (hodnota.isNull())
+        return;
+    kluc(j, nazov);
+    j.StartObject();
+    kluc(j, "unitCode");
+    text(j, "KGM");
+    kluc(j, "value");
+    j.Double(hodnota.toDouble());
+    j.EndObject();
+}
+
 void logickaAk(Json& j, const char* nazov, const QVariant& hodnota) {
     if (hodnota.isNull())
         return;
@@ -630,18 +643,8 @@ void ExportVymeny::laktacie(ZapisJson& zapis) {
             celeAk(j, "parity", q.value(2));
             celeAk(j, "lactationLength", q.value(normovana ? 9 : 8));
             const char* mnozstva[] = {"milkAmount", "fatAmount", "proteinAmount", "lactosisAmount"};
-            for (int k = 0; k < 4; ++k) {
-                const QVariant hodnota = q.value((normovana ? 14 : 10) + k);
-                if (hodnota.isNull())
-                    continue;
-                kluc(j, mnozstva[k]);
-                j.StartObject();
-                kluc(j, "unitCode");
-                text(j, "KGM");
-                kluc(j, "value");
-                j.Double(hodnota.toDouble());
-                j.EndObject();
-            }
+            for (int k = 0; k < 4; ++k)
+                kilogramyAk(j, mnozstva[k], q.value((normovana ? 14 : 10) + k));
             kluc(j, "lactationType");
             text(j, normovana ? "305Days" : "Normal");
             if (const char* protokol = KodyVymeny::protokol(q.value(21).toString())) {
@@ -680,15 +683,7 @@ void ExportVymeny::kontroly(ZapisJson& zapis) {
                  zviera(j, q.value(0));
                  datumAk(j, "eventDateTime", q.value(1));
                  lokalita(j, q.value(2));
-                 if (!dennyNadoj.isNull()) {
-                     kluc(j, "milkWeight24Hours");
-                     j.StartObject();
-                     kluc(j, "unitCode");
-                     text(j, "KGM");
-                     kluc(j, "value");
-                     j.Double(dennyNadoj.toDouble());
-                     j.EndObject();
-                 }
+                 kilogramyAk(j, "milkWeight24Hours", dennyNadoj);
                  kluc(j, "milkCharacteristics");
                  j.StartArray();
                  const std::tuple<const char*, QVariant, double> vlastnosti[] = {
