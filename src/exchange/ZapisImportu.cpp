@@ -165,8 +165,6 @@ druhy(const std::function<QString(const QString&, const QString&, const QStringL
          u"CONCAT(l.krava_id, '/', l.datumotelenia)"_s,
          md5({odtlacok(u"laktacie"_s, u"l"_s, {u"laktacia_id"_s}), u"l.tabulka"_s}),
          &SuhrnImportu::laktacie},
-        {3, u"kontroly k JOIN vymena_id i ON i.zviera_id = k.krava_id"_s, u"k.kontrola_id"_s,
-         md5({odtlacok(u"kontroly"_s, u"k"_s, {})}), &SuhrnImportu::kontroly},
         {4, u"plemenne_hodnoty h JOIN vymena_id i ON i.zviera_id = h.zviera_id"_s, u"h.zviera_id"_s,
          md5({odtlacok(u"plemenne_hodnoty"_s, u"h"_s, {})}), &SuhrnImportu::hodnoty},
     };
@@ -216,6 +214,13 @@ SuhrnImportu ZapisImportu::pocty() {
         p.zmenene = q.value(2).toLongLong();
         p.nezmenene = q.value(0).toLongLong() - p.pridane - p.zmenene;
     }
+    // Test days, the largest table by far, are counted by the two statements that write them
+    // rather than by comparing every test day of the herd before and after.
+    QSqlQuery kontroly = m_connection.execute(
+        u"SELECT COUNT(*) FROM kontroly k JOIN vymena_id i ON i.zviera_id = k.krava_id"_s);
+    kontroly.next();
+    suhrn.kontroly = {m_pridaneKontroly, m_zmeneneKontroly,
+                      kontroly.value(0).toLongLong() - m_pridaneKontroly - m_zmeneneKontroly};
     return suhrn;
 }
 
@@ -420,20 +425,21 @@ void ZapisImportu::kontroly() {
     // A test day belongs to the lactation of the last calving before it.
     const QString poradie = u"(SELECT r.poradie FROM vymena_rozsahy r WHERE r.krava_id = %1 AND "
                             u"r.od <= %2 ORDER BY r.od DESC LIMIT 1)"_s;
-    m_connection.executeDirect(
-        aktualizacia(u"kontroly k JOIN vymena_kravy a ON a.krava_id = k.krava_id"_s,
-                     {{u"k.poradie_preb_laktacie"_s, poradie.arg(u"k.krava_id"_s, u"k.datum"_s)}}));
-    m_connection.executeDirect(aktualizacia(
-        u"kontroly k "_s + kPodlaKravy +
-            u" JOIN zvierata z ON z.zviera_id = k.krava_id JOIN vymena_kontroly s ON s.usnecislo "
-            u"= z.usnecislo AND s.datum = k.datum"_s,
-        Priradenia{{u"k.prepocet"_s, u"s.prepocet"_s}} +
+    // One statement for the lactation and the values, so that a test day both change counts
+    // once; a cow's other test days may move to another lactation too.
+    const QString zmena = aktualizacia(
+        u"vymena_kravy a JOIN kontroly k "_s + kPodlaKravy +
+            u" ON k.krava_id = a.krava_id LEFT JOIN vymena_kontroly s ON s.usnecislo = "
+            u"a.usnecislo AND s.datum = k.datum"_s,
+        Priradenia{{u"k.poradie_preb_laktacie"_s, poradie.arg(u"k.krava_id"_s, u"k.datum"_s)},
+                   {u"k.prepocet"_s, u"IF(s.usnecislo IS NULL, k.prepocet, s.prepocet)"_s}} +
             zoSuboru(u"k"_s, u"s"_s,
                      {u"typ"_s, u"denna_doba"_s, u"interval_kontroly"_s, u"mlieko"_s, u"tuk_perc"_s,
                       u"bielkovina_perc"_s, u"laktoza_perc"_s, u"bun_elementy"_s, u"mocovina"_s,
                       u"chovatel=lokalita"_s, u"skupina"_s, u"mlieko_prepocitane"_s,
-                      u"tuk_prepocitane"_s})));
-    m_connection.executeDirect(
+                      u"tuk_prepocitane"_s}));
+    m_zmeneneKontroly = m_connection.execute(zmena).numRowsAffected();
+    const QString nove =
         u"INSERT INTO kontroly (krava_id, datum, poradie_preb_laktacie, typ, denna_doba, "
         u"interval_kontroly, mlieko, tuk_perc, bielkovina_perc, laktoza_perc, bun_elementy, "
         u"mocovina, chovatel, skupina, prepocet, mlieko_prepocitane, tuk_prepocitane) SELECT "
@@ -442,7 +448,8 @@ void ZapisImportu::kontroly() {
         u"s.lokalita, s.skupina, s.prepocet, s.mlieko_prepocitane, s.tuk_prepocitane FROM "
         u"vymena_kontroly s JOIN zvierata z ON z.usnecislo = s.usnecislo LEFT JOIN kontroly k %2 "
         u"ON k.krava_id = z.zviera_id AND k.datum = s.datum WHERE k.kontrola_id IS NULL"_s.arg(
-            poradie.arg(u"z.zviera_id"_s, u"s.datum"_s), kPodlaKravy));
+            poradie.arg(u"z.zviera_id"_s, u"s.datum"_s), kPodlaKravy);
+    m_pridaneKontroly = m_connection.execute(nove).numRowsAffected();
 }
 
 void ZapisImportu::laktacie() {

@@ -42,4 +42,6 @@ private:
     void parametre();
 
     Connection& m_connection;
+    qint64 m_pridaneKontroly = 0;
+    qint64 m_zmeneneKontroly = 0;
 };

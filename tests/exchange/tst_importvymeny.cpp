@@ -206,6 +206,43 @@ private Q_SLOTS:
         QCOMPARE(databaseState(c), after);
     }
 
+    void correctedTestDayCountsOnce() {
+        startWithHerd();
+        // A calving the first file lacked moves Beta's last test day to a new lactation, and
+        // the file corrects its milk too: one test day changed, in two ways.
+        QString text = readText(fixture(u"stado.json"_s));
+        const QString posledna =
+            u"\"eventDateTime\": \"2021-06-20T00:00:00Z\", \"location\": {\"id\": \"401234011\", "
+            u"\"scheme\": \"sk.chovatel\"},\n     \"milkWeight24Hours\": {\"unitCode\": \"KGM\", "
+            u"\"value\": 18}}"_s;
+        QVERIFY(text.contains(posledna));
+        text.replace(posledna, QString(posledna).replace(u"\"value\": 18"_s, u"\"value\": 19"_s));
+        const QString otelenie = u"\"eventDateTime\": \"2021-04-01T00:00:00Z\", \"location\": "
+                                 u"{\"id\": \"401234011\", \"scheme\": \"sk.chovatel\"},\n     "
+                                 u"\"damParity\": 1}"_s;
+        QVERIFY(text.contains(otelenie));
+        text.replace(otelenie,
+                     otelenie +
+                         u",\n    {\"resourceType\": \"icarReproParturitionEventResource\", "
+                         u"\"animal\": {\"id\": \"SK401234000020\", \"scheme\": \"eu.bovine\"}, "
+                         u"\"eventDateTime\": \"2021-06-01T00:00:00Z\", \"damParity\": 2}"_s);
+        const QString path = m_dir.filePath(u"opravena_kontrola.json"_s);
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(text.toUtf8());
+        file.close();
+
+        const SuhrnImportu suhrn = importuj(path);
+        QCOMPARE(suhrn.kontroly.pridane, 0);
+        QCOMPARE(suhrn.kontroly.zmenene, 1);
+        QCOMPARE(suhrn.kontroly.nezmenene, 7);
+        QCOMPARE(row(*m_connection,
+                     u"SELECT k.mlieko, k.poradie_preb_laktacie FROM kontroly k JOIN zvierata z ON "
+                     u"z.zviera_id = k.krava_id WHERE z.usnecislo = 'SK401234000020' AND k.datum "
+                     u"= '2021-06-20'"_s),
+                 (QVariantList{19.0, 2}));
+    }
+
     void refusedFileLeavesTheDatabase_data() {
         QTest::addColumn<QString>("find");
         QTest::addColumn<QString>("replace");
