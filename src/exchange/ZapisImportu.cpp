@@ -34,16 +34,45 @@ QString alebo(const QString& novy, const QString& stary) {
     return u"COALESCE(%1, %2)"_s.arg(novy, stary);
 }
 
-/// SET clauses that keep the database's value where the file states none.
-QString nastav(const QString& ciel, const QString& zdroj, const QStringList& stlpce) {
-    QStringList casti;
+/// A column an UPDATE sets and the value it gets.
+struct Priradenie {
+    QString stlpec;
+    QString hodnota;
+};
+using Priradenia = std::vector<Priradenie>;
+
+/// Columns that keep the database's value where the file states none.
+Priradenia zoSuboru(const QString& ciel, const QString& zdroj, const QStringList& stlpce) {
+    Priradenia priradenia;
     for (const QString& stlpec : stlpce) {
-        const QString cielovy = stlpec.section(u'=', 0, 0);
+        const QString cielovy = ciel + u'.' + stlpec.section(u'=', 0, 0);
         const QString zdrojovy = stlpec.contains(u'=') ? stlpec.section(u'=', 1) : stlpec;
-        casti << u"%1.%2 = %3"_s.arg(ciel, cielovy,
-                                     alebo(zdroj + u'.' + zdrojovy, ciel + u'.' + cielovy));
+        priradenia.push_back({cielovy, alebo(zdroj + u'.' + zdrojovy, cielovy)});
     }
-    return casti.join(u", "_s);
+    return priradenia;
+}
+
+Priradenia operator+(Priradenia prve, const Priradenia& druhe) {
+    prve.insert(prve.end(), druhe.begin(), druhe.end());
+    return prve;
+}
+
+/// An UPDATE that writes only the rows whose values change. The server locks and logs every row
+/// an UPDATE matches, changed or not: importing a herd's unchanged test days again took longer
+/// than importing them the first time. The join must match a row once (the file's records are
+/// unique by their keys), else a later match whose values differ would win.
+QString aktualizacia(const QString& tabulky, const Priradenia& priradenia,
+                     const QString& podmienka = {}) {
+    QStringList nastavenia;
+    QStringList zmeny;
+    for (const auto& [stlpec, hodnota] : priradenia) {
+        nastavenia << u"%1 = %2"_s.arg(stlpec, hodnota);
+        zmeny << u"NOT (%1 <=> %2)"_s.arg(stlpec, hodnota);
+    }
+    const QString zmenene = zmeny.join(u" OR "_s);
+    return u"UPDATE %1 SET %2 WHERE %3"_s.arg(
+        tabulky, nastavenia.join(u", "_s),
+        podmienka.isEmpty() ? zmenene : u"(%1) AND (%2)"_s.arg(podmienka, zmenene));
 }
 
 } // namespace
@@ -208,8 +237,8 @@ void ZapisImportu::lokality() {
         if (u.stlpce)
             menitelne << QString::fromLatin1(u.stlpce);
         m_connection.executeDirect(
-            u"UPDATE %1 t JOIN vymena_lokality s ON s.kod = t.%2 SET %3"_s.arg(
-                tabulka, kluc, nastav(u"t"_s, u"s"_s, menitelne)));
+            aktualizacia(u"%1 t JOIN vymena_lokality s ON s.kod = t.%2"_s.arg(tabulka, kluc),
+                         zoSuboru(u"t"_s, u"s"_s, menitelne)));
         QString stlpce = kluc + u", nazov"_s;
         QString hodnoty = u"s.kod, COALESCE(s.nazov, s.kod)"_s;
         if (u.vyssia) {
@@ -231,20 +260,20 @@ void ZapisImportu::zvierata() {
     const QString ciselniky =
         u"LEFT JOIN plemena p ON p.kod = s.plemeno LEFT JOIN farby f ON f.kod = s.farba LEFT JOIN "
         u"plemenne_knihy pk ON pk.kod = s.kniha LEFT JOIN plemenne_typy pt ON pt.kod = s.typ"_s;
-    QStringList krv;
+    Priradenia priradenia{
+        {u"z.plemeno_id"_s, alebo(u"p.plemeno_id"_s, u"z.plemeno_id"_s)},
+        {u"z.farba_id"_s, alebo(u"f.farba_id"_s, u"z.farba_id"_s)},
+        {u"z.plemenna_kniha_id"_s, alebo(u"pk.plemenna_kniha_id"_s, u"z.plemenna_kniha_id"_s)},
+        {u"z.plemenny_typ_id"_s, alebo(u"pt.plemenny_typ_id"_s, u"z.plemenny_typ_id"_s)}};
     for (int k = 1; k <= 5; ++k)
         for (const QString& stlpec : {u"plemeno%1"_s.arg(k), u"krv%1"_s.arg(k)})
-            krv << u"z.%1 = IF(s.plemeno1 IS NULL, z.%1, s.%1)"_s.arg(stlpec);
-    m_connection.executeDirect(
-        u"UPDATE zvierata z JOIN vymena_zvierata s ON s.usnecislo = z.usnecislo "_s + ciselniky +
-        u" SET z.plemeno_id = COALESCE(p.plemeno_id, z.plemeno_id), z.farba_id = "
-        u"COALESCE(f.farba_id, z.farba_id), z.plemenna_kniha_id = COALESCE(pk.plemenna_kniha_id, "
-        u"z.plemenna_kniha_id), z.plemenny_typ_id = COALESCE(pt.plemenny_typ_id, "
-        u"z.plemenny_typ_id), "_s +
-        nastav(u"z"_s, u"s"_s,
-               {u"meno"_s, u"datumnarodenia"_s, u"import"_s, u"et"_s, u"chovatel"_s,
-                u"chov_narodenia"_s, u"vlozene"_s, u"zmenene"_s}) +
-        u", "_s + krv.join(u", "_s));
+            priradenia.push_back(
+                {u"z."_s + stlpec, u"IF(s.plemeno1 IS NULL, z.%1, s.%1)"_s.arg(stlpec)});
+    m_connection.executeDirect(aktualizacia(
+        u"zvierata z JOIN vymena_zvierata s ON s.usnecislo = z.usnecislo "_s + ciselniky,
+        priradenia + zoSuboru(u"z"_s, u"s"_s,
+                              {u"meno"_s, u"datumnarodenia"_s, u"import"_s, u"et"_s, u"chovatel"_s,
+                               u"chov_narodenia"_s, u"vlozene"_s, u"zmenene"_s})));
     QStringList stlpceKrvi;
     for (int k = 1; k <= 5; ++k)
         stlpceKrvi << u"plemeno%1"_s.arg(k) << u"krv%1"_s.arg(k);
@@ -261,38 +290,39 @@ void ZapisImportu::zvierata() {
         u", COALESCE(s.vlozene, now()), COALESCE(s.zmenene, s.vlozene, now()) FROM "
         u"vymena_zvierata s LEFT JOIN zvierata z ON z.usnecislo = s.usnecislo "_s +
         ciselniky + u" WHERE z.zviera_id IS NULL ORDER BY s.i"_s);
-    m_connection.executeDirect(
-        u"UPDATE zvierata z JOIN vymena_zvierata s ON s.usnecislo = z.usnecislo LEFT JOIN "
-        u"zvierata o ON o.usnecislo = s.otec LEFT JOIN zvierata m ON m.usnecislo = s.matka SET "
-        u"z.otec_id = COALESCE(o.zviera_id, z.otec_id), z.matka_id = COALESCE(m.zviera_id, "
-        u"z.matka_id) WHERE NOT (z.otec_id <=> COALESCE(o.zviera_id, z.otec_id)) OR NOT "
-        u"(z.matka_id <=> COALESCE(m.zviera_id, z.matka_id))"_s);
+    m_connection.executeDirect(aktualizacia(
+        u"zvierata z JOIN vymena_zvierata s ON s.usnecislo = z.usnecislo LEFT JOIN zvierata o ON "
+        u"o.usnecislo = s.otec LEFT JOIN zvierata m ON m.usnecislo = s.matka"_s,
+        {{u"z.otec_id"_s, alebo(u"o.zviera_id"_s, u"z.otec_id"_s)},
+         {u"z.matka_id"_s, alebo(u"m.zviera_id"_s, u"z.matka_id"_s)}}));
     // Born in the enterprise: the birth's herd unless the animal's record names its birthplace.
     m_connection.executeDirect(
-        u"UPDATE zvierata z JOIN vymena_narodenia n ON n.usnecislo = z.usnecislo LEFT JOIN "
-        u"vymena_zvierata s ON s.usnecislo = n.usnecislo SET z.vlastne = 1, z.chov_narodenia = "
-        u"COALESCE(s.chov_narodenia, n.chov), z.datumnarodenia = COALESCE(s.datumnarodenia, "
-        u"n.datum)"_s);
+        aktualizacia(u"zvierata z JOIN vymena_narodenia n ON n.usnecislo = z.usnecislo LEFT JOIN "
+                     u"vymena_zvierata s ON s.usnecislo = n.usnecislo"_s,
+                     {{u"z.vlastne"_s, u"1"_s},
+                      {u"z.chov_narodenia"_s, alebo(u"s.chov_narodenia"_s, u"n.chov"_s)},
+                      {u"z.datumnarodenia"_s, alebo(u"s.datumnarodenia"_s, u"n.datum"_s)}}));
+    // An animal may arrive more than once, and each arrival matches: no filter on changed values
+    // here, which would let another arrival win when the same file comes again.
     m_connection.executeDirect(
         u"UPDATE zvierata z JOIN vymena_prichody p ON p.usnecislo = z.usnecislo LEFT JOIN "
         u"vymena_zvierata s ON s.usnecislo = p.usnecislo SET z.import = COALESCE(s.import, "
         u"IF(p.dovezene = 1, 1, z.import))"_s);
-    m_connection.executeDirect(u"UPDATE zvierata z JOIN vymena_odchody o ON o.usnecislo = "
-                               u"z.usnecislo SET z.datumumrtia = IF(o.umrtie = 1, o.datum, "
-                               u"z.datumumrtia)"_s);
+    m_connection.executeDirect(
+        aktualizacia(u"zvierata z JOIN vymena_odchody o ON o.usnecislo = z.usnecislo"_s,
+                     {{u"z.datumumrtia"_s, u"IF(o.umrtie = 1, o.datum, z.datumumrtia)"_s}}));
 }
 
 void ZapisImportu::roly() {
     // Bulls.
-    m_connection.executeDirect(
-        u"UPDATE byky b JOIN zvierata z ON z.zviera_id = b.byk_id JOIN vymena_zvierata s ON "
-        u"s.usnecislo = z.usnecislo LEFT JOIN linie l ON l.linia = s.linia SET b.linia_id = "
-        u"IF(s.linia IS NULL, b.linia_id, l.linia_id), "
-        u"b.linia = COALESCE(s.linia, b.linia), "_s +
-        nastav(
-            u"b"_s, u"s"_s,
-            {u"register"_s, u"hb_cislo"_s, u"inseminacny"_s, u"datumvyradenia=byk_vyradenie"_s}) +
-        u" WHERE s.byk = 1"_s);
+    m_connection.executeDirect(aktualizacia(
+        u"byky b JOIN zvierata z ON z.zviera_id = b.byk_id JOIN vymena_zvierata s ON s.usnecislo "
+        u"= z.usnecislo LEFT JOIN linie l ON l.linia = s.linia"_s,
+        Priradenia{{u"b.linia_id"_s, u"IF(s.linia IS NULL, b.linia_id, l.linia_id)"_s}} +
+            zoSuboru(u"b"_s, u"s"_s,
+                     {u"linia"_s, u"register"_s, u"hb_cislo"_s, u"inseminacny"_s,
+                      u"datumvyradenia=byk_vyradenie"_s}),
+        u"s.byk = 1"_s));
     m_connection.executeDirect(
         u"INSERT INTO byky (byk_id, linia_id, linia, register, hb_cislo, inseminacny, "
         u"datumvyradenia) SELECT z.zviera_id, l.linia_id, s.linia, s.register, s.hb_cislo, "
@@ -318,30 +348,32 @@ void ZapisImportu::roly() {
         u"INSERT INTO kravy (krava_id, dovod_vyradenia_id) SELECT a.krava_id, "
         u"d.dovod_vyradenia_id FROM vymena_kravy a JOIN dovody_vyradenia d ON d.kod = '00' LEFT "
         u"JOIN kravy k ON k.krava_id = a.krava_id WHERE k.krava_id IS NULL ORDER BY a.krava_id"_s);
-    m_connection.executeDirect(
-        u"UPDATE kravy k JOIN zvierata z ON z.zviera_id = k.krava_id JOIN vymena_zvierata s ON "
-        u"s.usnecislo = z.usnecislo SET "_s +
-        nastav(u"k"_s, u"s"_s,
-               {u"plemenna"_s, u"datumzaradenia"_s, u"skupina"_s, u"mb"_s, u"zdravotna_trieda"_s,
-                u"trieda_uzitkovosti"_s}));
+    m_connection.executeDirect(aktualizacia(
+        u"kravy k JOIN zvierata z ON z.zviera_id = k.krava_id JOIN vymena_zvierata s ON "
+        u"s.usnecislo = z.usnecislo"_s,
+        zoSuboru(u"k"_s, u"s"_s,
+                 {u"plemenna"_s, u"datumzaradenia"_s, u"skupina"_s, u"mb"_s, u"zdravotna_trieda"_s,
+                  u"trieda_uzitkovosti"_s})));
+    // Each of a cow's arrivals matches, as for the animal.
     m_connection.executeDirect(
         u"UPDATE kravy k JOIN zvierata z ON z.zviera_id = k.krava_id JOIN vymena_prichody p ON "
         u"p.usnecislo = z.usnecislo LEFT JOIN vymena_zvierata s ON s.usnecislo = p.usnecislo SET "
         u"k.datumzaradenia = COALESCE(s.datumzaradenia, p.datum)"_s);
-    m_connection.executeDirect(
-        u"UPDATE kravy k JOIN zvierata z ON z.zviera_id = k.krava_id JOIN vymena_odchody o ON "
-        u"o.usnecislo = z.usnecislo JOIN dovody_vyradenia d ON d.kod = o.dovod SET "
-        u"k.dovod_vyradenia_id = d.dovod_vyradenia_id, k.datumvyradenia = o.datum"_s);
+    m_connection.executeDirect(aktualizacia(
+        u"kravy k JOIN zvierata z ON z.zviera_id = k.krava_id JOIN vymena_odchody o ON "
+        u"o.usnecislo = z.usnecislo JOIN dovody_vyradenia d ON d.kod = o.dovod"_s,
+        {{u"k.dovod_vyradenia_id"_s, u"d.dovod_vyradenia_id"_s},
+         {u"k.datumvyradenia"_s, u"o.datum"_s}}));
 
     // Heifers; one that calved is a cow now.
-    m_connection.executeDirect(
-        u"UPDATE jalovice j JOIN zvierata z ON z.zviera_id = j.jalovica_id JOIN vymena_zvierata s "
-        u"ON s.usnecislo = z.usnecislo LEFT JOIN zvierata b ON b.usnecislo = s.byk_inseminacie SET "
-        u"j.byk_inseminacie_id = "
-        u"COALESCE(b.zviera_id, j.byk_inseminacie_id), "_s +
-        nastav(u"j"_s, u"s"_s,
-               {u"stav"_s, u"datum_inseminacie"_s, u"hmotnost"_s, u"datum_vazenia"_s}) +
-        u" WHERE s.jalovica = 1"_s);
+    m_connection.executeDirect(aktualizacia(
+        u"jalovice j JOIN zvierata z ON z.zviera_id = j.jalovica_id JOIN vymena_zvierata s ON "
+        u"s.usnecislo = z.usnecislo LEFT JOIN zvierata b ON b.usnecislo = s.byk_inseminacie"_s,
+        Priradenia{
+            {u"j.byk_inseminacie_id"_s, alebo(u"b.zviera_id"_s, u"j.byk_inseminacie_id"_s)}} +
+            zoSuboru(u"j"_s, u"s"_s,
+                     {u"stav"_s, u"datum_inseminacie"_s, u"hmotnost"_s, u"datum_vazenia"_s}),
+        u"s.jalovica = 1"_s));
     m_connection.executeDirect(
         u"INSERT INTO jalovice (jalovica_id, stav, datum_inseminacie, byk_inseminacie_id, "
         u"hmotnost, datum_vazenia) SELECT z.zviera_id, COALESCE(s.stav, 'O'), "
@@ -389,18 +421,18 @@ void ZapisImportu::kontroly() {
     const QString poradie = u"(SELECT r.poradie FROM vymena_rozsahy r WHERE r.krava_id = %1 AND "
                             u"r.od <= %2 ORDER BY r.od DESC LIMIT 1)"_s;
     m_connection.executeDirect(
-        u"UPDATE kontroly k JOIN vymena_kravy a ON a.krava_id = k.krava_id SET "
-        u"k.poradie_preb_laktacie = %1 WHERE NOT (k.poradie_preb_laktacie <=> %1)"_s.arg(
-            poradie.arg(u"k.krava_id"_s, u"k.datum"_s)));
-    m_connection.executeDirect(
-        u"UPDATE kontroly k "_s + kPodlaKravy +
-        u" JOIN zvierata z ON z.zviera_id = k.krava_id JOIN vymena_kontroly s ON "
-        u"s.usnecislo = z.usnecislo AND s.datum = k.datum SET k.prepocet = s.prepocet, "_s +
-        nastav(u"k"_s, u"s"_s,
-               {u"typ"_s, u"denna_doba"_s, u"interval_kontroly"_s, u"mlieko"_s, u"tuk_perc"_s,
-                u"bielkovina_perc"_s, u"laktoza_perc"_s, u"bun_elementy"_s, u"mocovina"_s,
-                u"chovatel=lokalita"_s, u"skupina"_s, u"mlieko_prepocitane"_s,
-                u"tuk_prepocitane"_s}));
+        aktualizacia(u"kontroly k JOIN vymena_kravy a ON a.krava_id = k.krava_id"_s,
+                     {{u"k.poradie_preb_laktacie"_s, poradie.arg(u"k.krava_id"_s, u"k.datum"_s)}}));
+    m_connection.executeDirect(aktualizacia(
+        u"kontroly k "_s + kPodlaKravy +
+            u" JOIN zvierata z ON z.zviera_id = k.krava_id JOIN vymena_kontroly s ON s.usnecislo "
+            u"= z.usnecislo AND s.datum = k.datum"_s,
+        Priradenia{{u"k.prepocet"_s, u"s.prepocet"_s}} +
+            zoSuboru(u"k"_s, u"s"_s,
+                     {u"typ"_s, u"denna_doba"_s, u"interval_kontroly"_s, u"mlieko"_s, u"tuk_perc"_s,
+                      u"bielkovina_perc"_s, u"laktoza_perc"_s, u"bun_elementy"_s, u"mocovina"_s,
+                      u"chovatel=lokalita"_s, u"skupina"_s, u"mlieko_prepocitane"_s,
+                      u"tuk_prepocitane"_s})));
     m_connection.executeDirect(
         u"INSERT INTO kontroly (krava_id, datum, poradie_preb_laktacie, typ, denna_doba, "
         u"interval_kontroly, mlieko, tuk_perc, bielkovina_perc, laktoza_perc, bun_elementy, "
@@ -416,9 +448,9 @@ void ZapisImportu::kontroly() {
 void ZapisImportu::laktacie() {
     LaktacieImportu(m_connection).vypocitaj();
     const QStringList& stlpce = LaktacieImportu::stlpceLaktacie();
-    QStringList nastavenie;
+    Priradenia vysledky;
     for (const QString& s : stlpce)
-        nastavenie << u"l.%1 = v.%1"_s.arg(s);
+        vysledky.push_back({u"l."_s + s, u"v."_s + s});
     const std::pair<const char*, int> tabulky[] = {{"laktacie", 0}, {"prebiehajuce_laktacie", 1}};
     // Lactations that moved from the current ones to the closed ones, or went, leave first, so
     // that the keys of those that arrive are free.
@@ -431,11 +463,11 @@ void ZapisImportu::laktacie() {
                 .arg(prebiehajuca));
     for (const auto& [tabulka, prebiehajuca] : tabulky) {
         m_connection.executeDirect(
-            u"UPDATE %1 l JOIN vymena_laktacie_vysledok v ON v.krava_id = l.krava_id AND "
-            u"v.datumotelenia = l.datumotelenia AND v.prebiehajuca = %2 SET %3"_s
-                .arg(QString::fromLatin1(tabulka))
-                .arg(prebiehajuca)
-                .arg(nastavenie.join(u", "_s)));
+            aktualizacia(u"%1 l JOIN vymena_laktacie_vysledok v ON v.krava_id = l.krava_id AND "
+                         u"v.datumotelenia = l.datumotelenia AND v.prebiehajuca = %2"_s
+                             .arg(QString::fromLatin1(tabulka))
+                             .arg(prebiehajuca),
+                         vysledky));
         m_connection.executeDirect(
             u"INSERT INTO %1 (krava_id, %2) SELECT v.krava_id, v.%3 FROM vymena_laktacie_vysledok "
             u"v LEFT JOIN %1 l ON l.krava_id = v.krava_id AND l.datumotelenia = v.datumotelenia "
@@ -444,17 +476,17 @@ void ZapisImportu::laktacie() {
                 .arg(QString::fromLatin1(tabulka), stlpce.join(u", "_s), stlpce.join(u", v."_s))
                 .arg(prebiehajuca));
     }
+    Priradenia suhrny;
+    for (const char* stlpec :
+         {"por_preb_laktacie", "por_max_laktacie", "pocet_laktacii", "pocet_norm_laktacii",
+          "mlieko_max", "tuk_max", "bielkovina_max", "laktoza_max", "mlieko_priem", "tuk_priem_kg",
+          "tuk_priem_perc", "bielkovina_priem_kg", "bielkovina_priem_perc", "laktoza_priem_kg",
+          "laktoza_priem_perc", "datumposkontroly"})
+        suhrny.push_back(
+            {u"k."_s + QLatin1StringView(stlpec), u"v."_s + QLatin1StringView(stlpec)});
+    suhrny.push_back({u"k.datumzaradenia"_s, alebo(u"k.datumzaradenia"_s, u"v.prve_otelenie"_s)});
     m_connection.executeDirect(
-        u"UPDATE kravy k JOIN vymena_kravy_vysledok v ON v.krava_id = k.krava_id SET "
-        u"k.por_preb_laktacie = v.por_preb_laktacie, k.por_max_laktacie = v.por_max_laktacie, "
-        u"k.pocet_laktacii = v.pocet_laktacii, k.pocet_norm_laktacii = v.pocet_norm_laktacii, "
-        u"k.mlieko_max = v.mlieko_max, k.tuk_max = v.tuk_max, k.bielkovina_max = "
-        u"v.bielkovina_max, k.laktoza_max = v.laktoza_max, k.mlieko_priem = v.mlieko_priem, "
-        u"k.tuk_priem_kg = v.tuk_priem_kg, k.tuk_priem_perc = v.tuk_priem_perc, "
-        u"k.bielkovina_priem_kg = v.bielkovina_priem_kg, k.bielkovina_priem_perc = "
-        u"v.bielkovina_priem_perc, k.laktoza_priem_kg = v.laktoza_priem_kg, "
-        u"k.laktoza_priem_perc = v.laktoza_priem_perc, k.datumposkontroly = v.datumposkontroly, "
-        u"k.datumzaradenia = COALESCE(k.datumzaradenia, v.prve_otelenie)"_s);
+        aktualizacia(u"kravy k JOIN vymena_kravy_vysledok v ON v.krava_id = k.krava_id"_s, suhrny));
 }
 
 void ZapisImportu::parametre() {
