@@ -62,7 +62,7 @@ SuhrnImportu ImportVymeny::importuj(const QString& cesta, const Priebeh& priebeh
     SubezneCitanie(prijate, dnes()).citaj(cesta, priebehCitania(priebeh));
     prijate.dokonci();
     hlasenie(u"Kontrola súboru voči databáze"_s, 0, 0);
-    KontrolaPrijatych::skontroluj(connection);
+    KontrolaPrijatych::skontroluj(connection, prijate.kontrolyBezDuplicit());
 
     ZapisImportu zapis(connection);
     zapis.priprav();

@@ -258,8 +258,11 @@ QString doplnene(const char* sprava, const QString& prva, const QString& druha) 
     MiestoClena{zbierka, index, riadok}.odmietni(pole, dovod);
 }
 
-void duplicity(Connection& connection) {
+void duplicity(Connection& connection, bool kontrolyBezDuplicit) {
     for (const Duplicita& d : kDuplicity) {
+        // The largest table, which the reading could vouch for.
+        if (kontrolyBezDuplicit && qstrcmp(d.tabulka, "vymena_kontroly") == 0)
+            continue;
         QSqlQuery najdene = connection.execute(
             u"SELECT %1 FROM %2 GROUP BY %1 HAVING COUNT(*) > 1 ORDER BY MAX(i) LIMIT 1"_s.arg(
                 nazov(d.kluc), nazov(d.tabulka)));
@@ -316,12 +319,12 @@ void udalosti(Connection& connection) {
     }
 }
 
-void KontrolaPrijatych::skontroluj(Connection& connection) {
+void KontrolaPrijatych::skontroluj(Connection& connection, bool kontrolyBezDuplicit) {
     for (const auto& [tabulka, definicia] : kPomocneTabulky)
         PrijateUdaje::vytvorTabulku(connection, nazov(tabulka), nazov(definicia));
     for (const char* prikaz : kPomocne)
         connection.executeDirect(nazov(prikaz));
-    duplicity(connection);
+    duplicity(connection, kontrolyBezDuplicit);
     udalosti(connection);
     for (const Kontrola& k : kontroly()) {
         QSqlQuery najdene = connection.execute(k.sql);

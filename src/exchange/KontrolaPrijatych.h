@@ -14,5 +14,6 @@ class Connection;
 /// field.
 class KontrolaPrijatych {
 public:
-    static void skontroluj(Connection& connection);
+    /// `kontrolyBezDuplicit`: the reading found the test days free of a cow twice on one day.
+    static void skontroluj(Connection& connection, bool kontrolyBezDuplicit);
 };

@@ -246,6 +246,7 @@ void PrijateUdaje::zasusenie(const ZaznamZasusenia& z) {
 }
 
 void PrijateUdaje::kontrola(const ZaznamKontroly& z) {
+    m_poradieKontrol.kontrola(z.usneCislo, z.datum);
     BulkInsert& v = *m_kontroly;
     miesto(v, z.miesto);
     v.text(z.usneCislo)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ZaznamyVymeny.h"
+#include "ZoradeneKontroly.h"
 
 #include <QStringList>
 #include <memory>
@@ -33,6 +34,9 @@ public:
     void dokonci();
     /// Drops the tables; errors are passed over, since a lost session has dropped them already.
     void zahod();
+    /// The file's test days came in an order that shows no cow twice on one day: the check over
+    /// all of them is not needed.
+    bool kontrolyBezDuplicit() const { return m_poradieKontrol.istoBezDuplicit(); }
 
     /// The temporary tables this class fills and the later steps add to, by name.
     static QStringList tabulky();
@@ -45,4 +49,5 @@ private:
     Connection& m_connection;
     std::unique_ptr<BulkInsert> m_lokality, m_zvierata, m_narodenia, m_prichody, m_odchody,
         m_otelenia, m_potomstvo, m_zasusenia, m_kontroly, m_laktacie, m_hodnoty;
+    ZoradeneKontroly m_poradieKontrol;
 };

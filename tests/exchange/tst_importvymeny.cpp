@@ -308,6 +308,13 @@ private Q_SLOTS:
             << u"\"2021-05-20T00:00:00Z\""_s << u"\"2021-04-20T00:00:00Z\""_s
             << u"testDayResults[6].eventDateTime"_s
             << u"je v súbore dvakrát (už v testDayResults[5])"_s;
+        QTest::newRow("the same test day twice, after another cow's")
+            << u"\"SK401234000020\", \"scheme\": \"eu.bovine\"},\n     \"eventDateTime\": "
+               u"\"2021-06-20T00:00:00Z\""_s
+            << u"\"SK401234000010\", \"scheme\": \"eu.bovine\"},\n     \"eventDateTime\": "
+               u"\"2021-01-25T00:00:00Z\""_s
+            << u"testDayResults[7].eventDateTime"_s
+            << u"je v súbore dvakrát (už v testDayResults[0])"_s;
         QTest::newRow("the same animal twice")
             << u"\"SK401234000030\", \"scheme\": \"eu.bovine\"},\n     \"specie\""_s
             << u"\"SK401234000020\", \"scheme\": \"eu.bovine\"},\n     \"specie\""_s
