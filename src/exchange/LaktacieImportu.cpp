@@ -140,8 +140,10 @@ const QStringList& LaktacieImportu::stlpceLaktacie() {
 void LaktacieImportu::vytvorTabulky(Connection& connection) {
     PrijateUdaje::vytvorTabulku(
         connection, u"vymena_rozsahy"_s,
-        u"krava_id INT NOT NULL, od DATE NOT NULL, po DATE NULL, poradie SMALLINT NOT NULL, KEY "
-        u"(krava_id, od)"_s);
+        // Clustered by cow and day: each test day looks its lactation up here, and a secondary
+        // key would cost each look-up a second one for the order number.
+        u"krava_id INT NOT NULL, od DATE NOT NULL, po DATE NULL, poradie SMALLINT NOT NULL, "
+        u"PRIMARY KEY (krava_id, od)"_s);
     PrijateUdaje::vytvorTabulku(
         connection, u"vymena_laktacie_vysledok"_s,
         u"krava_id INT NOT NULL, datumotelenia DATE NOT NULL, prebiehajuca SMALLINT NOT NULL, "

@@ -17,6 +17,8 @@ namespace {
 const char* const kTabulky[] = {
     "vymena_usne (usnecislo VARCHAR(14) NOT NULL, PRIMARY KEY (usnecislo))",
     "vymena_id (zviera_id INT NOT NULL, PRIMARY KEY (zviera_id))",
+    "vymena_nove (usnecislo VARCHAR(14) NOT NULL, zviera_id INT NOT NULL, PRIMARY KEY "
+    "(usnecislo))",
     "vymena_kravy (krava_id INT NOT NULL, usnecislo VARCHAR(14) NOT NULL, PRIMARY KEY "
     "(krava_id), KEY (usnecislo))",
     "vymena_zmenene_kontroly (krava_id INT NOT NULL, datum DATE NOT NULL, KEY (krava_id))",
@@ -282,25 +284,41 @@ void ZapisImportu::zvierata() {
     QStringList stlpceKrvi;
     for (int k = 1; k <= 5; ++k)
         stlpceKrvi << u"plemeno%1"_s.arg(k) << u"krv%1"_s.arg(k);
-    // New animals come in in the file's order, their parents once all are in.
+    // New animals come in in the file's order, with their numbers given beforehand: a parent
+    // earlier in the file is then known to its offspring as it comes in, and only parents that
+    // follow wait for the update below. Setting every new animal's parents afterwards cost a
+    // 10,000-cow herd two seconds.
     m_connection.executeDirect(
-        u"INSERT INTO zvierata (plemeno_id, farba_id, plemenna_kniha_id, plemenny_typ_id, "
-        u"usnecislo, meno, vlastne, datumnarodenia, pohlavie, import, et, chovatel, "
-        u"chov_narodenia, "_s +
-        stlpceKrvi.join(u", "_s) +
-        u", vlozene, zmenene) SELECT p.plemeno_id, f.farba_id, pk.plemenna_kniha_id, "
-        u"pt.plemenny_typ_id, s.usnecislo, s.meno, 0, s.datumnarodenia, s.pohlavie, "
-        u"COALESCE(s.import, 0), COALESCE(s.et, 0), s.chovatel, s.chov_narodenia, s."_s +
+        u"INSERT INTO vymena_nove SELECT s.usnecislo, p.posledne + ROW_NUMBER() OVER (ORDER BY "
+        u"s.i) FROM vymena_zvierata s CROSS JOIN (SELECT COALESCE(MAX(zviera_id), 0) AS posledne "
+        u"FROM zvierata) p LEFT JOIN zvierata z ON z.usnecislo = s.usnecislo WHERE z.zviera_id "
+        u"IS NULL"_s);
+    const QString rodic = u"COALESCE(%1.zviera_id, IF(%2.zviera_id < n.zviera_id, %2.zviera_id, "
+                          u"NULL))"_s;
+    m_connection.executeDirect(
+        u"INSERT INTO zvierata (zviera_id, otec_id, matka_id, plemeno_id, farba_id, "
+        u"plemenna_kniha_id, plemenny_typ_id, usnecislo, meno, vlastne, datumnarodenia, "
+        u"pohlavie, import, et, chovatel, chov_narodenia, "_s +
+        stlpceKrvi.join(u", "_s) + u", vlozene, zmenene) SELECT n.zviera_id, "_s +
+        rodic.arg(u"zo"_s, u"no"_s) + u", "_s + rodic.arg(u"zm"_s, u"nm"_s) +
+        u", p.plemeno_id, f.farba_id, pk.plemenna_kniha_id, pt.plemenny_typ_id, s.usnecislo, "
+        u"s.meno, b.usnecislo IS NOT NULL, COALESCE(s.datumnarodenia, b.datum), s.pohlavie, "
+        u"COALESCE(s.import, 0), COALESCE(s.et, 0), s.chovatel, COALESCE(s.chov_narodenia, "
+        u"b.chov), s."_s +
         stlpceKrvi.join(u", s."_s) +
         u", COALESCE(s.vlozene, now()), COALESCE(s.zmenene, s.vlozene, now()) FROM "
-        u"vymena_zvierata s LEFT JOIN zvierata z ON z.usnecislo = s.usnecislo "_s +
-        ciselniky + u" WHERE z.zviera_id IS NULL ORDER BY s.i"_s);
+        u"vymena_zvierata s JOIN vymena_nove n ON n.usnecislo = s.usnecislo LEFT JOIN zvierata zo "
+        u"ON zo.usnecislo = s.otec LEFT JOIN vymena_nove no ON no.usnecislo = s.otec LEFT JOIN "
+        u"zvierata zm ON zm.usnecislo = s.matka LEFT JOIN vymena_nove nm ON nm.usnecislo = "
+        u"s.matka LEFT JOIN vymena_narodenia b ON b.usnecislo = s.usnecislo "_s +
+        ciselniky + u" ORDER BY s.i"_s);
     m_connection.executeDirect(aktualizacia(
         u"zvierata z JOIN vymena_zvierata s ON s.usnecislo = z.usnecislo LEFT JOIN zvierata o ON "
         u"o.usnecislo = s.otec LEFT JOIN zvierata m ON m.usnecislo = s.matka"_s,
         {{u"z.otec_id"_s, alebo(u"o.zviera_id"_s, u"z.otec_id"_s)},
          {u"z.matka_id"_s, alebo(u"m.zviera_id"_s, u"z.matka_id"_s)}}));
-    // Born in the enterprise: the birth's herd unless the animal's record names its birthplace.
+    // Born in the enterprise: the birth's herd unless the animal's record names its birthplace
+    // (as for the new animals above).
     m_connection.executeDirect(
         aktualizacia(u"zvierata z JOIN vymena_narodenia n ON n.usnecislo = z.usnecislo LEFT JOIN "
                      u"vymena_zvierata s ON s.usnecislo = n.usnecislo"_s,

@@ -6,6 +6,9 @@
 #include "exchange/ImportVymeny.h"
 
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QTemporaryDir>
@@ -204,6 +207,34 @@ private Q_SLOTS:
         const QStringList after = databaseState(c);
         QVERIFY(importuj(fixture(u"stado_neskor.json"_s)).bezZmien());
         QCOMPARE(databaseState(c), after);
+    }
+
+    void parentsLaterInTheFileAreFound() {
+        startEmpty();
+        // Offspring before their parents: a file need not list animals in any order.
+        QFile povodny(fixture(u"stado.json"_s));
+        QVERIFY(povodny.open(QIODevice::ReadOnly));
+        QJsonObject stado = QJsonDocument::fromJson(povodny.readAll()).object();
+        QJsonObject zvierata = stado.value(u"animals"_s).toObject();
+        QJsonArray obratene;
+        for (const QJsonValue& zviera : zvierata.value(u"member"_s).toArray())
+            obratene.prepend(zviera);
+        zvierata.insert(u"member"_s, obratene);
+        stado.insert(u"animals"_s, zvierata);
+        const QString path = m_dir.filePath(u"obratene.json"_s);
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(QJsonDocument(stado).toJson());
+        file.close();
+
+        importuj(path);
+        QCOMPARE(row(*m_connection,
+                     u"SELECT o.usnecislo, m.usnecislo, mm.usnecislo FROM zvierata z LEFT JOIN "
+                     u"zvierata o ON o.zviera_id = z.otec_id LEFT JOIN zvierata m ON m.zviera_id "
+                     u"= z.matka_id JOIN zvierata t ON t.usnecislo = 'SK401234000030' LEFT JOIN "
+                     u"zvierata mm ON mm.zviera_id = t.matka_id WHERE z.usnecislo = "
+                     u"'SK401234000010'"_s),
+                 (QVariantList{u"SK400000000001"_s, u"SK400000000002"_s, u"SK401234000010"_s}));
     }
 
     void correctedTestDayCountsOnce() {
