@@ -17,7 +17,7 @@ esac
 packages=(cmake ninja-build g++ pkg-config
     qt6-base-dev libqt6opengl6-dev qt6-charts-dev libqt6sql6-mysql libmariadb-dev qt6-translations-l10n qt6-l10n-tools qt6-tools-dev libgl1-mesa-dev libxlsxwriter-dev rapidjson-dev
     mariadb-server mariadb-client fonts-dejavu-core xdg-utils poppler-utils unzip
-    qt6-svg-dev dpkg-dev lintian desktop-file-utils appstream bash-completion)
+    qt6-svg-dev dpkg-dev lintian desktop-file-utils appstream bash-completion xvfb)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing+=("$p")

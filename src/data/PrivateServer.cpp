@@ -22,6 +22,7 @@
 #include <cerrno>
 #include <chrono>
 #include <csignal>
+#include <cstdlib>
 #include <cstring>
 #include <functional>
 #include <map>
@@ -78,21 +79,6 @@ QString markerFileName() {
 bool isOwnFile(const QString& entry) {
     return entry.startsWith(lockFileName()) || entry.startsWith(logFileName()) ||
            entry == usersFileName() || entry == markerFileName();
-}
-
-// The servers this process started, by the users' record through which it counts itself, so
-// that a signal can stop them while their owners are busy in another thread.
-std::mutex startedHereMutex;
-std::map<ServerUsers*, QString>& startedHere() {
-    static std::map<ServerUsers*, QString> servers;
-    return servers;
-}
-
-void forgetStarted(ServerUsers* users) {
-    if (!users)
-        return;
-    const std::lock_guard guard(startedHereMutex);
-    startedHere().erase(users);
 }
 
 bool waitUntil(const std::function<bool()>& condition, std::chrono::milliseconds limit) {
@@ -225,8 +211,76 @@ DatabaseError notInstalled(const QString& program) {
 
 } // namespace
 
+/// The servers this process started, by the users' record through which it counts itself, so
+/// that a signal can stop them while their owners are busy in another thread, and the end of the
+/// process when their owners never get to their shutdown.
+class PrivateServer::StartedHere {
+public:
+    static StartedHere& instance();
+
+    void record(ServerUsers* users, const QString& dataFolder);
+    void forget(ServerUsers* users);
+    /// Stops those that no other program or tool uses, and forgets all of them.
+    void stopAll(ShutdownRequest request);
+
+private:
+    StartedHere() = default;
+    static void stopAtExit();
+
+    std::mutex m_mutex;
+    std::map<ServerUsers*, QString> m_servers;
+};
+
+PrivateServer::StartedHere& PrivateServer::StartedHere::instance() {
+    static StartedHere registry;
+    // exit() skips the owners' shutdown: Qt calls it itself when the X server goes away, as at
+    // the end of a desktop session. Handlers and the destructors of statics run in the reverse
+    // order of their registration and construction, so the handler is registered only once the
+    // registry is complete; registered earlier, it would find the registry destroyed.
+    [[maybe_unused]] static const bool stopsAtExit = std::atexit(stopAtExit) == 0;
+    return registry;
+}
+
+void PrivateServer::StartedHere::stopAtExit() {
+    // The statics made after the registry are destroyed by now, Qt's record of its database
+    // connections among them, so no client connection can be opened to ask for the shutdown.
+    instance().stopAll(ShutdownRequest::SignalOnly);
+}
+
+void PrivateServer::StartedHere::record(ServerUsers* users, const QString& dataFolder) {
+    const std::lock_guard guard(m_mutex);
+    m_servers[users] = dataFolder;
+}
+
+void PrivateServer::StartedHere::forget(ServerUsers* users) {
+    const std::lock_guard guard(m_mutex);
+    m_servers.erase(users);
+}
+
+void PrivateServer::StartedHere::stopAll(ShutdownRequest request) {
+    const std::lock_guard guard(m_mutex);
+    for (const auto& [users, folder] : m_servers) {
+        PrivateServer server(folder);
+        QLockFile lockFile(folder + QLatin1Char('/') + lockFileName());
+        lockFile.setStaleLockTime(0);
+        // The folder's lock may be held by this very process, busy starting another server.
+        if (!lockFile.tryLock(int(std::chrono::milliseconds(shutdownTimeLimit).count())) ||
+            !users->leaveAndClaimAlone())
+            continue;
+        try {
+            if (const auto process = server.findServer())
+                server.shutDown(*process, request);
+            server.removeStaleFiles();
+        } catch (const DatabaseError&) {
+            // Ending anyway; the next start cleans up after a server that lingers.
+        }
+        users->leave();
+    }
+    m_servers.clear();
+}
+
 PrivateServer::~PrivateServer() {
-    forgetStarted(m_users.get());
+    forgetStarted();
 }
 
 PrivateServer::PrivateServer(PrivateServer&&) noexcept = default;
@@ -284,8 +338,7 @@ void PrivateServer::start() {
     launch(program);
     m_startedServer = true;
     m_users->join();
-    const std::lock_guard guard(startedHereMutex);
-    startedHere()[m_users.get()] = m_dataFolder;
+    StartedHere::instance().record(m_users.get(), m_dataFolder);
 }
 
 void PrivateServer::stop() {
@@ -302,29 +355,18 @@ void PrivateServer::stopLocked() {
     removeStaleFiles();
     if (m_users)
         m_users->leave();
-    forgetStarted(m_users.get());
+    forgetStarted();
 }
 
 void PrivateServer::stopServersStartedHere() {
-    const std::lock_guard guard(startedHereMutex);
-    for (const auto& [users, folder] : startedHere()) {
-        PrivateServer server(folder);
-        QLockFile lockFile(folder + QLatin1Char('/') + lockFileName());
-        lockFile.setStaleLockTime(0);
-        // The folder's lock may be held by this very process, busy starting another server.
-        if (!lockFile.tryLock(int(std::chrono::milliseconds(shutdownTimeLimit).count())) ||
-            !users->leaveAndClaimAlone())
-            continue;
-        try {
-            if (const auto process = server.findServer())
-                server.shutDown(*process);
-            server.removeStaleFiles();
-        } catch (const DatabaseError&) {
-            // Ending anyway; the next start cleans up after a server that lingers.
-        }
-        users->leave();
-    }
-    startedHere().clear();
+    StartedHere::instance().stopAll(ShutdownRequest::SignalOnly);
+}
+
+void PrivateServer::forgetStarted() {
+    // A process that never started a server has nothing to forget, nor a reason to register
+    // the handler for its end.
+    if (m_users)
+        StartedHere::instance().forget(m_users.get());
 }
 
 bool PrivateServer::stopUnlessInUse() {
@@ -669,14 +711,16 @@ void PrivateServer::removeStaleFiles() const {
         QFile::remove(socket);
 }
 
-void PrivateServer::shutDown(const ServerProcess& server) const {
-    bool requested = true;
-    try {
-        Connection connection(adminSettings(server.socket));
-        connection.executeDirect(u"SHUTDOWN"_s);
-    } catch (const DatabaseError&) {
-        // No login (a lost socket, a changed password): the signal still reaches the server.
-        requested = false;
+void PrivateServer::shutDown(const ServerProcess& server, ShutdownRequest request) const {
+    bool requested = request == ShutdownRequest::Statement;
+    if (requested) {
+        try {
+            Connection connection(adminSettings(server.socket));
+            connection.executeDirect(u"SHUTDOWN"_s);
+        } catch (const DatabaseError&) {
+            // No login (a lost socket, a changed password): the signal still reaches the server.
+            requested = false;
+        }
     }
     if (requested && waitUntil([&] { return !processAlive(server.pid); }, shutdownTimeLimit))
         return;

@@ -44,7 +44,9 @@ public:
 
     /// For a process that ends on a signal: stops every server that this process started and
     /// that no other program or tool uses, though this process may still be connected to it.
-    /// Safe to call from another thread than the one that started the servers.
+    /// Safe to call from another thread than the one that started the servers. A process that
+    /// ends through exit() while such servers are still recorded (their objects never got to
+    /// their shutdown) stops them too, asking each by TERM.
     static void stopServersStartedHere();
 
     /// Process id of the server running for this folder, 0 when none runs.
@@ -68,10 +70,15 @@ public:
     ConnectionSettings connectionSettings() const;
 
 private:
+    class StartedHere;
+
     struct ServerProcess {
         qint64 pid;
         QString socket;
     };
+    /// How a server is asked to shut down: by the statement, or by TERM alone when this
+    /// process is too far in its end to open a client connection.
+    enum class ShutdownRequest { Statement, SignalOnly };
 
     std::optional<ServerProcess> findServer() const;
     QString plannedSocketPath() const;
@@ -91,7 +98,10 @@ private:
     void launch(const QString& serverProgram);
     void removeStaleFiles() const;
     void stopLocked();
-    void shutDown(const ServerProcess& server) const;
+    void shutDown(const ServerProcess& server,
+                  ShutdownRequest request = ShutdownRequest::Statement) const;
+    /// Takes this object's server off the record of those started here.
+    void forgetStarted();
     QString logTail(qint64 fromPosition) const;
 
     QString m_dataFolder;

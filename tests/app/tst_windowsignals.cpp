@@ -10,10 +10,12 @@
 #include <QProcess>
 #include <QScopeGuard>
 #include <QSqlQuery>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
 #include <csignal>
+#include <memory>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -37,6 +39,38 @@ bool clientConnected(const QString& dataFolder) {
     }
 }
 
+/// An X server of the test's own, on a display it chose free itself; ended with the object.
+class XServer {
+public:
+    explicit XServer(const QString& program) {
+        // Xvfb writes the number of the display it took to the descriptor named, once it
+        // listens.
+        m_process.start(program, {u"-displayfd"_s, u"1"_s, u"-nolisten"_s, u"tcp"_s});
+        QDeadlineTimer deadline(20'000);
+        while (!m_process.canReadLine() &&
+               m_process.waitForReadyRead(int(deadline.remainingTime()))) {
+        }
+        bool ok = false;
+        const int number = m_process.readLine().trimmed().toInt(&ok);
+        if (ok)
+            m_display = u":%1"_s.arg(number);
+    }
+    ~XServer() {
+        m_process.kill();
+        m_process.waitForFinished();
+    }
+    XServer(const XServer&) = delete;
+    XServer& operator=(const XServer&) = delete;
+
+    /// Empty when the server did not start.
+    QString display() const { return m_display; }
+    bool kill() { return ::kill(pid_t(m_process.processId()), SIGKILL) == 0; }
+
+private:
+    QProcess m_process;
+    QString m_display;
+};
+
 bool waitFor(const std::function<bool()>& condition, int milliseconds) {
     QDeadlineTimer deadline(milliseconds);
     while (!condition()) {
@@ -47,11 +81,20 @@ bool waitFor(const std::function<bool()>& condition, int milliseconds) {
     return true;
 }
 
+/// What ends the window from outside: a signal to it, or the X server it shows on going away.
+struct Ending {
+    int signal = 0;
+    bool toXServer = false;
+};
+
 } // namespace
 
+Q_DECLARE_METATYPE(Ending)
+
 /// The window as its user ends it from outside: the desktop session ends (TERM), Ctrl+C in the
-/// terminal it was started from (INT), the terminal closed (HUP). The window runs as an
-/// installed program for a user of its own, so that it starts its private server itself.
+/// terminal it was started from (INT), the terminal closed (HUP), the X server it shows on gone
+/// (a logout may end that first). The window runs as an installed program for a user of its own,
+/// so that it starts its private server itself.
 class TestWindowSignals final : public QObject {
     Q_OBJECT
 
@@ -82,18 +125,20 @@ private Q_SLOTS:
 
     void endsAndStopsItsServer_data() {
         QTest::addColumn<QString>("user");
-        QTest::addColumn<int>("signal");
+        QTest::addColumn<Ending>("ending");
         QTest::addColumn<bool>("idle");
-        QTest::newRow("session ends") << u"returning"_s << int(SIGTERM) << true;
-        QTest::newRow("Ctrl+C") << u"returning"_s << int(SIGINT) << true;
-        QTest::newRow("terminal closed") << u"returning"_s << int(SIGHUP) << true;
+        QTest::newRow("session ends") << u"returning"_s << Ending{SIGTERM} << true;
+        QTest::newRow("Ctrl+C") << u"returning"_s << Ending{SIGINT} << true;
+        QTest::newRow("terminal closed") << u"returning"_s << Ending{SIGHUP} << true;
         // The first start installs the demo herd on the GUI thread, which answers no signal
         // meanwhile.
-        QTest::newRow("during the first start") << u"new"_s << int(SIGTERM) << false;
+        QTest::newRow("during the first start") << u"new"_s << Ending{SIGTERM} << false;
+        // Qt ends the process by exit() at once, past the program's own shutdown.
+        QTest::newRow("X server gone") << u"returning"_s << Ending{SIGKILL, true} << true;
     }
     void endsAndStopsItsServer() {
         QFETCH(QString, user);
-        QFETCH(int, signal);
+        QFETCH(Ending, ending);
         QFETCH(bool, idle);
         const QString folder = dataFolder(user);
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -101,6 +146,16 @@ private Q_SLOTS:
         environment.insert(u"XDG_DATA_HOME"_s, home(user) + u"/share"_s);
         environment.insert(u"XDG_CONFIG_HOME"_s, home(user) + u"/config"_s);
         environment.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
+        std::unique_ptr<XServer> xServer;
+        if (ending.toXServer) {
+            const QString program = QStandardPaths::findExecutable(u"Xvfb"_s);
+            if (program.isEmpty())
+                QSKIP("Xvfb is not installed");
+            xServer = std::make_unique<XServer>(program);
+            QVERIFY2(!xServer->display().isEmpty(), "Xvfb did not start");
+            environment.insert(u"QT_QPA_PLATFORM"_s, u"xcb"_s);
+            environment.insert(u"DISPLAY"_s, xServer->display());
+        }
         QProcess window;
         window.setProcessEnvironment(environment);
         window.setProcessChannelMode(QProcess::MergedChannels);
@@ -120,13 +175,18 @@ private Q_SLOTS:
         }
         QElapsedTimer clock;
         clock.start();
-        QCOMPARE(::kill(pid_t(window.processId()), signal), 0);
+        if (ending.toXServer)
+            QVERIFY(xServer->kill());
+        else
+            QCOMPARE(::kill(pid_t(window.processId()), ending.signal), 0);
         QVERIFY2(window.waitForFinished(30'000), "the window did not end");
         const QString output = QString::fromUtf8(window.readAll());
         qInfo("%s ended after %lld ms", QTest::currentDataTag(), clock.elapsed());
 
         QCOMPARE(window.exitStatus(), QProcess::NormalExit);
-        if (idle)
+        if (ending.toXServer)
+            QVERIFY2(window.exitCode() != 0, qPrintable(output));
+        else if (idle)
             QVERIFY2(window.exitCode() == 0, qPrintable(output));
         else if (window.exitCode() != 0)
             QVERIFY2(output.contains(u"zastavujem databázový server"_s), qPrintable(output));
