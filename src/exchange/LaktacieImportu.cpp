@@ -167,14 +167,21 @@ void LaktacieImportu::vytvorTabulky(Connection& connection) {
 }
 
 std::vector<std::pair<QString, QString>> LaktacieImportu::davky() const {
-    std::vector<QString> kravy;
-    QSqlQuery cislo =
-        m_connection.execute(u"SELECT usnecislo FROM vymena_kravy ORDER BY usnecislo"_s);
-    while (cislo.next())
-        kravy.push_back(cislo.value(0).toString());
+    // Only the first and last ear number of each batch come back: the herd's whole list would
+    // make the import's memory grow with the herd.
+    QSqlQuery hranice = m_connection.execute(
+        u"SELECT usnecislo, (n - 1) DIV %1 FROM (SELECT usnecislo, ROW_NUMBER() OVER (ORDER BY "
+        u"usnecislo) AS n, COUNT(*) OVER () AS spolu FROM vymena_kravy) k WHERE MOD(n, %1) IN (0, "
+        u"1) OR n = spolu ORDER BY n"_s.arg(kKravVDavke));
     std::vector<std::pair<QString, QString>> vysledok;
-    for (size_t i = 0; i < kravy.size(); i += kKravVDavke)
-        vysledok.emplace_back(kravy[i], kravy[std::min(kravy.size(), i + kKravVDavke) - 1]);
+    while (hranice.next()) {
+        const QString cislo = hranice.value(0).toString();
+        const auto davka = size_t(hranice.value(1).toLongLong());
+        if (davka == vysledok.size())
+            vysledok.emplace_back(cislo, cislo);
+        else
+            vysledok.back().second = cislo;
+    }
     return vysledok;
 }
 
