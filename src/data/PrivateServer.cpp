@@ -644,15 +644,6 @@ void PrivateServer::launch(const QString& serverProgram) {
     if (QFile::encodeName(socket).size() >= maxSocketPathLength)
         throw DatabaseError(
             u"Cesta k soketu databázového servera je príliš dlhá: %1"_s.arg(socket));
-    // Temporary tables of large statements go to a folder of this server's own, beside its
-    // socket: a server that starts clears its temporary folder of every such table, and in a
-    // folder it shared (/tmp) it would take them from under the statements of servers running.
-    const QFileInfo socketFile(socket);
-    const QString temporary =
-        socketFile.absolutePath() + u'/' + socketFile.completeBaseName() + u".tmp"_s;
-    QDir().mkpath(temporary);
-    QFile::setPermissions(temporary, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-
     // The log gets a few lines each start; a program used for years must not fill the disk.
     if (QFileInfo(logFilePath()).size() > maxLogSize) {
         QFile::remove(logFilePath() + u".old"_s);
@@ -666,9 +657,9 @@ void PrivateServer::launch(const QString& serverProgram) {
                     // a port or change how table names compare.
                     u"--no-defaults"_s, u"--datadir="_s + m_dataFolder, u"--socket="_s + socket,
                     u"--pid-file="_s + pidFilePath(), u"--log-error="_s + logFilePath(),
-                    u"--tmpdir="_s + temporary, u"--skip-networking"_s,
-                    u"--lower-case-table-names=1"_s, u"--character-set-server=utf8mb4"_s,
-                    u"--collation-server=utf8mb4_unicode_ci"_s, u"--innodb-buffer-pool-size=256M"_s,
+                    u"--skip-networking"_s, u"--lower-case-table-names=1"_s,
+                    u"--character-set-server=utf8mb4"_s, u"--collation-server=utf8mb4_unicode_ci"_s,
+                    u"--innodb-buffer-pool-size=256M"_s,
                     // The report scripts were written for MySQL's lenient mode: a division by zero
                     // gives no value rather than failing the whole working table.
                     u"--sql-mode="_s + Connection::sqlMode(),

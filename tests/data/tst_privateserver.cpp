@@ -141,6 +141,8 @@ private Q_SLOTS:
         QVERIFY(processEnded(pid));
         QVERIFY(!QFileInfo::exists(pidFilePath()));
         QVERIFY(!QFileInfo::exists(socket));
+        // Nor a folder beside the socket: every data folder of the tests once left one in /tmp.
+        QVERIFY(!QFileInfo::exists(socket.chopped(5) + u".tmp"_s));
         QVERIFY(!server.isRunning());
         server.stop();
 
