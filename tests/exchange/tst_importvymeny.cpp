@@ -65,6 +65,16 @@ private:
     std::unique_ptr<TestDatabase> m_odmietnutia;
     QTemporaryDir m_dir;
 
+    /// A file of the test's folder with the given content; empty when it cannot be written.
+    QString suborTestu(const QString& name, const QByteArray& content) {
+        const QString path = m_dir.filePath(name);
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+            file.write(content) != content.size())
+            return {};
+        return path;
+    }
+
     SuhrnImportu importuj(const QString& path, const ImportVymeny::Priebeh& priebeh = {}) {
         return ImportVymeny(m_db->settings()).importuj(path, priebeh);
     }
@@ -221,11 +231,8 @@ private Q_SLOTS:
             obratene.prepend(zviera);
         zvierata.insert(u"member"_s, obratene);
         stado.insert(u"animals"_s, zvierata);
-        const QString path = m_dir.filePath(u"obratene.json"_s);
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write(QJsonDocument(stado).toJson());
-        file.close();
+        const QString path = suborTestu(u"obratene.json"_s, QJsonDocument(stado).toJson());
+        QVERIFY(!path.isEmpty());
 
         importuj(path);
         QCOMPARE(row(*m_connection,
@@ -257,11 +264,8 @@ private Q_SLOTS:
                          u",\n    {\"resourceType\": \"icarReproParturitionEventResource\", "
                          u"\"animal\": {\"id\": \"SK401234000020\", \"scheme\": \"eu.bovine\"}, "
                          u"\"eventDateTime\": \"2021-06-01T00:00:00Z\", \"damParity\": 2}"_s);
-        const QString path = m_dir.filePath(u"opravena_kontrola.json"_s);
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write(text.toUtf8());
-        file.close();
+        const QString path = suborTestu(u"opravena_kontrola.json"_s, text.toUtf8());
+        QVERIFY(!path.isEmpty());
 
         const SuhrnImportu suhrn = importuj(path);
         QCOMPARE(suhrn.kontroly.pridane, 0);
@@ -362,11 +366,8 @@ private Q_SLOTS:
         QString text = readText(fixture(u"stado.json"_s));
         QVERIFY2(text.contains(find), qPrintable(find));
         text.replace(text.indexOf(find), find.size(), replace);
-        const QString path = m_dir.filePath(u"odmietnuty.json"_s);
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write(text.toUtf8());
-        file.close();
+        const QString path = suborTestu(u"odmietnuty.json"_s, text.toUtf8());
+        QVERIFY(!path.isEmpty());
 
         try {
             ImportVymeny(m_odmietnutia->settings()).importuj(path);
@@ -386,11 +387,8 @@ private Q_SLOTS:
         const qsizetype fault = text.indexOf(u"\"primaryBreed\""_s);
         const int line = int(text.left(fault).count(u'\n')) + 1;
         const int column = int(fault - text.lastIndexOf(u'\n', fault));
-        const QString path = m_dir.filePath(u"rozbity.json"_s);
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write(text.toUtf8());
-        file.close();
+        const QString path = suborTestu(u"rozbity.json"_s, text.toUtf8());
+        QVERIFY(!path.isEmpty());
         try {
             ImportVymeny::prehlad(path);
             QFAIL("the file was taken");
