@@ -1,13 +1,13 @@
 #include "ZoradeneKontroly.h"
 
+#include <QHash>
 #include <algorithm>
 
 void ZoradeneKontroly::kontrola(const QString& usneCislo, int datum) {
     if (!m_istoBezDuplicit)
         return;
     if (usneCislo != m_krava) {
-        // A cow that comes before the last one may have come already.
-        if (QString::compare(usneCislo, m_krava) < 0) {
+        if (!m_predosle.insert(qHash(usneCislo, 0)).second) {
             m_istoBezDuplicit = false;
             return;
         }
