@@ -65,8 +65,8 @@ public:
 private:
     /// One step of the path: a member's name, or an item's index.
     struct Krok {
-        const char* nazov = nullptr;
-        int index = 0;
+        const char* nazov;
+        int index;
     };
     static constexpr int kNajhlbsie = 8;
 
@@ -75,6 +75,7 @@ private:
 
     const rapidjson::Value* m_hodnota;
     const MiestoClena* m_miesto;
-    std::array<Krok, kNajhlbsie> m_cesta{};
+    /// The steps up to m_hlbka; those after it are never read.
+    std::array<Krok, kNajhlbsie> m_cesta;
     int m_hlbka = 0;
 };

@@ -345,6 +345,10 @@ private Q_SLOTS:
             << u"\"name\": \"Beta\",\n     \"primaryBreed\": {\"id\": \"SS\""_s
             << u"\"name\": \"Beta\",\n     \"primaryBreed\": {\"id\": \"XY\""_s
             << u"animals[3].primaryBreed.id"_s << u"plemeno „XY“ program nepozná"_s;
+        QTest::newRow("milk characteristic with a decimal comma")
+            << u"{\"characteristic\": \"FAT\", \"value\": \"3.91\"}"_s
+            << u"{\"characteristic\": \"FAT\", \"value\": \"3,91\"}"_s
+            << u"milkCharacteristics[0].value"_s << u"„3,91“ nie je číslo"_s;
         QTest::newRow("ear number of another form")
             << u"\"SK400000000002\", \"scheme\": \"eu.bovine\"},\n     \"specie\""_s
             << u"\"SK4000-2\", \"scheme\": \"eu.bovine\"},\n     \"specie\""_s
