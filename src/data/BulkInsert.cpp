@@ -28,12 +28,38 @@ struct BulkInsert::Cell {
     unsigned long length = 0;
 };
 
+/// One column's values of a batch, laid out as array binding wants them: numbers side by side,
+/// texts and dates by their address.
+struct BulkInsert::Column {
+    std::vector<qint64> integers;
+    std::vector<double> numbers;
+    std::vector<void*> addresses;
+    std::vector<unsigned long> lengths;
+    std::vector<char> indicators;
+};
+
 void BulkInsert::StatementCloser::operator()(st_mysql_stmt* statement) const {
     mysql_stmt_close(statement);
 }
 
+namespace {
+
+/// Whether the server executes a statement once for each row of bound arrays (MariaDB 10.2 and
+/// later); the client library refuses arrays for any other.
+bool serverTakesArrays(MYSQL* handle) {
+    unsigned long capabilities = 0;
+    unsigned long extended = 0;
+    if (mariadb_get_infov(handle, MARIADB_CONNECTION_SERVER_CAPABILITIES, &capabilities) != 0 ||
+        mariadb_get_infov(handle, MARIADB_CONNECTION_EXTENDED_SERVER_CAPABILITIES, &extended) != 0)
+        return false;
+    return (capabilities & CLIENT_MYSQL) == 0 &&
+           (extended & (MARIADB_CLIENT_STMT_BULK_OPERATIONS >> 32)) != 0;
+}
+
+} // namespace
+
 BulkInsert::BulkInsert(Connection& connection, const QString& table, const QStringList& columns,
-                       int rowsPerStatement)
+                       int rowsPerStatement, Transfer transfer)
     : m_connection(connection)
     , m_table(table)
     , m_columns(columns)
@@ -43,8 +69,9 @@ BulkInsert::BulkInsert(Connection& connection, const QString& table, const QStri
               : std::clamp(kMostPlaceholders / int(std::max<qsizetype>(columns.size(), 1)), 1,
                            kMostRows)) {
     m_cells.resize(size_t(m_rowsPerStatement) * size_t(m_columns.size()));
-    m_binds.resize(m_cells.size());
     m_fullStatement = statementFor(m_rowsPerStatement);
+    if (transfer == Transfer::StatementOfRows)
+        m_arrays = false;
 }
 
 BulkInsert::~BulkInsert() = default;
@@ -135,26 +162,112 @@ QString BulkInsert::statementFor(int rows) const {
 }
 
 void BulkInsert::send(int rows) {
-    const bool full = rows == m_rowsPerStatement;
-    const QString sql = full ? m_fullStatement : statementFor(rows);
+    // A statement of one row bound to arrays spares the server the parameters of a statement of
+    // many rows, which it sets up anew at every execution: about a fifth less of its work per row.
+    if (!m_arrays.has_value())
+        m_arrays = serverTakesArrays(m_connection.nativeHandleFor(statementFor(1), {}));
+    if (!*m_arrays || !sendArrays(rows))
+        sendStatementOfRows(rows);
+    m_filled = 0;
+}
+
+st_mysql_stmt* BulkInsert::prepared(Statement& statement, const QString& sql) {
     MYSQL* handle = m_connection.nativeHandleFor(sql, {});
-    std::unique_ptr<st_mysql_stmt, StatementCloser> partial;
-    MYSQL_STMT* statement = full ? m_full.get() : nullptr;
-    const auto fail = [this](MYSQL_STMT* failed) {
-        throw DatabaseError(
-            u"Zápis do tabuľky %1: %2"_s.arg(m_table, QString::fromUtf8(mysql_stmt_error(failed))));
-    };
-    if (!statement) {
-        std::unique_ptr<st_mysql_stmt, StatementCloser> prepared(mysql_stmt_init(handle));
-        if (!prepared)
-            throw DatabaseError(QString::fromUtf8(mysql_error(handle)));
-        const QByteArray text = sql.toUtf8();
-        if (mysql_stmt_prepare(prepared.get(), text.constData(), (unsigned long)text.size()) != 0)
-            fail(prepared.get());
-        statement = prepared.get();
-        (full ? m_full : partial) = std::move(prepared);
+    if (statement)
+        return statement.get();
+    Statement made(mysql_stmt_init(handle));
+    if (!made)
+        throw DatabaseError(QString::fromUtf8(mysql_error(handle)));
+    const QByteArray text = sql.toUtf8();
+    if (mysql_stmt_prepare(made.get(), text.constData(), (unsigned long)text.size()) != 0)
+        throw DatabaseError(u"Zápis do tabuľky %1: %2"_s.arg(
+            m_table, QString::fromUtf8(mysql_stmt_error(made.get()))));
+    statement = std::move(made);
+    return statement.get();
+}
+
+void BulkInsert::execute(st_mysql_stmt* statement, const std::vector<st_mysql_bind>& binds) {
+    if (mysql_stmt_bind_param(statement, const_cast<MYSQL_BIND*>(binds.data())) != 0 ||
+        mysql_stmt_execute(statement) != 0)
+        throw DatabaseError(u"Zápis do tabuľky %1: %2"_s.arg(
+            m_table, QString::fromUtf8(mysql_stmt_error(statement))));
+}
+
+bool BulkInsert::sendArrays(int rows) {
+    const size_t columns = size_t(m_columns.size());
+    if (m_columnArrays.empty()) {
+        m_columnArrays.resize(columns);
+        for (Column& column : m_columnArrays) {
+            column.integers.resize(size_t(m_rowsPerStatement));
+            column.numbers.resize(size_t(m_rowsPerStatement));
+            column.addresses.resize(size_t(m_rowsPerStatement));
+            column.lengths.resize(size_t(m_rowsPerStatement));
+            column.indicators.resize(size_t(m_rowsPerStatement));
+        }
+        m_arrayBinds.resize(columns);
     }
+    for (size_t c = 0; c < columns; ++c) {
+        Column& column = m_columnArrays[c];
+        enum_field_types type = MYSQL_TYPE_NULL;
+        for (size_t r = 0; r < size_t(rows); ++r) {
+            Cell& cell = m_cells[r * columns + c];
+            if (cell.type == MYSQL_TYPE_NULL) {
+                column.indicators[r] = STMT_INDICATOR_NULL;
+                continue;
+            }
+            if (type != MYSQL_TYPE_NULL && type != cell.type)
+                return false;
+            type = cell.type;
+            column.indicators[r] = STMT_INDICATOR_NONE;
+            switch (cell.type) {
+            case MYSQL_TYPE_LONGLONG:
+                column.integers[r] = cell.integer;
+                break;
+            case MYSQL_TYPE_DOUBLE:
+                column.numbers[r] = cell.number;
+                break;
+            case MYSQL_TYPE_DATE:
+                column.addresses[r] = &cell.time;
+                break;
+            default:
+                column.addresses[r] = cell.bytes.data();
+                column.lengths[r] = cell.length;
+                break;
+            }
+        }
+        MYSQL_BIND& bind = m_arrayBinds[c];
+        std::memset(&bind, 0, sizeof bind);
+        // A column of nulls alone still needs a type the library can step through.
+        bind.buffer_type = type == MYSQL_TYPE_NULL ? MYSQL_TYPE_STRING : type;
+        bind.u.indicator = column.indicators.data();
+        switch (bind.buffer_type) {
+        case MYSQL_TYPE_LONGLONG:
+            bind.buffer = column.integers.data();
+            break;
+        case MYSQL_TYPE_DOUBLE:
+            bind.buffer = column.numbers.data();
+            break;
+        default:
+            bind.buffer = column.addresses.data();
+            bind.length = column.lengths.data();
+            break;
+        }
+    }
+    st_mysql_stmt* statement = prepared(m_oneRow, statementFor(1));
+    auto size = (unsigned int)rows;
+    if (mysql_stmt_attr_set(statement, STMT_ATTR_ARRAY_SIZE, &size) != 0)
+        throw DatabaseError(u"Zápis do tabuľky %1: %2"_s.arg(
+            m_table, QString::fromUtf8(mysql_stmt_error(statement))));
+    execute(statement, m_arrayBinds);
+    return true;
+}
+
+void BulkInsert::sendStatementOfRows(int rows) {
+    Statement partial;
+    st_mysql_stmt* statement = rows == m_rowsPerStatement ? prepared(m_full, m_fullStatement)
+                                                          : prepared(partial, statementFor(rows));
     const size_t count = size_t(rows) * size_t(m_columns.size());
+    m_binds.resize(count);
     for (size_t i = 0; i < count; ++i) {
         Cell& cell = m_cells[i];
         MYSQL_BIND& bind = m_binds[i];
@@ -179,7 +292,5 @@ void BulkInsert::send(int rows) {
             break;
         }
     }
-    if (mysql_stmt_bind_param(statement, m_binds.data()) != 0 || mysql_stmt_execute(statement) != 0)
-        fail(statement);
-    m_filled = 0;
+    execute(statement, m_binds);
 }
