@@ -440,16 +440,19 @@ void ZapisImportu::kontroly() {
         u"l.krava_id = z.zviera_id) OR EXISTS (SELECT 1 FROM prebiehajuce_laktacie l WHERE "
         u"l.krava_id = z.zviera_id)) AND (k.kontrola_id IS NULL OR "_s +
         rozdiely.join(u" OR "_s) + u")"_s);
-    // A test day belongs to the lactation of the last calving before it.
-    const QString poradie = u"(SELECT r.poradie FROM vymena_rozsahy r WHERE r.krava_id = %1 AND "
-                            u"r.od <= %2 ORDER BY r.od DESC LIMIT 1)"_s;
+    // A test day belongs to the lactation of the last calving before it. A join on the calving
+    // ranges, where a subquery would be set up anew for each of a herd's test days (a second
+    // at 10,000 cows).
+    const QString laktacia = u" LEFT JOIN vymena_rozsahy r ON r.krava_id = %1 AND r.od <= %2 AND "
+                             u"(r.po IS NULL OR %2 < r.po)"_s;
     // One statement for the lactation and the values, so that a test day both change counts
     // once; a cow's other test days may move to another lactation too.
     const QString zmena = aktualizacia(
         u"vymena_kravy a JOIN kontroly k "_s + kPodlaKravy +
             u" ON k.krava_id = a.krava_id LEFT JOIN vymena_kontroly s ON s.usnecislo = "
-            u"a.usnecislo AND s.datum = k.datum"_s,
-        Priradenia{{u"k.poradie_preb_laktacie"_s, poradie.arg(u"k.krava_id"_s, u"k.datum"_s)},
+            u"a.usnecislo AND s.datum = k.datum"_s +
+            laktacia.arg(u"k.krava_id"_s, u"k.datum"_s),
+        Priradenia{{u"k.poradie_preb_laktacie"_s, u"r.poradie"_s},
                    {u"k.prepocet"_s, u"IF(s.usnecislo IS NULL, k.prepocet, s.prepocet)"_s}} +
             zoSuboru(u"k"_s, u"s"_s,
                      {u"typ"_s, u"denna_doba"_s, u"interval_kontroly"_s, u"mlieko"_s, u"tuk_perc"_s,
@@ -461,12 +464,12 @@ void ZapisImportu::kontroly() {
         u"INSERT INTO kontroly (krava_id, datum, poradie_preb_laktacie, typ, denna_doba, "
         u"interval_kontroly, mlieko, tuk_perc, bielkovina_perc, laktoza_perc, bun_elementy, "
         u"mocovina, chovatel, skupina, prepocet, mlieko_prepocitane, tuk_prepocitane) SELECT "
-        u"z.zviera_id, s.datum, %1, s.typ, s.denna_doba, s.interval_kontroly, s.mlieko, "
+        u"z.zviera_id, s.datum, r.poradie, s.typ, s.denna_doba, s.interval_kontroly, s.mlieko, "
         u"s.tuk_perc, s.bielkovina_perc, s.laktoza_perc, s.bun_elementy, s.mocovina, "
         u"s.lokalita, s.skupina, s.prepocet, s.mlieko_prepocitane, s.tuk_prepocitane FROM "
-        u"vymena_kontroly s JOIN zvierata z ON z.usnecislo = s.usnecislo LEFT JOIN kontroly k %2 "
-        u"ON k.krava_id = z.zviera_id AND k.datum = s.datum WHERE k.kontrola_id IS NULL"_s.arg(
-            poradie.arg(u"z.zviera_id"_s, u"s.datum"_s), kPodlaKravy);
+        u"vymena_kontroly s JOIN zvierata z ON z.usnecislo = s.usnecislo"_s +
+        laktacia.arg(u"z.zviera_id"_s, u"s.datum"_s) + u" LEFT JOIN kontroly k "_s + kPodlaKravy +
+        u" ON k.krava_id = z.zviera_id AND k.datum = s.datum WHERE k.kontrola_id IS NULL"_s;
     m_pridaneKontroly = m_connection.execute(nove).numRowsAffected();
 }
 
