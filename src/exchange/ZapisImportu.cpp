@@ -197,6 +197,12 @@ void ZapisImportu::snimka() {
         m_connection.executeDirect(u"INSERT INTO vymena_pred (druh, kluc, odtlacok) SELECT %1, "
                                    u"CAST(%2 AS BINARY), %3 FROM %4"_s.arg(d.druh)
                                        .arg(d.kluc, d.odtlacok, d.riadky));
+    // Counted before the writes, when a herd coming in for the first time has none: the import
+    // only adds test days, so those after are these and the added ones.
+    QSqlQuery kontroly = m_connection.execute(
+        u"SELECT COUNT(*) FROM kontroly k JOIN vymena_id i ON i.zviera_id = k.krava_id"_s);
+    kontroly.next();
+    m_kontrolyPred = kontroly.value(0).toLongLong();
 }
 
 SuhrnImportu ZapisImportu::pocty() {
@@ -218,11 +224,7 @@ SuhrnImportu ZapisImportu::pocty() {
     }
     // Test days, the largest table by far, are counted by the two statements that write them
     // rather than by comparing every test day of the herd before and after.
-    QSqlQuery kontroly = m_connection.execute(
-        u"SELECT COUNT(*) FROM kontroly k JOIN vymena_id i ON i.zviera_id = k.krava_id"_s);
-    kontroly.next();
-    suhrn.kontroly = {m_pridaneKontroly, m_zmeneneKontroly,
-                      kontroly.value(0).toLongLong() - m_pridaneKontroly - m_zmeneneKontroly};
+    suhrn.kontroly = {m_pridaneKontroly, m_zmeneneKontroly, m_kontrolyPred - m_zmeneneKontroly};
     return suhrn;
 }
 

@@ -42,6 +42,8 @@ private:
     void parametre();
 
     Connection& m_connection;
+    /// Test days of the file's animals in the database before the import.
+    qint64 m_kontrolyPred = 0;
     qint64 m_pridaneKontroly = 0;
     qint64 m_zmeneneKontroly = 0;
 };
