@@ -427,6 +427,9 @@ void ZapisImportu::hodnoty() {
 void ZapisImportu::kontroly() {
     LaktacieImportu(m_connection).urciPoradia();
 
+    // The cows come by their ids from the working table: found by ear number among the animals
+    // this transaction has just written, each would be checked against the table itself.
+
     // Test days that change a lactation the database keeps: its yields are computed anew.
     const QStringList vynos{u"mlieko_prepocitane"_s, u"tuk_prepocitane"_s, u"bielkovina_perc"_s,
                             u"laktoza_perc"_s,       u"mlieko"_s,          u"tuk_perc"_s};
@@ -434,13 +437,13 @@ void ZapisImportu::kontroly() {
     for (const QString& s : vynos)
         rozdiely << u"(s.%1 IS NOT NULL AND NOT (s.%1 <=> k.%1))"_s.arg(s);
     m_connection.executeDirect(
-        u"INSERT INTO vymena_zmenene_kontroly SELECT z.zviera_id, s.datum FROM vymena_kontroly s "
-        u"JOIN zvierata z ON z.usnecislo = s.usnecislo LEFT JOIN kontroly k "_s +
+        u"INSERT INTO vymena_zmenene_kontroly SELECT a.krava_id, s.datum FROM vymena_kontroly s "
+        u"JOIN vymena_kravy a ON a.usnecislo = s.usnecislo LEFT JOIN kontroly k "_s +
         kPodlaKravy +
-        u" ON k.krava_id = z.zviera_id AND k.datum = s.datum WHERE (EXISTS (SELECT 1 FROM laktacie "
+        u" ON k.krava_id = a.krava_id AND k.datum = s.datum WHERE (EXISTS (SELECT 1 FROM laktacie "
         u"l WHERE "
-        u"l.krava_id = z.zviera_id) OR EXISTS (SELECT 1 FROM prebiehajuce_laktacie l WHERE "
-        u"l.krava_id = z.zviera_id)) AND (k.kontrola_id IS NULL OR "_s +
+        u"l.krava_id = a.krava_id) OR EXISTS (SELECT 1 FROM prebiehajuce_laktacie l WHERE "
+        u"l.krava_id = a.krava_id)) AND (k.kontrola_id IS NULL OR "_s +
         rozdiely.join(u" OR "_s) + u")"_s);
     // A test day belongs to the lactation of the last calving before it. A join on the calving
     // ranges, where a subquery would be set up anew for each of a herd's test days (a second
@@ -466,12 +469,12 @@ void ZapisImportu::kontroly() {
         u"INSERT INTO kontroly (krava_id, datum, poradie_preb_laktacie, typ, denna_doba, "
         u"interval_kontroly, mlieko, tuk_perc, bielkovina_perc, laktoza_perc, bun_elementy, "
         u"mocovina, chovatel, skupina, prepocet, mlieko_prepocitane, tuk_prepocitane) SELECT "
-        u"z.zviera_id, s.datum, r.poradie, s.typ, s.denna_doba, s.interval_kontroly, s.mlieko, "
+        u"a.krava_id, s.datum, r.poradie, s.typ, s.denna_doba, s.interval_kontroly, s.mlieko, "
         u"s.tuk_perc, s.bielkovina_perc, s.laktoza_perc, s.bun_elementy, s.mocovina, "
         u"s.lokalita, s.skupina, s.prepocet, s.mlieko_prepocitane, s.tuk_prepocitane FROM "
-        u"vymena_kontroly s JOIN zvierata z ON z.usnecislo = s.usnecislo"_s +
-        laktacia.arg(u"z.zviera_id"_s, u"s.datum"_s) + u" LEFT JOIN kontroly k "_s + kPodlaKravy +
-        u" ON k.krava_id = z.zviera_id AND k.datum = s.datum WHERE k.kontrola_id IS NULL"_s;
+        u"vymena_kontroly s JOIN vymena_kravy a ON a.usnecislo = s.usnecislo"_s +
+        laktacia.arg(u"a.krava_id"_s, u"s.datum"_s) + u" LEFT JOIN kontroly k "_s + kPodlaKravy +
+        u" ON k.krava_id = a.krava_id AND k.datum = s.datum WHERE k.kontrola_id IS NULL"_s;
     m_pridaneKontroly = m_connection.execute(nove).numRowsAffected();
 }
 
