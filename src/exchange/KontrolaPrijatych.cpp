@@ -39,8 +39,8 @@ const char* const kPomocne[] = {
     "INSERT IGNORE INTO vymena_cisla SELECT usnecislo, pohlavie, datumnarodenia, byk FROM "
     "vymena_zvierata ORDER BY i",
     "INSERT IGNORE INTO vymena_kody SELECT kod FROM vymena_lokality",
-    "INSERT IGNORE INTO vymena_teliace SELECT usnecislo FROM vymena_otelenia",
-    "INSERT IGNORE INTO vymena_teliace SELECT usnecislo FROM vymena_laktacie",
+    "INSERT IGNORE INTO vymena_teliace SELECT DISTINCT usnecislo FROM vymena_otelenia",
+    "INSERT IGNORE INTO vymena_teliace SELECT DISTINCT usnecislo FROM vymena_laktacie",
     "INSERT INTO vymena_poradia SELECT usnecislo, datum, poradie, 1, i, riadok, 'parturitions' "
     "FROM vymena_otelenia WHERE poradie IS NOT NULL",
     "INSERT INTO vymena_poradia SELECT usnecislo, datumotelenia, poradie, 1, i, riadok, "

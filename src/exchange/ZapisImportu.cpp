@@ -181,14 +181,14 @@ void idZvierat(Connection& connection) {
 } // namespace
 
 void ZapisImportu::snimka() {
-    // Every animal the file names, whichever collection names it.
-    for (const char* zdroj :
-         {"vymena_cisla", "vymena_narodenia", "vymena_prichody", "vymena_odchody",
-          "vymena_otelenia", "vymena_zasusenia", "vymena_laktacie", "vymena_hodnoty"})
-        m_connection.executeDirect(u"INSERT IGNORE INTO vymena_usne SELECT usnecislo FROM "_s +
-                                   QString::fromLatin1(zdroj));
-    m_connection.executeDirect(u"INSERT IGNORE INTO vymena_usne SELECT DISTINCT usnecislo FROM "
-                               u"vymena_kontroly"_s);
+    // Every animal the file names, whichever collection names it. Each collection's animals
+    // once, from its key: a cow has many calvings, lactations and test days.
+    for (const char* zdroj : {"vymena_cisla", "vymena_narodenia", "vymena_prichody",
+                              "vymena_odchody", "vymena_otelenia", "vymena_zasusenia",
+                              "vymena_kontroly", "vymena_laktacie", "vymena_hodnoty"})
+        m_connection.executeDirect(
+            u"INSERT IGNORE INTO vymena_usne SELECT DISTINCT usnecislo FROM "_s +
+            QString::fromLatin1(zdroj));
     const auto odtlacok = [this](const QString& t, const QString& a, const QStringList& v) {
         return odtlacokTabulky(t, a, v);
     };
@@ -356,19 +356,17 @@ void ZapisImportu::roly() {
         u"b.byk_id = z.zviera_id WHERE s.byk = 1 AND b.byk_id IS NULL ORDER BY s.i"_s);
 
     // Cows: those the file calls so, and every female with a calving, lactation, dry-off or test
-    // day in it; culled cows of the database too.
-    for (const QString& zdroj :
-         {u"SELECT z.zviera_id, z.usnecislo FROM vymena_zvierata t JOIN zvierata z ON "
-          u"z.usnecislo = t.usnecislo WHERE t.krava = 1"_s,
-          u"SELECT z.zviera_id, z.usnecislo FROM vymena_teliace t JOIN zvierata z ON z.usnecislo "
-          u"= t.usnecislo"_s,
-          u"SELECT z.zviera_id, z.usnecislo FROM (SELECT DISTINCT usnecislo FROM vymena_kontroly) "
-          u"t JOIN zvierata z ON z.usnecislo = t.usnecislo"_s,
-          u"SELECT z.zviera_id, z.usnecislo FROM vymena_zasusenia t JOIN zvierata z ON "
-          u"z.usnecislo = t.usnecislo"_s,
-          u"SELECT z.zviera_id, z.usnecislo FROM vymena_odchody t JOIN zvierata z ON z.usnecislo "
-          u"= t.usnecislo JOIN kravy k ON k.krava_id = z.zviera_id"_s})
-        m_connection.executeDirect(u"INSERT IGNORE INTO vymena_kravy "_s + zdroj);
+    // day in it; culled cows of the database too. Each looked up once among the animals just
+    // written, whichever collections name her.
+    m_connection.executeDirect(
+        u"INSERT INTO vymena_kravy SELECT z.zviera_id, z.usnecislo FROM (SELECT usnecislo FROM "
+        u"vymena_zvierata WHERE krava = 1 UNION SELECT usnecislo FROM vymena_teliace UNION SELECT "
+        u"usnecislo FROM vymena_kontroly UNION SELECT usnecislo FROM vymena_zasusenia) t JOIN "
+        u"zvierata z ON z.usnecislo = t.usnecislo"_s);
+    m_connection.executeDirect(
+        u"INSERT IGNORE INTO vymena_kravy SELECT z.zviera_id, z.usnecislo FROM vymena_odchody t "
+        u"JOIN zvierata z ON z.usnecislo = t.usnecislo JOIN kravy k ON k.krava_id = "
+        u"z.zviera_id"_s);
     m_connection.executeDirect(
         u"INSERT INTO kravy (krava_id, dovod_vyradenia_id) SELECT a.krava_id, "
         u"d.dovod_vyradenia_id FROM vymena_kravy a JOIN dovody_vyradenia d ON d.kod = '00' LEFT "
