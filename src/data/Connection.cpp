@@ -230,11 +230,14 @@ void Connection::send(const QString& sql, const std::function<void()>& attempt) 
     } catch (const DatabaseError& error) {
         if (!isConnectionLost(error))
             throw;
+        const bool timedOut = took.elapsed() >= qint64(m_settings.readTimeout) * 1000;
         dropLostSession();
+        if (timedOut)
+            endAbandonedSession();
         if (m_heldSessionLost)
             return send(sql, attempt);
         // A statement that ran into the time limit would only wait as long again.
-        if (took.elapsed() >= qint64(m_settings.readTimeout) * 1000)
+        if (timedOut)
             throw DatabaseError(u"Databázový server neodpovedal na príkaz ani po %1 s.\n%2"_s.arg(
                                     QString::number(m_settings.readTimeout), error.message()),
                                 error.code());
@@ -277,6 +280,21 @@ void Connection::dropLostSession() {
         m_heldSessionLost = true;
     m_idle.invalidate();
     close();
+}
+
+void Connection::endAbandonedSession() {
+    // The server goes on with a statement this side has given up until it ends by itself,
+    // holding the session's locks and transaction meanwhile: an import given up would keep the
+    // next one out for as long as its statement runs. The account may end its own sessions.
+    ConnectionSettings settings = m_settings;
+    settings.readTimeout = std::min(settings.readTimeout, settings.connectTimeout);
+    try {
+        Connection other(settings);
+        other.executeDirect(u"KILL "_s + QString::number(m_sessionId));
+    } catch (const DatabaseError&) {
+        // A session already gone has nothing left to end; an unreachable server ends it itself
+        // once it notices the closed connection.
+    }
 }
 
 bool Connection::answers() {

@@ -113,6 +113,8 @@ private:
     void dropLostSession();
     /// Whether the open session still answers; checked without a statement of the program.
     bool answers();
+    /// Ends on the server the session this side has just given up waiting for.
+    void endAbandonedSession();
     void logStatement(const QString& sql, const ParameterValues& parameters);
     /// Sets the session's SQL mode as the open StrictWrites ask. A setting of the session, like
     /// its character set, and not a statement of the program, so the log leaves it out.

@@ -285,6 +285,29 @@ private Q_SLOTS:
         QVERIFY(again.value(0).toLongLong() != session);
     }
 
+    // A statement given up on this side would go on on the server, keeping what its session
+    // holds (here a named lock) until it ended by itself.
+    void statementGivenUpEndsOnTheServer() {
+        ConnectionSettings impatient = m_db->settings();
+        impatient.readTimeout = 1;
+        Connection connection(impatient);
+        connection.executeDirect(u"DO GET_LOCK('tarvelin-test-opustene', 0)"_s);
+        QElapsedTimer waited;
+        waited.start();
+        // Unlike a sleep or a lock wait, a computation does not look at the client meanwhile.
+        const QString message = failureOf(
+            [&] { connection.execute(u"SELECT BENCHMARK(2000000000, CRC32('tarvelin'))"_s); });
+        QVERIFY2(message.contains(u"neodpovedal"_s), qPrintable(message));
+        QVERIFY(waited.elapsed() < 10'000);
+        Connection other(m_db->settings());
+        QTRY_COMPARE_WITH_TIMEOUT(
+            [&] {
+                QSqlQuery free = other.execute(u"SELECT IS_FREE_LOCK('tarvelin-test-opustene')"_s);
+                return free.next() ? free.value(0).toInt() : -1;
+            }(),
+            1, 5000);
+    }
+
     void serverRequirements_data() {
         QTest::addColumn<QString>("version");
         QTest::addColumn<int>("lowerCaseTableNames");
