@@ -14,6 +14,7 @@
 #include "data/VerziaUdajov.h"
 
 #include <QDate>
+#include <malloc.h>
 
 using namespace Qt::Literals::StringLiterals;
 using namespace std::chrono_literals;
@@ -61,6 +62,9 @@ SuhrnImportu ImportVymeny::importuj(const QString& cesta, const Priebeh& priebeh
     PrijateUdaje prijate(connection);
     SubezneCitanie(prijate, dnes()).citaj(cesta, priebehCitania(priebeh));
     prijate.dokonci();
+    // The records the reading thread made and this one freed stay with the allocator in pieces
+    // too scattered for it to hand back by itself; the writes need none of them.
+    malloc_trim(0);
     hlasenie(u"Kontrola súboru voči databáze"_s, 0, 0);
     KontrolaPrijatych::skontroluj(connection, prijate.kontrolyBezDuplicit());
 

@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <malloc.h>
 #include <optional>
 
 using namespace Qt::Literals::StringLiterals;
@@ -186,6 +187,9 @@ std::vector<std::pair<QString, QString>> LaktacieImportu::davky() const {
 }
 
 std::map<int, KravaImportu> LaktacieImportu::nacitaj(const QString& od, const QString& po) {
+    // What the last batch freed goes back to the system: left to the allocator, its scattered
+    // pieces kept the import's memory growing with the number of batches.
+    malloc_trim(0);
     std::map<int, KravaImportu> kravy;
     std::map<QString, int> idKravy;
     const ParameterValues rozsah{{u"Od"_s, od}, {u"Po"_s, po}};
