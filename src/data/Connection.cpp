@@ -9,6 +9,7 @@
 #include <QElapsedTimer>
 #include <QRegularExpression>
 #include <QScopeGuard>
+#include <QScopedValueRollback>
 #include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -286,6 +287,12 @@ void Connection::endAbandonedSession() {
     // The server goes on with a statement this side has given up until it ends by itself,
     // holding the session's locks and transaction meanwhile: an import given up would keep the
     // next one out for as long as its statement runs. The account may end its own sessions.
+    // A server too slow for the statement may be too slow for the KILL as well; that session is
+    // then not ended from yet another one, which would only add its own wait.
+    static thread_local bool ending = false;
+    if (ending)
+        return;
+    const QScopedValueRollback guard(ending, true);
     ConnectionSettings settings = m_settings;
     settings.readTimeout = std::min(settings.readTimeout, settings.connectTimeout);
     try {
