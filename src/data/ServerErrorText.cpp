@@ -71,9 +71,19 @@ bool unreachable(int code) {
     return code == 2002 || code == 2003 || code == 2005;
 }
 
+/// Whether the server's text reports the system's "no space left on device" (errno 28), which
+/// comes with the number of whatever failed to write: a file, a temporary table, an engine.
+bool diskFull(const QString& serverText) {
+    static const QRegularExpression full(u"\\b(?:Errcode: |errno: |error )28\\b"_s,
+                                         QRegularExpression::CaseInsensitiveOption);
+    return full.match(serverText).hasMatch();
+}
+
 } // namespace
 
 QString ServerErrorText::sentence(int code, const QString& serverText) {
+    if (diskFull(serverText))
+        return u"Na disku databázového servera nie je miesto."_s;
     switch (code) {
     case 1064:
     case 1149:

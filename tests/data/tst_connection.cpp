@@ -129,6 +129,17 @@ private Q_SLOTS:
                                   u"password: YES)"_s
                                << u"Server odmietol prihlásenie účtu chovatel: meno alebo heslo "
                                   u"nie je správne."_s;
+        QTest::newRow("disk full while writing a temporary file")
+            << 3
+            << u"Error writing file '/tmp/d-tmp/#sql/fd=99' (Errcode: 28 \"No space left on "
+               u"device\")"_s
+            << u"Na disku databázového servera nie je miesto."_s;
+        QTest::newRow("disk full in the storage engine")
+            << 1030 << u"Got error 28 \"No space left on device\" from storage engine InnoDB"_s
+            << u"Na disku databázového servera nie je miesto."_s;
+        QTest::newRow("another error of the system")
+            << 3 << u"Error writing file '/tmp/x' (Errcode: 5 \"Input/output error\")"_s
+            << u"Databázový server príkaz odmietol."_s;
         QTest::newRow("number without a sentence of its own")
             << 1235 << u"This version of MariaDB doesn't yet support 'x'"_s
             << u"Databázový server príkaz odmietol."_s;
