@@ -425,9 +425,9 @@ void ZapisImportu::hodnoty() {
 void ZapisImportu::kontroly() {
     LaktacieImportu(m_connection).urciPoradia();
 
-    // The cows come by their ids from the working table: found by ear number among the animals
-    // this transaction has just written, each would be checked against the table itself.
-
+    // The cows come by their ids from the working table here and below: found by ear number
+    // among the animals this transaction has just written, each would be checked against the
+    // table itself.
     // Test days that change a lactation the database keeps: its yields are computed anew.
     const QStringList vynos{u"mlieko_prepocitane"_s, u"tuk_prepocitane"_s, u"bielkovina_perc"_s,
                             u"laktoza_perc"_s,       u"mlieko"_s,          u"tuk_perc"_s};

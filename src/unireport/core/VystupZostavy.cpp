@@ -65,12 +65,7 @@ void VystupZostavy::otvor(Query& vystup, const UlozenaZostava& zostava, Connecti
         }
     });
     const auto bezLimitu = qScopeGuard([&vystup] { vystup.setRowLimit(0, {}); });
-    try {
-        otvor(vystup, zostava.SqlVyraz);
-    } catch (const DatabaseError&) {
-        // A session the program left while waiting leaves its statement running on the server.
-        if (!citatel.isOpen())
-            zastav(vlastnik, citatel.sessionId());
-        throw;
-    }
+    // A statement the reading account's session gave up waiting for is ended by the session's
+    // own connection.
+    otvor(vystup, zostava.SqlVyraz);
 }
